@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, and only what is missing.
+set -euo pipefail
+
+packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    clang
+    fontconfig fonts-dejavu-core
+)
+if [ "${VEXOLAN_SETUP_EXTRA:-}" != "" ]; then
+    read -r -a extra <<<"$VEXOLAN_SETUP_EXTRA"
+    packages+=("${extra[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,7 @@
+#include "about/about_menu.h"
+
+#include "app/combat_sheet.h"
+
+void wireAboutMenu(CombatSheet& sheet) {
+    sheet.mnuAbout.onClick([&sheet] { sheet.platform().windows.openAboutBox(); });
+}

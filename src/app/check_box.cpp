@@ -1,0 +1,30 @@
+#include "app/check_box.h"
+
+#include <stdexcept>
+
+namespace {
+int checked(int value) {
+    if (value < CheckBox::Unticked || value > CheckBox::Grayed) {
+        throw std::invalid_argument("a check box holds 0, 1 or 2");
+    }
+    return value;
+}
+} // namespace
+
+CheckBox::CheckBox(int initial) : value_(checked(initial)) {}
+
+void CheckBox::setValue(int value) {
+    if (checked(value) == value_) {
+        return;
+    }
+    value_ = value;
+    click_.raise();
+}
+
+void CheckBox::userClick() {
+    if (!enabled()) {
+        return;
+    }
+    value_ = value_ == Ticked ? Unticked : Ticked;
+    click_.raise();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/notifier.h"
+
+#include <functional>
+
+// A command button or menu entry: every click raises its notification.
+class Command : public Control {
+public:
+    void userClick() {
+        if (enabled()) {
+            click_.raise();
+        }
+    }
+    void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
+
+private:
+    Notifier click_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/notifier.h"
+
+#include <functional>
+
+class OptionGroup;
+
+// An option button in a group. Selecting it deselects the rest of its group and raises
+// only its own click; selecting the button that is already selected raises nothing.
+class OptionButton : public Control {
+public:
+    OptionButton(OptionGroup& group, bool selected = false);
+    OptionButton(const OptionButton&) = delete;
+    OptionButton& operator=(const OptionButton&) = delete;
+
+    bool selected() const { return selected_; }
+    void select();
+    void userClick();
+    void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
+
+private:
+    OptionGroup& group_;
+    bool selected_;
+    Notifier click_;
+};

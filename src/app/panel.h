@@ -1,0 +1,6 @@
+#pragma once
+
+#include "app/control.h"
+
+// A captioned frame (or a passive label) that shows and hides its contents with it.
+class Panel : public Control {};

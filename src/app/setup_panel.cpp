@@ -1,0 +1,5 @@
+#include "app/setup_panel.h"
+
+#include "app/combat_sheet.h"
+
+void wireSetupPanel(CombatSheet&) {}

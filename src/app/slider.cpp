@@ -1,0 +1,22 @@
+#include "app/slider.h"
+
+#include <algorithm>
+
+Slider::Slider(int minimum, int maximum, int position, int singleStep, int pageStep)
+    : minimum_(minimum), maximum_(maximum), position_(std::clamp(position, minimum, maximum)),
+      singleStep_(singleStep), pageStep_(pageStep) {}
+
+void Slider::setPosition(int position) {
+    position = std::clamp(position, minimum_, maximum_);
+    if (position == position_) {
+        return;
+    }
+    position_ = position;
+    change_.raise();
+}
+
+void Slider::userMove(int position) {
+    if (enabled()) {
+        setPosition(position);
+    }
+}

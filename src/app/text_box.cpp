@@ -1,0 +1,15 @@
+#include "app/text_box.h"
+
+void TextBox::setText(std::string text) {
+    if (text == text_) {
+        return;
+    }
+    text_ = std::move(text);
+    change_.raise();
+}
+
+void TextBox::userType(std::string text) {
+    if (!readOnly_ && enabled()) {
+        setText(std::move(text));
+    }
+}

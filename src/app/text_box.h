@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/control.h"
+#include "app/notifier.h"
+
+#include <functional>
+#include <string>
+
+// A text box. Setting its text raises the change notification when the text differs.
+class TextBox : public Control {
+public:
+    TextBox() = default;
+
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+    // Typing by the user; a read-only or disabled box takes none.
+    void userType(std::string text);
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    void onChange(std::function<void()> handler) { change_.connect(std::move(handler)); }
+
+private:
+    std::string text_;
+    bool readOnly_ = false;
+    Notifier change_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The platform's help viewer. It runs on its own: a request never waits for it.
+class HelpViewer {
+public:
+    static constexpr int ForceFile = 9; // show this file; nothing more if it is shown already
+
+    virtual ~HelpViewer() = default;
+    // False when the request could not be handed to the viewer.
+    virtual bool showHelp(const std::string& helpFile, int command) = 0;
+};
+
+} // namespace platform

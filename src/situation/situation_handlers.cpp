@@ -1,0 +1,5 @@
+#include "situation/situation_handlers.h"
+
+#include "app/combat_sheet.h"
+
+void wireSituationHandlers(CombatSheet&) {}
