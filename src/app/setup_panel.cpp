@@ -2,4 +2,43 @@
 
 #include "app/combat_sheet.h"
 
-void wireSetupPanel(CombatSheet&) {}
+#include <string>
+
+namespace {
+
+// Both name boxes build the same title, so it does not matter which was typed in last.
+// Nothing is trimmed: the title shows the names exactly as typed, and ":" alone once both
+// boxes have been emptied again.
+void showNamesInTitle(CombatSheet& sheet) {
+    sheet.setTitle(sheet.pilotName.text() + ":" + sheet.mechName.text());
+}
+
+void mirrorGunSkill(CombatSheet& sheet) {
+    sheet.gunSkillText.setText(sheet.gunSkill.text());
+}
+
+void showSetupPresentation(CombatSheet& sheet) {
+    sheet.Setup.show();
+    sheet.Frame1.hide();
+}
+
+// Copying the skill once more at Done keeps the sheet right even if the list's text ever
+// changes without its notification.
+void showSheetPresentation(CombatSheet& sheet) {
+    mirrorGunSkill(sheet);
+    sheet.Setup.hide();
+    sheet.Frame1.show();
+}
+
+} // namespace
+
+void wireSetupPanel(CombatSheet& sheet) {
+    sheet.mechName.onChange([&sheet] { showNamesInTitle(sheet); });
+    sheet.pilotName.onChange([&sheet] { showNamesInTitle(sheet); });
+    sheet.gunSkill.onChange([&sheet] { mirrorGunSkill(sheet); });
+    sheet.Command5.onClick([&sheet] { showSheetPresentation(sheet); });
+    sheet.mnuEdit.onClick([&sheet] { showSetupPresentation(sheet); });
+    sheet.mnuNew.onClick([&sheet] { sheet.platform().windows.openSheet(); });
+    sheet.Option1.onClick([&sheet] { sheet.techBase = 1; });
+    sheet.Option2.onClick([&sheet] { sheet.techBase = 2; });
+}
