@@ -1,5 +1,92 @@
 #include "tohit/to_hit_calculation.h"
 
 #include "app/combat_sheet.h"
+#include "tohit/sixteen_bit.h"
+#include "tohit/to_hit_row.h"
 
-void wireToHitCalculation(CombatSheet&) {}
+#include <array>
+#include <optional>
+#include <string>
+
+namespace {
+
+const char* const NoGunneryMessage = "Please Enter Pilot's Gunnery Skill. Click [Edit Mech].";
+const char* const NoRangeMessage = "Please enter range to target";
+const char* const HeatOverflowMessage = "Total Heat must be a whole number from -32768 to 32767.";
+
+struct Outcome {
+    std::array<ToHitRow, WEAPON_ROWS> rows;
+    std::int16_t heatTotal = 0;
+    std::string error;
+};
+
+// Every row is computed before anything is shown: a text that cannot be read in row 9
+// must not leave rows 1 to 8 new and the rest stale, looking like a finished result.
+Outcome computeAll(const CombatSheet& sheet) {
+    Outcome outcome;
+    int heat = 0;
+    for (int i = 0; i < WEAPON_ROWS; ++i) {
+        outcome.rows[i] = computeToHitRow(sheet, i);
+        if (outcome.rows[i].status == ToHitRow::Status::Failed) {
+            outcome.error = outcome.rows[i].error;
+            return outcome;
+        }
+        // A ticked row fires whatever its result, so its heat counts even when it is
+        // empty or out of range.
+        if (sheet.fireCheck[i].value() == CheckBox::Ticked) {
+            heat += sheet.weapHeat[i];
+            std::optional<std::int16_t> total = toSixteenBit(heat);
+            if (!total) {
+                outcome.error = HeatOverflowMessage;
+                return outcome;
+            }
+            outcome.heatTotal = *total;
+        }
+    }
+    return outcome;
+}
+
+void keepWorkingValues(CombatSheet& sheet, const Outcome& outcome) {
+    CalculationState& state = sheet.calculation;
+    for (int i = 0; i < WEAPON_ROWS; ++i) {
+        const ToHitRow& row = outcome.rows[i];
+        if (row.status == ToHitRow::Status::Empty) {
+            continue;
+        }
+        state.weapArmMod[i] = row.armMod;
+        state.weapRangeMod[i] = row.rangeMod;
+        state.clusterMod = row.clusterMod;
+        state.pulseMod = row.pulseMod;
+    }
+    state.heatTotal = outcome.heatTotal;
+}
+
+void calculate(CombatSheet& sheet) {
+    platform::MessageBox& messageBox = sheet.platform().messageBox;
+    if (sheet.gunSkill.text().empty()) {
+        messageBox.show(NoGunneryMessage);
+        return;
+    }
+    if (sheet.range1.text().empty()) {
+        messageBox.show(NoRangeMessage);
+        return;
+    }
+    Outcome outcome = computeAll(sheet);
+    if (!outcome.error.empty()) {
+        messageBox.show(outcome.error);
+        return;
+    }
+    for (int i = 0; i < WEAPON_ROWS; ++i) {
+        sheet.toHit[i].setText(outcome.rows[i].toHitText());
+    }
+    keepWorkingValues(sheet, outcome);
+    // Written even when nothing is ticked, so that it always shows the heat of the rows
+    // ticked at the last calculation.
+    sheet.Text12.setText(std::to_string(outcome.heatTotal));
+}
+
+} // namespace
+
+void wireToHitCalculation(CombatSheet& sheet) {
+    sheet.Command1.onClick([&sheet] { calculate(sheet); });
+}

@@ -1,0 +1,178 @@
+#include "tohit/to_hit_row.h"
+
+#include "app/combat_sheet.h"
+#include "app/number_text.h"
+#include "tohit/sixteen_bit.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+const std::array<std::string_view, SUMMAND_COUNT> SUMMAND_NAMES = {
+    "Gunnery",           "Range",          "Cluster munitions",     "Pulse laser",
+    "Attacker movement", "Attacker prone", "Attacker in water",     "Arm damage",
+    "Sensor damage",     "Heat",           "Light woods between",   "Heavy woods between",
+    "Target movement",   "Target jumped",  "Target in heavy woods", "Target in light woods",
+    "Target immobile",   "Partial cover",  "Target prone",          "Target in water",
+};
+
+namespace {
+
+constexpr std::int16_t LongRangeMod = 4;
+constexpr std::int16_t MediumRangeMod = 2;
+constexpr std::int16_t ShortRangeMod = 0;
+constexpr std::int16_t ClusterMunitionsMod = -1;
+constexpr std::int16_t PulseLaserMod = -2;
+constexpr double HeavyWoodsPerHex = 2.0;
+
+// Thrown inside one row's computation and turned into a failed row, so that the message
+// names the first field that stopped it.
+struct RowFailure {
+    std::string message;
+};
+
+std::string rowField(int row, std::string_view caption) {
+    return "Row " + std::to_string(row + 1) + ", " + std::string(caption);
+}
+
+double numberIn(std::string_view text, const std::string& field) {
+    std::optional<double> value = readNumber(text);
+    if (!value) {
+        throw RowFailure{field + " must be a number."};
+    }
+    // A number too long for a double reads as infinite; no sum can use it.
+    if (!std::isfinite(*value)) {
+        throw RowFailure{field + " is too large."};
+    }
+    return *value;
+}
+
+std::int16_t sixteenBit(double value, const std::string& field) {
+    std::optional<std::int16_t> whole = toSixteenBit(value);
+    if (!whole) {
+        throw RowFailure{field + " must be a whole number from -32768 to 32767."};
+    }
+    return *whole;
+}
+
+bool contains(std::string_view name, std::string_view piece) {
+    return name.find(piece) != std::string_view::npos;
+}
+
+// The arm damage boxes count only for weapons mounted in that arm.
+std::int16_t armModifier(const CombatSheet& sheet, int row) {
+    const SituationModifiers& s = sheet.situation;
+    const std::string& location = sheet.weapLoc[row].text();
+    int sum = 0;
+    if (location == "RA") {
+        sum = s.dmgLowerAct1Mod + s.dmgUpperAct1Mod + s.dmgShoulder1Mod;
+    } else if (location == "LA") {
+        sum = s.dmgLowerAct2Mod + s.dmgUpperAct2Mod + s.dmgShoulder2Mod;
+    }
+    return sixteenBit(sum, rowField(row, "Arm damage"));
+}
+
+// A range equal to a bracket's upper end still belongs to that bracket; at or inside the
+// minimum range, every hex closer costs one more. Only the brackets the comparison
+// reaches are read, so a stray text in a bracket that cannot matter stops nothing.
+std::int16_t rangeModifier(const CombatSheet& sheet, int row, int range) {
+    if (numberIn(sheet.mRange[row].text(), rowField(row, "Med")) < range) {
+        return LongRangeMod;
+    }
+    if (numberIn(sheet.sRange[row].text(), rowField(row, "Short")) < range) {
+        return MediumRangeMod;
+    }
+    double minimum = numberIn(sheet.minRange[row].text(), rowField(row, "Min"));
+    if (minimum < range) {
+        return ShortRangeMod;
+    }
+    double shownRange = numberIn(sheet.range1.text(), "Range to Target");
+    return sixteenBit(minimum + 1.0 - shownRange, rowField(row, "Min"));
+}
+
+std::array<double, SUMMAND_COUNT> summandsOf(const CombatSheet& sheet, const ToHitRow& row) {
+    const SituationModifiers& s = sheet.situation;
+    double gunnery = numberIn(sheet.gunSkill.text(), "Gunnery Skill");
+    double lightWoods = numberIn(sheet.hexLW.text(), "Light Woods");
+    double heavyWoods = numberIn(sheet.hexHW.text(), "Heavy Woods");
+    // Same order as SUMMAND_NAMES.
+    return {gunnery,
+            double(row.rangeMod),
+            double(row.clusterMod),
+            double(row.pulseMod),
+            double(s.aMoveMod),
+            double(s.aProneMod),
+            double(s.aWaterMod),
+            double(row.armMod),
+            double(s.dmgSensorMod),
+            double(s.aHeatMod),
+            lightWoods,
+            HeavyWoodsPerHex * heavyWoods,
+            double(s.tMoveMod),
+            double(s.tJumpMod),
+            double(s.tHeavyWoodsMod),
+            double(s.tLightWoodsMod),
+            double(s.tImmobileMod),
+            double(s.tPartialMod),
+            double(s.tProneMod),
+            double(s.tWaterMod)};
+}
+
+double sumInOrder(const std::array<double, SUMMAND_COUNT>& summands) {
+    double total = 0.0;
+    for (double summand : summands) {
+        total += summand;
+    }
+    return total;
+}
+
+ToHitRow computeWeaponRow(const CombatSheet& sheet, int row) {
+    const std::string& name = sheet.weapName[row].text();
+    int range = sheet.Slider1.position();
+    ToHitRow result;
+    result.armMod = armModifier(sheet, row);
+    result.rangeMod = rangeModifier(sheet, row, range);
+    bool cluster = contains(name, "LB") && sheet.situation.clusterMunitions == 1;
+    result.clusterMod = cluster ? ClusterMunitionsMod : 0;
+    result.pulseMod = contains(name, "PLas") ? PulseLaserMod : 0;
+    if (numberIn(sheet.lRange[row].text(), rowField(row, "Long")) < range) {
+        result.status = ToHitRow::Status::OutOfRange;
+        return result;
+    }
+    result.summands = summandsOf(sheet, result);
+    result.total = sumInOrder(result.summands);
+    if (!std::isfinite(result.total)) {
+        throw RowFailure{rowField(row, "To-Hit") + " is too large to show."};
+    }
+    result.status = ToHitRow::Status::Number;
+    return result;
+}
+
+} // namespace
+
+std::string ToHitRow::toHitText() const {
+    switch (status) {
+    case Status::OutOfRange:
+        return "Out of Range";
+    case Status::Number:
+        return numberText(total);
+    case Status::Empty:
+    case Status::Failed:
+        break;
+    }
+    return "";
+}
+
+ToHitRow computeToHitRow(const CombatSheet& sheet, int row) {
+    if (sheet.weapName[row].text().empty()) {
+        return ToHitRow{};
+    }
+    try {
+        return computeWeaponRow(sheet, row);
+    } catch (const RowFailure& failure) {
+        ToHitRow failed;
+        failed.status = ToHitRow::Status::Failed;
+        failed.error = failure.message;
+        return failed;
+    }
+}
