@@ -2,4 +2,54 @@
 
 #include "app/combat_sheet.h"
 
-void wireFireDeclaration(CombatSheet&) {}
+#include <cstddef>
+#include <string>
+
+namespace {
+
+// A one-off action, not a mode: rows whose weapon is chosen later stay as they are.
+void selectAll(CombatSheet& sheet) {
+    const bool tick = sheet.Check1.value() != CheckBox::Unticked;
+    for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
+        // An empty "Min" marks a row without a weapon; a hand tick on it is taken away too.
+        // The final value is set at once, so no row flickers through a tick it will not keep.
+        const bool holdsWeapon = !sheet.minRange[row].text().empty();
+        sheet.fireCheck[row].setValue(tick && holdsWeapon ? CheckBox::Ticked : CheckBox::Unticked);
+    }
+}
+
+// Ticked rows are declared with whatever their fields hold: an empty row, a row not yet
+// calculated and an out-of-range row alike. Only a plain tick counts, not a grayed box.
+std::string declarationText(const CombatSheet& sheet) {
+    std::string declaration;
+    for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
+        if (sheet.fireCheck[row].value() == CheckBox::Ticked) {
+            declaration += "  " + sheet.weapName[row].text() + "@" + sheet.toHit[row].text();
+        }
+    }
+    return declaration;
+}
+
+// Rebuilt from scratch every time, so the user's edits in the box are replaced.
+void declare(CombatSheet& sheet) {
+    sheet.Text13.setText(declarationText(sheet));
+}
+
+// The box's text as it stands, the user's edits included. A clipboard that cannot be
+// written must not take the sheet down with it; Copy has no message to show, so the
+// failure is dropped and the sheet stays as it was.
+void copy(CombatSheet& sheet) {
+    const std::string declaration = sheet.Text13.text();
+    try {
+        sheet.platform().clipboard.setText(declaration);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+void wireFireDeclaration(CombatSheet& sheet) {
+    sheet.Check1.onClick([&sheet] { selectAll(sheet); });
+    sheet.Command4.onClick([&sheet] { declare(sheet); });
+    sheet.Command2.onClick([&sheet] { copy(sheet); });
+}

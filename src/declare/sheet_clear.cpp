@@ -2,4 +2,57 @@
 
 #include "app/combat_sheet.h"
 
-void wireSheetClear(CombatSheet&) {}
+#include <cstddef>
+
+namespace {
+
+// The declaration, the total heat, every to-hit number and every fire tick.
+void clearResults(CombatSheet& sheet) {
+    sheet.Text13.setText("");
+    sheet.Text12.setText("");
+    for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
+        sheet.toHit[row].setText("");
+        sheet.fireCheck[row].setValue(CheckBox::Unticked);
+    }
+    // Its own handler unticks the rows again, which changes nothing by now.
+    sheet.Check1.setValue(CheckBox::Unticked);
+}
+
+// Movement, heat, prone and water; the damage boxes describe the Mech and stay.
+void resetAttacker(CombatSheet& sheet) {
+    sheet.aMove1.select();
+    sheet.aHeat0.select();
+    sheet.aProne1.setValue(CheckBox::Unticked);
+    sheet.aWater1.setValue(CheckBox::Unticked);
+}
+
+// Leaving the water does not untick "Partial Cover", so it is unticked on its own.
+// "Adjacent Hex" follows the range, which stays, so it is left alone.
+void resetTarget(CombatSheet& sheet) {
+    sheet.tMove0.select();
+    sheet.tJump0.setValue(CheckBox::Unticked);
+    sheet.tPartial0.setValue(CheckBox::Unticked);
+    sheet.tProne0.setValue(CheckBox::Unticked);
+    sheet.tImmobile0.setValue(CheckBox::Unticked);
+    sheet.tOpenHex0.select();
+}
+
+void resetInterveningWoods(CombatSheet& sheet) {
+    sheet.hexLW.setText("0");
+    sheet.hexHW.setText("0");
+}
+
+// Every modifier is reset by the handler of its control, never written here, so that a
+// control and its modifier cannot drift apart.
+void clearSheet(CombatSheet& sheet) {
+    clearResults(sheet);
+    resetAttacker(sheet);
+    resetTarget(sheet);
+    resetInterveningWoods(sheet);
+}
+
+} // namespace
+
+void wireSheetClear(CombatSheet& sheet) {
+    sheet.Command3.onClick([&sheet] { clearSheet(sheet); });
+}
