@@ -1,0 +1,124 @@
+#include "platform/posix_registry.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+const std::string_view ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string_view ToolValue = "PATH";
+
+// Dedicated system-information programs first, the most common first: the GTK hardware
+// browser, the desktop's info centre of KDE, the newer fork of the GTK browser, and the
+// hardware lister's own window last. Task managers are not system information and stay out.
+constexpr std::array<const char*, 4> Tools = {"hardinfo", "kinfocenter", "hardinfo2", "lshw-gtk"};
+
+// Rights that only read a key: query value, enumerate subkeys, notify, read control, the
+// 32/64-bit view flags and the generic read right. Anything else asks to change something.
+constexpr std::uint32_t ReadRights =
+    0x0001u | 0x0008u | 0x0010u | 0x20000u | 0x0100u | 0x0200u | 0x80000000u;
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool isExecutableFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
+}
+
+// Only absolute folders of the search path count: an empty or relative entry would mean the
+// current folder, and the program never starts a tool from wherever it happens to run.
+std::string findOnPath(std::string_view search, const char* name) {
+    while (!search.empty()) {
+        const auto colon = search.find(':');
+        const auto folder = search.substr(0, colon);
+        search = colon == std::string_view::npos ? std::string_view{} : search.substr(colon + 1);
+        if (folder.empty() || folder.front() != '/') {
+            continue;
+        }
+        std::string path(folder);
+        if (path.back() != '/') {
+            path += '/';
+        }
+        path += name;
+        if (isExecutableFile(path)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string PosixRegistry::findSystemInfoTool() {
+    const char* search = std::getenv("PATH");
+    if (search == nullptr) {
+        return {};
+    }
+    for (const char* tool : Tools) {
+        if (auto path = findOnPath(search, tool); !path.empty()) {
+            return path;
+        }
+    }
+    return {};
+}
+
+long PosixRegistry::openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
+                            Key& key) {
+    key = 0;
+    if ((access & ~ReadRights) != 0) {
+        return AccessDenied;
+    }
+    if (root != LocalMachine || !sameName(subKey, ToolKey)) {
+        return FileNotFound;
+    }
+    // The key stands for an installed tool: looked for at each open, so that a tool installed
+    // while the program runs is found at the next lookup.
+    auto tool = findSystemInfoTool();
+    if (tool.empty()) {
+        return FileNotFound;
+    }
+    key = nextKey_++;
+    openKeys_.emplace(key, std::move(tool));
+    return Success;
+}
+
+long PosixRegistry::queryValue(Key key, const std::string& valueName, std::uint32_t& type,
+                               unsigned char* data, std::uint32_t& size) {
+    const auto open = openKeys_.find(key);
+    if (open == openKeys_.end()) {
+        return InvalidHandle;
+    }
+    if (!sameName(valueName, ToolValue)) {
+        return FileNotFound;
+    }
+    const std::string& path = open->second;
+    const auto needed = static_cast<std::uint32_t>(path.size() + 1); // with its NUL
+    type = StringType;
+    if (data == nullptr || needed > size) {
+        size = needed;
+        return data == nullptr ? Success : MoreData;
+    }
+    std::memcpy(data, path.c_str(), needed);
+    size = needed;
+    return Success;
+}
+
+long PosixRegistry::closeKey(Key key) {
+    return openKeys_.erase(key) == 1 ? Success : InvalidHandle;
+}
+
+} // namespace platform

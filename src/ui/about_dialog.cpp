@@ -1,0 +1,191 @@
+#include "ui/about_dialog.h"
+
+#include "ui/program_look.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// Positions are kept in twips, 15 to the pixel, as the box was drawn.
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
+
+struct Placement {
+    const char* name;
+    int left, top, width, height;
+};
+
+constexpr int ClientWidth = 5865;
+constexpr int ClientHeight = 3630;
+
+constexpr Placement Layout[] = {
+    {"picIcon", 240, 240, 540, 540},         {"lblTitle", 1050, 240, 4092, 480},
+    {"lblVersion", 1050, 720, 4095, 225},    {"Text1", 1080, 960, 4095, 1455},
+    {"lblDisclaimer", 240, 2625, 3990, 345}, {"cmdOK", 4245, 2625, 1467, 345},
+    {"cmdSysInfo", 4260, 3075, 1452, 345},   {"Label1", 240, 3120, 3135, 255},
+};
+
+// The etched rule under the disclaimer: a white line and a grey one.
+struct RuleLine {
+    int left, right, top, width;
+    QColor colour;
+};
+
+const RuleLine Rule[] = {
+    {240, 5657, 2445, 2, Qt::white},
+    {240, 5670, 2520, 1, QColor(0x80, 0x80, 0x80)},
+};
+
+QRect placementOf(const char* name) {
+    for (const auto& place : Layout) {
+        if (qstrcmp(place.name, name) == 0) {
+            return {px(place.left), px(place.top), px(place.width), px(place.height)};
+        }
+    }
+    return {};
+}
+
+QFont titleFont() {
+    QFont font = sheetFont();
+    font.setPixelSize(16); // 12 point
+    font.setBold(true);
+    return font;
+}
+
+// The model keeps the disclaimer's line ends as CR LF; the edit box wants bare line feeds.
+QString toScreen(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// The disclaimer's lines were laid out for a narrow face. In a wider one each line would wrap
+// and strand its last word on a line of its own; so the box takes the first of these cuts of
+// the sheet's face in which every line stays whole.
+struct FaceCut {
+    int stretch;
+    int pixels;
+};
+constexpr FaceCut DisclaimerCuts[] = {{QFont::Unstretched, 11},
+                                      {QFont::SemiCondensed, 11},
+                                      {QFont::Unstretched, 10},
+                                      {QFont::SemiCondensed, 10}};
+
+void fitDisclaimer(QPlainTextEdit* text) {
+    const int margins = 2 * text->frameWidth() + 2 * qCeil(text->document()->documentMargin());
+    const int scrollBar = text->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text);
+    const int room = text->width() - margins - scrollBar;
+    const QStringList lines = text->toPlainText().split('\n');
+    QFont font = text->font();
+    for (const FaceCut& cut : DisclaimerCuts) {
+        font.setStretch(cut.stretch);
+        font.setPixelSize(cut.pixels);
+        const QFontMetrics metrics(font);
+        // Blanks at a line's end hang in the margin and never wrap it.
+        const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line.trimmed()) <= room;
+        });
+        if (fits) {
+            break;
+        }
+    }
+    text->setFont(font);
+}
+
+std::string fromScreen(const QString& text) {
+    return QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      box_(services) {
+    setWindowTitle(AboutBox::Caption);
+    setWindowModality(Qt::ApplicationModal);
+    setFont(sheetFont()); // the same face as the sheets
+    setFixedSize(px(ClientWidth), px(ClientHeight));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName("picIcon");
+    icon->setGeometry(placementOf("picIcon"));
+    icon->setAlignment(Qt::AlignCenter);
+    if (const QIcon appIcon = QApplication::windowIcon(); !appIcon.isNull()) {
+        icon->setPixmap(appIcon.pixmap(icon->size()));
+    }
+
+    addLabel("lblTitle", box_.lblTitle)->setFont(titleFont());
+    addLabel("lblVersion", box_.lblVersion);
+    addText1();
+    addLabel("lblDisclaimer", box_.lblDisclaimer)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addLabel("Label1", box_.Label1);
+    addButton("cmdOK", "OK", box_.cmdOK)->setDefault(true);
+    addButton("cmdSysInfo", "&System Info...", box_.cmdSysInfo);
+    setTabOrder();
+
+    box_.onClose([this] { done(QDialog::Accepted); });
+}
+
+QLabel* AboutDialog::addLabel(const char* name, const TextBox& text) {
+    auto* label = new QLabel(QString::fromStdString(text.text()), this);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(placementOf(name));
+    return label;
+}
+
+QPushButton* AboutDialog::addButton(const char* name, const char* caption, Command& command) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    button->setObjectName(name);
+    button->setGeometry(placementOf(name));
+    connect(button, &QPushButton::clicked, this, [&command] { command.userClick(); });
+    return button;
+}
+
+void AboutDialog::addText1() {
+    auto* text = new QPlainTextEdit(toScreen(box_.Text1.text()), this);
+    text->setObjectName("Text1");
+    text->setGeometry(placementOf("Text1"));
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setTabChangesFocus(true);
+    fitDisclaimer(text);
+    // The user may edit the text; it lives only as long as the box.
+    connect(text, &QPlainTextEdit::textChanged, this,
+            [this, text] { box_.Text1.userType(fromScreen(text->toPlainText())); });
+}
+
+void AboutDialog::setTabOrder() {
+    auto* ok = findChild<QWidget*>("cmdOK");
+    auto* sysInfo = findChild<QWidget*>("cmdSysInfo");
+    auto* text = findChild<QWidget*>("Text1");
+    QWidget::setTabOrder(ok, sysInfo);
+    QWidget::setTabOrder(sysInfo, text);
+    ok->setFocus();
+}
+
+void AboutDialog::reject() {
+    box_.cmdOK.userClick();
+    if (isVisible()) {
+        QDialog::reject();
+    }
+}
+
+void AboutDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (const auto& line : Rule) {
+        painter.setPen(QPen(line.colour, line.width));
+        painter.drawLine(px(line.left), px(line.top), px(line.right), px(line.top));
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "about/about_box.h"
+#include "platform/platform_services.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The About box, built afresh at every opening and bound to a fresh AboutBox model. Modal: while
+// it is open no other window of the program takes input.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    AboutDialog(platform::PlatformServices& services, QWidget* owner);
+
+    const AboutBox& model() const { return box_; }
+
+    // Esc and the close box mean the same as "OK".
+    void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* addLabel(const char* name, const TextBox& text);
+    QPushButton* addButton(const char* name, const char* caption, Command& command);
+    void addText1();
+    void setTabOrder();
+
+    AboutBox box_;
+};
