@@ -1,9 +1,33 @@
+#include "platform/posix_file_checker.h"
+#include "platform/posix_program_launcher.h"
+#include "platform/posix_registry.h"
+#include "platform/qt_clipboard.h"
+#include "platform/qt_help_viewer.h"
+#include "ui/help_window.h" // the help viewer's window() needs the complete type
+#include "ui/program_look.h"
+#include "ui/shared_services.h"
+#include "ui/sheet_window.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Vexolan");
+    applyProgramLook(application);
+
+    // One of each for the whole program; every sheet window uses them.
+    platform::QtClipboard clipboard;
+    platform::PosixRegistry registry;
+    platform::PosixProgramLauncher launcher;
+    platform::PosixFileChecker files;
+    platform::QtHelpViewer help;
+    SharedServices shared{clipboard, registry, launcher, files, help};
+
+    auto* window = new SheetWindow(shared);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    const int result = application.exec();
+    // Closed windows are deleted only when the event loop comes round again; it will not.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }

@@ -1,0 +1,20 @@
+#include "platform/qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace platform {
+
+bool QtClipboard::setText(const std::string& text) {
+    if (QGuiApplication::instance() == nullptr) {
+        return false;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return false;
+    }
+    clipboard->setText(QString::fromStdString(text), QClipboard::Clipboard);
+    return true;
+}
+
+} // namespace platform

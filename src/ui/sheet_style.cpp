@@ -1,0 +1,103 @@
+#include "ui/sheet_style.h"
+
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+
+namespace {
+
+constexpr int IndicatorSize = 13;
+constexpr int LabelSpacing = 4;
+constexpr int CaptionIndent = 6;
+constexpr int CaptionPadding = 2;
+
+// A classic etched frame: a dark line with a light one just inside and below it.
+void drawEtchedFrame(QPainter& painter, const QRect& frame, const QPalette& palette) {
+    painter.setPen(palette.color(QPalette::Mid));
+    painter.drawRect(frame.adjusted(0, 0, -2, -2));
+    painter.setPen(palette.color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, -1, -1));
+}
+
+} // namespace
+
+SheetStyle::SheetStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+int SheetStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                            const QWidget* widget) const {
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        return IndicatorSize;
+    case PM_CheckBoxLabelSpacing:
+    case PM_RadioButtonLabelSpacing:
+        return LabelSpacing;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+int SheetStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returnData) const {
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) {
+        return 0;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QRect SheetStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                 SubControl subControl, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || box == nullptr) {
+        return QProxyStyle::subControlRect(control, option, subControl, widget);
+    }
+    const int captionHeight = box->fontMetrics.height();
+    const QRect frame = box->rect.adjusted(0, captionHeight / 2, 0, 0);
+    switch (subControl) {
+    case SC_GroupBoxLabel: {
+        QString caption = box->text;
+        caption.remove('&');
+        return {CaptionIndent, 0, box->fontMetrics.horizontalAdvance(caption) + 2 * CaptionPadding,
+                captionHeight};
+    }
+    case SC_GroupBoxFrame:
+        return frame;
+    case SC_GroupBoxContents:
+        return frame.adjusted(2, captionHeight / 2 + 2, -2, -2);
+    default:
+        return {};
+    }
+}
+
+void SheetStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const {
+    if (control == CC_GroupBox && option != nullptr && painter != nullptr) {
+        drawPanel(*option, *painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+void SheetStyle::drawPanel(const QStyleOptionComplex& option, QPainter& painter,
+                           const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(&option);
+    if (box == nullptr) {
+        return;
+    }
+    const QRect caption = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+    painter.save();
+    QRegion aroundCaption(box->rect);
+    if (!box->text.isEmpty()) {
+        aroundCaption -= caption;
+    }
+    painter.setClipRegion(aroundCaption);
+    drawEtchedFrame(painter, subControlRect(CC_GroupBox, box, SC_GroupBoxFrame, widget),
+                    box->palette);
+    painter.restore();
+    if (!box->text.isEmpty()) {
+        drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
+                     box->state & State_Enabled, box->text, QPalette::WindowText);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// Fusion everywhere, with the changes that the sheet's fixed layout needs: check and option
+// indicators of 13 pixels, which fit its 13-pixel-high boxes, and panels whose caption sits
+// on the frame's top edge, so that contents placed just below the caption clear the frame.
+// Dialog buttons carry words only, whatever the desktop's theme.
+class SheetStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    SheetStyle();
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl subControl, const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
+
+private:
+    void drawPanel(const QStyleOptionComplex& option, QPainter& painter,
+                   const QWidget* widget) const;
+};

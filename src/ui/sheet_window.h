@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/combat_sheet.h"
+#include "platform/platform_services.h"
+#include "platform/qt_message_box.h"
+#include "platform/qt_window_opener.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class SheetBinding;
+class SheetForm;
+struct SharedServices;
+
+// Stand-ins for a window's own message box and window opener, so that tests can watch what
+// the window asks of them; a null one leaves the window's own Qt adapter in place.
+struct WindowServiceOverrides {
+    platform::MessageBox* messageBox = nullptr;
+    platform::WindowOpener* windows = nullptr;
+};
+
+// One combat sheet window: its own model, built from the layout tables, with its own
+// message box and window opener beside the program's shared services.
+class SheetWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit SheetWindow(SharedServices& shared, WindowServiceOverrides overrides = {});
+    ~SheetWindow() override;
+
+    CombatSheet& sheet() { return sheet_; }
+    platform::PlatformServices& services() { return services_; }
+    SheetForm& form() { return *form_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenuBar();
+    bool otherSheetOpen() const;
+
+    platform::QtMessageBox messageBox_;
+    platform::QtWindowOpener windows_;
+    platform::PlatformServices services_;
+    CombatSheet sheet_;
+    SheetForm* form_;
+    // Declared last so that it goes first: no widget signal reaches the model once it is gone.
+    std::unique_ptr<SheetBinding> binding_;
+};
