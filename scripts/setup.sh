@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang
-    fontconfig fonts-dejavu-core
+    fontconfig fonts-dejavu-core fonts-dejavu-extra
 )
 if [ "${VEXOLAN_SETUP_EXTRA:-}" != "" ]; then
     read -r -a extra <<<"$VEXOLAN_SETUP_EXTRA"

@@ -125,13 +125,18 @@ constexpr int RowPitch = 360;
 constexpr int ListHeight = 315;
 constexpr int TextHeight = 285;
 
+// "Short" and "Med" end one pixel inside their right-hand neighbours; they are one pixel
+// narrower so that the three bracket fields stand side by side without overlapping.
+constexpr int BracketWidth = 600;
+
 constexpr RowColumn RowColumns[] = {
     {"weapName", Kind::PickList, 2040, 1335, ListHeight, "Label9", "Weapon", 2160, 855, "Weapon"},
     {"weapLoc", Kind::PickList, 3480, 975, ListHeight, "Label10", "Location", 3600, 735,
      "Location"},
     {"minRange", Kind::TextBox, 4560, 615, TextHeight, "Label13", "Min", 4680, 495, "Min"},
-    {"sRange", Kind::TextBox, 5280, 615, TextHeight, "Label14", "Short", 5400, 495, "Short"},
-    {"mRange", Kind::TextBox, 5880, 615, TextHeight, "Label15", "Med", 6000, 495, "Med"},
+    {"sRange", Kind::TextBox, 5280, BracketWidth, TextHeight, "Label14", "Short", 5400, 495,
+     "Short"},
+    {"mRange", Kind::TextBox, 5880, BracketWidth, TextHeight, "Label15", "Med", 6000, 495, "Med"},
     {"lRange", Kind::TextBox, 6480, 615, TextHeight, "Label16", "Long", 6600, 495, "Long"},
     {"Damage", Kind::TextBox, 7200, 615, TextHeight, "Label8", "Damage", 7200, 615, "Damage"},
     {"toHit", Kind::TextBox, 8040, 855, TextHeight, "Label19", "To-Hit", 8280, 495, "To-Hit"},
