@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
-// A text box. Setting its text raises the change notification when the text differs.
+// A text box. Setting its text raises the change notification when the text differs; its
+// tool tip is shown while the pointer rests on it and raises nothing.
 class TextBox : public Control {
 public:
     TextBox() = default;
@@ -17,10 +19,13 @@ public:
     void userType(std::string text);
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
     void onChange(std::function<void()> handler) { change_.connect(std::move(handler)); }
 
 private:
     std::string text_;
+    std::string toolTip_;
     bool readOnly_ = false;
     Notifier change_;
 };

@@ -6,12 +6,13 @@
 
 namespace {
 
-// The declaration, the total heat, every to-hit number and every fire tick.
+// The declaration, the total heat, every to-hit number with its tip and every fire tick.
 void clearResults(CombatSheet& sheet) {
     sheet.Text13.setText("");
     sheet.Text12.setText("");
     for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
         sheet.toHit[row].setText("");
+        sheet.toHit[row].setToolTip(""); // the breakdown of the number just emptied
         sheet.fireCheck[row].setValue(CheckBox::Unticked);
     }
     // Its own handler unticks the rows again, which changes nothing by now.

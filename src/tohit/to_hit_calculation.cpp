@@ -2,6 +2,7 @@
 
 #include "app/combat_sheet.h"
 #include "tohit/sixteen_bit.h"
+#include "tohit/to_hit_breakdown.h"
 #include "tohit/to_hit_row.h"
 
 #include <array>
@@ -77,7 +78,12 @@ void calculate(CombatSheet& sheet) {
         return;
     }
     for (int i = 0; i < WEAPON_ROWS; ++i) {
-        sheet.toHit[i].setText(outcome.rows[i].toHitText());
+        const ToHitRow& row = outcome.rows[i];
+        sheet.toHit[i].setText(row.toHitText());
+        // The tip explains the number just written; it stays with it until the next
+        // calculation, like the number itself.
+        sheet.toHit[i].setToolTip(
+            toHitToolTip(row, sheet.Damage[i].text(), sheet.lRange[i].text()));
     }
     keepWorkingValues(sheet, outcome);
     // Written even when nothing is ticked, so that it always shows the heat of the rows

@@ -11,9 +11,9 @@
 const std::array<std::string_view, SUMMAND_COUNT> SUMMAND_NAMES = {
     "Gunnery",           "Range",          "Cluster munitions",     "Pulse laser",
     "Attacker movement", "Attacker prone", "Attacker in water",     "Arm damage",
-    "Sensor damage",     "Heat",           "Light woods between",   "Heavy woods between",
+    "Sensors",           "Heat",           "Light woods",           "Heavy woods",
     "Target movement",   "Target jumped",  "Target in heavy woods", "Target in light woods",
-    "Target immobile",   "Partial cover",  "Target prone",          "Target in water",
+    "Immobile",          "Partial cover",  "Target prone",          "Target in water",
 };
 
 namespace {
@@ -31,26 +31,40 @@ struct RowFailure {
     std::string message;
 };
 
-std::string rowField(int row, std::string_view caption) {
-    return "Row " + std::to_string(row + 1) + ", " + std::string(caption);
+// A field as the user sees it. Its name is spelled out only for a message: Calculate reads
+// a dozen fields per row and nearly always finds them all in order.
+struct Field {
+    std::string_view caption;
+    int row = -1; // the weapon row holding the field, or -1 for a field of the sheet
+};
+
+std::string nameOf(const Field& field) {
+    if (field.row < 0) {
+        return std::string(field.caption);
+    }
+    return "Row " + std::to_string(field.row + 1) + ", " + std::string(field.caption);
 }
 
-double numberIn(std::string_view text, const std::string& field) {
+Field rowField(int row, std::string_view caption) {
+    return {caption, row};
+}
+
+double numberIn(std::string_view text, const Field& field) {
     std::optional<double> value = readNumber(text);
     if (!value) {
-        throw RowFailure{field + " must be a number."};
+        throw RowFailure{nameOf(field) + " must be a number."};
     }
     // A number too long for a double reads as infinite; no sum can use it.
     if (!std::isfinite(*value)) {
-        throw RowFailure{field + " is too large."};
+        throw RowFailure{nameOf(field) + " is too large."};
     }
     return *value;
 }
 
-std::int16_t sixteenBit(double value, const std::string& field) {
+std::int16_t sixteenBit(double value, const Field& field) {
     std::optional<std::int16_t> whole = toSixteenBit(value);
     if (!whole) {
-        throw RowFailure{field + " must be a whole number from -32768 to 32767."};
+        throw RowFailure{nameOf(field) + " must be a whole number from -32768 to 32767."};
     }
     return *whole;
 }
@@ -60,41 +74,51 @@ bool contains(std::string_view name, std::string_view piece) {
 }
 
 // The arm damage boxes count only for weapons mounted in that arm.
-std::int16_t armModifier(const CombatSheet& sheet, int row) {
+void setArmModifier(const CombatSheet& sheet, int row, ToHitRow& result) {
     const SituationModifiers& s = sheet.situation;
     const std::string& location = sheet.weapLoc[row].text();
     int sum = 0;
     if (location == "RA") {
+        result.arm = ToHitRow::Arm::Right;
         sum = s.dmgLowerAct1Mod + s.dmgUpperAct1Mod + s.dmgShoulder1Mod;
     } else if (location == "LA") {
+        result.arm = ToHitRow::Arm::Left;
         sum = s.dmgLowerAct2Mod + s.dmgUpperAct2Mod + s.dmgShoulder2Mod;
     }
-    return sixteenBit(sum, rowField(row, "Arm damage"));
+    result.armMod = sixteenBit(sum, rowField(row, "Arm damage"));
 }
 
 // A range equal to a bracket's upper end still belongs to that bracket; at or inside the
 // minimum range, every hex closer costs one more. Only the brackets the comparison
 // reaches are read, so a stray text in a bracket that cannot matter stops nothing.
-std::int16_t rangeModifier(const CombatSheet& sheet, int row, int range) {
+void setRangeModifier(const CombatSheet& sheet, int row, int range, ToHitRow& result) {
+    using Bracket = ToHitRow::RangeBracket;
     if (numberIn(sheet.mRange[row].text(), rowField(row, "Med")) < range) {
-        return LongRangeMod;
+        result.bracket = Bracket::Long;
+        result.rangeMod = LongRangeMod;
+        return;
     }
     if (numberIn(sheet.sRange[row].text(), rowField(row, "Short")) < range) {
-        return MediumRangeMod;
+        result.bracket = Bracket::Medium;
+        result.rangeMod = MediumRangeMod;
+        return;
     }
     double minimum = numberIn(sheet.minRange[row].text(), rowField(row, "Min"));
     if (minimum < range) {
-        return ShortRangeMod;
+        result.bracket = Bracket::Short;
+        result.rangeMod = ShortRangeMod;
+        return;
     }
-    double shownRange = numberIn(sheet.range1.text(), "Range to Target");
-    return sixteenBit(minimum + 1.0 - shownRange, rowField(row, "Min"));
+    double shownRange = numberIn(sheet.range1.text(), Field{"Range to Target"});
+    result.bracket = Bracket::Minimum;
+    result.rangeMod = sixteenBit(minimum + 1.0 - shownRange, rowField(row, "Min"));
 }
 
 std::array<double, SUMMAND_COUNT> summandsOf(const CombatSheet& sheet, const ToHitRow& row) {
     const SituationModifiers& s = sheet.situation;
-    double gunnery = numberIn(sheet.gunSkill.text(), "Gunnery Skill");
-    double lightWoods = numberIn(sheet.hexLW.text(), "Light Woods");
-    double heavyWoods = numberIn(sheet.hexHW.text(), "Heavy Woods");
+    double gunnery = numberIn(sheet.gunSkill.text(), Field{"Gunnery Skill"});
+    double lightWoods = numberIn(sheet.hexLW.text(), Field{"Light Woods"});
+    double heavyWoods = numberIn(sheet.hexHW.text(), Field{"Heavy Woods"});
     // Same order as SUMMAND_NAMES.
     return {gunnery,
             double(row.rangeMod),
@@ -130,8 +154,8 @@ ToHitRow computeWeaponRow(const CombatSheet& sheet, int row) {
     const std::string& name = sheet.weapName[row].text();
     int range = sheet.Slider1.position();
     ToHitRow result;
-    result.armMod = armModifier(sheet, row);
-    result.rangeMod = rangeModifier(sheet, row, range);
+    setArmModifier(sheet, row, result);
+    setRangeModifier(sheet, row, range, result);
     bool cluster = contains(name, "LB") && sheet.situation.clusterMunitions == 1;
     result.clusterMod = cluster ? ClusterMunitionsMod : 0;
     result.pulseMod = contains(name, "PLas") ? PulseLaserMod : 0;
@@ -142,7 +166,7 @@ ToHitRow computeWeaponRow(const CombatSheet& sheet, int row) {
     result.summands = summandsOf(sheet, result);
     result.total = sumInOrder(result.summands);
     if (!std::isfinite(result.total)) {
-        throw RowFailure{rowField(row, "To-Hit") + " is too large to show."};
+        throw RowFailure{nameOf(rowField(row, "To-Hit")) + " is too large to show."};
     }
     result.status = ToHitRow::Status::Number;
     return result;

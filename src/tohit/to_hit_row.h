@@ -13,10 +13,17 @@ class CombatSheet;
 
 inline constexpr int SUMMAND_COUNT = 20;
 
-// The summands of a to-hit number, in the order in which they are added.
+// The summands of a to-hit number, in the order in which they are added, as the sheet
+// names them; the range, the arm, the movements and the heat get finer names in the
+// breakdown (to_hit_breakdown.h).
 extern const std::array<std::string_view, SUMMAND_COUNT> SUMMAND_NAMES;
 
 struct ToHitRow {
+    // Which bracket the range fell into; Minimum is at or inside the minimum range.
+    enum class RangeBracket { Short, Medium, Long, Minimum };
+    // The arm whose damage boxes count for the row's location, if any.
+    enum class Arm { None, Right, Left };
+
     enum class Status {
         Empty,      // no weapon in the row: the to-hit field is emptied
         OutOfRange, // the target lies beyond the long range
@@ -36,6 +43,10 @@ struct ToHitRow {
     std::int16_t rangeMod = 0;
     std::int16_t clusterMod = 0;
     std::int16_t pulseMod = 0;
+
+    // What names the range and arm summands, for a row that holds a weapon.
+    RangeBracket bracket = RangeBracket::Short;
+    Arm arm = Arm::None;
 
     // The text of the row's to-hit field: "", "Out of Range" or the total.
     std::string toHitText() const;
