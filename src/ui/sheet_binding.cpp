@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,13 +37,32 @@ Qt::CheckState checkState(int value) {
 
 // Shown and enabled as the model says; a widget's visibility here is its own, whatever
 // its panel's.
-void showState(QWidget& widget, const Control& control) {
-    if (widget.isHidden() == control.visible()) {
-        widget.setVisible(control.visible());
+void showState(QWidget& widget, const Control& control, bool covered = false) {
+    const bool shown = control.visible() && !covered;
+    if (widget.isHidden() == shown) {
+        widget.setVisible(shown);
     }
     if (widget.isEnabled() != control.enabled()) {
         widget.setEnabled(control.enabled());
     }
+}
+
+bool isToHitField(const CombatSheet& sheet, const TextBox& box) {
+    for (const TextBox& toHit : sheet.toHit) {
+        if (&toHit == &box) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A to-hit field shows the breakdown that the calculation left with its number. Other
+// results, such as a damage text, can be wider than their field: the tip shows them whole.
+QString toolTipOf(const TextBox& box, const QString& shownText, bool resultWithBreakdown) {
+    if (resultWithBreakdown) {
+        return qt(box.toolTip());
+    }
+    return box.readOnly() ? shownText : QString();
 }
 
 void showList(QComboBox& list, const ComboBox& model) {
@@ -61,12 +81,53 @@ void showList(QComboBox& list, const ComboBox& model) {
 
 } // namespace
 
+// The window's named widgets and menu entries, gathered in one pass over the window instead
+// of one search through all its objects for each of its few hundred controls. A name that
+// more than one object carries is left to the window's own search.
+struct SheetBinding::NamedObjects {
+    explicit NamedObjects(const QWidget& window) {
+        for (QObject* object : window.findChildren<QObject*>()) {
+            if (auto* action = qobject_cast<QAction*>(object)) {
+                add(actions, object->objectName(), action);
+            } else if (auto* widget = qobject_cast<QWidget*>(object)) {
+                add(widgets, object->objectName(), widget);
+            }
+        }
+    }
+
+    template <typename T>
+    static void add(QHash<QString, T*>& objects, const QString& name, T* object) {
+        if (name.isEmpty()) {
+            return;
+        }
+        auto found = objects.find(name);
+        if (found == objects.end()) {
+            objects.insert(name, object);
+        } else {
+            found.value() = nullptr;
+        }
+    }
+
+    template <typename T>
+    static T* find(const QHash<QString, T*>& objects, const QWidget& window, const QString& name) {
+        auto found = objects.find(name);
+        if (found == objects.end()) {
+            return nullptr;
+        }
+        return found.value() != nullptr ? found.value() : window.findChild<T*>(name);
+    }
+
+    QHash<QString, QAction*> actions;
+    QHash<QString, QWidget*> widgets;
+};
+
 SheetBinding::SheetBinding(CombatSheet& sheet, QWidget& window) : sheet_(sheet), window_(window) {
+    const NamedObjects named(window);
     for (const sheet::ControlLayout& layout : sheet::sheetLayout()) {
-        bindNamed(layout.name);
+        bindNamed(layout.name, named);
     }
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
-        bindNamed(entry.name);
+        bindNamed(entry.name, named);
     }
     refresh();
 }
@@ -86,19 +147,20 @@ void SheetBinding::userAction(const std::function<void()>& action) {
     refresh();
 }
 
-void SheetBinding::bindNamed(const std::string& name) {
+void SheetBinding::bindNamed(const std::string& name, const NamedObjects& named) {
     const QString objectName = qt(name);
+    auto widgetNamed = [&] { return NamedObjects::find(named.widgets, window_, objectName); };
     std::visit(Overloaded{
                    [](std::monostate) {},
                    [&](Command* command) {
-                       if (auto* action = window_.findChild<QAction*>(objectName)) {
+                       if (auto* action = NamedObjects::find(named.actions, window_, objectName)) {
                            bindAction(action, *command);
-                       } else if (auto* widget = window_.findChild<QWidget*>(objectName)) {
+                       } else if (auto* widget = widgetNamed()) {
                            bind(widget, *command);
                        }
                    },
                    [&](auto* control) {
-                       if (auto* widget = window_.findChild<QWidget*>(objectName)) {
+                       if (auto* widget = widgetNamed()) {
                            bind(widget, *control);
                        }
                    },
@@ -106,8 +168,14 @@ void SheetBinding::bindNamed(const std::string& name) {
                findControl(sheet_, name));
 }
 
+// The setup panel covers the attacker panel whole. While it does, the attacker panel is
+// hidden on screen as well, which shows the same, so that neither the Tab key nor a screen
+// reader reaches controls that nobody can see.
 void SheetBinding::bind(QWidget* widget, Panel& panel) {
-    refreshers_.push_back([widget, &panel] { showState(*widget, panel); });
+    const Panel* cover = &panel == &sheet_.Frame4 ? &sheet_.Setup : nullptr;
+    refreshers_.push_back([widget, &panel, cover] {
+        showState(*widget, panel, cover != nullptr && cover->visible());
+    });
 }
 
 void SheetBinding::bind(QWidget* widget, TextBox& box) {
@@ -122,7 +190,8 @@ void SheetBinding::bindLine(QLineEdit* edit, TextBox& box) {
     connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
         userAction([&] { box.userType(text.toStdString()); });
     });
-    refreshers_.push_back([edit, &box] {
+    const bool resultWithBreakdown = isToHitField(sheet_, box);
+    refreshers_.push_back([edit, &box, resultWithBreakdown] {
         const QSignalBlocker blocker(edit);
         if (edit->text() != qt(box.text())) {
             edit->setText(qt(box.text()));
@@ -132,8 +201,7 @@ void SheetBinding::bindLine(QLineEdit* edit, TextBox& box) {
         if (edit->isReadOnly() != box.readOnly()) {
             edit->setReadOnly(box.readOnly());
         }
-        // Results such as "Out of Range" can be wider than their field: the tip shows them whole.
-        const QString tip = box.readOnly() ? edit->text() : QString();
+        const QString tip = toolTipOf(box, edit->text(), resultWithBreakdown);
         if (edit->toolTip() != tip) {
             edit->setToolTip(tip);
         }

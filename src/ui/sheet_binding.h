@@ -39,7 +39,9 @@ public:
     int boundCount() const { return static_cast<int>(refreshers_.size()); }
 
 private:
-    void bindNamed(const std::string& name);
+    struct NamedObjects;
+
+    void bindNamed(const std::string& name, const NamedObjects& named);
     void bind(QWidget* widget, Panel& panel);
     void bind(QWidget* widget, TextBox& box);
     void bind(QWidget* widget, ComboBox& list);

@@ -162,6 +162,10 @@ void SheetForm::place(QWidget& widget, const ControlLayout& layout) {
     if (layout.kind != ControlKind::Label && layout.kind != ControlKind::VerticalLine) {
         widget.setAccessibleName(spokenName(layout));
     }
+    // A list that takes typing hands its focus to its own line, which screen readers read.
+    if (auto* list = qobject_cast<QComboBox*>(&widget); list && list->lineEdit()) {
+        list->lineEdit()->setAccessibleName(spokenName(layout));
+    }
     fitCaption(widget);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/sheet_style.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -17,6 +18,23 @@ void drawEtchedFrame(QPainter& painter, const QRect& frame, const QPalette& pale
     painter.drawRect(frame.adjusted(0, 0, -2, -2));
     painter.setPen(palette.color(QPalette::Light));
     painter.drawRect(frame.adjusted(1, 1, -1, -1));
+}
+
+// Whether any of the area, in the painter's coordinates, lies in the region being painted.
+// A painter that was given no such region paints everywhere.
+bool beingPainted(QPainter& painter, const QRect& area) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr) {
+        return true;
+    }
+    const QRegion painted = engine->systemClip();
+    if (painted.isEmpty()) {
+        return true;
+    }
+    // The region is in device pixels; a pixel of margin covers the rounding of scaled screens.
+    const QRect onDevice =
+        painter.deviceTransform().mapRect(QRectF(area)).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return painted.intersects(onDevice);
 }
 
 } // namespace
@@ -86,18 +104,20 @@ void SheetStyle::drawPanel(const QStyleOptionComplex& option, QPainter& painter,
     if (box == nullptr) {
         return;
     }
+    const QRect frame = subControlRect(CC_GroupBox, box, SC_GroupBoxFrame, widget);
+    // A click on a box inside the panel repaints the panel just around that box; the caption
+    // then lies outside what is painted, and laying out its text would be work for nothing.
+    const QRect captionStrip(box->rect.left(), box->rect.top(), box->rect.width(),
+                             box->fontMetrics.height());
+    if (box->text.isEmpty() || !beingPainted(painter, captionStrip)) {
+        drawEtchedFrame(painter, frame, box->palette);
+        return;
+    }
     const QRect caption = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
     painter.save();
-    QRegion aroundCaption(box->rect);
-    if (!box->text.isEmpty()) {
-        aroundCaption -= caption;
-    }
-    painter.setClipRegion(aroundCaption);
-    drawEtchedFrame(painter, subControlRect(CC_GroupBox, box, SC_GroupBoxFrame, widget),
-                    box->palette);
+    painter.setClipRegion(QRegion(box->rect) - caption);
+    drawEtchedFrame(painter, frame, box->palette);
     painter.restore();
-    if (!box->text.isEmpty()) {
-        drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
-                     box->state & State_Enabled, box->text, QPalette::WindowText);
-    }
+    drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
+                 box->state & State_Enabled, box->text, QPalette::WindowText);
 }
