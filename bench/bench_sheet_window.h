@@ -1,0 +1,15 @@
+#pragma once
+
+#include "fakes/fake_platform.h"
+#include "ui/shared_services.h"
+#include "ui/sheet_window.h"
+
+// A combat sheet window on fake platform services, as the program would open it but
+// without touching the desktop's clipboard or showing a real message box.
+struct BenchSheetWindow {
+    BenchSheetWindow();
+
+    FakePlatform fake;
+    SharedServices shared;
+    SheetWindow window;
+};
