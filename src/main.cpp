@@ -1,6 +1,3 @@
-#include "platform/posix_file_checker.h"
-#include "platform/posix_program_launcher.h"
-#include "platform/posix_registry.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_help_viewer.h"
 #include "ui/help_window.h" // the help viewer's window() needs the complete type
@@ -10,6 +7,23 @@
 
 #include <QApplication>
 
+// The system's own registry, program start and file test where there is one; stand-ins elsewhere.
+#ifdef _WIN32
+#include "platform/win32_file_checker.h"
+#include "platform/win32_program_launcher.h"
+#include "platform/win32_registry.h"
+using SystemRegistry = platform::Win32Registry;
+using SystemProgramLauncher = platform::Win32ProgramLauncher;
+using SystemFileChecker = platform::Win32FileChecker;
+#else
+#include "platform/posix_file_checker.h"
+#include "platform/posix_program_launcher.h"
+#include "platform/posix_registry.h"
+using SystemRegistry = platform::PosixRegistry;
+using SystemProgramLauncher = platform::PosixProgramLauncher;
+using SystemFileChecker = platform::PosixFileChecker;
+#endif
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vexolan");
@@ -17,9 +31,9 @@ int main(int argc, char* argv[]) {
 
     // One of each for the whole program; every sheet window uses them.
     platform::QtClipboard clipboard;
-    platform::PosixRegistry registry;
-    platform::PosixProgramLauncher launcher;
-    platform::PosixFileChecker files;
+    SystemRegistry registry;
+    SystemProgramLauncher launcher;
+    SystemFileChecker files;
     platform::QtHelpViewer help;
     SharedServices shared{clipboard, registry, launcher, files, help};
 

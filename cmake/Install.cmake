@@ -1,0 +1,41 @@
+# The installed program: bin/vexolan with its data folder share/vexolan beside it, the desktop
+# entry, the icon in the hicolor theme and the AppStream metadata. The help viewer finds its file
+# through the program's own folder (bin/../share/vexolan), so the two folders keep these names
+# whatever the prefix.
+
+include(${CMAKE_CURRENT_LIST_DIR}/ReleaseVersion.cmake)
+if(NOT TARGET vexolan)
+    return()
+endif()
+
+# One id names the desktop entry, the icon and the metadata, as software centres expect.
+set(VEXOLAN_APP_ID org.vexolan.Vexolan)
+set(VEXOLAN_BIN_DIR bin)
+set(VEXOLAN_SHARE_DIR share)
+
+install(TARGETS vexolan RUNTIME DESTINATION ${VEXOLAN_BIN_DIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${VEXOLAN_SHARE_DIR}/vexolan)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VEXOLAN_APP_ID}.desktop
+    DESTINATION ${VEXOLAN_SHARE_DIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VEXOLAN_APP_ID}.metainfo.xml
+    DESTINATION ${VEXOLAN_SHARE_DIR}/metainfo)
+
+set(VEXOLAN_ICON_DIR ${VEXOLAN_SHARE_DIR}/icons/hicolor)
+foreach(size 16 32 48)
+    install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/vexolan-${size}.png
+        DESTINATION ${VEXOLAN_ICON_DIR}/${size}x${size}/apps RENAME ${VEXOLAN_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/vexolan.svg
+    DESTINATION ${VEXOLAN_ICON_DIR}/scalable/apps RENAME ${VEXOLAN_APP_ID}.svg)
+
+# The installation is checked by installing it into a scratch prefix: layout, start-up, and the
+# desktop entry and metadata through their validators (skipped where those are not installed).
+if(VEXOLAN_BUILD_TESTS)
+    set(VEXOLAN_INSTALL_CHECK ${PROJECT_SOURCE_DIR}/tests/install/check_install.sh)
+    foreach(check layout desktop metainfo)
+        add_test(NAME install.${check}
+            COMMAND ${VEXOLAN_INSTALL_CHECK} ${check} ${CMAKE_BINARY_DIR} ${VEXOLAN_APP_ID}
+                ${VEXOLAN_RELEASE_VERSION})
+        set_tests_properties(install.${check} PROPERTIES LABELS install SKIP_RETURN_CODE 77)
+    endforeach()
+endif()
