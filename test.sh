@@ -1,8 +1,28 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: in the normal build, then
+# in a build with the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The Windows side compiles too, where the mingw-w64 cross compiler is installed.
+if command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1; then
+    ./scripts/check-windows.sh
+else
+    echo "Skipped the Windows cross-compile check: x86_64-w64-mingw32-g++ is not installed (package g++-mingw-w64-x86-64)"
+fi
+ctest --test-dir build --output-on-failure -j"$(nproc)" | tee build/ctest.log
+
+# The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer, leak
+# detection included, into build-asan/. VEXOLAN_SANITIZER_TESTS=0 skips this.
+if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVEXOLAN_SANITIZE=ON \
+        -DVEXOLAN_BUILD_BENCH=OFF
+    cmake --build build-asan -j"$(nproc)"
+    export ASAN_OPTIONS="detect_leaks=1:${ASAN_OPTIONS:-}"
+    export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
+    ctest --test-dir build-asan --output-on-failure -j"$(nproc)" | tee build-asan/ctest.log
+    echo "Normal build:    $(grep 'tests passed' build/ctest.log)"
+    echo "Sanitizer build: $(grep 'tests passed' build-asan/ctest.log)"
+fi
