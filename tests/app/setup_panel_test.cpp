@@ -1,202 +1,73 @@
-#include "app/combat_sheet.h"
-#include "fakes/fake_platform.h"
+#include "app/sheet_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <ostream>
-#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-class SetupPanel : public testing::Test {
-protected:
-    FakePlatform fake;
-    CombatSheet sheet{fake.services};
+using SetupPanel = SheetTest;
+using S = SituationModifiers;
 
-    bool inSetupPresentation() const { return sheet.Setup.visible() && !sheet.Frame1.visible(); }
-    bool inSheetPresentation() const { return !sheet.Setup.visible() && sheet.Frame1.visible(); }
-};
-
-// Title rule: each step types into one box, the whole text of the box as it then stands.
-struct TitleStep {
-    TextBox CombatSheet::*box;
-    const char* text;
-    const char* title;
-};
-
-struct TitleCase {
-    const char* name;
-    std::vector<TitleStep> steps;
-};
-
-void PrintTo(const TitleCase& c, std::ostream* os) {
-    *os << c.name;
+// A window opens in the setup presentation with base 1, zero modifiers and empty names, even
+// next to a sheet in use: sheets share nothing. Its read-only and disabled boxes take no input.
+TEST_F(SetupPanel, FreshSheetStartsOnItsOwn) {
+    FreshSheet used;
+    used.sheet.pilotName.userType("Kai"), used.sheet.gunSkill.userPick(4);
+    used.sheet.Option2.userClick(), used.sheet.tWater0.userClick();
+    used.sheet.Slider1.userMove(1), used.sheet.Command5.userClick();
+    sheet.range1.userType("5"), sheet.gunSkillText.userType("5"), sheet.Damage[0].userType("5");
+    sheet.tFacing.userPick(1), sheet.gunSkill.userType("5");
+    EXPECT_EQ(sheet.range1.text() + sheet.gunSkillText.text() + sheet.Damage[0].text(), "");
+    EXPECT_EQ(sheet.tFacing.text() + sheet.gunSkill.text() + sheet.hexLW.text(), "0");
+    EXPECT_TRUE(sheet.Setup.visible() && !sheet.Frame1.visible() && sheet.title() == "Vexolan");
+    EXPECT_TRUE(sheet.Option1.selected() && sheet.aMove1.selected() && sheet.aHeat0.selected() &&
+                sheet.tMove0.selected() && sheet.tOpenHex0.selected() && sheet.techBase == 1);
+    EXPECT_EQ(sheet.situation, S{});
+    EXPECT_EQ(sheet.weapHeat, RowArray<std::int16_t>{});
+    EXPECT_EQ(sheet.tAdjHex0.value(), CheckBox::Grayed);
+    sheet.aMove3.userClick();
+    EXPECT_EQ(used.sheet.situation, modsWith({{&S::tWaterMod, -1}, {&S::tPartialMod, 3}}));
 }
 
-class TitleRule : public SetupPanel, public testing::WithParamInterface<TitleCase> {};
-
-TEST_P(TitleRule, TitleIsPilotColonMechAfterEveryKeystroke) {
-    for (const TitleStep& step : GetParam().steps) {
-        (sheet.*step.box).userType(step.text);
-        EXPECT_EQ(sheet.title(), step.title) << "after typing \"" << step.text << '"';
+// The title is pilot, ":", Mech after every change, whichever box changed, nothing trimmed.
+TEST(SetupPanelTitle, IsPilotColonMech) {
+    const auto P = &CombatSheet::pilotName, M = &CombatSheet::mechName;
+    using Step = std::tuple<TextBox CombatSheet::*, const char*, const char*>;
+    for (const auto& script : std::vector<std::vector<Step>>{
+             {{P, "", "Vexolan"}, {M, "", "Vexolan"}, {P, "Kai", "Kai:"}, {M, "A", "Kai:A"}},
+             {{M, "A", ":A"}, {P, "Kai", "Kai:A"}, {P, "", ":A"}, {M, "", ":"}},
+             {{P, " Kai ", " Kai :"}, {M, " A:7 ", " Kai : A:7 "}}}) {
+        FreshSheet f;
+        for (const auto& [box, text, title] : script) {
+            (f.sheet.*box).userType(text);
+            EXPECT_EQ(f.sheet.title(), title) << "after typing \"" << text << '"';
+        }
     }
 }
 
-constexpr auto PILOT = &CombatSheet::pilotName;
-constexpr auto MECH = &CombatSheet::mechName;
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, TitleRule,
-    testing::Values(
-        TitleCase{"PilotFirst",
-                  {{PILOT, "K", "K:"},
-                   {PILOT, "Kai", "Kai:"},
-                   {MECH, "A", "Kai:A"},
-                   {MECH, "Atlas", "Kai:Atlas"}}},
-        TitleCase{"MechFirst", {{MECH, "Atlas", ":Atlas"}, {PILOT, "Kai", "Kai:Atlas"}}},
-        TitleCase{"BothEmptiedGiveColon",
-                  {{PILOT, "Kai", "Kai:"},
-                   {MECH, "Atlas", "Kai:Atlas"},
-                   {PILOT, "", ":Atlas"},
-                   {MECH, "", ":"}}},
-        TitleCase{"NothingTrimmed",
-                  {{PILOT, "  Kai ", "  Kai :"}, {MECH, " Atlas:7 ", "  Kai : Atlas:7 "}}},
-        TitleCase{"DeletingAKeystroke", {{MECH, "Atlass", ":Atlass"}, {MECH, "Atlas", ":Atlas"}}}),
-    [](const testing::TestParamInfo<TitleCase>& info) { return info.param.name; });
-
-TEST_F(SetupPanel, TitleStaysVexolanUntilANameBoxChanges) {
-    EXPECT_EQ(sheet.title(), "Vexolan");
-    // Typing the text a box already holds is no change.
-    sheet.pilotName.userType("");
-    sheet.mechName.userType("");
-    EXPECT_EQ(sheet.title(), "Vexolan");
-}
-
-TEST_F(SetupPanel, DoneShowsTheSheetAndEditMechBringsTheSetupBack) {
-    EXPECT_TRUE(inSetupPresentation());
-    sheet.Command5.userClick();
-    EXPECT_TRUE(inSheetPresentation());
-    EXPECT_TRUE(sheet.Frame4.visible());
-    sheet.mnuEdit.userClick();
-    EXPECT_TRUE(inSetupPresentation());
-    sheet.mnuEdit.userClick();
-    EXPECT_TRUE(inSetupPresentation());
-    sheet.Command5.userClick();
-    EXPECT_TRUE(inSheetPresentation());
-}
-
-TEST_F(SetupPanel, DoneWithoutASkillLeavesTheGunneryFieldEmpty) {
-    sheet.Command5.userClick();
-    EXPECT_EQ(sheet.gunSkillText.text(), "");
-    EXPECT_EQ(sheet.gunSkill.text(), "");
-}
-
-TEST_F(SetupPanel, GunnerySkillIsMirroredOntoTheSheet) {
-    sheet.gunSkill.userPick(4);
-    EXPECT_EQ(sheet.gunSkillText.text(), "4");
-    sheet.Command5.userClick();
-    EXPECT_EQ(sheet.gunSkillText.text(), "4");
-    sheet.mnuEdit.userClick();
-    sheet.gunSkill.userPick(5);
-    sheet.Command5.userClick();
-    EXPECT_EQ(sheet.gunSkillText.text(), "5");
-    EXPECT_EQ(sheet.gunSkill.text(), "5");
-}
-
-TEST_F(SetupPanel, DoneCopiesTheSkillEvenIfTheMirrorWasOverwritten) {
-    sheet.gunSkill.userPick(12);
-    sheet.gunSkillText.setText("stale");
-    sheet.Command5.userClick();
-    EXPECT_EQ(sheet.gunSkillText.text(), "12");
-}
-
-TEST_F(SetupPanel, GunnerySkillOnTheSheetTakesNoTyping) {
-    sheet.Command5.userClick();
-    sheet.gunSkillText.userType("3");
-    EXPECT_EQ(sheet.gunSkillText.text(), "");
-}
-
-TEST_F(SetupPanel, TechnologyBaseFollowsTheLastChoice) {
-    EXPECT_EQ(sheet.techBase, 1);
-    sheet.Option2.userClick();
-    EXPECT_EQ(sheet.techBase, 2);
-    EXPECT_FALSE(sheet.Option1.selected());
-    sheet.Option1.userClick();
-    EXPECT_EQ(sheet.techBase, 1);
-    EXPECT_FALSE(sheet.Option2.selected());
-}
-
-TEST_F(SetupPanel, NewMechAsksThePlatformForAnotherWindowEachTime) {
-    sheet.mnuNew.userClick();
-    EXPECT_EQ(fake.windows.sheetsOpened, 1);
-    sheet.mnuNew.userClick();
-    EXPECT_EQ(fake.windows.sheetsOpened, 2);
-    // The sheet where the menu was used is unchanged.
-    EXPECT_TRUE(inSetupPresentation());
-    EXPECT_EQ(sheet.title(), "Vexolan");
-}
-
-TEST_F(SetupPanel, EquipmentBoxesAndPilotingSkillChangeNoFigure) {
-    const SituationModifiers before = sheet.situation;
-    for (CheckBox* box :
-         {&sheet.Check2, &sheet.Check3, &sheet.Check4, &sheet.Check5, &sheet.Check7}) {
+// Done copies the skill and shows the sheet; Edit Mech brings the setup back, values kept. The
+// base follows the last choice; New Mech asks the platform for a window each time and leaves
+// this sheet as it was; equipment boxes and the piloting skill change nothing.
+TEST_F(SetupPanel, PresentationsAndSetupValues) {
+    auto shows = [&](bool setup) {
+        return sheet.Setup.visible() == setup && sheet.Frame1.visible() != setup;
+    };
+    for (auto* box : {&sheet.Check2, &sheet.Check3, &sheet.Check4, &sheet.Check5, &sheet.Check7}) {
         box->userClick();
-        EXPECT_EQ(box->value(), CheckBox::Ticked);
     }
-    sheet.pilotSkill.userPick(7);
-    EXPECT_EQ(sheet.pilotSkill.text(), "7");
-    EXPECT_EQ(sheet.situation, before);
-    EXPECT_EQ(sheet.techBase, 1);
-    EXPECT_EQ(sheet.gunSkillText.text(), "");
-    EXPECT_EQ(sheet.gunSkill.text(), "");
-    EXPECT_EQ(sheet.title(), "Vexolan");
-}
-
-TEST_F(SetupPanel, PresentationsKeepTheSetupValues) {
-    sheet.pilotName.userType("Kai");
-    sheet.gunSkill.userPick(3);
-    sheet.Option2.userClick();
-    sheet.Check6.userClick();
+    sheet.pilotSkill.userPick(7), sheet.mnuNew.userClick(), sheet.mnuNew.userClick();
+    EXPECT_EQ(sheet.situation, S{});
+    EXPECT_TRUE(shows(true) && sheet.title() == "Vexolan" && fake.windows.sheetsOpened == 2);
     sheet.Command5.userClick();
-    sheet.mnuEdit.userClick();
-    EXPECT_EQ(sheet.pilotName.text(), "Kai");
-    EXPECT_EQ(sheet.gunSkill.text(), "3");
-    EXPECT_EQ(sheet.techBase, 2);
-    EXPECT_TRUE(sheet.Option2.selected());
-    EXPECT_EQ(sheet.Check6.value(), CheckBox::Ticked);
-    EXPECT_EQ(sheet.title(), "Kai:");
-}
-
-TEST(TwoSheets, ShareNothing) {
-    FakePlatform fake;
-    CombatSheet first(fake.services);
-    CombatSheet second(fake.services);
-    first.pilotName.userType("Kai");
-    first.gunSkill.userPick(4);
-    first.Option2.userClick();
-    first.dmgSensor1.userClick();
-    first.tWater0.userClick();
-    first.Slider1.userMove(1);
-    first.Command5.userClick();
-
-    EXPECT_EQ(second.title(), "Vexolan");
-    EXPECT_EQ(second.gunSkill.text(), "");
-    EXPECT_EQ(second.techBase, 1);
-    EXPECT_TRUE(second.Option1.selected());
-    EXPECT_EQ(second.dmgSensor1.value(), CheckBox::Unticked);
-    EXPECT_TRUE(second.tOpenHex0.selected());
-    EXPECT_EQ(second.tPartial0.value(), CheckBox::Unticked);
-    EXPECT_EQ(second.tAdjHex0.value(), CheckBox::Grayed);
-    EXPECT_EQ(second.range1.text(), "");
-    EXPECT_EQ(second.situation, SituationModifiers{});
-    EXPECT_TRUE(second.Setup.visible());
-
-    // And the other way round.
-    second.aMove3.userClick();
-    EXPECT_EQ(first.situation.aMoveMod, 0);
-    EXPECT_EQ(second.situation.aMoveMod, 2);
-    EXPECT_EQ(first.situation.dmgSensorMod, 2);
+    EXPECT_TRUE(shows(false) && sheet.gunSkillText.text().empty());
+    sheet.mnuEdit.userClick(), sheet.mnuEdit.userClick();
+    EXPECT_TRUE(shows(true));
+    sheet.gunSkill.userPick(4), sheet.Command5.userClick(), sheet.mnuEdit.userClick();
+    sheet.Option2.userClick();
+    EXPECT_TRUE(sheet.techBase == 2 && sheet.gunSkillText.text() == "4");
+    sheet.Option1.userClick(), sheet.gunSkill.userPick(5), sheet.Command5.userClick();
+    EXPECT_TRUE(shows(false) && sheet.techBase == 1);
+    EXPECT_EQ(sheet.gunSkillText.text() + sheet.gunSkill.text(), "55");
 }
 
 } // namespace

@@ -1,23 +1,13 @@
 #include "fakes/fake_platform.h"
 
 #include <cstring>
+#include <stdexcept>
 
 void FakeRegistry::addString(const std::string& key, const std::string& name,
-                             const std::string& text, bool terminated) {
+                             const std::string& text) {
     std::vector<unsigned char> bytes(text.begin(), text.end());
-    if (terminated) {
-        bytes.push_back(0);
-    }
+    bytes.push_back(0);
     keys[key][name] = Value{StringType, bytes};
-}
-
-void FakeRegistry::addNumber(const std::string& key, const std::string& name,
-                             std::uint32_t number) {
-    std::vector<unsigned char> bytes(4);
-    for (int i = 0; i < 4; ++i) {
-        bytes[static_cast<std::size_t>(i)] = static_cast<unsigned char>(number >> (8 * i));
-    }
-    keys[key][name] = Value{NumberType, bytes};
 }
 
 long FakeRegistry::openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
@@ -39,6 +29,9 @@ long FakeRegistry::queryValue(Key key, const std::string& valueName, std::uint32
     auto handle = handles_.find(key);
     if (handle == handles_.end() || openHandles.count(key) == 0) {
         return 6; // invalid handle
+    }
+    if (throwOnQuery) {
+        throw std::runtime_error("registry failure");
     }
     const auto& values = keys[handle->second];
     auto value = values.find(valueName);

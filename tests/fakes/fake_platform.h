@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,9 +50,8 @@ public:
         std::vector<unsigned char> bytes;
     };
 
-    void addString(const std::string& key, const std::string& name, const std::string& text,
-                   bool terminated = true);
-    void addNumber(const std::string& key, const std::string& name, std::uint32_t number);
+    // A string value, stored with its terminating NUL.
+    void addString(const std::string& key, const std::string& name, const std::string& text);
     void addKey(const std::string& key) { keys[key]; }
 
     long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
@@ -66,6 +66,7 @@ public:
     std::set<Key> openHandles;
     std::vector<Key> closed;
     long closeOfUnopenedKeys = 0;
+    bool throwOnQuery = false; // a registry error thrown out of queryValue
 
 private:
     std::map<Key, std::string> handles_;
@@ -96,10 +97,14 @@ class FakeHelpViewer : public platform::HelpViewer {
 public:
     bool showHelp(const std::string& helpFile, int command) override {
         requests.emplace_back(helpFile, command);
+        if (throwing) {
+            throw std::runtime_error("no help viewer");
+        }
         return !failing;
     }
     std::vector<std::pair<std::string, int>> requests;
     bool failing = false;
+    bool throwing = false;
 };
 
 // One of each, bundled as the services a sheet takes.
