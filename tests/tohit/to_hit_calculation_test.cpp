@@ -1,348 +1,191 @@
-#include "tohit/to_hit_calculation.h"
-
 #include "tohit/calculate_fixture.h"
-#include "tohit/to_hit_row.h"
+#include "tohit/sixteen_bit.h"
+#include "tohit/two_dice_odds.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
+#include <cmath>
 #include <optional>
-#include <set>
-#include <string>
-#include <vector>
+#include <random>
 
 namespace {
 
-const std::string NoGunnery = "Please Enter Pilot's Gunnery Skill. Click [Edit Mech].";
-const std::string NoRange = "Please enter range to target";
-
-// --- The two input checks -----------------------------------------------------------------
-
-struct MissingInputCase {
-    const char* label;
-    std::optional<int> skill;
-    std::optional<int> range;
-    std::string message;
-};
-
-class MissingInput : public CalculateFixture, public testing::TestWithParam<MissingInputCase> {};
-
-TEST_P(MissingInput, ShowsOneMessageAndChangesNothing) {
-    const MissingInputCase& c = GetParam();
-    placeWeapon(0, "MLaser");
-    sheet.fireCheck[0].userClick();
-    sheet.toHit[0].setText("7");
-    sheet.toHit[1].setText("Out of Range");
-    sheet.Text12.setText("5");
-    if (c.skill) {
-        chooseSkill(*c.skill);
+// Every range from 1 to 24 ("-" for "Out of Range"): the upper end of a bracket belongs to
+// it, and at or inside the minimum range each hex closer costs one more.
+TEST(Calculate, RangeBracketsIncludeTheirUpperEnd) {
+    const std::pair<const char*, const char*> sweeps[] = {
+        {"MLaser", "4 4 4 6 6 6 8 8 8 - - - - - - - - - - - - - - - "}, // 0/3/6/9
+        {"LRM20", "10 9 8 7 6 5 4 6 6 6 6 6 6 6 8 8 8 8 8 8 8 - - - "}, // 6/7/14/21
+        {"PPC", "7 6 5 4 4 4 6 6 6 6 6 6 8 8 8 8 8 8 - - - - - - "}};   // 3/6/12/18
+    for (const auto& [weapon, expected] : sweeps) {
+        CalculateFixture f;
+        act(f.sheet, std::string("gunSkill=4 weapName0=") + weapon);
+        std::string shown;
+        for (int range = 1; range <= 24; ++range) {
+            act(f.sheet, "range=" + std::to_string(range) + " Command1");
+            shown += (f.column() == "Out of Range" ? "-" : f.column()) + " ";
+        }
+        EXPECT_EQ(shown, expected) << weapon;
     }
-    if (c.range) {
-        setRange(*c.range);
+}
+
+// Each attack, with gunnery 4, gives these to-hit texts and this tip for row 0. The stale
+// number in row 11 goes, and only rows holding a weapon get a tip.
+TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
+    struct Case {
+        const char* script;
+        const char* toHit;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {"range=5 weapName0=MLaser aMove2 tMove1 hexLW=1", "9",
+         "Gunnery 4, Medium range +2, Walked +1, Light woods +1, Target moved 3-4 +1 = 9\n"
+         "Chance to hit 10/36 (27.8%)\nExpected damage 1.4"},
+        {"range=2 weapName0=MPLaser weapLoc0=RA weapName1=MPLaser weapLoc1=LT dmgUpperAct1", "3|2",
+         "Gunnery 4, Pulse laser -2, Right arm damage +1 = 3\nChance to hit 35/36 (97.2%)\n"
+         "Expected damage 5.8"},
+        // A right shoulder hit adds 4 to "RA" only, the left actuators 2 to "LA" only; missiles
+        // have no single damage to weigh.
+        {"range=2 weapName0=SRM6 weapLoc0=LA weapName1=MLaser weapLoc1=RA weapName2=MLaser "
+         "weapLoc2=RT weapName3=MLaser weapLoc3=LL weapName4=MLaser weapLoc4=H weapName5=MLaser "
+         "dmgShoulder1 dmgUpperAct2 dmgLowerAct2",
+         "6|8|4|4|4|4", "Gunnery 4, Left arm damage +2 = 6\nChance to hit 26/36 (72.2%)"},
+        // Worked out afresh per row: the "AC10" after the "LB-10X AC" gets no cluster bonus.
+        {"range=3 weapName0=LB-10X_AC weapName1=AC10 weapName2=LPLaser weapName3=SPLaser "
+         "weapName4=erLLaser Check6",
+         "3|4|2|6|4",
+         "Gunnery 4, Cluster munitions -1 = 3\nChance to hit 35/36 (97.2%)\n"
+         "Expected damage 9.7"},
+        {"range=1 weapName0=MLaser gunSkill=0 tImmobile0", "-4",
+         "Gunnery 0, Immobile -4 = -4\nChance to hit 100%\nExpected damage 5.0"},
+        {"range=5 weapName0=MLaser aMove2 tMove1 hexLW=1.5", "9.5",
+         "Gunnery 4, Medium range +2, Walked +1, Light woods +1.5, Target moved 3-4 +1 = 9.5\n"
+         "Chance to hit 6/36 (16.7%)\nExpected damage 0.8"},
+        // 2.5 + 1 - 1 and 3.5 + 1 - 1 taken into 16 bits: a half goes to the even neighbour.
+        {"range=1 weapName0=MLaser weapName1=MLaser minRange0=2.5 minRange1=3.5", "6|8",
+         "Gunnery 4, Minimum range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 3.6"},
+        {"range=7 weapName0=MLaser aMove3 aProne1 aWater1 dmgSensor1 aHeat1 tMove4 tJump0 tHW0",
+         "23",
+         "Gunnery 4, Long range +4, Ran +2, Attacker prone +2, Attacker in water +1, Sensors +2, "
+         "Heat 8-12 +1, Target moved 10+ +4, Target jumped +1, Target in heavy woods +2 = 23\n"
+         "Chance to hit 0%\nExpected damage 0.0"},
+        // Water gives partial cover; a prone target is easier to hit from the next hex.
+        {"range=1 weapName0=MLaser tWater0 tProne0 hexLW=3 hexHW=2", "11",
+         "Gunnery 4, Light woods +3, Heavy woods +4, Partial cover +3, Target prone -2, Target in "
+         "water -1 = 11\nChance to hit 3/36 (8.3%)\nExpected damage 0.4"},
+        {"range=3 weapName0=MLaser aHeat2 tMove2 tLW0 tProne0", "10",
+         "Gunnery 4, Heat 13-16 +2, Target moved 5-6 +2, Target in light woods +1, Target prone "
+         "+1 = 10\nChance to hit 6/36 (16.7%)\nExpected damage 0.8"}};
+    for (const Case& c : cases) {
+        CalculateFixture f;
+        f.sheet.toHit[11].setText("7");
+        f.sheet.toHit[11].setToolTip("stale");
+        act(f.sheet, std::string("gunSkill=4 ") + c.script + " Command1");
+        EXPECT_EQ(f.column(), c.toHit) << c.script;
+        EXPECT_EQ(f.sheet.toHit[0].toolTip(), c.tip) << c.script;
+        for (int i = 0; i < WEAPON_ROWS; ++i) {
+            EXPECT_EQ(f.sheet.toHit[i].toolTip().empty(), f.sheet.weapName[i].text().empty());
+        }
     }
-    auto before = results();
-
-    calculate();
-
-    EXPECT_EQ(fake.messageBox.shown, std::vector<std::string>{c.message});
-    EXPECT_EQ(results(), before);
-    EXPECT_EQ(sheet.Text12.text(), "5");
-    EXPECT_EQ(sheet.calculation.heatTotal, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Checks, MissingInput,
-    testing::Values(MissingInputCase{"NeitherSkillNorRange", std::nullopt, std::nullopt, NoGunnery},
-                    MissingInputCase{"RangeWithoutSkill", std::nullopt, 5, NoGunnery},
-                    MissingInputCase{"SkillWithoutRange", 4, std::nullopt, NoRange}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-// --- Range brackets ------------------------------------------------------------------------
-
-struct BracketCase {
-    const char* weapon;
-    int range;
-    const char* toHit;
-    int rangeMod;
-};
-
-std::ostream& operator<<(std::ostream& out, const BracketCase& c) {
-    return out << c.weapon << " at " << c.range;
-}
-
-class RangeBracket : public CalculateFixture, public testing::TestWithParam<BracketCase> {};
-
-// A range equal to a bracket's upper end belongs to that bracket; at or inside the minimum
-// range each hex closer costs one more.
-TEST_P(RangeBracket, PicksTheBracketByStrictComparison) {
-    const BracketCase& c = GetParam();
-    chooseSkill(4);
-    setRange(c.range);
-    placeWeapon(2, c.weapon);
-    calculate();
-    EXPECT_TRUE(fake.messageBox.shown.empty());
-    EXPECT_EQ(sheet.toHit[2].text(), c.toHit);
-    EXPECT_EQ(sheet.calculation.weapRangeMod[2], c.rangeMod);
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, RangeBracket,
-                         testing::Values(
-                             // MLaser 0 / 3 / 6 / 9
-                             BracketCase{"MLaser", 1, "4", 0}, BracketCase{"MLaser", 3, "4", 0},
-                             BracketCase{"MLaser", 4, "6", 2}, BracketCase{"MLaser", 6, "6", 2},
-                             BracketCase{"MLaser", 7, "8", 4}, BracketCase{"MLaser", 9, "8", 4},
-                             BracketCase{"MLaser", 10, "Out of Range", 4},
-                             // LRM20 6 / 7 / 14 / 21
-                             BracketCase{"LRM20", 1, "10", 6}, BracketCase{"LRM20", 3, "8", 4},
-                             BracketCase{"LRM20", 6, "5", 1}, BracketCase{"LRM20", 7, "4", 0},
-                             BracketCase{"LRM20", 8, "6", 2}, BracketCase{"LRM20", 14, "6", 2},
-                             BracketCase{"LRM20", 15, "8", 4}, BracketCase{"LRM20", 21, "8", 4},
-                             BracketCase{"LRM20", 22, "Out of Range", 4},
-                             // PPC 3 / 6 / 12 / 18
-                             BracketCase{"PPC", 2, "6", 2}, BracketCase{"PPC", 3, "5", 1},
-                             BracketCase{"PPC", 4, "4", 0}, BracketCase{"PPC", 6, "4", 0},
-                             BracketCase{"PPC", 7, "6", 2}, BracketCase{"PPC", 12, "6", 2},
-                             BracketCase{"PPC", 13, "8", 4}, BracketCase{"PPC", 18, "8", 4},
-                             BracketCase{"PPC", 19, "Out of Range", 4},
-                             // AC2 4 / 8 / 16 / 24: the far end of the slider is still long range
-                             BracketCase{"AC2", 24, "8", 4}, BracketCase{"AC2", 4, "5", 1},
-                             // Hatchet 0 / 1 / 1 / 1
-                             BracketCase{"Hatchet", 1, "4", 0},
-                             BracketCase{"Hatchet", 2, "Out of Range", 4}));
-
-// --- Arm damage ----------------------------------------------------------------------------
-
-struct ArmCase {
-    const char* location;
-    const char* toHit;
-    int armMod;
-};
-
-class ArmDamage : public CalculateFixture, public testing::TestWithParam<ArmCase> {};
-
-TEST_P(ArmDamage, CountsOnlyForWeaponsInThatArm) {
-    chooseSkill(4);
-    setRange(2);
-    placeWeapon(5, "MLaser", GetParam().location);
-    // Right arm: shoulder 4, and the lower actuator, grayed by the shoulder, ticked: 5.
-    sheet.dmgShoulder1.userClick();
-    sheet.dmgLowerAct1.userClick();
-    // Left arm: both actuators: 2.
-    sheet.dmgUpperAct2.userClick();
-    sheet.dmgLowerAct2.userClick();
-    calculate();
-    EXPECT_EQ(sheet.toHit[5].text(), GetParam().toHit) << GetParam().location;
-    EXPECT_EQ(sheet.calculation.weapArmMod[5], GetParam().armMod) << GetParam().location;
-}
-
-INSTANTIATE_TEST_SUITE_P(Locations, ArmDamage,
-                         testing::Values(ArmCase{"RA", "9", 5}, ArmCase{"LA", "6", 2},
-                                         ArmCase{"RL", "4", 0}, ArmCase{"RT", "4", 0},
-                                         ArmCase{"CT", "4", 0}, ArmCase{"LT", "4", 0},
-                                         ArmCase{"LL", "4", 0}, ArmCase{"H", "4", 0},
-                                         ArmCase{"", "4", 0}));
-
-// --- The minimum-range modifier as a 16-bit value --------------------------------------------
-
-struct MinimumCase {
-    const char* minText;
-    const char* toHit;
-};
-
-class MinimumRange : public CalculateFixture, public testing::TestWithParam<MinimumCase> {};
-
-TEST_P(MinimumRange, IsRoundedHalfToEven) {
-    chooseSkill(4);
-    setRange(1);
-    placeWeapon(0, "MLaser");
-    sheet.minRange[0].userType(GetParam().minText);
-    calculate();
-    EXPECT_TRUE(fake.messageBox.shown.empty());
-    EXPECT_EQ(sheet.toHit[0].text(), GetParam().toHit) << GetParam().minText;
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, MinimumRange,
-                         testing::Values(MinimumCase{"1", "5"}, MinimumCase{"2.5", "6"},
-                                         MinimumCase{"3.5", "8"}, MinimumCase{"1.4", "5"},
-                                         MinimumCase{"32766.5", "32770"},
-                                         MinimumCase{"32767", "32771"}));
-
-// --- Per-row modifiers and sums --------------------------------------------------------------
-
-TEST_F(CalculateTest, ClusterAndPulseModifiersAreWorkedOutPerRow) {
-    chooseSkill(4);
-    setRange(3);
-    const std::vector<std::string> weapons = {"LB-10X AC", "AC10",    "MPLaser", "erLLaser",
-                                              "LPLaser",   "SPLaser", "LB-2X AC"};
-    for (int i = 0; i < static_cast<int>(weapons.size()); ++i) {
-        placeWeapon(i, weapons[i]);
-    }
-    calculate();
-    EXPECT_EQ(results(), (std::array<std::string, WEAPON_ROWS>{"4", "4", "4", "4", "2", "6", "6",
-                                                               "", "", "", "", ""}));
-
-    sheet.Check6.userClick();
-    calculate();
-    EXPECT_EQ(results(), (std::array<std::string, WEAPON_ROWS>{"3", "4", "4", "4", "2", "6", "5",
-                                                               "", "", "", "", ""}));
-    // The last row calculated was the LB-2X AC.
-    EXPECT_EQ(sheet.calculation.clusterMod, -1);
-    EXPECT_EQ(sheet.calculation.pulseMod, 0);
-}
-
-TEST_F(CalculateTest, ResultsAreNotClamped) {
-    chooseSkill(0);
-    setRange(1);
-    placeWeapon(0, "MLaser");
-    sheet.tImmobile0.userClick();
-    calculate();
-    EXPECT_EQ(sheet.toHit[0].text(), "-4");
-
-    chooseSkill(12);
-    sheet.tImmobile0.userClick();
-    sheet.tPartial0.userClick();
-    calculate();
-    EXPECT_EQ(sheet.toHit[0].text(), "15");
-}
-
-TEST_F(CalculateTest, ThreeLightAndTwoHeavyWoodsHexesAddSeven) {
-    chooseSkill(4);
-    setRange(2);
-    placeWeapon(0, "MLaser");
-    sheet.hexLW.userPick(3);
-    sheet.hexHW.userPick(2);
-    calculate();
-    EXPECT_EQ(sheet.toHit[0].text(), "11");
-}
-
-TEST_F(CalculateTest, AFractionInAWoodsBoxGivesAFractionalResult) {
-    chooseSkill(4);
-    setRange(5);
-    placeWeapon(0, "MLaser");
-    sheet.aMove2.userClick();
-    sheet.tMove1.userClick();
-    sheet.hexLW.userType("1.5");
-    calculate();
-    EXPECT_EQ(sheet.toHit[0].text(), "9.5");
-}
-
-// Set directly: the target's position options allow only one of woods and water at a time.
-TEST_F(CalculateTest, EverySituationModifierIsAdded) {
-    chooseSkill(1);
-    setRange(1);
-    placeWeapon(0, "MLaser", "LA");
-    SituationModifiers& s = sheet.situation;
-    s.aMoveMod = 3;
-    s.aProneMod = 2;
-    s.aWaterMod = 1;
-    s.dmgSensorMod = 2;
-    s.dmgUpperAct2Mod = 1;
-    s.aHeatMod = 4;
-    s.tMoveMod = 4;
-    s.tJumpMod = 1;
-    s.tHeavyWoodsMod = 2;
-    s.tLightWoodsMod = 1;
-    s.tImmobileMod = -4;
-    s.tPartialMod = 3;
-    s.tProneMod = -2;
-    s.tWaterMod = -1;
-    calculate();
-    // 1 + 3 + 2 + 1 + 1 + 2 + 4 + 4 + 1 + 2 + 1 - 4 + 3 - 2 - 1
-    EXPECT_EQ(sheet.toHit[0].text(), "18");
-}
-
-TEST_F(CalculateTest, RowsWithoutWeaponAreEmptiedEvenIfTheyShowedANumber) {
-    chooseSkill(4);
-    setRange(3);
-    placeWeapon(6, "SLaser");
-    sheet.toHit[0].setText("7");
-    sheet.toHit[11].setText("Out of Range");
-    calculate();
-    EXPECT_EQ(results(), (std::array<std::string, WEAPON_ROWS>{"", "", "", "", "", "", "8", "", "",
-                                                               "", "", ""}));
-}
-
-// --- Heat ------------------------------------------------------------------------------------
-
-TEST_F(CalculateTest, HeatOfTickedRowsCountsWhateverTheirResult) {
-    chooseSkill(4);
-    setRange(10);
-    placeWeapon(0, "LLaser"); // heat 8, calculated
-    placeWeapon(1, "MLaser"); // heat 3, out of range
-    placeWeapon(2, "PPC");    // heat 10, not ticked
-    placeWeapon(3, "erPPC");  // heat 15, grayed box
-    sheet.weapHeat[7] = 10;   // a row without a weapon that still carries heat
-    for (int i : {0, 1, 7}) {
-        sheet.fireCheck[i].userClick();
-    }
-    sheet.fireCheck[3].setValue(CheckBox::Grayed);
-    calculate();
-    EXPECT_EQ(sheet.toHit[0].text(), "6");
-    EXPECT_EQ(sheet.toHit[1].text(), "Out of Range");
-    EXPECT_EQ(sheet.toHit[7].text(), "");
+// A ticked row's heat counts whatever its result: calculated, out of range or empty.
+TEST_F(SheetTest, TotalHeatAddsTheTickedRows) {
+    act(sheet, "gunSkill=4 range=10 weapName0=LLaser weapName1=MLaser weapName2=erPPC");
+    sheet.weapHeat[7] = 10;
+    act(sheet, "fireCheck0 fireCheck1 fireCheck7 Command1");
+    EXPECT_EQ(column(), "6|Out of Range|6");
     EXPECT_EQ(sheet.Text12.text(), "21");
-    EXPECT_EQ(sheet.calculation.heatTotal, 21);
-}
-
-TEST_F(CalculateTest, TotalHeatIsZeroWhenNothingIsTicked) {
-    chooseSkill(4);
-    setRange(3);
-    placeWeapon(0, "LLaser");
-    sheet.fireCheck[0].userClick();
-    calculate();
-    ASSERT_EQ(sheet.Text12.text(), "8");
-    sheet.fireCheck[0].userClick();
-    calculate();
+    act(sheet, "fireCheck0 fireCheck1 fireCheck7 Command1");
     EXPECT_EQ(sheet.Text12.text(), "0");
 }
 
-// --- The breakdown of one row ----------------------------------------------------------------
-
-TEST_F(CalculateTest, ARowBreaksDownIntoNamedSummandsThatAddUpToItsTotal) {
-    std::set<std::string_view> names(SUMMAND_NAMES.begin(), SUMMAND_NAMES.end());
-    EXPECT_EQ(names.size(), static_cast<std::size_t>(SUMMAND_COUNT));
-
-    chooseSkill(4);
-    setRange(5);
-    placeWeapon(4, "MPLaser", "RA");
-    sheet.aMove2.userClick();
-    sheet.dmgUpperAct1.userClick();
-    sheet.tMove1.userClick();
-    sheet.hexLW.userPick(1);
-    sheet.hexHW.userPick(2);
-
-    ToHitRow row = computeToHitRow(sheet, 4);
-    ASSERT_EQ(row.status, ToHitRow::Status::Number);
-    std::map<std::string_view, double> nonZero;
-    double sum = 0.0;
-    for (int k = 0; k < SUMMAND_COUNT; ++k) {
-        sum += row.summands[k];
-        if (row.summands[k] != 0.0) {
-            nonZero[SUMMAND_NAMES[k]] = row.summands[k];
-        }
+// A missing input, the gunnery skill checked first, a text that cannot be read or a value
+// that overflows stops Calculate with one message naming the field: every result of the
+// last calculation stays, rows before the fault too.
+TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
+    const std::string calculated = "gunSkill=4 range=3 weapName0=MLaser weapName2=LRM20 "
+                                   "weapName8=PPC fireCheck0 fireCheck8 Command1 range=5 ";
+    const std::pair<std::string, const char*> cases[] = {
+        {"weapName0=MLaser fireCheck0", "Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."},
+        {"weapName0=MLaser fireCheck0 gunSkill=4", "Please enter range to target"},
+        {calculated + "hexLW=", "Light Woods must be a number."},
+        {calculated + "hexHW=1,5", "Heavy Woods must be a number."},
+        {calculated + "minRange2=40000", "Row 3, Min must be a whole number from -32768 to 32767."},
+        {calculated + "mRange2=x", "Row 3, Med must be a number."},
+        {calculated + "sRange8=?", "Row 9, Short must be a number."}};
+    for (const auto& [script, message] : cases) {
+        CalculateFixture f;
+        act(f.sheet, script);
+        f.sheet.toHit[5].setText("stale");
+        const std::string before = controls(f.sheet);
+        act(f.sheet, "Command1");
+        EXPECT_EQ(f.fake.messageBox.shown, std::vector<std::string>{message});
+        EXPECT_EQ(controls(f.sheet), before);
     }
-    // MPLaser 0 / 2 / 4 / 6 at 5 hexes is long range.
-    EXPECT_EQ(nonZero, (std::map<std::string_view, double>{{"Gunnery", 4},
-                                                           {"Range", 4},
-                                                           {"Pulse laser", -2},
-                                                           {"Attacker movement", 1},
-                                                           {"Arm damage", 1},
-                                                           {"Light woods between", 1},
-                                                           {"Heavy woods between", 4},
-                                                           {"Target movement", 1}}));
-    EXPECT_EQ(row.total, sum);
-    EXPECT_EQ(row.total, 14);
-    EXPECT_TRUE(sheet.toHit[4].text().empty()) << "computing a row writes nothing";
 }
 
-TEST_F(CalculateTest, EmptyAndOutOfRangeRowsHaveNoSummands) {
-    setRange(4);
-    placeWeapon(1, "SLaser");
-    EXPECT_EQ(computeToHitRow(sheet, 0).status, ToHitRow::Status::Empty);
-    ToHitRow far = computeToHitRow(sheet, 1);
-    EXPECT_EQ(far.status, ToHitRow::Status::OutOfRange);
-    EXPECT_EQ(far.toHitText(), "Out of Range");
-    EXPECT_EQ(far.total, 0.0);
+TEST(ToSixteenBit, RoundsHalfToEvenWithinSixteenBits) {
+    std::string results;
+    for (double value : {2.5, 3.5, -2.5, -3.5, 0.5, 2.5001, 32767.4, 32767.5, -32768.5, -32768.6,
+                         1e300, std::nan("")}) {
+        results += toSixteenBit(value) ? std::to_string(*toSixteenBit(value)) + " " : "none ";
+    }
+    EXPECT_EQ(results, "2 4 -2 -4 0 3 32767 none -32768 none none none ");
+}
+
+TEST(TwoDiceOdds, CountsTheRollsThatReachEachTarget) {
+    const int counts[] = {36, 36, 35, 33, 30, 26, 21, 15, 10, 6, 3, 1, 0};
+    for (int target = 1; target <= 13; ++target) {
+        EXPECT_EQ(outcomesAtLeast(target), counts[target - 1]) << target;
+    }
+    EXPECT_EQ(outcomesAtLeast(7.5), 15);         // a fraction of a pip needs the next roll
+    EXPECT_EQ(expectedDamageText(11, 3), "0.3"); // exactly 0.25: a half goes up
+}
+
+// Like the numbers, the tips change only with Calculate.
+TEST_F(SheetTest, OutOfRangeTipsTellTheReachAndNoTipChangesBeforeCalculate) {
+    act(sheet, "gunSkill=4 range=10 weapName0=MLaser weapName1=Hatchet weapName2=PPC Command1");
+    const std::string tips = column(true);
+    EXPECT_EQ(tips, "Beyond long range (9 hexes)|Beyond long range (1 hex)|Gunnery 4, Medium "
+                    "range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 7.2");
+    act(sheet, "aMove3 range=2 weapName2=AC20 weapName3=SLaser");
+    EXPECT_EQ(column(true), tips);
+    act(sheet, "Command1");
+    EXPECT_NE(column(true), tips);
+}
+
+// Random sheets set up by random clicks: every tip lists the gunnery skill and signed
+// summands that add up to the number shown.
+TEST(ToHitTips, RandomSheetsListSummandsThatAddUpToTheNumber) {
+    std::mt19937 random(2024);
+    auto roll = [&random](std::size_t n) { return static_cast<int>(random() % n); };
+    for (int round = 0; round < 200; ++round) {
+        CalculateFixture f;
+        CombatSheet& s = f.sheet;
+        act(s, "gunSkill=" + std::to_string(roll(13)) + " range=" + std::to_string(1 + roll(24)));
+        for (int row = 0; row < WEAPON_ROWS; ++row) {
+            s.weapName[row].userPick(roll(s.weapName[row].items().size()));
+            s.weapLoc[row].userPick(roll(8));
+        }
+        const auto controls = clickables(s);
+        for (int click = 0; click < 16; ++click) { // the situation's controls, not the commands
+            std::visit([](auto* c) { c->userClick(); }, controls[roll(controls.size() - 4)].second);
+        }
+        s.hexLW.userPick(roll(4));
+        act(s, "Command1");
+        for (const TextBox& box : s.toHit) {
+            if (box.text() == "Out of Range") {
+                continue;
+            }
+            std::istringstream words(box.toolTip().substr(0, box.toolTip().find(" = ")));
+            std::string word;
+            words >> word >> word; // "Gunnery", then its value
+            double sum = std::stod(word);
+            while (words >> word) {
+                sum += word[0] == '+' || word[0] == '-' ? std::stod(word) : 0.0;
+            }
+            EXPECT_EQ(sum, std::stod(box.text())) << box.toolTip();
+        }
+    }
 }
 
 } // namespace
