@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
+# The folders of src/ include one another only downwards.
+./scripts/check-layers.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 # The Windows side compiles too, where the mingw-w64 cross compiler is installed.

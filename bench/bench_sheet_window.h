@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakes/fake_platform.h"
+#include "support/fake_platform.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_window.h"
 

@@ -1,7 +1,6 @@
 // One Calculate of a combat sheet with a weapon in every row, on the model alone.
 
-#include "app/combat_sheet.h"
-#include "fakes/fake_platform.h"
+#include "support/sheet_fixture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,8 +61,9 @@ bool everyRowCalculated(const CombatSheet& sheet, const FakePlatform& fake) {
 }
 
 void calculateTwelveRows(benchmark::State& state) {
-    FakePlatform fake;
-    CombatSheet sheet(fake.services);
+    FreshSheet fresh;
+    CombatSheet& sheet = fresh.sheet;
+    const FakePlatform& fake = fresh.fake;
     fillInAttack(sheet);
     sheet.Command1.userClick();
     if (!everyRowCalculated(sheet, fake)) {

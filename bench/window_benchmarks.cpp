@@ -2,6 +2,7 @@
 
 #include "bench_sheet_window.h"
 #include "paint_counter.h"
+#include "support/sheet_fixture.h"
 #include "ui/sheet_form.h"
 #include "window_opening.h"
 
@@ -21,6 +22,17 @@ QWidget& windowOf(BenchSheetWindow& sheet) {
 
 QWidget& windowOf(QMainWindow& window) {
     return window;
+}
+
+// The sheet's widgets in a bare window, made from a sheet's model that nothing is bound to.
+struct SheetWidgetsOnly {
+    SheetWidgetsOnly() { window->setCentralWidget(new SheetForm(model.sheet)); }
+    FreshSheet model;
+    std::unique_ptr<QMainWindow> window = makeBareWindow();
+};
+
+QWidget& windowOf(SheetWidgetsOnly& widgets) {
+    return *widgets.window;
 }
 
 // Each window is closed while the clock is stopped, and what its deletion posted is done
@@ -51,11 +63,7 @@ void openBareWindow(benchmark::State& state) {
 // The sheet's widgets alone, as the layout tables make them, without the model, the
 // binding or the menu bar: what the toolkit asks for this many widgets.
 void openSheetWidgetsOnly(benchmark::State& state) {
-    openWindows(state, [] {
-        std::unique_ptr<QMainWindow> window = makeBareWindow();
-        window->setCentralWidget(new SheetForm);
-        return window;
-    });
+    openWindows(state, [] { return std::make_unique<SheetWidgetsOnly>(); });
 }
 
 // A shown sheet past its setup panel, as a user has it in play, with the right shoulder's

@@ -1,6 +1,7 @@
 #include "window_opening.h"
 
 #include "ui/sheet_layout.h"
+#include "ui/twips.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,7 +18,7 @@ constexpr qint64 ExposeTimeoutMs = 5000;
 std::unique_ptr<QMainWindow> makeBareWindow() {
     auto window = std::make_unique<QMainWindow>();
     window->setCentralWidget(new QWidget);
-    window->resize(sheet::pixels(sheet::ClientWidthTwips), sheet::pixels(sheet::ClientHeightTwips));
+    window->resize(pixels(sheet::ClientWidthTwips), pixels(sheet::ClientHeightTwips));
     return window;
 }
 

@@ -1,4 +1,4 @@
-# The installed program: bin/vexolan with its data folder share/vexolan beside it, the desktop
+# The installed program: bin/vexolan with its data folder (VEXOLAN_DATA_FOLDER) beside it, the desktop
 # entry, the icon in the hicolor theme and the AppStream metadata. The help viewer finds its file
 # through the program's own folder (bin/../share/vexolan), so the two folders keep these names
 # whatever the prefix.
@@ -14,7 +14,7 @@ set(VEXOLAN_BIN_DIR bin)
 set(VEXOLAN_SHARE_DIR share)
 
 install(TARGETS vexolan RUNTIME DESTINATION ${VEXOLAN_BIN_DIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${VEXOLAN_SHARE_DIR}/vexolan)
+install(FILES ${PROJECT_SOURCE_DIR}/data/Vexo.html DESTINATION ${VEXOLAN_DATA_FOLDER})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VEXOLAN_APP_ID}.desktop
     DESTINATION ${VEXOLAN_SHARE_DIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VEXOLAN_APP_ID}.metainfo.xml

@@ -7,7 +7,7 @@ set(VEXOLAN_PACKAGE_MAINTAINER "Vexolan developers <maintainers@vexolan.org>"
     CACHE STRING "Maintainer named in the packages")
 
 set(CPACK_PACKAGE_NAME vexolan)
-set(CPACK_PACKAGE_VENDOR "The Vexolan developers")
+set(CPACK_PACKAGE_VENDOR "The Vexolan authors")
 set(CPACK_PACKAGE_VERSION ${VEXOLAN_RELEASE_VERSION})
 set(CPACK_PACKAGE_VERSION_MAJOR ${PROJECT_VERSION_MAJOR})
 set(CPACK_PACKAGE_VERSION_MINOR ${PROJECT_VERSION_MINOR})

@@ -2,11 +2,10 @@
 // (3 light, 2 heavy) or text that is not a number, the typed text itself unless it was a
 // number beyond the limit, and Calculate copes with whatever is left.
 
-#include "app/combat_sheet.h"
 #include "app/number_text.h"
-#include "fakes/fake_platform.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "support/sheet_fixture.h"
 
 #include <cstdint>
 #include <optional>
@@ -53,8 +52,9 @@ void checkCalculate(CombatSheet& sheet, FakePlatform& fake) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FakePlatform fake;
-    CombatSheet sheet(fake.services);
+    FreshSheet fresh;
+    CombatSheet& sheet = fresh.sheet;
+    FakePlatform& fake = fresh.fake;
     setUpAttack(sheet);
     for (const fuzz::Typing& typing : fuzz::typings(data, size)) {
         const bool light = typing.choice % 2 == 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that the Windows side compiles: the toolkit-free model and the Win32 platform adapters
-# (registry, program start, file test), cross-compiled with mingw-w64 with every warning an
+# (registry, file test), cross-compiled with mingw-w64 with every warning an
 # error, and linked into a small Windows program so that the system calls resolve.
 # Needs the cross compiler (package g++-mingw-w64-x86-64). Builds into build-windows/, or into
 # $VEXOLAN_WINDOWS_BUILD_DIR.
@@ -20,10 +20,10 @@ flags="-Werror"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
     -DVEXOLAN_BUILD_UI=OFF -DVEXOLAN_BUILD_TESTS=OFF -DVEXOLAN_FUZZ=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target vexolan_platform
+cmake --build "$build" -j"$(nproc)" --target vexolan_model vexolan_system
 
 # The Win32 adapters, not the POSIX ones, must be what the Windows build compiled.
-for adapter in win32_registry win32_program_launcher win32_file_checker; do
+for adapter in win32_registry win32_file_checker; do
     if ! find "$build" -name "$adapter.cpp.obj" | grep -q .; then
         echo "check-windows: $adapter.cpp was not compiled for Windows" >&2
         exit 1
@@ -34,22 +34,20 @@ done
 compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
 cat >"$build/link_check.cpp" <<'CPP'
 #include "platform/win32_file_checker.h"
-#include "platform/win32_program_launcher.h"
 #include "platform/win32_registry.h"
 
 int main() {
     platform::Win32Registry registry;
-    platform::Win32ProgramLauncher launcher;
     platform::Win32FileChecker files;
     platform::Registry::Key key = 0;
     const long opened = registry.openKey(0x80000002u, "SOFTWARE", 0x20019u, key);
     if (opened == 0) {
         registry.closeKey(key);
     }
-    return files.exists("C:\\Windows\\notepad.exe") && launcher.start("") ? 1 : 0;
+    return files.exists("C:\\Windows\\notepad.exe") ? 1 : 0;
 }
 CPP
-"$compiler" -std=c++20 -Wall -Wextra $flags -Isrc -I"$build/generated" "$build/link_check.cpp" \
-    -L"$build" -lvexolan_platform -lvexolan_model -o "$build/link_check.exe"
+"$compiler" -std=c++20 -Wall -Wextra $flags -Isrc -I"$build/src/generated" "$build/link_check.cpp" \
+    -L"$build/src" -lvexolan_system -lvexolan_model -o "$build/link_check.exe"
 
 echo "check-windows: the model and the Win32 adapters compile and link for Windows"

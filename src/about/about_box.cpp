@@ -18,7 +18,7 @@ const char* const Disclaimer = "This application is offered free of charge and i
                                "Constructive comments or bug reports can be sent to \r\n"
                                "author@vexolan.example\r\n";
 
-const char* const Copyright = "Copyright (C) 2026 the Vexolan author";
+const char* const Copyright = "Copyright (C) 2026 the Vexolan authors";
 const char* const Warning = "Warning: ...May contain small parts";
 const char* const Title = "Vexolan";
 

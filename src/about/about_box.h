@@ -30,8 +30,8 @@ public:
     TextBox Text1; // the disclaimer; the user may edit it, but the box keeps nothing
     TextBox lblDisclaimer;
     TextBox Label1;
-    Command cmdOK;      // closes the box; Enter and Esc both mean this button
-    Command cmdSysInfo; // starts the system-information tool
+    Command cmdOK{"OK"};                   // closes the box; Enter and Esc both mean this
+    Command cmdSysInfo{"&System Info..."}; // starts the system-information tool
 
     bool isOpen() const { return open_; }
     // Called once when the box closes.

@@ -7,8 +7,10 @@
 
 namespace {
 
-const std::string ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string ToolValue = "PATH";
+using platform::Registry;
+
+const std::string ToolKey(Registry::SystemInfoKey);
+const std::string ToolValue(Registry::SystemInfoPathValue);
 const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const std::string FolderValue = "MSINFO";
 const std::string ToolFile = "\\MSINFO32.EXE";
@@ -17,7 +19,6 @@ const std::string Unavailable = "System Information Is Unavailable At This Time"
 // The tool's full path if the registry names one. A path read straight from the tool's own
 // key is trusted as it is; a folder from the shared location must hold the tool file.
 std::optional<std::string> toolPath(platform::PlatformServices& services) {
-    using platform::Registry;
     std::string path;
     if (GetKeyValue(services.registry, Registry::LocalMachine, ToolKey, ToolValue, path)) {
         return path;

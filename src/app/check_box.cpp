@@ -11,7 +11,8 @@ int checked(int value) {
 }
 } // namespace
 
-CheckBox::CheckBox(int initial) : value_(checked(initial)) {}
+CheckBox::CheckBox(std::string caption, int initial)
+    : Control(std::move(caption)), value_(checked(initial)) {}
 
 void CheckBox::setValue(int value) {
     if (checked(value) == value_) {

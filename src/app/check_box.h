@@ -4,6 +4,7 @@
 #include "app/notifier.h"
 
 #include <functional>
+#include <string>
 
 // A check box holding 0 (unticked), 1 (ticked) or 2 (grayed).
 class CheckBox : public Control {
@@ -12,7 +13,7 @@ public:
     static constexpr int Ticked = 1;
     static constexpr int Grayed = 2;
 
-    explicit CheckBox(int initial = Unticked);
+    explicit CheckBox(std::string caption = {}, int initial = Unticked);
 
     int value() const { return value_; }
     // Raises the click, before returning, only when the value changes.

@@ -1,31 +1,40 @@
 #pragma once
 
-// The combat sheet: one main window's controls and form-level values. The subsystems'
-// handlers are wired to the controls when a sheet is created; they meet only through
-// these controls and values. Sheets share nothing.
+// The combat sheet: one main window's controls, each with its caption and starting state, and
+// its form-level values. The subsystems' handlers are wired to the controls when a sheet is
+// assembled; they meet only through these controls and values. Sheets share nothing.
 
+#include "app/calculation_state.h"
 #include "app/check_box.h"
 #include "app/combo_box.h"
 #include "app/command.h"
 #include "app/option_button.h"
 #include "app/option_group.h"
 #include "app/panel.h"
+#include "app/row_array.h"
+#include "app/situation_modifiers.h"
 #include "app/slider.h"
 #include "app/text_box.h"
 #include "platform/platform_services.h"
-#include "situation/situation_modifiers.h"
-#include "tohit/calculation_state.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-inline constexpr int WEAPON_ROWS = 12;
+// The technology bases of techBase, the form-level value the weapon row fill reads.
+enum class TechBase : std::int16_t { InnerSphere = 1, Clan = 2 };
 
-template <typename T> using RowArray = std::array<T, WEAPON_ROWS>;
+// Where a weapon can be mounted; weapons in an arm feel that arm's damage.
+inline constexpr std::string_view RightArm = "RA";
+inline constexpr std::string_view LeftArm = "LA";
+inline constexpr auto WEAPON_LOCATIONS =
+    std::to_array<std::string_view>({RightArm, "RL", "RT", "CT", "LT", "LL", LeftArm, "H"});
 
 class CombatSheet {
 public:
+    using Start = OptionButton::Start;
+
     explicit CombatSheet(platform::PlatformServices& platform);
     CombatSheet(const CombatSheet&) = delete;
     CombatSheet& operator=(const CombatSheet&) = delete;
@@ -35,85 +44,113 @@ public:
     void setTitle(std::string title) { title_ = std::move(title); }
 
     // Setup panel
-    Panel Setup;
-    TextBox mechName;
-    TextBox pilotName;
-    ComboBox gunSkill;
-    ComboBox pilotSkill;
+    Panel Setup{"SETUP"};
+    TextBox mechName{"Mech Model"};
+    TextBox pilotName{"Korvath Name"};
+    ComboBox gunSkill{"Gunnery Skill"};
+    ComboBox pilotSkill{"Piloting Skill"};
     OptionGroup techBaseGroup;
-    OptionButton Option1{techBaseGroup, true};
-    OptionButton Option2{techBaseGroup};
-    CheckBox Check2, Check3, Check4, Check5, Check6, Check7;
-    Command Command5;
+    OptionButton Option1{techBaseGroup, "Inner Sphere", Start::Selected};
+    OptionButton Option2{techBaseGroup, "Clan "};
+    CheckBox Check2{"AMS"};
+    CheckBox Check3{"Artemis IV"};
+    CheckBox Check4{"Anti-Personnel Pods"};
+    CheckBox Check5{"c3 Master/Slave"};
+    CheckBox Check6{"LB-X Cluster Munitions"};
+    CheckBox Check7{"ECM Suite"};
+    Command Command5{"Done"};
 
     // Attacker panel
-    Panel Frame4, Frame8, Frame5, Frame6, Frame7;
-    TextBox gunSkillText;
-    TextBox range1;
+    Panel Frame4{"ATTACKER"};
+    Panel Frame8{"Range to Target"};
+    Panel Frame5{"Movement"};
+    Panel Frame6{"Damage"};
+    Panel Frame7{"Heat Level"};
+    TextBox gunSkillText{"Gunnery Skill"};
+    TextBox range1{"Range"};
     // The slider rests at 0 until a range is set, so that every range from 1 to 24, the
     // adjacent hex included, is one move away. Arrow keys and clicks on the track both move
     // one hex: ranges are short and a player sets them hex by hex.
-    Slider Slider1{0, 24, 0, 1, 1};
+    Slider Slider1{"Range to Target", 0, 24, 0, 1, 1};
     OptionGroup aMoveGroup;
-    OptionButton aMove1{aMoveGroup, true};
-    OptionButton aMove2{aMoveGroup};
-    OptionButton aMove3{aMoveGroup};
-    OptionButton aMove4{aMoveGroup};
-    CheckBox aProne1, aWater1;
-    CheckBox dmgSensor1;
-    CheckBox dmgShoulder1, dmgUpperAct1, dmgLowerAct1;
-    CheckBox dmgShoulder2, dmgUpperAct2, dmgLowerAct2;
+    OptionButton aMove1{aMoveGroup, "Stationary", Start::Selected};
+    OptionButton aMove2{aMoveGroup, "Walked"};
+    OptionButton aMove3{aMoveGroup, "Ran"};
+    OptionButton aMove4{aMoveGroup, "Jumped"};
+    CheckBox aProne1{"Prone"};
+    CheckBox aWater1{"In Lvl 1 Water"};
+    CheckBox dmgSensor1{"Sensors"};
+    CheckBox dmgShoulder1{"Shoulder"};
+    CheckBox dmgUpperAct1{"Upper Actuator"};
+    CheckBox dmgLowerAct1{"Lower Actuator"};
+    CheckBox dmgShoulder2{"Shoulder"};
+    CheckBox dmgUpperAct2{"Upper Actuator"};
+    CheckBox dmgLowerAct2{"Lower Actuator"};
     OptionGroup aHeatGroup;
-    OptionButton aHeat0{aHeatGroup, true};
-    OptionButton aHeat1{aHeatGroup};
-    OptionButton aHeat2{aHeatGroup};
-    OptionButton aHeat3{aHeatGroup};
-    OptionButton aHeat4{aHeatGroup};
+    OptionButton aHeat0{aHeatGroup, "0-7", Start::Selected};
+    OptionButton aHeat1{aHeatGroup, "8-12"};
+    OptionButton aHeat2{aHeatGroup, "13-16"};
+    OptionButton aHeat3{aHeatGroup, "17-23"};
+    OptionButton aHeat4{aHeatGroup, "24+"};
 
     // Target panel
-    Panel Frame1, Frame2, Frame3;
+    Panel Frame1{"TARGET"};
+    Panel Frame2{"Movement"};
+    Panel Frame3{"Position"};
     OptionGroup tMoveGroup;
-    OptionButton tMove0{tMoveGroup, true};
-    OptionButton tMove1{tMoveGroup};
-    OptionButton tMove2{tMoveGroup};
-    OptionButton tMove3{tMoveGroup};
-    OptionButton tMove4{tMoveGroup};
-    CheckBox tJump0;
-    CheckBox tPartial0, tProne0;
-    CheckBox tAdjHex0{CheckBox::Grayed};
-    CheckBox tImmobile0;
+    OptionButton tMove0{tMoveGroup, "0-2", Start::Selected};
+    OptionButton tMove1{tMoveGroup, "3-4"};
+    OptionButton tMove2{tMoveGroup, "5-6"};
+    OptionButton tMove3{tMoveGroup, "7-9"};
+    OptionButton tMove4{tMoveGroup, "10+"};
+    CheckBox tJump0{"Jumped"};
+    CheckBox tPartial0{"Partial Cover"};
+    CheckBox tProne0{"Prone"};
+    CheckBox tAdjHex0{"Adjacent Hex", CheckBox::Grayed};
+    CheckBox tImmobile0{"Immobile"};
     OptionGroup tPositionGroup;
-    OptionButton tOpenHex0{tPositionGroup, true};
-    OptionButton tLW0{tPositionGroup};
-    OptionButton tHW0{tPositionGroup};
-    OptionButton tWater0{tPositionGroup};
-    Panel Label6;
-    ComboBox tFacing;
+    OptionButton tOpenHex0{tPositionGroup, "In Open Hex", Start::Selected};
+    OptionButton tLW0{tPositionGroup, "In Light Woods"};
+    OptionButton tHW0{tPositionGroup, "In Heavy Woods"};
+    OptionButton tWater0{tPositionGroup, "In Lvl 1 Water"};
+    Panel Label6{"Facing"};
+    ComboBox tFacing{"Facing", {"Left Side", "Front", "Rear", "Right Side"}};
 
-    // Intervening terrain
-    Panel Frame9;
-    ComboBox hexLW;
-    ComboBox hexHW;
+    // Intervening terrain; the woods boxes start at "0" and also take typing.
+    Panel Frame9{"Intervening Terrain"};
+    ComboBox hexLW{"Light Woods", {}, ComboBox::Typing::Editable, "0"};
+    ComboBox hexHW{"Heavy Woods", {}, ComboBox::Typing::Editable, "0"};
 
     // Weapon rows, one array per column
-    RowArray<ComboBox> weapName;
-    RowArray<ComboBox> weapLoc;
-    RowArray<TextBox> minRange, sRange, mRange, lRange, Damage, toHit;
-    RowArray<CheckBox> fireCheck;
-    CheckBox Check1;
+    RowArray<ComboBox> weapName = rowOf<ComboBox>("Weapon");
+    RowArray<ComboBox> weapLoc = rowOf<ComboBox>("Location");
+    RowArray<TextBox> minRange = rowOf<TextBox>("Min");
+    RowArray<TextBox> sRange = rowOf<TextBox>("Short");
+    RowArray<TextBox> mRange = rowOf<TextBox>("Med");
+    RowArray<TextBox> lRange = rowOf<TextBox>("Long");
+    RowArray<TextBox> Damage = rowOf<TextBox>("Damage");
+    RowArray<TextBox> toHit = rowOf<TextBox>("To-Hit");
+    RowArray<CheckBox> fireCheck = rowOf<CheckBox>("Declare");
+    CheckBox Check1{"Declare all rows"};
 
     // Result area
-    TextBox Text12;
-    TextBox Text13;
-    Command Command1, Command2, Command3, Command4;
+    TextBox Text12{"Total Heat"};
+    TextBox Text13{"Declaration"};
+    Command Command1{"Calculate"};
+    Command Command2{"Copy"};
+    Command Command3{"Clear"};
+    Command Command4{"Declare"};
 
     // Menu bar
-    Command mnuNew, mnuEdit, mnuHelp, mnuAbout;
+    Command mnuNew{"&New Mech"};
+    Command mnuEdit{"&Edit Mech"};
+    Command mnuHelp{"&Contents"};
+    Command mnuAbout{"&About Vexolan"};
 
     // Form-level values
     SituationModifiers situation;
     RowArray<std::int16_t> weapHeat{};
-    std::int16_t techBase = 0;
+    TechBase techBase{};
     CalculationState calculation;
 
 private:

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-ComboBox::ComboBox(std::vector<std::string> items, bool editable, std::string text)
-    : items_(std::move(items)), editable_(editable), text_(std::move(text)) {}
+ComboBox::ComboBox(std::string caption, std::vector<std::string> items, Typing typing,
+                   std::string text)
+    : Control(std::move(caption)), items_(std::move(items)), typing_(typing),
+      text_(std::move(text)) {}
 
 int ComboBox::listIndex() const {
     auto found = std::find(items_.begin(), items_.end(), text_);
@@ -27,7 +29,7 @@ void ComboBox::userPick(int index) {
 }
 
 void ComboBox::userType(std::string text) {
-    if (editable_ && enabled()) {
+    if (editable() && enabled()) {
         setText(std::move(text));
     }
 }

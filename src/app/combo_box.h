@@ -11,11 +11,15 @@
 // notification; a pick by the user raises the click, also when it picks the shown entry.
 class ComboBox : public Control {
 public:
-    ComboBox() = default;
-    ComboBox(std::vector<std::string> items, bool editable, std::string text = {});
+    enum class Typing { PickOnly, Editable };
+
+    explicit ComboBox(std::string caption = {}, std::vector<std::string> items = {},
+                      Typing typing = Typing::PickOnly, std::string text = {});
 
     const std::vector<std::string>& items() const { return items_; }
-    bool editable() const { return editable_; }
+    // The entries are fixed once the window is made; the subsystem that owns a list fills it.
+    void setItems(std::vector<std::string> items) { items_ = std::move(items); }
+    bool editable() const { return typing_ == Typing::Editable; }
     const std::string& text() const { return text_; }
     // The index of the entry equal to the text, or -1.
     int listIndex() const;
@@ -29,7 +33,7 @@ public:
 
 private:
     std::vector<std::string> items_;
-    bool editable_ = false;
+    Typing typing_;
     std::string text_;
     Notifier change_;
     Notifier click_;

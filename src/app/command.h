@@ -4,10 +4,13 @@
 #include "app/notifier.h"
 
 #include <functional>
+#include <string>
 
 // A command button or menu entry: every click raises its notification.
 class Command : public Control {
 public:
+    using Control::Control;
+
     void userClick() {
         if (enabled()) {
             click_.raise();

@@ -1,16 +1,28 @@
 #pragma once
 
-// What every control of a window has: it can be shown or hidden, enabled or disabled.
+#include <string>
+#include <utility>
+
+// What every control of a window has: it can be shown or hidden, enabled or disabled, and it
+// has a caption: the text shown on a button, box or frame, or, for a field that shows no
+// caption of its own, the name it goes by ("Light Woods"). Messages and breakdowns name a
+// control by its caption, as the user reads it.
 class Control {
 public:
+    explicit Control(std::string caption = {}) : caption_(std::move(caption)) {}
+
     bool visible() const { return visible_; }
     void setVisible(bool visible) { visible_ = visible; }
     void show() { visible_ = true; }
     void hide() { visible_ = false; }
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled) { enabled_ = enabled; }
+    const std::string& caption() const { return caption_; }
+    // The caption without its mnemonic marker: "&Edit Mech" reads "Edit Mech".
+    std::string plainCaption() const;
 
 private:
+    std::string caption_;
     bool visible_ = true;
     bool enabled_ = true;
 };

@@ -2,7 +2,8 @@
 
 #include "app/option_group.h"
 
-OptionButton::OptionButton(OptionGroup& group, bool selected) : group_(group), selected_(selected) {
+OptionButton::OptionButton(OptionGroup& group, std::string caption, Start start)
+    : Control(std::move(caption)), group_(group), selected_(start == Start::Selected) {
     group_.add(*this);
 }
 

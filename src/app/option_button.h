@@ -4,6 +4,7 @@
 #include "app/notifier.h"
 
 #include <functional>
+#include <string>
 
 class OptionGroup;
 
@@ -11,7 +12,9 @@ class OptionGroup;
 // only its own click; selecting the button that is already selected raises nothing.
 class OptionButton : public Control {
 public:
-    OptionButton(OptionGroup& group, bool selected = false);
+    enum class Start { Deselected, Selected };
+
+    OptionButton(OptionGroup& group, std::string caption, Start start = Start::Deselected);
     OptionButton(const OptionButton&) = delete;
     OptionButton& operator=(const OptionButton&) = delete;
 

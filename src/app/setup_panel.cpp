@@ -39,6 +39,6 @@ void wireSetupPanel(CombatSheet& sheet) {
     sheet.Command5.onClick([&sheet] { showSheetPresentation(sheet); });
     sheet.mnuEdit.onClick([&sheet] { showSetupPresentation(sheet); });
     sheet.mnuNew.onClick([&sheet] { sheet.platform().windows.openSheet(); });
-    sheet.Option1.onClick([&sheet] { sheet.techBase = 1; });
-    sheet.Option2.onClick([&sheet] { sheet.techBase = 2; });
+    sheet.Option1.onClick([&sheet] { sheet.techBase = TechBase::InnerSphere; });
+    sheet.Option2.onClick([&sheet] { sheet.techBase = TechBase::Clan; });
 }

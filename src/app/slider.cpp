@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-Slider::Slider(int minimum, int maximum, int position, int singleStep, int pageStep)
-    : minimum_(minimum), maximum_(maximum), position_(std::clamp(position, minimum, maximum)),
-      singleStep_(singleStep), pageStep_(pageStep) {}
+Slider::Slider(std::string caption, int minimum, int maximum, int position, int singleStep,
+               int pageStep)
+    : Control(std::move(caption)), minimum_(minimum), maximum_(maximum),
+      position_(std::clamp(position, minimum, maximum)), singleStep_(singleStep),
+      pageStep_(pageStep) {}
 
 void Slider::setPosition(int position) {
     position = std::clamp(position, minimum_, maximum_);

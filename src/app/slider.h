@@ -4,11 +4,13 @@
 #include "app/notifier.h"
 
 #include <functional>
+#include <string>
 
 // A horizontal slider giving a whole-number position between its two ends.
 class Slider : public Control {
 public:
-    Slider(int minimum, int maximum, int position, int singleStep, int pageStep);
+    Slider(std::string caption, int minimum, int maximum, int position, int singleStep,
+           int pageStep);
 
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }

@@ -11,7 +11,7 @@
 // tool tip is shown while the pointer rests on it and raises nothing.
 class TextBox : public Control {
 public:
-    TextBox() = default;
+    using Control::Control;
 
     const std::string& text() const { return text_; }
     void setText(std::string text);

@@ -1,8 +1,6 @@
 #include "platform/posix_registry.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -13,9 +11,6 @@ namespace platform {
 
 namespace {
 
-const std::string_view ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string_view ToolValue = "PATH";
-
 // Dedicated system-information programs first, the most common first: the GTK hardware
 // browser, the desktop's info centre of KDE, the newer fork of the GTK browser, and the
 // hardware lister's own window last. Task managers are not system information and stay out.
@@ -25,13 +20,6 @@ constexpr std::array<const char*, 4> Tools = {"hardinfo", "kinfocenter", "hardin
 // 32/64-bit view flags and the generic read right. Anything else asks to change something.
 constexpr std::uint32_t ReadRights =
     0x0001u | 0x0008u | 0x0010u | 0x20000u | 0x0100u | 0x0200u | 0x80000000u;
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool isExecutableFile(const std::string& path) {
     struct stat info {};
@@ -46,15 +34,19 @@ std::string findOnPath(std::string_view search, const char* name) {
         const auto colon = search.find(':');
         const auto folder = search.substr(0, colon);
         search = colon == std::string_view::npos ? std::string_view{} : search.substr(colon + 1);
-        if (folder.empty() || folder.front() != '/') {
-            continue;
+        const std::string path = std::string(folder) + "/" + name;
+        if (folder.starts_with('/') && isExecutableFile(path)) {
+            return path;
         }
-        std::string path(folder);
-        if (path.back() != '/') {
-            path += '/';
-        }
-        path += name;
-        if (isExecutableFile(path)) {
+    }
+    return {};
+}
+
+// Looked for at each open, so that a tool installed while the program runs is found.
+std::string findSystemInfoTool() {
+    const char* search = std::getenv("PATH");
+    for (const char* tool : Tools) {
+        if (auto path = findOnPath(search != nullptr ? search : "", tool); !path.empty()) {
             return path;
         }
     }
@@ -63,62 +55,48 @@ std::string findOnPath(std::string_view search, const char* name) {
 
 } // namespace
 
-std::string PosixRegistry::findSystemInfoTool() {
-    const char* search = std::getenv("PATH");
-    if (search == nullptr) {
-        return {};
-    }
-    for (const char* tool : Tools) {
-        if (auto path = findOnPath(search, tool); !path.empty()) {
-            return path;
-        }
-    }
-    return {};
-}
-
 long PosixRegistry::openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
                             Key& key) {
     key = 0;
     if ((access & ~ReadRights) != 0) {
         return AccessDenied;
     }
-    if (root != LocalMachine || !sameName(subKey, ToolKey)) {
+    if (root != LocalMachine || subKey != SystemInfoKey) {
         return FileNotFound;
     }
-    // The key stands for an installed tool: looked for at each open, so that a tool installed
-    // while the program runs is found at the next lookup.
-    auto tool = findSystemInfoTool();
-    if (tool.empty()) {
+    toolPath_ = findSystemInfoTool();
+    if (toolPath_.empty()) {
         return FileNotFound;
     }
-    key = nextKey_++;
-    openKeys_.emplace(key, std::move(tool));
+    key = ToolKey;
     return Success;
 }
 
 long PosixRegistry::queryValue(Key key, const std::string& valueName, std::uint32_t& type,
                                unsigned char* data, std::uint32_t& size) {
-    const auto open = openKeys_.find(key);
-    if (open == openKeys_.end()) {
+    if (key != ToolKey || toolPath_.empty()) {
         return InvalidHandle;
     }
-    if (!sameName(valueName, ToolValue)) {
+    if (valueName != SystemInfoPathValue) {
         return FileNotFound;
     }
-    const std::string& path = open->second;
-    const auto needed = static_cast<std::uint32_t>(path.size() + 1); // with its NUL
+    const auto needed = static_cast<std::uint32_t>(toolPath_.size() + 1); // with its NUL
     type = StringType;
     if (data == nullptr || needed > size) {
         size = needed;
         return data == nullptr ? Success : MoreData;
     }
-    std::memcpy(data, path.c_str(), needed);
+    std::memcpy(data, toolPath_.c_str(), needed);
     size = needed;
     return Success;
 }
 
 long PosixRegistry::closeKey(Key key) {
-    return openKeys_.erase(key) == 1 ? Success : InvalidHandle;
+    if (key != ToolKey || toolPath_.empty()) {
+        return InvalidHandle;
+    }
+    toolPath_.clear();
+    return Success;
 }
 
 } // namespace platform

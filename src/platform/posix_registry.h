@@ -2,16 +2,14 @@
 
 #include "platform/registry.h"
 
-#include <map>
 #include <string>
 
 namespace platform {
 
-// A read-only stand-in for the local-machine root of the system registry. Its one key,
-// "SOFTWARE\Microsoft\Shared Tools\MSINFO", exists only while a system-information program is
-// installed on the search path, and then holds the string value "PATH" with that program's
-// full path. Like a user without administrator rights, it refuses every open that asks for
-// more than reading. Names compare without regard to case, as the registry's do.
+// A read-only stand-in for the system registry that answers one key: the local-machine key of
+// the system-information tool exists only while such a program is installed on the search
+// path, and then holds the string value "PATH" with that program's full path. Like a user
+// without administrator rights, it refuses every open that asks for more than reading.
 class PosixRegistry : public Registry {
 public:
     static constexpr long FileNotFound = 2;
@@ -25,12 +23,9 @@ public:
                     std::uint32_t& size) override;
     long closeKey(Key key) override;
 
-    // The first system-information program on $PATH, or "" when there is none.
-    static std::string findSystemInfoTool();
-
 private:
-    std::map<Key, std::string> openKeys_; // handle -> the tool path the key holds
-    Key nextKey_ = 1;
+    static constexpr Key ToolKey = 1;
+    std::string toolPath_; // while the key is open
 };
 
 } // namespace platform

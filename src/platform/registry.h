@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -15,6 +16,9 @@ public:
     static constexpr std::uint32_t StringType = 1;
     static constexpr std::uint32_t NumberType = 4;
     static constexpr long Success = 0;
+    // Where the system names its system-information tool: the value holds the tool's path.
+    static constexpr std::string_view SystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    static constexpr std::string_view SystemInfoPathValue = "PATH";
 
     virtual ~Registry() = default;
     virtual long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,

@@ -61,13 +61,14 @@ struct PositionEffect {
     std::int16_t lightWoods;
     std::int16_t heavyWoods;
     std::int16_t water;
+    bool cover; // ticks "Partial Cover"
 };
 
 constexpr PositionEffect POSITION_EFFECTS[] = {
-    {&CombatSheet::tOpenHex0, 0, 0, 0},
-    {&CombatSheet::tLW0, 1, 0, 0},
-    {&CombatSheet::tHW0, 0, 2, 0},
-    {&CombatSheet::tWater0, 0, 0, -1},
+    {&CombatSheet::tOpenHex0, 0, 0, 0, false},
+    {&CombatSheet::tLW0, 1, 0, 0, false},
+    {&CombatSheet::tHW0, 0, 2, 0, false},
+    {&CombatSheet::tWater0, 0, 0, -1, true},
 };
 
 void setPosition(SituationModifiers& situation, const PositionEffect& effect) {
@@ -107,7 +108,7 @@ void wireTargetPosition(CombatSheet& sheet) {
                 return;
             }
             setPosition(sheet.situation, effect);
-            if (effect.button == &CombatSheet::tWater0) {
+            if (effect.cover) {
                 sheet.tPartial0.setValue(CheckBox::Ticked);
             }
         });

@@ -4,6 +4,8 @@
 #include "app/number_text.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,5 +22,11 @@ void applyWoodsLimit(ComboBox& box, int limit) {
 } // namespace
 
 void limitWoodsCount(ComboBox& box, int limit) {
+    // The list offers every count up to the limit, so a pick always passes.
+    std::vector<std::string> counts;
+    for (int count = 0; count <= limit; ++count) {
+        counts.push_back(std::to_string(count));
+    }
+    box.setItems(std::move(counts));
     box.onChange([&box, limit] { applyWoodsLimit(box, limit); });
 }

@@ -11,9 +11,12 @@
 
 namespace {
 
-const char* const NoGunneryMessage = "Please Enter Pilot's Gunnery Skill. Click [Edit Mech].";
+// The user fixes a missing skill through the menu entry that brings the setup panel back.
+std::string noGunneryMessage(const CombatSheet& sheet) {
+    return "Please Enter Pilot's Gunnery Skill. Click [" + sheet.mnuEdit.plainCaption() + "].";
+}
+
 const char* const NoRangeMessage = "Please enter range to target";
-const char* const HeatOverflowMessage = "Total Heat must be a whole number from -32768 to 32767.";
 
 struct Outcome {
     std::array<ToHitRow, WEAPON_ROWS> rows;
@@ -38,7 +41,7 @@ Outcome computeAll(const CombatSheet& sheet) {
             heat += sheet.weapHeat[i];
             std::optional<std::int16_t> total = toSixteenBit(heat);
             if (!total) {
-                outcome.error = HeatOverflowMessage;
+                outcome.error = notSixteenBitMessage(sheet.Text12.plainCaption());
                 return outcome;
             }
             outcome.heatTotal = *total;
@@ -65,7 +68,7 @@ void keepWorkingValues(CombatSheet& sheet, const Outcome& outcome) {
 void calculate(CombatSheet& sheet) {
     platform::MessageBox& messageBox = sheet.platform().messageBox;
     if (sheet.gunSkill.text().empty()) {
-        messageBox.show(NoGunneryMessage);
+        messageBox.show(noGunneryMessage(sheet));
         return;
     }
     if (sheet.range1.text().empty()) {
@@ -82,8 +85,7 @@ void calculate(CombatSheet& sheet) {
         sheet.toHit[i].setText(row.toHitText());
         // The tip explains the number just written; it stays with it until the next
         // calculation, like the number itself.
-        sheet.toHit[i].setToolTip(
-            toHitToolTip(row, sheet.Damage[i].text(), sheet.lRange[i].text()));
+        sheet.toHit[i].setToolTip(toHitToolTip(sheet, row, i));
     }
     keepWorkingValues(sheet, outcome);
     // Written even when nothing is ticked, so that it always shows the heat of the rows

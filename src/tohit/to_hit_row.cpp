@@ -16,6 +16,10 @@ const std::array<std::string_view, SUMMAND_COUNT> SUMMAND_NAMES = {
     "Immobile",          "Partial cover",  "Target prone",          "Target in water",
 };
 
+std::string notSixteenBitMessage(const std::string& fieldName) {
+    return fieldName + " must be a whole number from -32768 to 32767.";
+}
+
 namespace {
 
 constexpr std::int16_t LongRangeMod = 4;
@@ -31,25 +35,20 @@ struct RowFailure {
     std::string message;
 };
 
-// A field as the user sees it. Its name is spelled out only for a message: Calculate reads
-// a dozen fields per row and nearly always finds them all in order.
+// A field as the user sees it: its caption, and its row for a field of a weapon row. Its name
+// is spelled out only for a message: Calculate reads a dozen fields per row and nearly always
+// finds them all in order.
 struct Field {
-    std::string_view caption;
+    const Control& control;
     int row = -1; // the weapon row holding the field, or -1 for a field of the sheet
 };
 
 std::string nameOf(const Field& field) {
-    if (field.row < 0) {
-        return std::string(field.caption);
-    }
-    return "Row " + std::to_string(field.row + 1) + ", " + std::string(field.caption);
+    const std::string caption = field.control.plainCaption();
+    return field.row < 0 ? caption : "Row " + std::to_string(field.row + 1) + ", " + caption;
 }
 
-Field rowField(int row, std::string_view caption) {
-    return {caption, row};
-}
-
-double numberIn(std::string_view text, const Field& field) {
+double numberIn(const std::string& text, const Field& field) {
     std::optional<double> value = readNumber(text);
     if (!value) {
         throw RowFailure{nameOf(field) + " must be a number."};
@@ -61,10 +60,19 @@ double numberIn(std::string_view text, const Field& field) {
     return *value;
 }
 
+double numberIn(const ComboBox& list) {
+    return numberIn(list.text(), {list});
+}
+
+double numberIn(const RowArray<TextBox>& column, int row) {
+    const TextBox& box = column[static_cast<std::size_t>(row)];
+    return numberIn(box.text(), {box, row});
+}
+
 std::int16_t sixteenBit(double value, const Field& field) {
     std::optional<std::int16_t> whole = toSixteenBit(value);
     if (!whole) {
-        throw RowFailure{nameOf(field) + " must be a whole number from -32768 to 32767."};
+        throw RowFailure{notSixteenBitMessage(nameOf(field))};
     }
     return *whole;
 }
@@ -78,14 +86,14 @@ void setArmModifier(const CombatSheet& sheet, int row, ToHitRow& result) {
     const SituationModifiers& s = sheet.situation;
     const std::string& location = sheet.weapLoc[row].text();
     int sum = 0;
-    if (location == "RA") {
+    if (location == RightArm) {
         result.arm = ToHitRow::Arm::Right;
         sum = s.dmgLowerAct1Mod + s.dmgUpperAct1Mod + s.dmgShoulder1Mod;
-    } else if (location == "LA") {
+    } else if (location == LeftArm) {
         result.arm = ToHitRow::Arm::Left;
         sum = s.dmgLowerAct2Mod + s.dmgUpperAct2Mod + s.dmgShoulder2Mod;
     }
-    result.armMod = sixteenBit(sum, rowField(row, "Arm damage"));
+    result.armMod = sixteenBit(sum, {sheet.weapLoc[row], row});
 }
 
 // A range equal to a bracket's upper end still belongs to that bracket; at or inside the
@@ -93,32 +101,32 @@ void setArmModifier(const CombatSheet& sheet, int row, ToHitRow& result) {
 // reaches are read, so a stray text in a bracket that cannot matter stops nothing.
 void setRangeModifier(const CombatSheet& sheet, int row, int range, ToHitRow& result) {
     using Bracket = ToHitRow::RangeBracket;
-    if (numberIn(sheet.mRange[row].text(), rowField(row, "Med")) < range) {
+    if (numberIn(sheet.mRange, row) < range) {
         result.bracket = Bracket::Long;
         result.rangeMod = LongRangeMod;
         return;
     }
-    if (numberIn(sheet.sRange[row].text(), rowField(row, "Short")) < range) {
+    if (numberIn(sheet.sRange, row) < range) {
         result.bracket = Bracket::Medium;
         result.rangeMod = MediumRangeMod;
         return;
     }
-    double minimum = numberIn(sheet.minRange[row].text(), rowField(row, "Min"));
+    double minimum = numberIn(sheet.minRange, row);
     if (minimum < range) {
         result.bracket = Bracket::Short;
         result.rangeMod = ShortRangeMod;
         return;
     }
-    double shownRange = numberIn(sheet.range1.text(), Field{"Range to Target"});
+    double shownRange = numberIn(sheet.range1.text(), {sheet.range1});
     result.bracket = Bracket::Minimum;
-    result.rangeMod = sixteenBit(minimum + 1.0 - shownRange, rowField(row, "Min"));
+    result.rangeMod = sixteenBit(minimum + 1.0 - shownRange, {sheet.minRange[row], row});
 }
 
 std::array<double, SUMMAND_COUNT> summandsOf(const CombatSheet& sheet, const ToHitRow& row) {
     const SituationModifiers& s = sheet.situation;
-    double gunnery = numberIn(sheet.gunSkill.text(), Field{"Gunnery Skill"});
-    double lightWoods = numberIn(sheet.hexLW.text(), Field{"Light Woods"});
-    double heavyWoods = numberIn(sheet.hexHW.text(), Field{"Heavy Woods"});
+    double gunnery = numberIn(sheet.gunSkill);
+    double lightWoods = numberIn(sheet.hexLW);
+    double heavyWoods = numberIn(sheet.hexHW);
     // Same order as SUMMAND_NAMES.
     return {gunnery,
             double(row.rangeMod),
@@ -159,14 +167,14 @@ ToHitRow computeWeaponRow(const CombatSheet& sheet, int row) {
     bool cluster = contains(name, "LB") && sheet.situation.clusterMunitions == 1;
     result.clusterMod = cluster ? ClusterMunitionsMod : 0;
     result.pulseMod = contains(name, "PLas") ? PulseLaserMod : 0;
-    if (numberIn(sheet.lRange[row].text(), rowField(row, "Long")) < range) {
+    if (numberIn(sheet.lRange, row) < range) {
         result.status = ToHitRow::Status::OutOfRange;
         return result;
     }
     result.summands = summandsOf(sheet, result);
     result.total = sumInOrder(result.summands);
     if (!std::isfinite(result.total)) {
-        throw RowFailure{nameOf(rowField(row, "To-Hit")) + " is too large to show."};
+        throw RowFailure{nameOf({sheet.toHit[row], row}) + " is too large to show."};
     }
     result.status = ToHitRow::Status::Number;
     return result;

@@ -18,6 +18,9 @@ inline constexpr int SUMMAND_COUNT = 20;
 // breakdown (to_hit_breakdown.h).
 extern const std::array<std::string_view, SUMMAND_COUNT> SUMMAND_NAMES;
 
+// The message for a field whose number does not fit the sheet's 16-bit values.
+std::string notSixteenBitMessage(const std::string& fieldName);
+
 struct ToHitRow {
     // Which bracket the range fell into; Minimum is at or inside the minimum range.
     enum class RangeBracket { Short, Medium, Long, Minimum };

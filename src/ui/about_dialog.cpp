@@ -1,6 +1,7 @@
 #include "ui/about_dialog.h"
 
 #include "ui/program_look.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,11 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-// Positions are kept in twips, 15 to the pixel, as the box was drawn.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
 
 struct Placement {
     const char* name;
@@ -48,7 +44,7 @@ const RuleLine Rule[] = {
 QRect placementOf(const char* name) {
     for (const auto& place : Layout) {
         if (qstrcmp(place.name, name) == 0) {
-            return {px(place.left), px(place.top), px(place.width), px(place.height)};
+            return pixelRect(place.left, place.top, place.width, place.height);
         }
     }
     return {};
@@ -113,7 +109,7 @@ AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner)
     setWindowTitle(AboutBox::Caption);
     setWindowModality(Qt::ApplicationModal);
     setFont(sheetFont()); // the same face as the sheets
-    setFixedSize(px(ClientWidth), px(ClientHeight));
+    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
 
     auto* icon = new QLabel(this);
     icon->setObjectName("picIcon");
@@ -128,8 +124,8 @@ AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner)
     addText1();
     addLabel("lblDisclaimer", box_.lblDisclaimer)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     addLabel("Label1", box_.Label1);
-    addButton("cmdOK", "OK", box_.cmdOK)->setDefault(true);
-    addButton("cmdSysInfo", "&System Info...", box_.cmdSysInfo);
+    addButton("cmdOK", box_.cmdOK)->setDefault(true);
+    addButton("cmdSysInfo", box_.cmdSysInfo);
     setTabOrder();
 
     box_.onClose([this] { done(QDialog::Accepted); });
@@ -144,8 +140,8 @@ QLabel* AboutDialog::addLabel(const char* name, const TextBox& text) {
     return label;
 }
 
-QPushButton* AboutDialog::addButton(const char* name, const char* caption, Command& command) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+QPushButton* AboutDialog::addButton(const char* name, Command& command) {
+    auto* button = new QPushButton(QString::fromStdString(command.caption()), this);
     button->setObjectName(name);
     button->setGeometry(placementOf(name));
     connect(button, &QPushButton::clicked, this, [&command] { command.userClick(); });
@@ -186,6 +182,6 @@ void AboutDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const auto& line : Rule) {
         painter.setPen(QPen(line.colour, line.width));
-        painter.drawLine(px(line.left), px(line.top), px(line.right), px(line.top));
+        painter.drawLine(pixels(line.left), pixels(line.top), pixels(line.right), pixels(line.top));
     }
 }

@@ -26,7 +26,7 @@ protected:
 
 private:
     QLabel* addLabel(const char* name, const TextBox& text);
-    QPushButton* addButton(const char* name, const char* caption, Command& command);
+    QPushButton* addButton(const char* name, Command& command);
     void addText1();
     void setTabOrder();
 

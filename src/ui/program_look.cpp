@@ -14,12 +14,6 @@ constexpr int FontPixelSize = 11;
 
 } // namespace
 
-// The icons live in the program's library; this makes sure they are linked in. It stays
-// outside any namespace, since the resource's initialiser is declared where it is used.
-static void loadIcons() {
-    Q_INIT_RESOURCE(vexolan);
-}
-
 QFont sheetFont() {
     QFont font;
     font.setFamilies({"DejaVu Sans", "Liberation Sans", "Arial"});
@@ -29,7 +23,6 @@ QFont sheetFont() {
 }
 
 QIcon programIcon() {
-    loadIcons();
     QIcon icon;
     for (int size : {16, 32, 48}) {
         icon.addFile(QString(":/icons/vexolan-%1.png").arg(size), QSize(size, size));

@@ -1,13 +1,13 @@
 #include "ui/sheet_binding.h"
 
 #include "app/combat_sheet.h"
-#include "ui/control_lookup.h"
+#include "app/sheet_controls.h"
+#include "ui/sheet_form.h"
 #include "ui/sheet_layout.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,19 +47,10 @@ void showState(QWidget& widget, const Control& control, bool covered = false) {
     }
 }
 
-bool isToHitField(const CombatSheet& sheet, const TextBox& box) {
-    for (const TextBox& toHit : sheet.toHit) {
-        if (&toHit == &box) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// A to-hit field shows the breakdown that the calculation left with its number. Other
-// results, such as a damage text, can be wider than their field: the tip shows them whole.
-QString toolTipOf(const TextBox& box, const QString& shownText, bool resultWithBreakdown) {
-    if (resultWithBreakdown) {
+// A tip that the model gives a box, such as the breakdown of a to-hit number, is shown as it
+// is; a read-only box without one shows its whole text, which may be wider than the box.
+QString toolTipOf(const TextBox& box, const QString& shownText) {
+    if (!box.toolTip().empty()) {
         return qt(box.toolTip());
     }
     return box.readOnly() ? shownText : QString();
@@ -81,53 +72,30 @@ void showList(QComboBox& list, const ComboBox& model) {
 
 } // namespace
 
-// The window's named widgets and menu entries, gathered in one pass over the window instead
-// of one search through all its objects for each of its few hundred controls. A name that
-// more than one object carries is left to the window's own search.
-struct SheetBinding::NamedObjects {
-    explicit NamedObjects(const QWidget& window) {
-        for (QObject* object : window.findChildren<QObject*>()) {
-            if (auto* action = qobject_cast<QAction*>(object)) {
-                add(actions, object->objectName(), action);
-            } else if (auto* widget = qobject_cast<QWidget*>(object)) {
-                add(widgets, object->objectName(), widget);
-            }
+SheetBinding::SheetBinding(CombatSheet& sheet, QWidget& window, const SheetForm& form,
+                           const std::vector<QAction*>& menuEntries)
+    : sheet_(sheet), window_(window) {
+    const std::vector<sheet::ControlLayout>& layout = sheet::sheetLayout();
+    for (std::size_t place = 0; place < layout.size(); ++place) {
+        const sheet::ControlLayout& row = layout[place];
+        if (!row.control) {
+            continue; // passive labels and lines show what they show, nothing more
         }
+        QWidget* widget = form.widgetAt(place);
+        visitControl(sheet_, *row.control, row.row,
+                     Overloaded{
+                         [&](Panel& panel) {
+                             bind(widget, panel,
+                                  row.coveredBy != nullptr ? &(sheet_.*row.coveredBy) : nullptr);
+                         },
+                         [&](auto& control) { bind(widget, control); },
+                     });
     }
-
-    template <typename T>
-    static void add(QHash<QString, T*>& objects, const QString& name, T* object) {
-        if (name.isEmpty()) {
-            return;
+    const std::vector<sheet::MenuEntry>& menu = sheet::sheetMenu();
+    for (std::size_t place = 0; place < menu.size(); ++place) {
+        if (menu[place].command) {
+            bindAction(menuEntries.at(place), sheet_.*(*menu[place].command));
         }
-        auto found = objects.find(name);
-        if (found == objects.end()) {
-            objects.insert(name, object);
-        } else {
-            found.value() = nullptr;
-        }
-    }
-
-    template <typename T>
-    static T* find(const QHash<QString, T*>& objects, const QWidget& window, const QString& name) {
-        auto found = objects.find(name);
-        if (found == objects.end()) {
-            return nullptr;
-        }
-        return found.value() != nullptr ? found.value() : window.findChild<T*>(name);
-    }
-
-    QHash<QString, QAction*> actions;
-    QHash<QString, QWidget*> widgets;
-};
-
-SheetBinding::SheetBinding(CombatSheet& sheet, QWidget& window) : sheet_(sheet), window_(window) {
-    const NamedObjects named(window);
-    for (const sheet::ControlLayout& layout : sheet::sheetLayout()) {
-        bindNamed(layout.name, named);
-    }
-    for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
-        bindNamed(entry.name, named);
     }
     refresh();
 }
@@ -147,32 +115,10 @@ void SheetBinding::userAction(const std::function<void()>& action) {
     refresh();
 }
 
-void SheetBinding::bindNamed(const std::string& name, const NamedObjects& named) {
-    const QString objectName = qt(name);
-    auto widgetNamed = [&] { return NamedObjects::find(named.widgets, window_, objectName); };
-    std::visit(Overloaded{
-                   [](std::monostate) {},
-                   [&](Command* command) {
-                       if (auto* action = NamedObjects::find(named.actions, window_, objectName)) {
-                           bindAction(action, *command);
-                       } else if (auto* widget = widgetNamed()) {
-                           bind(widget, *command);
-                       }
-                   },
-                   [&](auto* control) {
-                       if (auto* widget = widgetNamed()) {
-                           bind(widget, *control);
-                       }
-                   },
-               },
-               findControl(sheet_, name));
-}
-
-// The setup panel covers the attacker panel whole. While it does, the attacker panel is
+// A panel shown in front of another covers it whole. While it does, the covered panel is
 // hidden on screen as well, which shows the same, so that neither the Tab key nor a screen
 // reader reaches controls that nobody can see.
-void SheetBinding::bind(QWidget* widget, Panel& panel) {
-    const Panel* cover = &panel == &sheet_.Frame4 ? &sheet_.Setup : nullptr;
+void SheetBinding::bind(QWidget* widget, Panel& panel, const Panel* cover) {
     refreshers_.push_back([widget, &panel, cover] {
         showState(*widget, panel, cover != nullptr && cover->visible());
     });
@@ -190,8 +136,7 @@ void SheetBinding::bindLine(QLineEdit* edit, TextBox& box) {
     connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
         userAction([&] { box.userType(text.toStdString()); });
     });
-    const bool resultWithBreakdown = isToHitField(sheet_, box);
-    refreshers_.push_back([edit, &box, resultWithBreakdown] {
+    refreshers_.push_back([edit, &box] {
         const QSignalBlocker blocker(edit);
         if (edit->text() != qt(box.text())) {
             edit->setText(qt(box.text()));
@@ -201,7 +146,7 @@ void SheetBinding::bindLine(QLineEdit* edit, TextBox& box) {
         if (edit->isReadOnly() != box.readOnly()) {
             edit->setReadOnly(box.readOnly());
         }
-        const QString tip = toolTipOf(box, edit->text(), resultWithBreakdown);
+        const QString tip = toolTipOf(box, edit->text());
         if (edit->toolTip() != tip) {
             edit->setToolTip(tip);
         }
@@ -232,12 +177,6 @@ void SheetBinding::bind(QWidget* widget, ComboBox& list) {
     auto* combo = qobject_cast<QComboBox*>(widget);
     if (combo == nullptr) {
         return;
-    }
-    {
-        const QSignalBlocker blocker(combo);
-        for (const std::string& item : list.items()) {
-            combo->addItem(qt(item));
-        }
     }
     connect(combo, &QComboBox::activated, this,
             [this, &list](int index) { userAction([&] { list.userPick(index); }); });

@@ -12,15 +12,11 @@ class Command;
 class Control;
 class OptionButton;
 class Panel;
-class QAbstractButton;
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QRadioButton;
-class QSlider;
 class QWidget;
+class SheetForm;
 class Slider;
 class TextBox;
 
@@ -31,18 +27,15 @@ class TextBox;
 class SheetBinding : public QObject {
     Q_OBJECT
 public:
-    // Binds every named control of the window (widgets and menu entries) that the model has.
-    SheetBinding(CombatSheet& sheet, QWidget& window);
+    // Binds every widget of the form that stands for a control of the model, and the menu
+    // entries, given in the order of the menu table.
+    SheetBinding(CombatSheet& sheet, QWidget& window, const SheetForm& form,
+                 const std::vector<QAction*>& menuEntries);
 
     void refresh();
-    // How many window controls are tied to a model control.
-    int boundCount() const { return static_cast<int>(refreshers_.size()); }
 
 private:
-    struct NamedObjects;
-
-    void bindNamed(const std::string& name, const NamedObjects& named);
-    void bind(QWidget* widget, Panel& panel);
+    void bind(QWidget* widget, Panel& panel, const Panel* cover);
     void bind(QWidget* widget, TextBox& box);
     void bind(QWidget* widget, ComboBox& list);
     void bind(QWidget* widget, CheckBox& box);

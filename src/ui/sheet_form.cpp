@@ -2,6 +2,7 @@
 
 #include "ui/caption_fit.h"
 #include "ui/sheet_layout.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,41 +17,55 @@
 
 using sheet::ControlKind;
 using sheet::ControlLayout;
-using sheet::pixels;
 
 namespace {
 
 // The setup panel stands out from the attacker panel it covers in the classic scroll-bar grey.
-const QColor SetupBackground(212, 208, 200);
+const QColor ShadedBackground(212, 208, 200);
 
-QString caption(const ControlLayout& layout) {
-    return QString::fromStdString(layout.caption);
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-QString spokenName(const ControlLayout& layout) {
-    if (!layout.accessibleName.empty()) {
-        return QString::fromStdString(layout.accessibleName);
+// The model's control of a layout row; a column stands for any of its rows.
+const Control& modelControl(const CombatSheet& sheet, const ControlRef& ref, int row) {
+    return visitControl(sheet, ref, std::max(row, 0),
+                        [](const Control& control) -> const Control& { return control; });
+}
+
+QString captionOf(const CombatSheet& sheet, const ControlLayout& layout) {
+    if (layout.control) {
+        return qt(modelControl(sheet, *layout.control, layout.row).caption());
     }
-    return caption(layout).remove('&').trimmed();
+    if (layout.caption.empty() && layout.labelFor) {
+        return qt(modelControl(sheet, *layout.labelFor, 0).caption());
+    }
+    return qt(layout.caption);
 }
 
-QWidget* createPanel(const ControlLayout& layout, QWidget* container) {
-    auto* panel = new QGroupBox(caption(layout), container);
-    if (layout.name == "Setup") {
+// What a screen reader calls a control: its caption, and the row for a weapon row's field.
+QString spokenName(const CombatSheet& sheet, const ControlLayout& layout) {
+    const QString name = qt(modelControl(sheet, *layout.control, layout.row).plainCaption());
+    return layout.row < 0 ? name.trimmed() : QString("Row %1 %2").arg(layout.row + 1).arg(name);
+}
+
+QWidget* createPanel(const QString& caption, const ControlLayout& layout, QWidget* container) {
+    auto* panel = new QGroupBox(caption, container);
+    if (layout.look == sheet::Look::Shaded) {
         QPalette palette = panel->palette();
-        palette.setColor(QPalette::Window, SetupBackground);
+        palette.setColor(QPalette::Window, ShadedBackground);
         panel->setPalette(palette);
         panel->setAutoFillBackground(true);
     }
     return panel;
 }
 
-QWidget* createLabel(const ControlLayout& layout, QWidget* container) {
-    auto* label = new QLabel(caption(layout), container);
+QWidget* createLabel(const QString& caption, const ControlLayout& layout, QWidget* container) {
+    auto* label = new QLabel(caption, container);
     label->setTextFormat(Qt::PlainText);
     // Captions sit at the top of their box, clear of the field that may follow just below.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (layout.underlined) {
+    if (layout.look == sheet::Look::Underlined) {
         QFont font = label->font();
         font.setUnderline(true);
         label->setFont(font);
@@ -65,9 +80,12 @@ QWidget* createMultiLineBox(QWidget* container) {
     return box;
 }
 
-QWidget* createList(bool editable, QWidget* container) {
+QWidget* createList(const ComboBox& model, QWidget* container) {
     auto* list = new QComboBox(container);
-    if (editable) {
+    for (const std::string& item : model.items()) {
+        list->addItem(qt(item));
+    }
+    if (model.editable()) {
         list->setEditable(true);
         // What is typed stays the list's text; the entries never change.
         list->setInsertPolicy(QComboBox::NoInsert);
@@ -76,15 +94,15 @@ QWidget* createList(bool editable, QWidget* container) {
     return list;
 }
 
-QWidget* createCheckBox(const ControlLayout& layout, QWidget* container) {
-    auto* box = new QCheckBox(caption(layout), container);
+QWidget* createCheckBox(const QString& caption, QWidget* container) {
+    auto* box = new QCheckBox(caption, container);
     // Grayed is shown as the partial state; the binding decides every state.
     box->setTristate(true);
     return box;
 }
 
-QWidget* createOptionButton(const ControlLayout& layout, QWidget* container) {
-    auto* button = new QRadioButton(caption(layout), container);
+QWidget* createOptionButton(const QString& caption, QWidget* container) {
+    auto* button = new QRadioButton(caption, container);
     // The groups are kept by the model; the widgets only show its selection.
     button->setAutoExclusive(false);
     return button;
@@ -106,43 +124,47 @@ QWidget* createLine(QWidget* container) {
 
 } // namespace
 
-SheetForm::SheetForm(QWidget* parent) : QWidget(parent) {
+SheetForm::SheetForm(const CombatSheet& sheet, QWidget* parent) : QWidget(parent), sheet_(sheet) {
     setObjectName("frmFire");
-    for (const ControlLayout& layout : sheet::sheetLayout()) {
-        QWidget* container = layout.container.empty() ? this : controls_.at(layout.container);
-        QWidget* widget = create(layout, container);
-        place(*widget, layout);
-        controls_[layout.name] = widget;
+    const std::vector<ControlLayout>& layout = sheet::sheetLayout();
+    for (const ControlLayout& row : layout) {
+        QWidget* container = this;
+        if (row.container != nullptr) {
+            const auto panel = std::find_if(layout.begin(), layout.end(), [&row](const auto& c) {
+                return c.control == ControlRef(row.container);
+            });
+            container = widgets_.at(static_cast<std::size_t>(panel - layout.begin()));
+        }
+        QWidget* widget = create(row, container);
+        place(*widget, row);
+        widgets_.push_back(widget);
     }
-    controls_.at("Setup")->raise();
     orderTabStops();
 }
 
-QWidget* SheetForm::control(const std::string& name) const {
-    auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second;
-}
-
 QWidget* SheetForm::create(const ControlLayout& layout, QWidget* container) {
+    const QString caption = captionOf(sheet_, layout);
     switch (layout.kind) {
     case ControlKind::Panel:
-        return createPanel(layout, container);
+        return createPanel(caption, layout, container);
     case ControlKind::Label:
-        return createLabel(layout, container);
+        return createLabel(caption, layout, container);
     case ControlKind::TextBox:
         return new QLineEdit(container);
     case ControlKind::MultiLineBox:
         return createMultiLineBox(container);
-    case ControlKind::PickList:
-        return createList(false, container);
-    case ControlKind::EditableList:
-        return createList(true, container);
+    case ControlKind::List:
+        return createList(
+            static_cast<const ComboBox&>(modelControl(sheet_, *layout.control, layout.row)),
+            container);
     case ControlKind::CheckBox:
-        return createCheckBox(layout, container);
+        return createCheckBox(caption, container);
+    case ControlKind::BareCheckBox:
+        return createCheckBox({}, container);
     case ControlKind::OptionButton:
-        return createOptionButton(layout, container);
+        return createOptionButton(caption, container);
     case ControlKind::Button:
-        return new QPushButton(caption(layout), container);
+        return new QPushButton(caption, container);
     case ControlKind::Slider:
         return createSlider(container);
     case ControlKind::VerticalLine:
@@ -156,23 +178,22 @@ QSize SheetForm::sizeHint() const {
 }
 
 void SheetForm::place(QWidget& widget, const ControlLayout& layout) {
-    widget.setObjectName(QString::fromStdString(layout.name));
-    widget.setGeometry(pixels(layout.left), pixels(layout.top), pixels(layout.width),
-                       pixels(layout.height));
-    if (layout.kind != ControlKind::Label && layout.kind != ControlKind::VerticalLine) {
-        widget.setAccessibleName(spokenName(layout));
+    widget.setObjectName(qt(sheet::nameOf(layout)));
+    widget.setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
+    if (layout.control && layout.kind != ControlKind::Label) {
+        widget.setAccessibleName(spokenName(sheet_, layout));
     }
     // A list that takes typing hands its focus to its own line, which screen readers read.
     if (auto* list = qobject_cast<QComboBox*>(&widget); list && list->lineEdit()) {
-        list->lineEdit()->setAccessibleName(spokenName(layout));
+        list->lineEdit()->setAccessibleName(widget.accessibleName());
     }
     fitCaption(widget);
 }
 
 void SheetForm::orderTabStops() {
     QWidget* previous = nullptr;
-    for (const std::string& name : sheet::sheetTabOrder()) {
-        QWidget* next = controls_.at(name);
+    for (std::size_t place : sheet::sheetTabOrder()) {
+        QWidget* next = widgets_.at(place);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, next);
         }

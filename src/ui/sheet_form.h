@@ -2,22 +2,25 @@
 
 #include <QWidget>
 
-#include <map>
-#include <string>
+#include <cstddef>
+#include <vector>
+
+class CombatSheet;
 
 namespace sheet {
 struct ControlLayout;
 }
 
-// The client area of a combat sheet window: every control of the layout tables, made,
-// named after its control and placed at its fixed position. It holds no state of its own.
+// The client area of a combat sheet window: every control of the layout tables, made as the
+// kind of widget its row names, with the model's caption and entries, named after its control
+// and placed at its fixed position. It holds no state of its own.
 class SheetForm : public QWidget {
     Q_OBJECT
 public:
-    explicit SheetForm(QWidget* parent = nullptr);
+    explicit SheetForm(const CombatSheet& sheet, QWidget* parent = nullptr);
 
-    // The control of that name, or nullptr.
-    QWidget* control(const std::string& name) const;
+    // The widget of each row of the layout table, in the table's order.
+    QWidget* widgetAt(std::size_t place) const { return widgets_.at(place); }
     // The sheet's client area; the window may be made larger or smaller, the controls stay.
     QSize sizeHint() const override;
 
@@ -26,5 +29,6 @@ private:
     void place(QWidget& widget, const sheet::ControlLayout& layout);
     void orderTabStops();
 
-    std::map<std::string, QWidget*> controls_;
+    const CombatSheet& sheet_;
+    std::vector<QWidget*> widgets_;
 };

@@ -1,5 +1,6 @@
 #include "ui/sheet_window.h"
 
+#include "assembly/wire_combat_sheet.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
 #include "ui/sheet_form.h"
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 
 #include <map>
+#include <vector>
 
 SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides)
     : messageBox_(this),
@@ -21,30 +23,35 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
                                          shared.launcher,
                                          shared.files,
                                          shared.help},
-      sheet_(services_), form_(new SheetForm(this)) {
+      sheet_(services_) {
+    wireCombatSheet(sheet_);
+    form_ = new SheetForm(sheet_, this);
     setCentralWidget(form_);
-    buildMenuBar();
-    binding_ = std::make_unique<SheetBinding>(sheet_, *this);
+    binding_ = std::make_unique<SheetBinding>(sheet_, *this, *form_, buildMenuBar());
     resize(form_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
 }
 
 SheetWindow::~SheetWindow() = default;
 
-void SheetWindow::buildMenuBar() {
+// The menu table's entries in its order; a drop-down menu has no action of its own.
+std::vector<QAction*> SheetWindow::buildMenuBar() {
+    std::vector<QAction*> entries;
     std::map<std::string, QMenu*> menus;
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
-        const QString caption = QString::fromStdString(entry.caption);
-        const QString name = QString::fromStdString(entry.name);
-        if (entry.dropDown) {
-            QMenu* menu = menuBar()->addMenu(caption);
-            menu->setObjectName(name);
+        if (!entry.command) {
+            QMenu* menu = menuBar()->addMenu(QString::fromStdString(entry.caption));
+            menu->setObjectName(QString::fromStdString(entry.name));
             menus[entry.name] = menu;
+            entries.push_back(nullptr);
             continue;
         }
+        const QString caption = QString::fromStdString((sheet_.*(*entry.command)).caption());
         QAction* action = entry.menu.empty() ? menuBar()->addAction(caption)
                                              : menus.at(entry.menu)->addAction(caption);
-        action->setObjectName(name);
+        action->setObjectName(QString::fromStdString(controlName(*entry.command)));
+        entries.push_back(action);
     }
+    return entries;
 }
 
 // The program ends with its last sheet window, whatever other window may still be open.

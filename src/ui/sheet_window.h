@@ -2,13 +2,15 @@
 
 #include "app/combat_sheet.h"
 #include "platform/platform_services.h"
-#include "platform/qt_message_box.h"
-#include "platform/qt_window_opener.h"
+#include "ui/qt_message_box.h"
+#include "ui/qt_window_opener.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
+class QAction;
 class SheetBinding;
 class SheetForm;
 struct SharedServices;
@@ -36,14 +38,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenuBar();
+    std::vector<QAction*> buildMenuBar();
     bool otherSheetOpen() const;
 
-    platform::QtMessageBox messageBox_;
-    platform::QtWindowOpener windows_;
+    QtMessageBox messageBox_;
+    QtWindowOpener windows_;
     platform::PlatformServices services_;
     CombatSheet sheet_;
-    SheetForm* form_;
+    SheetForm* form_ = nullptr;
     // Declared last so that it goes first: no widget signal reaches the model once it is gone.
     std::unique_ptr<SheetBinding> binding_;
 };

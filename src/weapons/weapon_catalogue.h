@@ -1,19 +1,18 @@
 #pragma once
 
-// The built-in weapon catalogue: 42 weapon names, 18 of them with one entry per
-// technology base, and the order in which the weapon lists offer them.
+// The built-in weapon catalogue: every weapon name the lists offer, in their order, and the
+// figures of each, some of them different for each technology base.
 
-#include <array>
+#include "app/combat_sheet.h"
+
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <span>
 #include <string_view>
 
 struct WeaponEntry {
-    static constexpr std::int16_t BothBases = 0;
-
     std::string_view name;
-    std::int16_t techBase; // BothBases, 1 (Inner Sphere) or 2 (Clan)
+    std::optional<TechBase> techBase; // none: the same figures under both bases
     std::int16_t minRange;
     std::int16_t sRange;
     std::int16_t mRange;
@@ -22,12 +21,8 @@ struct WeaponEntry {
     std::int16_t heat;
 };
 
-extern const std::array<std::string_view, 42> WEAPON_CHOICES;
-
-class WeaponCatalogue {
-public:
-    static const std::array<WeaponEntry, 60>& entries();
-};
+// The weapon names in the order every weapon list offers them.
+extern const std::span<const std::string_view> WEAPON_CHOICES;
 
 // The entry for the whole, exact name under the technology base, or none.
-std::optional<WeaponEntry> findWeapon(std::string_view name, std::int16_t techBase);
+std::optional<WeaponEntry> findWeapon(std::string_view name, TechBase techBase);

@@ -4,6 +4,7 @@
 #include "weapons/weapon_catalogue.h"
 
 #include <string>
+#include <vector>
 
 void fillWeaponRows(CombatSheet& sheet) {
     for (int i = 0; i < WEAPON_ROWS; ++i) {
@@ -22,9 +23,11 @@ void fillWeaponRows(CombatSheet& sheet) {
 }
 
 void wireWeaponRowFill(CombatSheet& sheet) {
+    const std::vector<std::string> choices(WEAPON_CHOICES.begin(), WEAPON_CHOICES.end());
     // Only the user's pick refills the rows; nothing in the program sets a weapon choice, so
     // a change of the technology base shows only at the next pick.
     for (ComboBox& list : sheet.weapName) {
+        list.setItems(choices);
         list.onClick([&sheet] { fillWeaponRows(sheet); });
     }
 }

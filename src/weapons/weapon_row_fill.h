@@ -1,7 +1,8 @@
 #pragma once
 
-// The weapon row fill: a pick in any row's weapon list refills every row that holds a
-// weapon with its catalogue figures under the current technology base.
+// The weapon row fill: the weapon lists offer the catalogue's weapons, and a pick in any row's
+// list refills every row that holds a weapon with its catalogue figures under the current
+// technology base.
 
 class CombatSheet;
 

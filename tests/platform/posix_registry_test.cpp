@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using platform::PosixRegistry;
 using platform::Registry;
 
-const std::string ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string ToolKey(Registry::SystemInfoKey);
 
 // A fresh temporary folder for fake tools; PATH is put back afterwards.
 class PosixRegistryTest : public testing::Test {

@@ -1,12 +1,12 @@
-// The sheet window through its real widgets on the offscreen platform: the layout, the binding
-// to the model, several windows side by side, the keyboard and the screen reader.
+// The sheet window through its real widgets on the offscreen platform: the binding to the
+// model, several windows side by side, the menus, the keyboard and the screen reader.
 
-#include "fakes/fake_platform.h"
-#include "platform/qt_clipboard.h"
-#include "platform/qt_message_box.h"
+#include "support/fake_platform.h"
 #include "ui/caption_fit.h"
-#include "ui/program_look.h"
-#include "ui/shared_services.h"
+#include "ui/program.h"
+#include "ui/qt_clipboard.h"
+#include "ui/qt_message_box.h"
+#include "ui/sheet_form.h"
 #include "ui/sheet_layout.h"
 #include "ui/sheet_window.h"
 
@@ -66,42 +66,39 @@ void slideTo(QSlider* slider, int position) {
     QCOMPARE(slider->value(), position);
 }
 
-// A label's or button's text, a panel's title; a text box's text, empty in a new sheet.
-QString captionOf(const QWidget* widget) {
-    return widget->property(qobject_cast<const QGroupBox*>(widget) ? "title" : "text").toString();
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-QString placeText(const QString& name, const QString& in, QRect r, const QString& caption,
-                  bool underlined) {
-    return QString("%1 in %2 at %3 \"%4\"%5")
-        .arg(name, in, QString::asprintf("%d,%d %dx%d", r.x(), r.y(), r.width(), r.height()),
-             caption, underlined ? " underlined" : "");
+Qt::CheckState stateOf(const CheckBox& box) {
+    return box.value() == 2 ? Qt::PartiallyChecked : box.value() == 1 ? Qt::Checked : Qt::Unchecked;
 }
 
-QString placeOf(const QWidget* widget) {
-    return placeText(widget->objectName(), widget->parentWidget()->objectName(), widget->geometry(),
-                     captionOf(widget), widget->font().underline());
-}
-
-QString itemsOf(const QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-        items << list->itemText(i);
+// What a widget shows of its control, and what the model says it should show; "" where the
+// two agree.
+QString disagreement(QWidget* widget, const Control& control) {
+    QString shows, should;
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        shows = QString::number(box->checkState()),
+        should = QString::number(stateOf(static_cast<const CheckBox&>(control)));
+    } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        shows = QString::number(option->isChecked());
+        should = QString::number(static_cast<const OptionButton&>(control).selected());
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        shows = line->text(), should = qt(static_cast<const TextBox&>(control).text());
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+        shows = text->toPlainText(), should = qt(static_cast<const TextBox&>(control).text());
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        shows = list->currentText(), should = qt(static_cast<const ComboBox&>(control).text());
+    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
+        shows = QString::number(slider->value());
+        should = QString::number(static_cast<const Slider&>(control).position());
     }
-    return items.join(',');
+    shows += widget->isEnabled() ? "" : " disabled";
+    should += control.enabled() ? "" : " disabled";
+    return shows == should ? QString()
+                           : widget->objectName() + " shows " + shows + ", not " + should;
 }
-
-// The Tab key's order through the sheet as designed; the remaining fields follow it.
-const QStringList DesignedTabOrder =
-    QString("mechName pilotName gunSkill pilotSkill Option1 Option2 Check2 Check3 Check4 Check5 "
-            "Check6 Check7 Command5 Slider1 aMove1 aMove2 aMove3 aMove4 aProne1 aWater1 "
-            "dmgSensor1 dmgShoulder1 dmgUpperAct1 dmgLowerAct1 dmgShoulder2 dmgUpperAct2 "
-            "dmgLowerAct2 aHeat0 aHeat1 aHeat2 aHeat3 aHeat4 tMove0 tMove1 tMove2 tMove3 tMove4 "
-            "tJump0 tPartial0 tProne0 tImmobile0 tOpenHex0 tLW0 tHW0 tWater0 hexLW hexHW Check1 "
-            "fireCheck(0) fireCheck(1) fireCheck(2) fireCheck(3) fireCheck(4) fireCheck(5) "
-            "fireCheck(6) fireCheck(7) fireCheck(8) fireCheck(9) fireCheck(10) fireCheck(11) "
-            "Command1 Command4 Command2 Command3 tAdjHex0")
-        .split(' ');
 
 bool takesTabNow(const QWidget* widget) {
     return widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
@@ -143,87 +140,61 @@ class SheetWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        applyProgramLook(*qApp);
+        program_ = std::make_unique<Program>(*qApp);
         QAccessible::setActive(true); // the tree as an assistive technology gets it
     }
     void init() { open(false); }
     void cleanup() { w_.reset(); }
 
-    // Every control of the layout stands in its container at twips / 15 pixels with its
-    // caption; the weapon rows step down by 360 twips from 4320, within a 773 x 576 sheet.
-    void everyControlStandsAtItsPlace() {
-        for (const sheet::ControlLayout& c : sheet::sheetLayout()) {
-            const QString name = QString::fromStdString(c.name);
-            QCOMPARE(placeOf(find(name)),
-                     placeText(name, c.container.empty() ? "frmFire" : c.container.c_str(),
-                               QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15),
-                               QString::fromStdString(c.caption), c.underlined));
+    // After each user action every widget shows its control as the model holds it, lists with
+    // the model's entries; the upper half shows one presentation at a time.
+    void widgetsShowTheModel() {
+        const QString steps[] = {"", "Command5", "dmgShoulder1", "tWater0", "Check1", "Command3"};
+        for (const QString& step : steps) {
+            if (!step.isEmpty()) {
+                click(find<QAbstractButton>(step));
+            }
+            const auto& layout = sheet::sheetLayout();
+            for (std::size_t place = 0; place < layout.size(); ++place) {
+                if (layout[place].control && layout[place].kind != sheet::ControlKind::Panel) {
+                    QWidget* widget = w_->window.form().widgetAt(place);
+                    visitControl(model(), *layout[place].control, layout[place].row,
+                                 [&](const Control& control) {
+                                     QVERIFY2(disagreement(widget, control).isEmpty(),
+                                              qPrintable(disagreement(widget, control)));
+                                 });
+                }
+            }
+            const bool setup = model().Setup.visible();
+            QCOMPARE(find("Setup")->isVisible(), setup);
+            QCOMPARE(find("Frame4")->isVisible() || find("Frame1")->isVisible(), !setup);
         }
-        for (int row = 0; row < 12; ++row) {
-            QCOMPARE(find(QString("weapName(%1)").arg(row))->y(), (4320 + 360 * row) / 15);
-        }
-        QCOMPARE(form()->size(), QSize(773, 576));
-    }
-
-    void listsHoldTheirEntriesInOrder() {
-        const QString skills = "0,1,2,3,4,5,6,7,8,9,10,11,12", places = "RA,RL,RT,CT,LT,LL,LA,H";
-        const std::pair<const char*, QString> lists[] = {
-            {"gunSkill", skills},    {"pilotSkill", skills},
-            {"hexLW", "0,1,2,3"},    {"hexHW", "0,1,2"},
-            {"weapLoc(11)", places}, {"tFacing", "Left Side,Front,Rear,Right Side"}};
-        for (const auto& [name, items] : lists) {
-            QCOMPARE(itemsOf(find<QComboBox>(name)), items);
-        }
-        const QStringList weapons = itemsOf(find<QComboBox>("weapName(11)")).split(',');
-        QCOMPARE(weapons.size(), 42);
-        QCOMPARE(weapons.mid(0, 2) << weapons.at(32) << weapons.last(),
-                 QStringList({"LLaser", "MLaser", "LB-10X AC", "Sword"}));
-        for (QComboBox* list : form()->findChildren<QComboBox*>()) {
-            QCOMPARE(list->isEditable(), list->objectName().startsWith("hex")); // woods only
-        }
-    }
-
-    // A new sheet opens in the setup presentation; Label6 and tFacing never show.
-    void aNewSheetStartsAsDesigned() {
-        QCOMPARE(w_->window.windowTitle(), QString("Vexolan"));
-        QVERIFY(find("Setup")->isVisible() && find("Command1")->isVisible());
-        QVERIFY(!find("Frame1")->isVisible() && !find("Frame4")->isVisible());
-        const QSet<QString> selected{"Option1", "aMove1", "aHeat0", "tMove0", "tOpenHex0"};
-        for (QRadioButton* option : form()->findChildren<QRadioButton*>()) {
-            QCOMPARE(option->isChecked(), selected.contains(option->objectName()));
-        }
-        for (QCheckBox* box : form()->findChildren<QCheckBox*>()) {
-            QCOMPARE(box->checkState(),
-                     box->objectName() == "tAdjHex0" ? Qt::PartiallyChecked : Qt::Unchecked);
-        }
-        QCOMPARE(find<QComboBox>("gunSkill")->currentIndex(), -1);
-        QCOMPARE(find<QComboBox>("hexHW")->currentText(), QString("0"));
-        QVERIFY(find<QLineEdit>("range1")->isReadOnly() &&
-                find<QLineEdit>("toHit(11)")->isReadOnly());
-        click(find<QPushButton>("Command5"));
-        QVERIFY(find("Frame1")->isVisible() && find("Frame4")->isVisible());
+        QCOMPARE(find<QComboBox>("weapName(11)")->count(), 42);
+        QCOMPARE(find<QComboBox>("weapName(11)")->itemText(32), QString("LB-10X AC"));
+        QVERIFY(find<QComboBox>("hexLW")->isEditable() &&
+                !find<QComboBox>("gunSkill")->isEditable());
         QVERIFY(find("Label6")->isHidden() && find("tFacing")->isHidden());
     }
 
+    // Resizing leaves every control where it was.
     void resizingLeavesTheControlsInPlace() {
         const auto places = [this] {
-            QStringList all;
+            QList<QRect> all;
             for (QWidget* widget : form()->findChildren<QWidget*>()) {
-                all << placeOf(widget);
+                all << widget->geometry();
             }
             return all;
         };
-        const QStringList before = places();
+        const QList<QRect> before = places();
         for (const QSize size : {QSize(1000, 700), QSize(400, 300)}) {
             w_->window.resize(size);
-            QCOMPARE(w_->window.size(), size);
             QCOMPARE(places(), before);
         }
     }
 
-    // Framed fields, lists and buttons that share a container never cover one another.
-    // (Option buttons and check boxes draw no frame: their 375-high rows may share a pixel.)
-    void noTwoControlsOverlap() {
+    // Framed fields, lists and buttons that share a container never cover one another, and
+    // every caption shows whole in a readable size.
+    void captionsFitAndNothingOverlaps() {
         QList<QWidget*> framed;
         for (QWidget* widget : form()->findChildren<QWidget*>()) {
             if (!widget->objectName().isEmpty() &&
@@ -231,6 +202,8 @@ private slots:
                     widget->metaObject()->className())) {
                 framed << widget;
             }
+            QVERIFY2(captionFits(*widget) && widget->font().pixelSize() >= 9,
+                     qPrintable(widget->objectName()));
         }
         QVERIFY(framed.size() > 90);
         for (QWidget* a : framed) {
@@ -240,22 +213,15 @@ private slots:
                          qPrintable(a->objectName() + " overlaps " + b->objectName()));
             }
         }
-    }
-
-    void everyCaptionShowsWhole() {
-        for (QWidget* widget : form()->findChildren<QWidget*>()) {
-            QVERIFY2(captionOf(widget).isEmpty() ||
-                         (captionFits(*widget) && widget->font().pixelSize() >= 9),
-                     qPrintable(widget->objectName()));
-        }
         QLabel tooNarrow("Gunnery Skill (Required)");
         tooNarrow.setGeometry(0, 0, 40, 17);
         QVERIFY(!captionFits(tooNarrow));
     }
 
-    // In both presentations nothing a screen-reader user can reach is nameless, and Tab walks
-    // the designed order over what can be seen, then every other field once, back to the
-    // start; every button in sight is on the way, the attacker panel under the setup is not.
+    // In both presentations nothing a screen-reader user can reach is nameless, and Tab visits
+    // every control in sight once, from the first field of the panel in front, the setup's
+    // fields in the order they are filled in; the attacker panel under the setup is not on
+    // the way.
     void keyboardAndScreenReaderReachEverything() {
         for (const bool sheetShown : {false, true}) {
             if (sheetShown) {
@@ -267,16 +233,7 @@ private slots:
             QVERIFY2(reached > 12 * 9, qPrintable(QString::number(reached)));
             QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
 
-            QStringList expected;
-            for (const QString& name : DesignedTabOrder) {
-                if (takesTabNow(find(name))) {
-                    expected << name;
-                }
-            }
-            QCOMPARE(expected.contains("mechName"), !sheetShown);
-            QCOMPARE(expected.contains("Slider1"), sheetShown);
-            const QStringList circle = tabCircle(find(expected.first()));
-            QCOMPARE(circle.mid(0, expected.size()), expected);
+            const QStringList circle = tabCircle(find(sheetShown ? "Slider1" : "mechName"));
             QSet<QString> focusable;
             for (QWidget* widget : form()->findChildren<QWidget*>()) {
                 if (!widget->objectName().isEmpty() && takesTabNow(widget)) {
@@ -285,11 +242,11 @@ private slots:
             }
             QCOMPARE(QSet<QString>(circle.begin(), circle.end()), focusable);
             QCOMPARE(focusable.size(), circle.size());
-            for (QWidget* widget : form()->findChildren<QWidget*>()) {
-                QVERIFY2(!qobject_cast<QAbstractButton*>(widget) || !widget->isVisible() ||
-                             circle.contains(widget->objectName()),
-                         qPrintable(widget->objectName()));
-            }
+            QCOMPARE(circle.contains("aMove1"), sheetShown);
+            const QStringList start = sheetShown ? QStringList{"Slider1", "aMove1", "aMove2"}
+                                                 : QStringList{"mechName", "pilotName", "gunSkill",
+                                                               "pilotSkill", "Option1"};
+            QCOMPARE(circle.mid(0, start.size()), start);
         }
     }
 
@@ -316,25 +273,14 @@ private slots:
         QCOMPARE(w_->fake.windows.aboutBoxesOpened, 1);
     }
 
-    void tickingAShoulderGraysTheArmsActuators() {
-        click(find<QCheckBox>("dmgShoulder1"));
-        QCOMPARE(checkState("dmgUpperAct1"), Qt::PartiallyChecked);
-        QCOMPARE(checkState("dmgLowerAct1"), Qt::PartiallyChecked);
-        // The model's rule for a click on a grayed box shows, not the widget's next state.
-        click(find<QCheckBox>("dmgUpperAct1"));
-        QCOMPARE(model().dmgUpperAct1.value(), 1);
-        QCOMPARE(checkState("dmgUpperAct1"), Qt::Checked);
-    }
-
-    // The names make the title; Done and "&Edit Mech" switch the panels; the slider shows its
-    // range and, at 1, an adjacent target.
-    void setupPanelAndSlider() {
+    // The names make the title; the slider shows its range and, at 1, an adjacent target; the
+    // model's rule for a click on a grayed box shows, not the widget's own next state.
+    void setupSliderAndShoulder() {
         QTest::keyClicks(find<QLineEdit>("pilotName"), "Kai");
         QTest::keyClicks(find<QLineEdit>("mechName"), "Atlas");
         QCOMPARE(w_->window.windowTitle(), QString("Kai:Atlas"));
         pick(find<QComboBox>("gunSkill"), "4");
         click(find<QPushButton>("Command5"));
-        QVERIFY(!find("Setup")->isVisible() && find("Frame1")->isVisible());
         QCOMPARE(text("gunSkillText"), QString("4"));
         slideTo(find<QSlider>("Slider1"), 1);
         QCOMPARE(text("range1"), QString("1"));
@@ -342,21 +288,20 @@ private slots:
         slideTo(find<QSlider>("Slider1"), 2);
         QCOMPARE(text("range1"), QString("2"));
         QCOMPARE(checkState("tAdjHex0"), Qt::Unchecked);
-        QTest::keyClick(&w_->window, Qt::Key_E, Qt::AltModifier);
-        QVERIFY(find("Setup")->isVisible() && !find("Frame1")->isVisible());
+        click(find<QCheckBox>("dmgShoulder1"));
+        QCOMPARE(checkState("dmgUpperAct1"), Qt::PartiallyChecked);
+        click(find<QCheckBox>("dmgUpperAct1"));
+        QCOMPARE(checkState("dmgUpperAct1"), Qt::Checked);
     }
 
     // Calculate writes the row with its explanation as a tip, and the total heat; Declare,
     // the user's edit and Copy reach the clipboard; Clear empties the results on screen.
     void calculateDeclareCopyAndClear() {
         pick(find<QComboBox>("weapName(0)"), "MLaser");
-        QCOMPARE(rowTexts(0) + rowTexts(1), QString("0|3|6|9|5||||||"));
         click(find<QPushButton>("Command1"));
         QCOMPARE(
             w_->fake.messageBox.shown,
             std::vector<std::string>{"Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."});
-        QCOMPARE(rowTexts(0), QString("0|3|6|9|5|"));
-
         pick(find<QComboBox>("gunSkill"), "4");
         click(find<QPushButton>("Command5"));
         slideTo(find<QSlider>("Slider1"), 5);
@@ -367,24 +312,21 @@ private slots:
         QCOMPARE(find("toHit(0)")->toolTip(),
                  QString("Gunnery 4, Medium range +2, Walked +1, Heat 8-12 +1, Target moved 3-4 "
                          "+1 = 9\nChance to hit 10/36 (27.8%)\nExpected damage 1.4"));
+        QCOMPARE(find("Damage(0)")->toolTip(), QString("5"));
         click(find<QPushButton>("Command4"));
         auto* declaration = find<QPlainTextEdit>("Text13");
-        QCOMPARE(declaration->toPlainText(), QString("  MLaser@9"));
         declaration->moveCursor(QTextCursor::End);
         QTest::keyClicks(declaration, "!");
         click(find<QPushButton>("Command2"));
         QCOMPARE(w_->fake.clipboard.text, std::optional<std::string>("  MLaser@9!"));
-
         click(find<QPushButton>("Command3"));
         QCOMPARE(rowTexts(0) + text("Text12") + declaration->toPlainText() +
                      find("toHit(0)")->toolTip(),
                  QString("0|3|6|9|5|"));
-        QCOMPARE(checkState("fireCheck(0)"), Qt::Unchecked);
-        QVERIFY(find<QRadioButton>("aMove1")->isChecked() &&
-                find<QRadioButton>("tMove0")->isChecked());
     }
 
-    // Refreshing the widgets raises no notification: the model sees only the user's actions.
+    // Refreshing the widgets raises no notification: the model sees only the user's actions,
+    // and what a handler writes anywhere shows once the user's action is done.
     void refreshingNeverActsAsTheUser() {
         int titleChanges = 0;
         connect(&w_->window, &QWidget::windowTitleChanged, this, [&] { ++titleChanges; });
@@ -393,7 +335,6 @@ private slots:
         slideTo(find<QSlider>("Slider1"), 3);
         click(find<QCheckBox>("dmgShoulder1"));
         click(find<QPushButton>("Command3"));
-        // What a handler writes anywhere shows once the user's action is done.
         model().Slider1.setPosition(9);
         model().weapLoc[3].setText("LA");
         model().Text13.setText("  Sword@5");
@@ -417,7 +358,6 @@ private slots:
         }
         QVERIFY(second != nullptr);
         click(find<QCheckBox>("Check2"));
-        QCOMPARE(model().Check2.value(), 1);
         QCOMPARE(second->sheet().Check2.value(), 0);
         QCOMPARE(second->findChild<QCheckBox*>("Check2")->checkState(), Qt::Unchecked);
         second->close();
@@ -426,13 +366,12 @@ private slots:
 
     // The program ends when its last sheet closes, and not before, whatever else is open.
     void closingTheLastSheetEndsTheProgram() {
-        FakeSheetWindow second;
-        second.window.show();
+        QPointer<SheetWindow> second = program_->openSheet();
         QWidget notASheet; // such as the help window
         notASheet.show();
         bool runningAfterTheFirstClosed = false;
         QTimer::singleShot(0, &notASheet, [&] {
-            second.window.close();
+            second->close();
             QTimer::singleShot(50, &notASheet, [&] {
                 runningAfterTheFirstClosed = true;
                 w_->window.close();
@@ -441,10 +380,11 @@ private slots:
         QTimer::singleShot(2000, &notASheet, [] { QCoreApplication::exit(-1); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(runningAfterTheFirstClosed);
+        QTRY_VERIFY(second.isNull());
     }
 
     void theQtMessageBoxAndClipboard() {
-        platform::QtMessageBox messageBox(&w_->window);
+        QtMessageBox messageBox(&w_->window);
         QString seen;
         QTimer::singleShot(0, &w_->window, [&seen] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -458,7 +398,7 @@ private slots:
         });
         messageBox.show("Some <b>text</b>");
         QCOMPARE(seen, QString("Vexolan, Some <b>text</b>, plain, no icon, OK only"));
-        platform::QtClipboard clipboard;
+        QtClipboard clipboard;
         QVERIFY(clipboard.setText("  MLaser@6  LRM20@Out of Range"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("  MLaser@6  LRM20@Out of Range"));
     }
@@ -489,6 +429,7 @@ private:
         return texts.join('|');
     }
 
+    std::unique_ptr<Program> program_;
     std::unique_ptr<FakeSheetWindow> w_;
 };
 

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Checks that the folders of src/ include one another only downwards:
+#   main.cpp > ui > assembly > the subsystems (situation, weapons, tohit, declare, about)
+#   > app > platform
+# A subsystem includes app/ and platform/ but never another subsystem. Prints each include
+# against that order as FILE:LINE and fails; with --graph, prints which folder includes which.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+subsystems="situation weapons tohit declare about"
+allowed() { # the folders that folder $1 may include
+    case $1 in
+    platform) echo "platform" ;;
+    app) echo "app platform" ;;
+    situation | weapons | tohit | declare | about) echo "$1 app platform" ;;
+    assembly) echo "assembly $subsystems app platform" ;;
+    ui) echo "ui assembly $subsystems app platform" ;;
+    main.cpp) echo "ui" ;;
+    *) echo "" ;;
+    esac
+}
+
+status=0
+declare -A edges=()
+while IFS=: read -r file line text; do
+    from=${file#src/}
+    from=${from%%/*}
+    target=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]*)".*/\1/' <<<"$text")
+    [[ $target == */* ]] || continue # a file beside the includer
+    to=${target%%/*}
+    [ "$from" = "$to" ] || edges["$from -> $to"]=1
+    if ! [[ " $(allowed "$from") " == *" $to "* ]]; then
+        echo "$file:$line: $from/ may not include $target"
+        status=1
+    fi
+done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' src --include='*.h' \
+    --include='*.cpp' --include='*.in')
+
+if [ "${1:-}" = "--graph" ]; then
+    printf '%s\n' "${!edges[@]}" | sort
+fi
+if [ $status -eq 0 ]; then
+    echo "check-layers: every include of src/ runs downwards"
+fi
+exit $status

@@ -1,0 +1,50 @@
+#pragma once
+
+// Every control of a combat sheet under its name ("aMove1", "weapName(3)"), without a sheet at
+// hand: the one list of names. The window names its widgets from it, and anything that walks
+// all controls walks this list.
+
+#include "app/combat_sheet.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+template <typename T> using Member = T CombatSheet::*;
+template <typename T> using Column = RowArray<T> CombatSheet::*;
+
+// One control, or one column of the weapon rows, of any sheet.
+using ControlRef = std::variant<Member<Panel>, Member<TextBox>, Member<ComboBox>, Member<CheckBox>,
+                                Member<OptionButton>, Member<Slider>, Member<Command>,
+                                Column<ComboBox>, Column<TextBox>, Column<CheckBox>>;
+
+struct NamedControl {
+    std::string_view name;
+    ControlRef ref;
+};
+
+std::span<const NamedControl> sheetControls();
+
+// Whether ref stands for a column of the weapon rows rather than one control.
+bool isColumn(const ControlRef& ref);
+
+// The control's name; a column's element carries its row: "weapName(3)".
+std::string controlName(const ControlRef& ref, int row = -1);
+
+// Calls visit with the sheet's control that ref stands for (row `row` of a column).
+template <typename Sheet, typename Visit>
+requires std::is_same_v<std::remove_const_t<Sheet>, CombatSheet>
+decltype(auto) visitControl(Sheet& sheet, const ControlRef& ref, int row, Visit&& visit) {
+    return std::visit(
+        [&](auto member) -> decltype(auto) {
+            auto& control = sheet.*member;
+            if constexpr (std::is_base_of_v<Control, std::remove_cvref_t<decltype(control)>>) {
+                return visit(control);
+            } else {
+                return visit(control.at(static_cast<std::size_t>(row)));
+            }
+        },
+        ref);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+// The program as a whole: its look, the platform services that all its sheet windows share,
+// and the opening of sheets.
+
+#include "ui/qt_clipboard.h"
+#include "ui/qt_help_viewer.h"
+#include "ui/qt_program_launcher.h"
+#include "ui/shared_services.h"
+
+#ifdef _WIN32
+#include "platform/win32_file_checker.h"
+#include "platform/win32_registry.h"
+#else
+#include "platform/posix_file_checker.h"
+#include "platform/posix_registry.h"
+#endif
+
+class QApplication;
+class SheetWindow;
+
+class Program {
+public:
+    // Gives the application its name and look; create it after the application object.
+    explicit Program(QApplication& application);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // A new sheet window, shown, that lives until its close box is used.
+    SheetWindow* openSheet();
+
+private:
+    // The system's own registry and file test where there is one; stand-ins elsewhere.
+#ifdef _WIN32
+    platform::Win32Registry registry_;
+    platform::Win32FileChecker files_;
+#else
+    platform::PosixRegistry registry_;
+    platform::PosixFileChecker files_;
+#endif
+    QtClipboard clipboard_;
+    QtProgramLauncher launcher_;
+    QtHelpViewer help_;
+    SharedServices shared_{clipboard_, registry_, launcher_, files_, help_};
+};

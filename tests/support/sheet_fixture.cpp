@@ -1,0 +1,111 @@
+#include "support/sheet_fixture.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
+// "weapName(3)" is the column "weapName", row 3.
+std::pair<std::string, int> splitName(const std::string& name) {
+    const auto open = name.find('(');
+    if (open == std::string::npos) {
+        return {name, -1};
+    }
+    return {name.substr(0, open), std::stoi(name.substr(open + 1))};
+}
+
+const ControlRef& refNamed(const std::string& name) {
+    for (const NamedControl& control : sheetControls()) {
+        if (control.name == name) {
+            return control.ref;
+        }
+    }
+    throw std::invalid_argument("no control " + name);
+}
+
+void pickOrType(ComboBox& list, const std::string& text) {
+    const auto& items = list.items();
+    const auto found = std::find(items.begin(), items.end(), text);
+    if (found == items.end()) {
+        list.userType(text);
+    } else {
+        list.userPick(static_cast<int>(found - items.begin()));
+    }
+}
+
+void actOnce(CombatSheet& sheet, std::string word) {
+    std::replace(word.begin(), word.end(), '_', ' ');
+    const auto equals = word.find('=');
+    const std::string value = equals == std::string::npos ? "" : word.substr(equals + 1);
+    const auto [name, row] = splitName(word.substr(0, equals));
+    visitControl(sheet, refNamed(name), row,
+                 Overloaded{
+                     [](Panel&) { throw std::invalid_argument("a panel takes no action"); },
+                     [&](TextBox& box) { box.userType(value); },
+                     [&](ComboBox& list) { pickOrType(list, value); },
+                     [&](Slider& slider) { slider.userMove(std::stoi(value)); },
+                     [](auto& clickable) { clickable.userClick(); },
+                 });
+}
+
+std::string stateOf(const Control& control) {
+    std::string state = control.visible() ? "" : " hidden";
+    return state + (control.enabled() ? "" : " disabled");
+}
+
+} // namespace
+
+void act(CombatSheet& sheet, const std::string& script) {
+    std::istringstream words(script);
+    for (std::string word; words >> word;) {
+        actOnce(sheet, word);
+    }
+}
+
+std::string snapshot(const CombatSheet& sheet) {
+    std::ostringstream out;
+    auto show = [&out](const std::string& name, const auto& control) {
+        out << name << stateOf(control) << " = "
+            << Overloaded{
+                   [](const CheckBox& box) { return std::to_string(box.value()); },
+                   [](const OptionButton& option) { return std::to_string(option.selected()); },
+                   [](const TextBox& box) { return box.text() + " | " + box.toolTip(); },
+                   [](const ComboBox& list) { return list.text(); },
+                   [](const Slider& slider) { return std::to_string(slider.position()); },
+                   [](const Control&) { return std::string(); },
+               }(control)
+            << "\n";
+    };
+    for (const NamedControl& named : sheetControls()) {
+        const bool column = isColumn(named.ref);
+        for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
+            visitControl(sheet, named.ref, row,
+                         [&](const auto& control) { show(controlName(named.ref, row), control); });
+        }
+    }
+    std::int16_t mods[sizeof(SituationModifiers) / sizeof(std::int16_t)];
+    std::memcpy(mods, &sheet.situation, sizeof mods);
+    out << "modifiers";
+    for (int mod : mods) {
+        out << " " << mod;
+    }
+    out << "\nheat";
+    for (int heat : sheet.weapHeat) {
+        out << " " << heat;
+    }
+    out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\ntitle " << sheet.title();
+    return out.str();
+}
+
+SituationModifiers modsWith(const Mods& changes) {
+    SituationModifiers mods;
+    for (auto [field, value] : changes) {
+        mods.*field = static_cast<std::int16_t>(value);
+    }
+    return mods;
+}
