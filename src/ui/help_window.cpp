@@ -21,17 +21,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(640, 560);
 }
 
-bool HelpWindow::showFile(const QString& localPath, const QString& requestedName) {
+void HelpWindow::showFile(const QString& localPath, const QString& requestedName) {
     QFile file(localPath);
     if (!QFileInfo(localPath).isFile() || !file.open(QIODevice::ReadOnly)) {
         showNotFound(localPath, requestedName);
-        return false;
+        return;
     }
     file.close();
     // Through the file's address, so that links and pictures beside it resolve.
     browser_->setSource(QUrl::fromLocalFile(QFileInfo(localPath).absoluteFilePath()));
     shownFile_ = localPath;
-    return true;
 }
 
 void HelpWindow::showNotFound(const QString& localPath, const QString& requestedName) {

@@ -15,8 +15,8 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the file at localPath; requestedName is the name the request used, for the page
-    // shown when the file cannot be read. False when it could not be read.
-    bool showFile(const QString& localPath, const QString& requestedName);
+    // shown when the file cannot be read.
+    void showFile(const QString& localPath, const QString& requestedName);
     // The file shown, or "" while none is (the not-found page included).
     const QString& shownFile() const { return shownFile_; }
     QTextBrowser* browser() const { return browser_; }

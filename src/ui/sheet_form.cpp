@@ -74,8 +74,7 @@ QWidget* createLabel(const QString& caption, const ControlLayout& layout, QWidge
 }
 
 QWidget* createMultiLineBox(QWidget* container) {
-    auto* box = new QPlainTextEdit(container);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    auto* box = new QPlainTextEdit(container); // wraps at its width
     box->setTabChangesFocus(true);
     return box;
 }

@@ -71,23 +71,6 @@ TEST(Controls, DisabledControlsTakeNoUserInput) {
     EXPECT_EQ(Command("&&Save && &Quit").plainCaption(), "&Save & Quit");
 }
 
-// Only plain decimals are numbers: no locale commas, exponents, hex, words or stray characters;
-// numbers beyond a double stay numbers.
-TEST(NumberText, ReadsOnlyPlainDecimals) {
-    const std::string huge(400, '9');
-    // clang-format off
-    const std::pair<std::string, std::optional<double>> cases[] = {
-        {"0", 0.0}, {"3", 3.0}, {"-2", -2.0}, {"+7", 7.0}, {"  12\t", 12.0}, {"2.5", 2.5},
-        {".5", 0.5}, {"5.", 5.0}, {"007", 7.0}, {huge, HUGE_VAL}, {"-" + huge, -HUGE_VAL},
-        {"123456789012345678", 123456789012345678.0}, {"0." + std::string(400, '0') + "1", 0.0},
-        {"", {}}, {"   ", {}}, {"-", {}}, {".", {}}, {"1,5", {}}, {"1e3", {}}, {"0x10", {}},
-        {"1 2", {}}, {"--1", {}}, {"1.2.3", {}}, {"inf", {}}, {"\xc2\xbd", {}}, {"3a", {}}};
-    // clang-format on
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(readNumber(text), expected) << '"' << text << '"';
-    }
-}
-
 // Whole numbers plain, fractions as the shortest text that reads back to the same value.
 TEST(NumberText, WritesWholeNumbersPlainAndFractionsShortest) {
     // clang-format off

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -43,26 +44,33 @@ SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
         act[i] = overridden[i] ? 0 : on(*actuators[i], 1);
     }
     const int at = indexIn(s.tPositionGroup);
-    return modsWith({{&M::aMoveMod, indexIn(s.aMoveGroup)},
-                     {&M::aProneMod, on(s.aProne1, 2)},
-                     {&M::aWaterMod, on(s.aWater1, 1)},
-                     {&M::dmgSensorMod, on(s.dmgSensor1, 2)},
-                     {&M::dmgShoulder1Mod, on(s.dmgShoulder1, 4)},
-                     {&M::dmgUpperAct1Mod, act[0]},
-                     {&M::dmgLowerAct1Mod, act[1]},
-                     {&M::dmgShoulder2Mod, on(s.dmgShoulder2, 4)},
-                     {&M::dmgUpperAct2Mod, act[2]},
-                     {&M::dmgLowerAct2Mod, act[3]},
-                     {&M::aHeatMod, indexIn(s.aHeatGroup)},
-                     {&M::tMoveMod, indexIn(s.tMoveGroup)},
-                     {&M::tJumpMod, on(s.tJump0, 1)},
-                     {&M::tHeavyWoodsMod, at == 2 ? 2 : 0},
-                     {&M::tLightWoodsMod, at == 1},
-                     {&M::tImmobileMod, on(s.tImmobile0, -4)},
-                     {&M::tPartialMod, on(s.tPartial0, 3)},
-                     {&M::tProneMod, on(s.tProne0, s.tAdjHex0.value() == 1 ? -2 : 1)},
-                     {&M::clusterMunitions, s.Check6.value() == 1},
-                     {&M::tWaterMod, -(at == 3)}});
+    // In the order of the fields.
+    const int fields[] = {indexIn(s.aMoveGroup),
+                          on(s.aProne1, 2),
+                          on(s.aWater1, 1),
+                          on(s.dmgSensor1, 2),
+                          on(s.dmgShoulder1, 4),
+                          act[0],
+                          act[1],
+                          on(s.dmgShoulder2, 4),
+                          act[2],
+                          act[3],
+                          indexIn(s.aHeatGroup),
+                          indexIn(s.tMoveGroup),
+                          on(s.tJump0, 1),
+                          at == 2 ? 2 : 0,
+                          at == 1,
+                          on(s.tImmobile0, -4),
+                          on(s.tPartial0, 3),
+                          on(s.tProne0, s.tAdjHex0.value() == 1 ? -2 : 1),
+                          s.Check6.value() == 1,
+                          -(at == 3)};
+    std::int16_t narrow[std::size(fields)];
+    std::copy(std::begin(fields), std::end(fields), narrow);
+    static_assert(sizeof narrow == sizeof(M));
+    M m;
+    std::memcpy(&m, narrow, sizeof m);
+    return m;
 }
 
 // A row's to-hit text as the test reads the rules, or none where Calculate must refuse: a
@@ -149,6 +157,7 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step) + ":" +
                      recent);
         const std::string before = snapshot(s);
+        const bool inWater = s.tWater0.selected();
         const auto messages = f.fake.messageBox.shown.size();
         std::optional<std::string> rows[WEAPON_ROWS];
         bool refuses = s.gunSkill.text().empty() || s.range1.text().empty();
@@ -166,8 +175,16 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
             }
         }
         EXPECT_EQ(s.situation, expected(s, overridden));
+        // Water gives cover, the slider's range shows and decides adjacency, the woods stay
+        // within their limits.
+        EXPECT_TRUE(action != "tWater0" || inWater || s.tPartial0.value() == CheckBox::Ticked);
         if (!s.range1.text().empty()) {
             EXPECT_EQ(s.range1.text(), std::to_string(s.Slider1.position()));
+            EXPECT_EQ(s.tAdjHex0.value(), s.Slider1.position() == 1);
+        }
+        for (auto [box, limit] : {std::pair{&s.hexLW, 3.0}, {&s.hexHW, 2.0}}) {
+            const auto count = readNumber(box->text());
+            EXPECT_TRUE(!count || (*count >= 0 && *count <= limit)) << box->text();
         }
         std::string chosen = action.substr(action.find('=') + 1);
         std::replace(chosen.begin(), chosen.end(), '_', ' ');

@@ -1,8 +1,11 @@
 #pragma once
 
+// Fakes of the platform that record what the model asks of them.
+
 #include "platform/platform_services.h"
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -11,69 +14,84 @@
 #include <utility>
 #include <vector>
 
-// Fakes of the platform that record what the model asks of them.
-
-class FakeMessageBox : public platform::MessageBox {
-public:
+struct FakeMessageBox : platform::MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };
 
-class FakeWindowOpener : public platform::WindowOpener {
-public:
+struct FakeWindowOpener : platform::WindowOpener {
     void openSheet() override { ++sheetsOpened; }
     void openAboutBox() override { ++aboutBoxesOpened; }
     int sheetsOpened = 0;
     int aboutBoxesOpened = 0;
 };
 
-class FakeClipboard : public platform::Clipboard {
-public:
+struct FakeClipboard : platform::Clipboard {
     bool setText(const std::string& newText) override {
         ++calls;
-        if (failing) {
-            return false;
-        }
-        text = newText;
-        return true;
+        text = failing ? text : newText;
+        return !failing;
     }
     std::optional<std::string> text;
     int calls = 0;
     bool failing = false;
 };
 
-// A registry of keys below the local-machine root, each with named values.
-class FakeRegistry : public platform::Registry {
-public:
-    struct Value {
-        std::uint32_t type;
-        std::vector<unsigned char> bytes;
-    };
+// A registry of keys below the local-machine root, each with named values (a type and its
+// bytes). A key's handle is the number of its open in `opened`, counted from 1.
+struct FakeRegistry : platform::Registry {
+    using Value = std::pair<std::uint32_t, std::vector<unsigned char>>;
 
     // A string value, stored with its terminating NUL.
-    void addString(const std::string& key, const std::string& name, const std::string& text);
-
+    void addString(const std::string& key, const std::string& name, const std::string& text) {
+        keys[key][name] = {StringType, {text.begin(), text.end() + 1}};
+    }
     long openKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
-                 Key& key) override;
+                 Key& key) override {
+        opened.push_back(subKey);
+        accessRequested.push_back(access);
+        key = root == LocalMachine && keys.count(subKey) ? opened.size() : 0;
+        return key != 0 && openHandles.insert(key).second ? Success : 2; // 2: not found
+    }
     long queryValue(Key key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& size) override;
-    long closeKey(Key key) override;
+                    std::uint32_t& size) override {
+        if (openHandles.count(key) == 0) {
+            return 6; // invalid handle
+        }
+        if (throwOnQuery) {
+            throw std::runtime_error("registry failure");
+        }
+        const auto& values = keys[opened[key - 1]];
+        const auto value = values.find(valueName);
+        if (value == values.end()) {
+            return 2;
+        }
+        type = value->second.first;
+        const auto& bytes = value->second.second;
+        if (bytes.size() > size) {
+            size = static_cast<std::uint32_t>(bytes.size());
+            return 234; // more data
+        }
+        std::memcpy(data, bytes.data(), bytes.size());
+        size = static_cast<std::uint32_t>(bytes.size());
+        return Success;
+    }
+    long closeKey(Key key) override {
+        closed.push_back(key);
+        closeOfUnopenedKeys += openHandles.erase(key) == 0;
+        return Success;
+    }
 
     std::map<std::string, std::map<std::string, Value>> keys;
     std::vector<std::string> opened;            // key names, in the order opened
     std::vector<std::uint32_t> accessRequested; // access masks, in the same order
     std::set<Key> openHandles;
     std::vector<Key> closed;
-    long closeOfUnopenedKeys = 0;
+    int closeOfUnopenedKeys = 0;
     bool throwOnQuery = false; // a registry error thrown out of queryValue
-
-private:
-    std::map<Key, std::string> handles_;
-    Key next_ = 100;
 };
 
-class FakeLauncher : public platform::ProgramLauncher {
-public:
+struct FakeLauncher : platform::ProgramLauncher {
     bool start(const std::string& path) override {
         started.push_back(path);
         return !failing;
@@ -82,8 +100,7 @@ public:
     bool failing = false;
 };
 
-class FakeFileChecker : public platform::FileChecker {
-public:
+struct FakeFileChecker : platform::FileChecker {
     bool exists(const std::string& path) override {
         asked.push_back(path);
         return files.count(path) > 0;
@@ -92,17 +109,12 @@ public:
     std::vector<std::string> asked;
 };
 
-class FakeHelpViewer : public platform::HelpViewer {
-public:
+struct FakeHelpViewer : platform::HelpViewer {
     bool showHelp(const std::string& helpFile, int command) override {
         requests.emplace_back(helpFile, command);
-        if (throwing) {
-            throw std::runtime_error("no help viewer");
-        }
-        return !failing;
+        return throwing ? throw std::runtime_error("no help viewer") : true;
     }
     std::vector<std::pair<std::string, int>> requests;
-    bool failing = false;
     bool throwing = false;
 };
 

@@ -102,6 +102,17 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
     }
 }
 
+// The working values the window keeps: each row's range and arm modifier, the last weapon
+// row's pulse and cluster modifiers, and the heat of the ticked rows.
+TEST_F(SheetTest, KeepsTheWorkingValuesOfTheCalculation) {
+    act(sheet, "gunSkill=4 Slider1=3 weapName(0)=LRM20 weapName(1)=MPLaser weapLoc(1)=RA "
+               "dmgUpperAct1 fireCheck(1) Command1");
+    const CalculationState& c = sheet.calculation;
+    EXPECT_EQ(std::vector<int>({c.weapRangeMod[0], c.weapArmMod[0], c.weapRangeMod[1],
+                                c.weapArmMod[1], c.pulseMod, c.clusterMod, c.heatTotal}),
+              std::vector<int>({4, 0, 2, 1, -2, 0, 4}));
+}
+
 // A ticked row's heat counts whatever its result: calculated, out of range or empty.
 TEST_F(SheetTest, TotalHeatAddsTheTickedRows) {
     act(sheet, "gunSkill=4 Slider1=10 weapName(0)=LLaser weapName(1)=MLaser weapName(2)=erPPC");
