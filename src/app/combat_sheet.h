@@ -146,12 +146,18 @@ public:
     Command mnuEdit{"&Edit Mech"};
     Command mnuHelp{"&Contents"};
     Command mnuAbout{"&About Vexolan"};
+    Command mnuZoomIn{"Zoom &In"};
+    Command mnuZoomOut{"Zoom &Out"};
+    Command mnuActualSize{"&Actual Size"};
 
     // Form-level values
     SituationModifiers situation;
     RowArray<std::int16_t> weapHeat{};
     TechBase techBase{};
     CalculationState calculation;
+    // How large the window shows the sheet, in percent of its actual size.
+    int zoom = ActualSize;
+    static constexpr int ActualSize = 100;
 
 private:
     void setUpControls();

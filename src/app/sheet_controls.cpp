@@ -33,7 +33,8 @@ const auto CONTROLS = std::to_array<NamedControl>({
     NAMED(Damage),       NAMED(toHit),        NAMED(fireCheck),    NAMED(Check1),
     NAMED(Text12),       NAMED(Text13),       NAMED(Command1),     NAMED(Command2),
     NAMED(Command3),     NAMED(Command4),     NAMED(mnuNew),       NAMED(mnuEdit),
-    NAMED(mnuHelp),      NAMED(mnuAbout),
+    NAMED(mnuHelp),      NAMED(mnuAbout),     NAMED(mnuZoomIn),    NAMED(mnuZoomOut),
+    NAMED(mnuActualSize),
 });
 // clang-format on
 

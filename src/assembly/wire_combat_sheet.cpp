@@ -3,6 +3,7 @@
 #include "about/about_menu.h"
 #include "about/help_request.h"
 #include "app/setup_panel.h"
+#include "app/sheet_zoom.h"
 #include "declare/fire_declaration.h"
 #include "declare/sheet_clear.h"
 #include "situation/situation_handlers.h"
@@ -11,6 +12,7 @@
 
 void wireCombatSheet(CombatSheet& sheet) {
     wireSetupPanel(sheet);
+    wireSheetZoom(sheet);
     wireSituationHandlers(sheet);
     wireWeaponRowFill(sheet);
     wireToHitCalculation(sheet);

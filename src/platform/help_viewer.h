@@ -12,6 +12,9 @@ public:
     virtual ~HelpViewer() = default;
     // False when the request could not be handed to the viewer.
     virtual bool showHelp(const std::string& helpFile, int command) = 0;
+    // The size at which the viewer shows its text, in percent of its usual size, so that
+    // help opened from an enlarged window is as easy to read; a viewer may ignore it.
+    virtual void setScale(int /*percent*/) {}
 };
 
 } // namespace platform

@@ -41,18 +41,18 @@ const RuleLine Rule[] = {
     {240, 5670, 2520, 1, QColor(0x80, 0x80, 0x80)},
 };
 
-QRect placementOf(const char* name) {
+QRect placementOf(const char* name, int zoom) {
     for (const auto& place : Layout) {
         if (qstrcmp(place.name, name) == 0) {
-            return pixelRect(place.left, place.top, place.width, place.height);
+            return pixelRect(place.left, place.top, place.width, place.height, zoom);
         }
     }
     return {};
 }
 
-QFont titleFont() {
-    QFont font = sheetFont();
-    font.setPixelSize(16); // 12 point
+QFont titleFont(int zoom) {
+    QFont font = sheetFont(zoom);
+    font.setPixelSize(zoomed(16, zoom)); // 12 point
     font.setBold(true);
     return font;
 }
@@ -74,7 +74,7 @@ constexpr FaceCut DisclaimerCuts[] = {{QFont::Unstretched, 11},
                                       {QFont::Unstretched, 10},
                                       {QFont::SemiCondensed, 10}};
 
-void fitDisclaimer(QPlainTextEdit* text) {
+void fitDisclaimer(QPlainTextEdit* text, int zoom) {
     const int margins = 2 * text->frameWidth() + 2 * qCeil(text->document()->documentMargin());
     const int scrollBar = text->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text);
     const int room = text->width() - margins - scrollBar;
@@ -82,7 +82,7 @@ void fitDisclaimer(QPlainTextEdit* text) {
     QFont font = text->font();
     for (const FaceCut& cut : DisclaimerCuts) {
         font.setStretch(cut.stretch);
-        font.setPixelSize(cut.pixels);
+        font.setPixelSize(zoomed(cut.pixels, zoom));
         const QFontMetrics metrics(font);
         // Blanks at a line's end hang in the margin and never wrap it.
         const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
@@ -101,25 +101,25 @@ std::string fromScreen(const QString& text) {
 
 } // namespace
 
-AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner)
+AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner, int zoom)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      box_(services) {
+      box_(services), zoom_(zoom) {
     setWindowTitle(AboutBox::Caption);
     setWindowModality(Qt::ApplicationModal);
-    setFont(sheetFont()); // the same face as the sheets
-    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    setFont(sheetFont(zoom)); // the same face as the sheets, at the zoom of the one it came from
+    setFixedSize(pixels(ClientWidth, zoom), pixels(ClientHeight, zoom));
 
     auto* icon = new QLabel(this);
     icon->setObjectName("picIcon");
-    icon->setGeometry(placementOf("picIcon"));
+    icon->setGeometry(placementOf("picIcon", zoom));
     icon->setAlignment(Qt::AlignCenter);
     if (const QIcon appIcon = QApplication::windowIcon(); !appIcon.isNull()) {
         icon->setPixmap(appIcon.pixmap(icon->size()));
     }
 
-    addLabel("lblTitle", box_.lblTitle)->setFont(titleFont());
+    addLabel("lblTitle", box_.lblTitle)->setFont(titleFont(zoom));
     addLabel("lblVersion", box_.lblVersion);
     addText1();
     addLabel("lblDisclaimer", box_.lblDisclaimer)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -136,14 +136,14 @@ QLabel* AboutDialog::addLabel(const char* name, const TextBox& text) {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(placementOf(name));
+    label->setGeometry(placementOf(name, zoom_));
     return label;
 }
 
 QPushButton* AboutDialog::addButton(const char* name, Command& command) {
     auto* button = new QPushButton(QString::fromStdString(command.caption()), this);
     button->setObjectName(name);
-    button->setGeometry(placementOf(name));
+    button->setGeometry(placementOf(name, zoom_));
     connect(button, &QPushButton::clicked, this, [&command] { command.userClick(); });
     return button;
 }
@@ -151,11 +151,11 @@ QPushButton* AboutDialog::addButton(const char* name, Command& command) {
 void AboutDialog::addText1() {
     auto* text = new QPlainTextEdit(toScreen(box_.Text1.text()), this);
     text->setObjectName("Text1");
-    text->setGeometry(placementOf("Text1"));
+    text->setGeometry(placementOf("Text1", zoom_));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setTabChangesFocus(true);
-    fitDisclaimer(text);
+    fitDisclaimer(text, zoom_);
     // The user may edit the text; it lives only as long as the box.
     connect(text, &QPlainTextEdit::textChanged, this,
             [this, text] { box_.Text1.userType(fromScreen(text->toPlainText())); });
@@ -181,7 +181,8 @@ void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     for (const auto& line : Rule) {
-        painter.setPen(QPen(line.colour, line.width));
-        painter.drawLine(pixels(line.left), pixels(line.top), pixels(line.right), pixels(line.top));
+        painter.setPen(QPen(line.colour, zoomed(line.width, zoom_)));
+        painter.drawLine(pixels(line.left, zoom_), pixels(line.top, zoom_),
+                         pixels(line.right, zoom_), pixels(line.top, zoom_));
     }
 }

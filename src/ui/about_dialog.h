@@ -2,6 +2,7 @@
 
 #include "about/about_box.h"
 #include "platform/platform_services.h"
+#include "ui/twips.h"
 
 #include <QDialog>
 
@@ -9,12 +10,13 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The About box, built afresh at every opening and bound to a fresh AboutBox model. Modal: while
-// it is open no other window of the program takes input.
+// The About box, built afresh at every opening and bound to a fresh AboutBox model, at the zoom
+// of the sheet that opened it. Modal: while it is open no other window of the program takes
+// input.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    AboutDialog(platform::PlatformServices& services, QWidget* owner);
+    AboutDialog(platform::PlatformServices& services, QWidget* owner, int zoom = ActualZoom);
 
     const AboutBox& model() const { return box_; }
 
@@ -31,4 +33,5 @@ private:
     void setTabOrder();
 
     AboutBox box_;
+    int zoom_;
 };

@@ -1,5 +1,7 @@
 #include "ui/help_window.h"
 
+#include "ui/program_look.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -18,7 +20,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(640, 560);
+    setZoom(ActualZoom);
+}
+
+void HelpWindow::setZoom(int zoom) {
+    if (zoom == zoom_) {
+        return;
+    }
+    zoom_ = zoom;
+    browser_->setFont(sheetFont(zoom));
+    resize(zoomed(640, zoom), zoomed(560, zoom));
 }
 
 void HelpWindow::showFile(const QString& localPath, const QString& requestedName) {

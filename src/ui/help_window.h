@@ -19,6 +19,8 @@ public:
     void showFile(const QString& localPath, const QString& requestedName);
     // The file shown, or "" while none is (the not-found page included).
     const QString& shownFile() const { return shownFile_; }
+    // Shows the text and the window at the zoom, in percent of their actual size.
+    void setZoom(int zoom);
     QTextBrowser* browser() const { return browser_; }
 
 private:
@@ -26,4 +28,5 @@ private:
 
     QTextBrowser* browser_;
     QString shownFile_;
+    int zoom_ = 0;
 };

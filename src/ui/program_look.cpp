@@ -14,11 +14,11 @@ constexpr int FontPixelSize = 11;
 
 } // namespace
 
-QFont sheetFont() {
+QFont sheetFont(int zoom) {
     QFont font;
     font.setFamilies({"DejaVu Sans", "Liberation Sans", "Arial"});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(FontPixelSize);
+    font.setPixelSize(zoomed(FontPixelSize, zoom));
     return font;
 }
 

@@ -52,6 +52,7 @@ bool QtHelpViewer::showHelp(const std::string& helpFile, int command) {
     if (!window_) {
         window_ = new HelpWindow();
     }
+    window_->setZoom(scale_);
     const QString path = localPath(helpFile);
     // The file already shown is only brought to the front, never opened a second time.
     if (window_->shownFile() != path) {

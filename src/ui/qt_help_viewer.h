@@ -2,6 +2,7 @@
 
 #include "platform/help_viewer.h"
 #include "ui/help_window.h"
+#include "ui/twips.h"
 
 #include <QPointer>
 #include <QString>
@@ -20,6 +21,7 @@ public:
     QtHelpViewer& operator=(const QtHelpViewer&) = delete;
 
     bool showHelp(const std::string& helpFile, int command) override;
+    void setScale(int percent) override { scale_ = percent; }
 
     // The local file that stands for the help file named in a request.
     QString localPath(const std::string& helpFile) const;
@@ -31,4 +33,5 @@ private:
 
     QString dataFolder_;
     QPointer<HelpWindow> window_;
+    int scale_ = ActualZoom;
 };

@@ -101,13 +101,16 @@ SheetBinding::SheetBinding(CombatSheet& sheet, QWidget& window, const SheetForm&
 }
 
 void SheetBinding::refresh() {
-    const QString title = qt(sheet_.title());
+    // The toolkit reads "[*]" in a title as its place for a modified mark and shows a doubled
+    // one as "[*]": doubling each shows the names exactly as typed.
+    const QString title = qt(sheet_.title()).replace("[*]", "[*][*]");
     if (window_.windowTitle() != title) {
         window_.setWindowTitle(title);
     }
     for (const auto& refresher : refreshers_) {
         refresher();
     }
+    emit refreshed();
 }
 
 void SheetBinding::userAction(const std::function<void()>& action) {

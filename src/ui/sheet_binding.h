@@ -34,6 +34,10 @@ public:
 
     void refresh();
 
+signals:
+    // The widgets show the model again, after a user's action.
+    void refreshed();
+
 private:
     void bind(QWidget* widget, Panel& panel, const Panel* cover);
     void bind(QWidget* widget, TextBox& box);

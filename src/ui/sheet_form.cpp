@@ -1,7 +1,9 @@
 #include "ui/sheet_form.h"
 
 #include "ui/caption_fit.h"
+#include "ui/program_look.h"
 #include "ui/sheet_layout.h"
+#include "ui/sheet_style.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+
+#include <limits>
 
 using sheet::ControlKind;
 using sheet::ControlLayout;
@@ -60,17 +64,22 @@ QWidget* createPanel(const QString& caption, const ControlLayout& layout, QWidge
     return panel;
 }
 
-QWidget* createLabel(const QString& caption, const ControlLayout& layout, QWidget* container) {
+QWidget* createLabel(const QString& caption, QWidget* container) {
     auto* label = new QLabel(caption, container);
     label->setTextFormat(Qt::PlainText);
     // Captions sit at the top of their box, clear of the field that may follow just below.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (layout.look == sheet::Look::Underlined) {
-        QFont font = label->font();
-        font.setUnderline(true);
-        label->setFont(font);
-    }
     return label;
+}
+
+// Names and other texts take any length; the toolkit would stop them at 32767 characters.
+QLineEdit* unlimited(QLineEdit* edit) {
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
+}
+
+QWidget* createLineEdit(QWidget* container) {
+    return unlimited(new QLineEdit(container));
 }
 
 QWidget* createMultiLineBox(QWidget* container) {
@@ -86,6 +95,7 @@ QWidget* createList(const ComboBox& model, QWidget* container) {
     }
     if (model.editable()) {
         list->setEditable(true);
+        unlimited(list->lineEdit());
         // What is typed stays the list's text; the entries never change.
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
@@ -101,10 +111,9 @@ QWidget* createCheckBox(const QString& caption, QWidget* container) {
 }
 
 QWidget* createOptionButton(const QString& caption, QWidget* container) {
-    auto* button = new QRadioButton(caption, container);
-    // The groups are kept by the model; the widgets only show its selection.
-    button->setAutoExclusive(false);
-    return button;
+    // Exclusive like any radio group, so that screen readers and the arrow keys treat it as
+    // one; the model still keeps the selection, and every refresh shows it.
+    return new QRadioButton(caption, container);
 }
 
 QWidget* createSlider(QWidget* container) {
@@ -125,20 +134,60 @@ QWidget* createLine(QWidget* container) {
 
 SheetForm::SheetForm(const CombatSheet& sheet, QWidget* parent) : QWidget(parent), sheet_(sheet) {
     setObjectName("frmFire");
-    const std::vector<ControlLayout>& layout = sheet::sheetLayout();
-    for (const ControlLayout& row : layout) {
-        QWidget* container = this;
-        if (row.container != nullptr) {
-            const auto panel = std::find_if(layout.begin(), layout.end(), [&row](const auto& c) {
-                return c.control == ControlRef(row.container);
-            });
-            container = widgets_.at(static_cast<std::size_t>(panel - layout.begin()));
-        }
-        QWidget* widget = create(row, container);
-        place(*widget, row);
+    for (const ControlLayout& row : sheet::sheetLayout()) {
+        QWidget* widget = create(row, containerOf(row));
+        name(*widget, row);
         widgets_.push_back(widget);
     }
+    linkLabels();
     orderTabStops();
+    applyZoom(ActualZoom);
+}
+
+// The row's panel, or the window's client area; an option group headed by a label of its own
+// stands in a group box named after that label, which names the group for screen readers.
+QWidget* SheetForm::containerOf(const ControlLayout& row) {
+    const std::vector<ControlLayout>& layout = sheet::sheetLayout();
+    QWidget* container = this;
+    if (row.container != nullptr) {
+        const auto panel = std::find_if(layout.begin(), layout.end(), [&row](const auto& c) {
+            return c.control == ControlRef(row.container);
+        });
+        container = widgets_.at(static_cast<std::size_t>(panel - layout.begin()));
+    }
+    if (row.headedBy == nullptr) {
+        return container;
+    }
+    auto [grouping, added] = groupings_.try_emplace(row.headedBy);
+    if (added) {
+        const auto heading = std::find_if(layout.begin(), layout.end(),
+                                          [&row](const auto& c) { return c.name == row.headedBy; });
+        auto* label =
+            qobject_cast<QLabel*>(widgets_.at(static_cast<std::size_t>(heading - layout.begin())));
+        grouping->second.box = new QGroupBox(container);
+        grouping->second.box->setFlat(true);
+        grouping->second.box->setObjectName(QString(row.headedBy) + "Group");
+        grouping->second.box->setAccessibleName(label->text());
+        label->setBuddy(grouping->second.box);
+    }
+    grouping->second.members.push_back(widgets_.size());
+    return grouping->second.box;
+}
+
+// A label names the field it stands by, so that screen readers say which field it labels.
+void SheetForm::linkLabels() {
+    const std::vector<ControlLayout>& layout = sheet::sheetLayout();
+    for (std::size_t place = 0; place < layout.size(); ++place) {
+        const auto& labelled = layout[place].labelFor;
+        if (!labelled || isColumn(*labelled)) {
+            continue;
+        }
+        const auto field = std::find_if(layout.begin(), layout.end(), [&labelled](const auto& c) {
+            return c.control == labelled && c.kind != ControlKind::Label;
+        });
+        qobject_cast<QLabel*>(widgets_[place])
+            ->setBuddy(widgets_.at(static_cast<std::size_t>(field - layout.begin())));
+    }
 }
 
 QWidget* SheetForm::create(const ControlLayout& layout, QWidget* container) {
@@ -147,9 +196,9 @@ QWidget* SheetForm::create(const ControlLayout& layout, QWidget* container) {
     case ControlKind::Panel:
         return createPanel(caption, layout, container);
     case ControlKind::Label:
-        return createLabel(caption, layout, container);
+        return createLabel(caption, container);
     case ControlKind::TextBox:
-        return new QLineEdit(container);
+        return createLineEdit(container);
     case ControlKind::MultiLineBox:
         return createMultiLineBox(container);
     case ControlKind::List:
@@ -173,12 +222,11 @@ QWidget* SheetForm::create(const ControlLayout& layout, QWidget* container) {
 }
 
 QSize SheetForm::sizeHint() const {
-    return {pixels(sheet::ClientWidthTwips), pixels(sheet::ClientHeightTwips)};
+    return {pixels(sheet::ClientWidthTwips, zoom_), pixels(sheet::ClientHeightTwips, zoom_)};
 }
 
-void SheetForm::place(QWidget& widget, const ControlLayout& layout) {
+void SheetForm::name(QWidget& widget, const ControlLayout& layout) {
     widget.setObjectName(qt(sheet::nameOf(layout)));
-    widget.setGeometry(pixelRect(layout.left, layout.top, layout.width, layout.height));
     if (layout.control && layout.kind != ControlKind::Label) {
         widget.setAccessibleName(spokenName(sheet_, layout));
     }
@@ -186,7 +234,44 @@ void SheetForm::place(QWidget& widget, const ControlLayout& layout) {
     if (auto* list = qobject_cast<QComboBox*>(&widget); list && list->lineEdit()) {
         list->lineEdit()->setAccessibleName(widget.accessibleName());
     }
-    fitCaption(widget);
+}
+
+void SheetForm::applyZoom(int zoom) {
+    zoom_ = zoom;
+    const std::vector<ControlLayout>& layout = sheet::sheetLayout();
+    std::vector<QRect> places;
+    for (std::size_t place = 0; place < layout.size(); ++place) {
+        const ControlLayout& row = layout[place];
+        QWidget& widget = *widgets_[place];
+        // The style draws indicators and frames for the zoom it finds here.
+        widget.setProperty(ZoomProperty, zoom);
+        places.push_back(pixelRect(row.left, row.top, row.width, row.height, zoom));
+        widget.setGeometry(places.back());
+        QFont font = sheetFont(zoom);
+        font.setUnderline(row.look == sheet::Look::Underlined);
+        widget.setFont(font);
+        if (auto* line = qobject_cast<QFrame*>(&widget);
+            line && row.kind == ControlKind::VerticalLine) {
+            line->setLineWidth(std::max(1, zoom / ActualZoom));
+        }
+        fitCaption(widget);
+    }
+    placeGroupings(places);
+    updateGeometry();
+}
+
+// A group box takes the room of its buttons, which keep their places on the panel.
+void SheetForm::placeGroupings(const std::vector<QRect>& places) {
+    for (auto& [heading, grouping] : groupings_) {
+        QRect room;
+        for (std::size_t member : grouping.members) {
+            room |= places[member];
+        }
+        grouping.box->setGeometry(room);
+        for (std::size_t member : grouping.members) {
+            widgets_[member]->setGeometry(places[member].translated(-room.topLeft()));
+        }
+    }
 }
 
 void SheetForm::orderTabStops() {

@@ -29,6 +29,11 @@ ControlLayout coveredBy(ControlLayout panel, Member<Panel> cover) {
     return panel;
 }
 
+ControlLayout headedBy(ControlLayout option, const char* label) {
+    option.headedBy = label;
+    return option;
+}
+
 // The upper half: the attacker panel, the setup panel over it, and the target panel.
 std::vector<ControlLayout> upperHalf() {
     return {
@@ -74,8 +79,8 @@ std::vector<ControlLayout> upperHalf() {
         at(&C::pilotSkill, Kind::List, &C::Setup, 360, 2520, 735, 315),
         label("Label21", "Mech Type (Required)", {}, &C::Setup, 2640, 360, 1815, 255,
               Look::Underlined),
-        at(&C::Option1, Kind::OptionButton, &C::Setup, 2640, 600, 1215, 195),
-        at(&C::Option2, Kind::OptionButton, &C::Setup, 2640, 840, 1695, 255),
+        headedBy(at(&C::Option1, Kind::OptionButton, &C::Setup, 2640, 600, 1215, 195), "Label21"),
+        headedBy(at(&C::Option2, Kind::OptionButton, &C::Setup, 2640, 840, 1695, 255), "Label21"),
         label("Label20", "Special Equipment", {}, &C::Setup, 2640, 1200, 1815, 255,
               Look::Underlined),
         at(&C::Check2, Kind::CheckBox, &C::Setup, 2640, 1440, 1575, 255),
@@ -274,6 +279,10 @@ const std::vector<MenuEntry>& sheetMenu() {
     static const std::vector<MenuEntry> menu = {
         {&C::mnuNew},
         {&C::mnuEdit},
+        {std::nullopt, "View", "&View"},
+        {&C::mnuZoomIn, {}, {}, "View", {"Ctrl++", "Ctrl+="}},
+        {&C::mnuZoomOut, {}, {}, "View", {"Ctrl+-"}},
+        {&C::mnuActualSize, {}, {}, "View", {"Ctrl+0"}},
         {std::nullopt, "Help", "&Help"},
         {&C::mnuHelp, {}, {}, "Help"},
         {&C::mnuAbout, {}, {}, "Help"},

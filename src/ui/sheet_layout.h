@@ -54,6 +54,9 @@ struct ControlLayout {
     std::optional<ControlRef> labelFor = {};
     // A panel that a panel shown in front of it covers whole.
     Member<Panel> coveredBy = nullptr;
+    // The passive label that heads the option group of an option button which shares its
+    // panel with other controls; screen readers hear the group under the label's text.
+    const char* headedBy = nullptr;
 };
 
 struct MenuEntry {
@@ -61,6 +64,7 @@ struct MenuEntry {
     std::string name = {};                  // a drop-down menu's own name and caption
     std::string caption = {};
     std::string menu = {}; // the drop-down holding the entry, or empty for the menu bar itself
+    std::vector<const char*> keys = {}; // the entry's keyboard shortcuts
 };
 
 // Every control of the window, each panel before its contents.

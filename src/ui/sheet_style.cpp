@@ -1,5 +1,7 @@
 #include "ui/sheet_style.h"
 
+#include "ui/twips.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStyleFactory>
@@ -12,12 +14,22 @@ constexpr int LabelSpacing = 4;
 constexpr int CaptionIndent = 6;
 constexpr int CaptionPadding = 2;
 
-// A classic etched frame: a dark line with a light one just inside and below it.
-void drawEtchedFrame(QPainter& painter, const QRect& frame, const QPalette& palette) {
-    painter.setPen(palette.color(QPalette::Mid));
-    painter.drawRect(frame.adjusted(0, 0, -2, -2));
-    painter.setPen(palette.color(QPalette::Light));
-    painter.drawRect(frame.adjusted(1, 1, -1, -1));
+int zoomOf(const QWidget* widget) {
+    const QVariant zoom = widget != nullptr ? widget->property(ZoomProperty) : QVariant();
+    return zoom.isValid() ? zoom.toInt() : ActualZoom;
+}
+
+// A classic etched frame: a dark line with a light one just inside and below it, each as
+// thick as the zoom makes a pixel.
+void drawEtchedFrame(QPainter& painter, const QRect& frame, const QPalette& palette, int zoom) {
+    const int width = std::max(1, zoom / ActualZoom);
+    const int inset = width / 2; // a thick pen straddles its path
+    painter.save();
+    painter.setPen(QPen(palette.color(QPalette::Mid), width));
+    painter.drawRect(frame.adjusted(inset, inset, -2 * width + inset, -2 * width + inset));
+    painter.setPen(QPen(palette.color(QPalette::Light), width));
+    painter.drawRect(frame.adjusted(width + inset, width + inset, -width + inset, -width + inset));
+    painter.restore();
 }
 
 // Whether any of the area, in the painter's coordinates, lies in the region being painted.
@@ -48,10 +60,10 @@ int SheetStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     case PM_IndicatorHeight:
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight:
-        return IndicatorSize;
+        return zoomed(IndicatorSize, zoomOf(widget));
     case PM_CheckBoxLabelSpacing:
     case PM_RadioButtonLabelSpacing:
-        return LabelSpacing;
+        return zoomed(LabelSpacing, zoomOf(widget));
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -77,7 +89,9 @@ QRect SheetStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
     case SC_GroupBoxLabel: {
         QString caption = box->text;
         caption.remove('&');
-        return {CaptionIndent, 0, box->fontMetrics.horizontalAdvance(caption) + 2 * CaptionPadding,
+        const int zoom = zoomOf(widget);
+        return {zoomed(CaptionIndent, zoom), 0,
+                box->fontMetrics.horizontalAdvance(caption) + 2 * zoomed(CaptionPadding, zoom),
                 captionHeight};
     }
     case SC_GroupBoxFrame:
@@ -101,7 +115,8 @@ void SheetStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
 void SheetStyle::drawPanel(const QStyleOptionComplex& option, QPainter& painter,
                            const QWidget* widget) const {
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(&option);
-    if (box == nullptr) {
+    // A flat group box only holds an option group together for screen readers.
+    if (box == nullptr || (box->features & QStyleOptionFrame::Flat)) {
         return;
     }
     const QRect frame = subControlRect(CC_GroupBox, box, SC_GroupBoxFrame, widget);
@@ -109,14 +124,15 @@ void SheetStyle::drawPanel(const QStyleOptionComplex& option, QPainter& painter,
     // then lies outside what is painted, and laying out its text would be work for nothing.
     const QRect captionStrip(box->rect.left(), box->rect.top(), box->rect.width(),
                              box->fontMetrics.height());
+    const int zoom = zoomOf(widget);
     if (box->text.isEmpty() || !beingPainted(painter, captionStrip)) {
-        drawEtchedFrame(painter, frame, box->palette);
+        drawEtchedFrame(painter, frame, box->palette, zoom);
         return;
     }
     const QRect caption = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
     painter.save();
     painter.setClipRegion(QRegion(box->rect) - caption);
-    drawEtchedFrame(painter, frame, box->palette);
+    drawEtchedFrame(painter, frame, box->palette, zoom);
     painter.restore();
     drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
                  box->state & State_Enabled, box->text, QPalette::WindowText);

@@ -1,6 +1,7 @@
 #include "ui/sheet_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "ui/program_look.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
 #include "ui/sheet_form.h"
@@ -14,20 +15,40 @@
 #include <map>
 #include <vector>
 
-SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides)
-    : messageBox_(this),
-      windows_(shared, *this), services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
-                                         overrides.windows ? *overrides.windows : windows_,
-                                         shared.clipboard,
-                                         shared.registry,
-                                         shared.launcher,
-                                         shared.files,
-                                         shared.help},
+SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides, int zoom)
+    : messageBox_(this), windows_(shared, *this),
+      help_(shared.help, sheet_), services_{overrides.messageBox ? *overrides.messageBox
+                                                                 : messageBox_,
+                                            overrides.windows ? *overrides.windows : windows_,
+                                            shared.clipboard,
+                                            shared.registry,
+                                            shared.launcher,
+                                            shared.files,
+                                            help_},
       sheet_(services_) {
     wireCombatSheet(sheet_);
+    sheet_.zoom = zoom;
     form_ = new SheetForm(sheet_, this);
     setCentralWidget(form_);
     binding_ = std::make_unique<SheetBinding>(sheet_, *this, *form_, buildMenuBar());
+    connect(binding_.get(), &SheetBinding::refreshed, this, [this] {
+        if (form_->zoom() != sheet_.zoom) {
+            showZoom();
+        }
+    });
+    showZoom();
+}
+
+// The sheet's controls, captions, lines and client area, and the menus with them, grow and
+// shrink together; the window takes the sheet's new size.
+void SheetWindow::showZoom() {
+    if (form_->zoom() != sheet_.zoom) {
+        form_->applyZoom(sheet_.zoom);
+    }
+    menuBar()->setFont(sheetFont(sheet_.zoom));
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        menu->setFont(sheetFont(sheet_.zoom));
+    }
     resize(form_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
 }
 
@@ -49,6 +70,11 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
         QAction* action = entry.menu.empty() ? menuBar()->addAction(caption)
                                              : menus.at(entry.menu)->addAction(caption);
         action->setObjectName(QString::fromStdString(controlName(*entry.command)));
+        QList<QKeySequence> keys;
+        for (const char* key : entry.keys) {
+            keys << QKeySequence(QString::fromLatin1(key));
+        }
+        action->setShortcuts(keys);
         entries.push_back(action);
     }
     return entries;

@@ -4,6 +4,8 @@
 #include "platform/platform_services.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_window_opener.h"
+#include "ui/sheet_help_viewer.h"
+#include "ui/twips.h"
 
 #include <QMainWindow>
 
@@ -23,11 +25,12 @@ struct WindowServiceOverrides {
 };
 
 // One combat sheet window: its own model, built from the layout tables, with its own
-// message box and window opener beside the program's shared services.
+// message box and window opener beside the program's shared services, shown at its own zoom.
 class SheetWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit SheetWindow(SharedServices& shared, WindowServiceOverrides overrides = {});
+    explicit SheetWindow(SharedServices& shared, WindowServiceOverrides overrides = {},
+                         int zoom = ActualZoom);
     ~SheetWindow() override;
 
     CombatSheet& sheet() { return sheet_; }
@@ -39,10 +42,12 @@ protected:
 
 private:
     std::vector<QAction*> buildMenuBar();
+    void showZoom();
     bool otherSheetOpen() const;
 
     QtMessageBox messageBox_;
     QtWindowOpener windows_;
+    SheetHelpViewer help_;
     platform::PlatformServices services_;
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;

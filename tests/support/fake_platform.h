@@ -114,7 +114,9 @@ struct FakeHelpViewer : platform::HelpViewer {
         requests.emplace_back(helpFile, command);
         return throwing ? throw std::runtime_error("no help viewer") : true;
     }
+    void setScale(int percent) override { scale = percent; }
     std::vector<std::pair<std::string, int>> requests;
+    int scale = 100;
     bool throwing = false;
 };
 

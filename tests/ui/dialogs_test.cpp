@@ -59,6 +59,10 @@ private slots:
         const QString text = control<QPlainTextEdit>(dialog, "Text1")->toPlainText();
         QCOMPARE(text, QString::fromStdString(dialog.model().Text1.text()).replace("\r\n", "\n"));
         QCOMPARE(text.split('\n').size(), 12); // eleven lines and the empty end
+        // At a sheet's zoom the box and its faces grow with it.
+        AboutDialog large(fake.services, nullptr, 150);
+        QCOMPARE(large.size(), QSize(qRound(5865 / 10.0), qRound(3630 / 10.0)));
+        QCOMPARE(control<QLabel>(large, "lblTitle")->font().pixelSize(), 24);
     }
 
     // OK is the default button and Esc means OK: both close the model too. System Info shows
@@ -92,11 +96,14 @@ private slots:
         QVERIFY(window != nullptr && window->isVisible() && !window->isModal());
         QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
         QVERIFY(pageText(viewer).contains(QStringLiteral("Calculate")));
+        const int actualSize = window->browser()->font().pixelSize();
+        viewer.setScale(200);
         window->browser()->verticalScrollBar()->setValue(50);
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
         QCOMPARE(viewer.window(), window);
         QCOMPARE(visibleHelpWindows(), 1);
         QCOMPARE(window->browser()->verticalScrollBar()->value(), 50);
+        QCOMPARE(window->browser()->font().pixelSize(), 2 * actualSize);
         window->close();
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
         QCOMPARE(visibleHelpWindows(), 1);

@@ -29,6 +29,9 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <map>
 
 namespace {
 
@@ -176,46 +179,91 @@ private slots:
         QVERIFY(find("Label6")->isHidden() && find("tFacing")->isHidden());
     }
 
-    // Framed fields, lists and buttons that share a container never cover one another, every
-    // caption shows whole in a readable size, and resizing the window moves nothing.
-    void captionsFitAndNothingOverlaps() {
-        QList<QRect> places;
+    // At every zoom, stepped up by the keyboard to twice the actual size and back: framed
+    // fields, lists and buttons that share a container never cover one another, every caption
+    // shows whole in a readable size, the client area grows with them, and resizing the window
+    // moves nothing. A new sheet opens at the zoom of the sheet it came from.
+    void everyZoomFitsEveryCaption() {
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Equal, 100}, {Qt::Key_Plus, 125}, {Qt::Key_Plus, 150},  {Qt::Key_Equal, 175},
+            {Qt::Key_Plus, 200},  {Qt::Key_Plus, 200}, {Qt::Key_Minus, 175}, {Qt::Key_0, 100}};
+        for (const auto& [key, zoom] : steps) {
+            if (zoom != 100 || key != Qt::Key_Equal) {
+                QTest::keyClick(&w_->window, key, Qt::ControlModifier);
+            }
+            QCOMPARE(model().zoom, zoom);
+            QCOMPARE(form()->size(),
+                     QSize(qRound(11595 * zoom / 1500.0), qRound(8640 * zoom / 1500.0)));
+            expectCaptionsFitAndNothingOverlaps(zoom);
+        }
+        QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
+        const QList<QRect> places = geometries();
         for (const QSize size : {QSize(1000, 700), QSize(400, 300)}) {
             w_->window.resize(size);
-            QList<QRect> now;
-            for (QWidget* widget : form()->findChildren<QWidget*>()) {
-                now << widget->geometry();
-            }
-            QVERIFY(places.isEmpty() || places == now);
-            places = now;
+            QCOMPARE(geometries(), places);
         }
-        QList<QWidget*> framed;
-        for (QWidget* widget : form()->findChildren<QWidget*>()) {
-            if (!widget->objectName().isEmpty() &&
-                QStringList{"QLineEdit", "QComboBox", "QPushButton", "QSlider"}.contains(
-                    widget->metaObject()->className())) {
-                framed << widget;
+        open(true);
+        QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
+        QPointer<SheetWindow> second = otherSheet();
+        QVERIFY(second != nullptr);
+        QCOMPARE(second->sheet().zoom, 125);
+        QCOMPARE(second->form().size(), form()->size());
+        second->close();
+        QTRY_VERIFY(second.isNull());
+    }
+
+    // Every control reaches a screen reader in the role of its kind, every field with a name
+    // and the label that stands by it; the technology base is a group of its own, and the
+    // arrow keys move the choice within a group, through the model.
+    void screenReadersHearWhatEachControlIs() {
+        const std::map<sheet::ControlKind, QAccessible::Role> roles = {
+            {sheet::ControlKind::Panel, QAccessible::Grouping},
+            {sheet::ControlKind::TextBox, QAccessible::EditableText},
+            {sheet::ControlKind::MultiLineBox, QAccessible::EditableText},
+            {sheet::ControlKind::List, QAccessible::ComboBox},
+            {sheet::ControlKind::CheckBox, QAccessible::CheckBox},
+            {sheet::ControlKind::BareCheckBox, QAccessible::CheckBox},
+            {sheet::ControlKind::OptionButton, QAccessible::RadioButton},
+            {sheet::ControlKind::Button, QAccessible::Button},
+            {sheet::ControlKind::Slider, QAccessible::Slider}};
+        const auto& layout = sheet::sheetLayout();
+        for (std::size_t place = 0; place < layout.size(); ++place) {
+            QWidget* widget = w_->window.form().widgetAt(place);
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+            if (layout[place].control && roles.count(layout[place].kind)) {
+                QVERIFY2(node->role() == roles.at(layout[place].kind),
+                         qPrintable(widget->objectName()));
+                QVERIFY2(!node->text(QAccessible::Name).isEmpty(),
+                         qPrintable(widget->objectName()));
             }
-            QVERIFY2(captionFits(*widget) && widget->font().pixelSize() >= 9,
-                     qPrintable(widget->objectName()));
-        }
-        QVERIFY(framed.size() > 90);
-        for (QWidget* a : framed) {
-            for (QWidget* b : framed) {
-                QVERIFY2(a == b || a->parentWidget() != b->parentWidget() ||
-                             !a->geometry().intersects(b->geometry()),
-                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
+            if (layout[place].labelFor && !isColumn(*layout[place].labelFor)) {
+                auto* field = qobject_cast<QLabel*>(widget)->buddy();
+                const auto labels =
+                    QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label);
+                QVERIFY2(
+                    std::any_of(labels.begin(), labels.end(),
+                                [&](const auto& label) { return label.first->object() == widget; }),
+                    qPrintable(field->objectName()));
             }
         }
-        QLabel tooNarrow("Gunnery Skill (Required)");
-        tooNarrow.setGeometry(0, 0, 40, 17);
-        QVERIFY(!captionFits(tooNarrow));
+        QAccessibleInterface* group =
+            QAccessible::queryAccessibleInterface(find("Option1"))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QString("Mech Type (Required)"));
+        click(find<QPushButton>("Command5"));
+        find("aMove1")->setFocus();
+        QTest::keyClick(find("aMove1"), Qt::Key_Down);
+        QTest::keyClick(find("aMove2"), Qt::Key_Down);
+        QCOMPARE(model().situation.aMoveMod, 2);
+        QVERIFY(find<QRadioButton>("aMove3")->isChecked() && find("aMove3")->hasFocus());
+        QVERIFY(!find<QRadioButton>("aMove1")->isChecked());
     }
 
     // In both presentations nothing a screen-reader user can reach is nameless, and Tab visits
     // every control in sight once, from the first field of the panel in front, the setup's
     // fields in the order they are filled in; the attacker panel under the setup is not on
-    // the way.
+    // the way. Tab enters an option group at its chosen button; arrows move within it.
     void keyboardAndScreenReaderReachEverything() {
         for (const bool sheetShown : {false, true}) {
             if (sheetShown) {
@@ -227,22 +275,35 @@ private slots:
             QVERIFY2(reached > 12 * 9, qPrintable(QString::number(reached)));
             QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
             QCOMPARE(find("minRange(2)")->accessibleName(), QString("Row 3 Min"));
-
             const QStringList circle = tabCircle(find(sheetShown ? "Slider1" : "mechName"));
             QSet<QString> focusable;
             for (QWidget* widget : form()->findChildren<QWidget*>()) {
-                if (!widget->objectName().isEmpty() && takesTabNow(widget)) {
+                auto* option = qobject_cast<QRadioButton*>(widget);
+                if (!widget->objectName().isEmpty() && takesTabNow(widget) &&
+                    (option == nullptr || option->isChecked())) {
                     focusable << widget->objectName();
                 }
             }
             QCOMPARE(QSet<QString>(circle.begin(), circle.end()), focusable);
             QCOMPARE(focusable.size(), circle.size());
             QCOMPARE(circle.contains("aMove1"), sheetShown);
-            const QStringList start = sheetShown ? QStringList{"Slider1", "aMove1", "aMove2"}
+            const QStringList start = sheetShown ? QStringList{"Slider1", "aMove1", "aProne1"}
                                                  : QStringList{"mechName", "pilotName", "gunSkill",
                                                                "pilotSkill", "Option1"};
             QCOMPARE(circle.mid(0, start.size()), start);
         }
+    }
+
+    // The title shows exactly what was typed, a "[*]" too, and a name takes any length.
+    void titlesShowWhatWasTyped() {
+        for (const QString pilot : {"Kai[*]", "[*][*]", "a[*]b[*]"}) {
+            find<QLineEdit>("pilotName")->clear();
+            QTest::keyClicks(find<QLineEdit>("pilotName"), pilot);
+            QCOMPARE(w_->window.windowHandle()->title(), pilot + ":");
+        }
+        find<QLineEdit>("mechName")->insert(QString(40000, 'M'));
+        QCOMPARE(model().mechName.text().size(), std::size_t{40000});
+        QCOMPARE(w_->window.windowHandle()->title().size(), 40000 + 9);
     }
 
     void menusCarryTheirCaptionsAndMnemonics() {
@@ -252,12 +313,13 @@ private slots:
             captions << entry->text();
         }
         QCOMPARE(captions.join(','),
-                 QString("&New Mech,&Edit Mech,&Help,&Contents,&About Vexolan"));
+                 QString("&New Mech,&Edit Mech,&View,&Help,&Contents,&About Vexolan"));
         QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(w_->fake.windows.sheetsOpened, 1);
         click(find<QPushButton>("Command5"));
         QTest::keyClick(&w_->window, Qt::Key_E, Qt::AltModifier);
         QVERIFY(find("Setup")->isVisible());
+        QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
         for (const Qt::Key entry : {Qt::Key_C, Qt::Key_A}) {
             QTest::keyClick(&w_->window, Qt::Key_H, Qt::AltModifier);
             QTRY_VERIFY(help->isVisible());
@@ -265,6 +327,7 @@ private slots:
             QTRY_VERIFY(!help->isVisible());
         }
         QCOMPARE(w_->fake.help.requests.size(), std::size_t{1});
+        QCOMPARE(w_->fake.help.scale, 125); // help shows at the zoom of the sheet it came from
         QCOMPARE(w_->fake.windows.aboutBoxesOpened, 1);
     }
 
@@ -340,11 +403,7 @@ private slots:
     void newMechOpensAnIndependentWindow() {
         open(true);
         QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
-        QPointer<SheetWindow> second;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* sheet = qobject_cast<SheetWindow*>(window);
-            second = sheet && sheet != &w_->window && sheet->isVisible() ? sheet : second.data();
-        }
+        QPointer<SheetWindow> second = otherSheet();
         QVERIFY(second != nullptr);
         click(find<QCheckBox>("Check2"));
         QCOMPARE(second->sheet().Check2.value(), 0);
@@ -393,6 +452,43 @@ private slots:
     }
 
 private:
+    void expectCaptionsFitAndNothingOverlaps(int zoom) {
+        QList<QWidget*> framed;
+        for (QWidget* widget : form()->findChildren<QWidget*>()) {
+            if (!widget->objectName().isEmpty() &&
+                QStringList{"QLineEdit", "QComboBox", "QPushButton", "QSlider"}.contains(
+                    widget->metaObject()->className())) {
+                framed << widget;
+            }
+            QVERIFY2(captionFits(*widget) && widget->font().pixelSize() >= 9 * zoom / 100,
+                     qPrintable(widget->objectName()));
+        }
+        QVERIFY(framed.size() > 90);
+        for (QWidget* a : framed) {
+            for (QWidget* b : framed) {
+                QVERIFY2(a == b || a->parentWidget() != b->parentWidget() ||
+                             !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
+            }
+        }
+    }
+    // The one sheet window shown besides the one under test.
+    SheetWindow* otherSheet() const {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* sheet = qobject_cast<SheetWindow*>(window);
+            if (sheet && sheet != &w_->window && sheet->isVisible()) {
+                return sheet;
+            }
+        }
+        return nullptr;
+    }
+    QList<QRect> geometries() const {
+        QList<QRect> all;
+        for (QWidget* widget : form()->findChildren<QWidget*>()) {
+            all << widget->geometry();
+        }
+        return all;
+    }
     void open(bool realOpener) {
         w_ = std::make_unique<FakeSheetWindow>(realOpener);
         w_->window.show();
