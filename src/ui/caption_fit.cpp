@@ -28,7 +28,11 @@ QRect buttonContents(const QAbstractButton& button, QStyle::SubElement element) 
     return button.style()->subElementRect(element, &option, &button);
 }
 
+// A flat box only holds an option group together; its title is never drawn.
 bool groupTitleFits(const QGroupBox& box) {
+    if (box.isFlat()) {
+        return true;
+    }
     QStyleOptionGroupBox option;
     option.initFrom(&box);
     option.text = box.title();

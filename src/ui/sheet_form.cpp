@@ -164,10 +164,10 @@ QWidget* SheetForm::containerOf(const ControlLayout& row) {
                                           [&row](const auto& c) { return c.name == row.headedBy; });
         auto* label =
             qobject_cast<QLabel*>(widgets_.at(static_cast<std::size_t>(heading - layout.begin())));
-        grouping->second.box = new QGroupBox(container);
+        // Its title, which the style does not draw, labels each of its buttons for screen readers.
+        grouping->second.box = new QGroupBox(label->text(), container);
         grouping->second.box->setFlat(true);
         grouping->second.box->setObjectName(QString(row.headedBy) + "Group");
-        grouping->second.box->setAccessibleName(label->text());
         label->setBuddy(grouping->second.box);
     }
     grouping->second.members.push_back(widgets_.size());
