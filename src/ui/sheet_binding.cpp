@@ -268,15 +268,8 @@ void SheetBinding::bind(QWidget* widget, Command& command) {
     refreshers_.push_back([button, &command] { showState(*button, command); });
 }
 
+// Menu entries are always there and always usable; only their clicks reach the model.
 void SheetBinding::bindAction(QAction* action, Command& command) {
     connect(action, &QAction::triggered, this,
             [this, &command] { userAction([&] { command.userClick(); }); });
-    refreshers_.push_back([action, &command] {
-        if (action->isVisible() != command.visible()) {
-            action->setVisible(command.visible());
-        }
-        if (action->isEnabled() != command.enabled()) {
-            action->setEnabled(command.enabled());
-        }
-    });
 }

@@ -66,7 +66,6 @@ QWidget* createPanel(const QString& caption, const ControlLayout& layout, QWidge
 
 QWidget* createLabel(const QString& caption, QWidget* container) {
     auto* label = new QLabel(caption, container);
-    label->setTextFormat(Qt::PlainText);
     // Captions sit at the top of their box, clear of the field that may follow just below.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -118,8 +117,7 @@ QWidget* createOptionButton(const QString& caption, QWidget* container) {
 
 QWidget* createSlider(QWidget* container) {
     auto* slider = new QSlider(Qt::Horizontal, container);
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(1);
+    slider->setTickPosition(QSlider::TicksBelow); // a tick at every hex: its steps are one hex
     return slider;
 }
 
