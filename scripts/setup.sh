@@ -6,6 +6,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    nlohmann-json3-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream
     fontconfig fonts-dejavu-core fonts-dejavu-extra

@@ -142,6 +142,9 @@ public:
     Command Command4{"Declare"};
 
     // Menu bar
+    Command mnuOpen{"&Open Mech..."};
+    Command mnuSave{"&Save Mech"};
+    Command mnuSaveAs{"Save Mech &As..."};
     Command mnuNew{"&New Mech"};
     Command mnuEdit{"&Edit Mech"};
     Command mnuHelp{"&Contents"};
@@ -152,6 +155,8 @@ public:
     RowArray<std::int16_t> weapHeat{};
     TechBase techBase{};
     CalculationState calculation;
+    // The Mech file the sheet came from or was last saved to; empty while it has none.
+    std::string mechFile;
 
 private:
     void setUpControls();

@@ -10,9 +10,6 @@ Program::Program(QApplication& application) {
     applyProgramLook(application);
 }
 
-SheetWindow* Program::openSheet() {
-    auto* window = new SheetWindow(shared_);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    return window;
+SheetWindow* Program::openSheet(const std::string& mechFile) {
+    return SheetWindow::open(shared_, mechFile);
 }

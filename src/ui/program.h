@@ -4,6 +4,7 @@
 // and the opening of sheets.
 
 #include "ui/qt_clipboard.h"
+#include "ui/qt_file_store.h"
 #include "ui/qt_help_viewer.h"
 #include "ui/qt_program_launcher.h"
 #include "ui/shared_services.h"
@@ -16,6 +17,8 @@
 #include "platform/posix_registry.h"
 #endif
 
+#include <string>
+
 class QApplication;
 class SheetWindow;
 
@@ -26,8 +29,9 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // A new sheet window, shown, that lives until its close box is used.
-    SheetWindow* openSheet();
+    // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
+    // SheetWindow::open has it.
+    SheetWindow* openSheet(const std::string& mechFile = {});
 
 private:
     // The system's own registry and file test where there is one; stand-ins elsewhere.
@@ -41,5 +45,6 @@ private:
     QtClipboard clipboard_;
     QtProgramLauncher launcher_;
     QtHelpViewer help_;
-    SharedServices shared_{clipboard_, registry_, launcher_, files_, help_};
+    QtFileStore fileStore_;
+    SharedServices shared_{clipboard_, registry_, launcher_, files_, help_, fileStore_};
 };

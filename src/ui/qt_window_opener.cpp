@@ -5,9 +5,11 @@
 
 // The new sheet has no owner: it lives on when the sheet that opened it closes.
 void QtWindowOpener::openSheet() {
-    auto* window = new SheetWindow(shared_);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    SheetWindow::open(shared_);
+}
+
+bool QtWindowOpener::openSheetFor(const std::string& path) {
+    return SheetWindow::open(shared_, path) != nullptr;
 }
 
 void QtWindowOpener::openAboutBox() {

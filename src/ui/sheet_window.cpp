@@ -1,6 +1,7 @@
 #include "ui/sheet_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "mechfile/file_menu.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
 #include "ui/sheet_form.h"
@@ -15,14 +16,16 @@
 #include <vector>
 
 SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides)
-    : messageBox_(this),
-      windows_(shared, *this), services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
-                                         overrides.windows ? *overrides.windows : windows_,
-                                         shared.clipboard,
-                                         shared.registry,
-                                         shared.launcher,
-                                         shared.files,
-                                         shared.help},
+    : messageBox_(this), windows_(shared, *this),
+      fileDialog_(this), services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
+                                   overrides.windows ? *overrides.windows : windows_,
+                                   shared.clipboard,
+                                   shared.registry,
+                                   shared.launcher,
+                                   shared.files,
+                                   shared.help,
+                                   shared.fileStore,
+                                   overrides.fileDialog ? *overrides.fileDialog : fileDialog_},
       sheet_(services_) {
     wireCombatSheet(sheet_);
     form_ = new SheetForm(sheet_, this);
@@ -32,6 +35,20 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
 }
 
 SheetWindow::~SheetWindow() = default;
+
+SheetWindow* SheetWindow::open(SharedServices& shared, const std::string& mechFile) {
+    auto window = std::make_unique<SheetWindow>(shared);
+    if (!mechFile.empty()) {
+        const bool opened = openMechFile(window->sheet_, mechFile);
+        window->binding_->refresh();
+        if (!opened) {
+            return nullptr;
+        }
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window.release();
+}
 
 // The menu table's entries in its order; a drop-down menu has no action of its own.
 std::vector<QAction*> SheetWindow::buildMenuBar() {

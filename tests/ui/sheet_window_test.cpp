@@ -5,6 +5,7 @@
 #include "ui/caption_fit.h"
 #include "ui/program.h"
 #include "ui/qt_clipboard.h"
+#include "ui/qt_file_store.h"
 #include "ui/qt_message_box.h"
 #include "ui/sheet_form.h"
 #include "ui/sheet_layout.h"
@@ -32,13 +33,15 @@
 
 namespace {
 
-// A sheet window on fake services: no real message box, clipboard or desktop. With the real
-// opener, "&New Mech" opens real windows.
+// A sheet window on fake services, but for real files: no real message box, file dialog,
+// clipboard or desktop. With the real opener, "&New Mech" opens real windows.
 struct FakeSheetWindow {
     explicit FakeSheetWindow(bool realOpener = false)
-        : shared{fake.clipboard, fake.registry, fake.launcher, fake.files, fake.help},
-          window(shared, {&fake.messageBox, realOpener ? nullptr : &fake.windows}) {}
+        : shared{fake.clipboard, fake.registry, fake.launcher, fake.files, fake.help, files},
+          window(shared,
+                 {&fake.messageBox, realOpener ? nullptr : &fake.windows, &fake.fileDialog}) {}
     FakePlatform fake;
+    QtFileStore files;
     SharedServices shared;
     SheetWindow window;
 };
