@@ -1,7 +1,7 @@
 #pragma once
 
 // The program as a whole: its look, the platform services that all its sheet windows share,
-// and the opening of sheets.
+// its command line and the opening of sheets.
 
 #include "ui/qt_clipboard.h"
 #include "ui/qt_file_store.h"
@@ -17,6 +17,9 @@
 #include "platform/posix_registry.h"
 #endif
 
+#include <QStringList>
+
+#include <optional>
 #include <string>
 
 class QApplication;
@@ -29,6 +32,10 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Opens a sheet for each Mech file the arguments name, or one new sheet when they name
+    // none or none of them opens. Given --help, --version or an option it does not know, it
+    // opens nothing, says what it has to say, and gives the status to end the program with.
+    std::optional<int> start(const QStringList& arguments);
     // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
     // SheetWindow::open has it.
     SheetWindow* openSheet(const std::string& mechFile = {});

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -66,6 +67,7 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
         QAction* action = entry.menu.empty() ? menuBar()->addAction(caption)
                                              : menus.at(entry.menu)->addAction(caption);
         action->setObjectName(QString::fromStdString(controlName(*entry.command)));
+        action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
         entries.push_back(action);
     }
     return entries;
