@@ -35,17 +35,16 @@ bool isUtf8(std::string_view text) {
                                    : lead < 0xF0 ? 3
                                    : lead < 0xF5 ? 4
                                                  : 0;
-        if (length == 0 || text.size() - i < length) {
+        if (length == 0 || i + length > text.size()) {
             return false;
         }
-        // The second byte's range narrows where the lead byte alone would allow too much.
-        const auto second = static_cast<unsigned char>(length > 1 ? text[i + 1] : 0);
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
-            return false;
-        }
+        // The second byte's range narrows where the lead byte alone would allow overlong forms,
+        // surrogates or code points beyond U+10FFFF.
+        const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
         for (std::size_t k = 1; k < length; ++k) {
-            if (!isContinuation(static_cast<unsigned char>(text[i + k]))) {
+            const auto byte = static_cast<unsigned char>(text[i + k]);
+            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF)) {
                 return false;
             }
         }
@@ -66,8 +65,9 @@ std::string spelled(const Json& value) {
                            ? "'" + value.get<std::string>() + "'"
                            : value.dump(-1, ' ', false, Json::error_handler_t::replace);
     if (text.size() > Shown) {
+        // The text starts with a quote or JSON's own punctuation, never inside a character.
         std::size_t cut = Shown;
-        while (cut > 0 && isContinuation(static_cast<unsigned char>(text[cut]))) {
+        while (isContinuation(static_cast<unsigned char>(text[cut]))) {
             --cut;
         }
         text = text.substr(0, cut) + "...";
@@ -75,9 +75,10 @@ std::string spelled(const Json& value) {
     return text;
 }
 
-// Line and column, counted in characters from 1, of the byte the JSON reader stopped at.
+// Line and column, counted in characters from 1, of the byte the JSON reader stopped at, which
+// it counts from 1.
 std::string placeOf(std::string_view bytes, std::size_t byte) {
-    const std::string_view before = bytes.substr(0, byte > 0 ? byte - 1 : 0);
+    const std::string_view before = bytes.substr(0, byte - 1);
     const std::size_t lineStart = before.rfind('\n') + 1; // 0 on the first line
     const auto column = std::count_if(before.begin() + static_cast<std::ptrdiff_t>(lineStart),
                                       before.end(), [](char c) { return !isContinuation(c); });

@@ -81,7 +81,7 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"/version", "2", "The file is of version 2 of the Mech format; this Vexolan reads versions up to 1. A newer Vexolan wrote it."},
         {"/weapons/2/weapon", "Lazer", "Row 3: 'Lazer' is not a weapon of the catalogue."},
         {"/weapons/2/location", "RH", "Row 3: 'RH' is not a location (RA, RL, RT, CT, LT, LL, LA or H)."},
-        {"/weapons/0", "5", "Row 1: 5 is not an object in braces."},
+        {"/weapons/0", "[\"\u00dc\"]", "Row 1: [\"\u00dc\"] is not an object in braces."},
         {"/weapons/0/weapon", w34 + "ÜÜ", "Row 1: '" + w34 + "ÜÜ' is not a weapon of the catalogue."},
         {"/weapons/0/weapon", w30 + "ÜÜÜÜÜ", "Row 1: '" + w30 + "ÜÜÜÜ... is not a weapon of the catalogue."},
         {"/weapons/1", R"({"weapon": null})", "Row 2: 'location' is missing."},
