@@ -12,5 +12,5 @@ WindowServiceOverrides fakeOverrides(FakePlatform& fake) {
 } // namespace
 
 BenchSheetWindow::BenchSheetWindow()
-    : shared{fake.clipboard, fake.registry, fake.launcher, fake.files, fake.help},
+    : shared{fake.clipboard, fake.registry, fake.launcher, fake.files, fake.help, fake.fileStore},
       window(shared, fakeOverrides(fake)) {}

@@ -30,7 +30,8 @@ set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VEXOLAN_PACKAGE_MAINTAINER})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A helper at the table rather than a game itself, so it lives in /usr/bin, not /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package's dependencies come from the libraries the program links; without the tool that

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks that the Windows side compiles: the toolkit-free model and the Win32 platform adapters
-# (registry, file test), cross-compiled with mingw-w64 with every warning an
+# Checks that the Windows side compiles: the toolkit-free model, Mech files included, and the Win32
+# platform adapters (registry, file test), cross-compiled with mingw-w64 with every warning an
 # error, and linked into a small Windows program so that the system calls resolve.
 # Needs the cross compiler (package g++-mingw-w64-x86-64). Builds into build-windows/, or into
 # $VEXOLAN_WINDOWS_BUILD_DIR.
@@ -17,8 +17,14 @@ build=${VEXOLAN_WINDOWS_BUILD_DIR:-build-windows}
 # Unoptimised: mingw-w64's GCC 12 raises false maybe-uninitialized and restrict warnings inside
 # std::string once the optimiser inlines it (the same code is clean with the native compiler).
 flags="-Werror"
+# nlohmann::json is all headers: the cross compiler takes Debian's, from a folder that holds them
+# alone, so that no other header of the build machine comes into a Windows compile.
+json_headers=$(dirname "$(find /usr/include -path '*/nlohmann/json.hpp' -print -quit)")
+mkdir -p "$build/json-include"
+ln -sfn "$json_headers" "$build/json-include/nlohmann"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
+    -DVEXOLAN_JSON_INCLUDE_DIR="$(cd "$build" && pwd)/json-include" \
     -DVEXOLAN_BUILD_UI=OFF -DVEXOLAN_BUILD_TESTS=OFF -DVEXOLAN_FUZZ=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target vexolan_model vexolan_system
 

@@ -11,7 +11,7 @@ VEXOLAN_SETUP_EXTRA="dpkg-dev ${VEXOLAN_SETUP_EXTRA:-}" ./scripts/setup.sh
 
 build=${VEXOLAN_PACKAGE_BUILD_DIR:-build-package}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVEXOLAN_BUILD_TESTS=OFF -DVEXOLAN_FUZZ=OFF
-cmake --build "$build" -j"$(nproc)" --target vexolan
+cmake --build "$build" -j"$(nproc)" --target vexolan vexolan_documents
 
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB)

@@ -6,8 +6,9 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
+    nlohmann-json3-dev
     clang libclang-rt-14-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info
     fontconfig fonts-dejavu-core fonts-dejavu-extra
 )
 if [ "${VEXOLAN_SETUP_EXTRA:-}" != "" ]; then

@@ -142,6 +142,9 @@ public:
     Command Command4{"Declare"};
 
     // Menu bar
+    Command mnuOpen{"&Open Mech..."};
+    Command mnuSave{"&Save Mech"};
+    Command mnuSaveAs{"Save Mech &As..."};
     Command mnuNew{"&New Mech"};
     Command mnuEdit{"&Edit Mech"};
     Command mnuHelp{"&Contents"};
@@ -158,6 +161,8 @@ public:
     // How large the window shows the sheet, in percent of its actual size.
     int zoom = ActualSize;
     static constexpr int ActualSize = 100;
+    // The Mech file the sheet came from or was last saved to; empty while it has none.
+    std::string mechFile;
 
 private:
     void setUpControls();

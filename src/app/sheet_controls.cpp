@@ -32,9 +32,9 @@ const auto CONTROLS = std::to_array<NamedControl>({
     NAMED(minRange),     NAMED(sRange),       NAMED(mRange),       NAMED(lRange),
     NAMED(Damage),       NAMED(toHit),        NAMED(fireCheck),    NAMED(Check1),
     NAMED(Text12),       NAMED(Text13),       NAMED(Command1),     NAMED(Command2),
-    NAMED(Command3),     NAMED(Command4),     NAMED(mnuNew),       NAMED(mnuEdit),
-    NAMED(mnuHelp),      NAMED(mnuAbout),     NAMED(mnuZoomIn),    NAMED(mnuZoomOut),
-    NAMED(mnuActualSize),
+    NAMED(Command3),     NAMED(Command4),     NAMED(mnuOpen),      NAMED(mnuSave),
+    NAMED(mnuSaveAs),    NAMED(mnuNew),       NAMED(mnuEdit),      NAMED(mnuHelp),
+    NAMED(mnuAbout),     NAMED(mnuZoomIn),    NAMED(mnuZoomOut),   NAMED(mnuActualSize),
 });
 // clang-format on
 

@@ -6,6 +6,7 @@
 #include "app/sheet_zoom.h"
 #include "declare/fire_declaration.h"
 #include "declare/sheet_clear.h"
+#include "mechfile/file_menu.h"
 #include "situation/situation_handlers.h"
 #include "tohit/to_hit_calculation.h"
 #include "weapons/weapon_row_fill.h"
@@ -20,4 +21,5 @@ void wireCombatSheet(CombatSheet& sheet) {
     wireSheetClear(sheet);
     wireHelpRequest(sheet);
     wireAboutMenu(sheet);
+    wireFileMenu(sheet);
 }

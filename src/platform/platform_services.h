@@ -2,6 +2,8 @@
 
 #include "platform/clipboard.h"
 #include "platform/file_checker.h"
+#include "platform/file_dialog.h"
+#include "platform/file_store.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/program_launcher.h"
@@ -19,6 +21,8 @@ struct PlatformServices {
     ProgramLauncher& launcher;
     FileChecker& files;
     HelpViewer& help;
+    FileStore& fileStore;
+    FileDialog& fileDialog;
 };
 
 } // namespace platform

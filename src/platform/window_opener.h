@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace platform {
 
 // Opens the program's other windows on behalf of one sheet window.
@@ -8,6 +10,9 @@ public:
     virtual ~WindowOpener() = default;
     // A further, independent combat sheet window, shown at once, without an owner.
     virtual void openSheet() = 0;
+    // A further sheet window like openSheet's that holds the Mech of the file at `path`; when
+    // the file turns out no good, the new window shows why and is gone again: false.
+    virtual bool openSheetFor(const std::string& path) = 0;
     // The About box, modal and owned by the sheet; returns when it closes.
     virtual void openAboutBox() = 0;
 };

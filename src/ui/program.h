@@ -1,9 +1,10 @@
 #pragma once
 
 // The program as a whole: its look, the platform services that all its sheet windows share,
-// and the opening of sheets.
+// its command line and the opening of sheets.
 
 #include "ui/qt_clipboard.h"
+#include "ui/qt_file_store.h"
 #include "ui/qt_help_viewer.h"
 #include "ui/qt_program_launcher.h"
 #include "ui/shared_services.h"
@@ -16,6 +17,11 @@
 #include "platform/posix_registry.h"
 #endif
 
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
 class QApplication;
 class SheetWindow;
 
@@ -26,8 +32,13 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // A new sheet window, shown, that lives until its close box is used.
-    SheetWindow* openSheet();
+    // Opens a sheet for each Mech file the arguments name, or one new sheet when they name
+    // none or none of them opens. Given --help, --version or an option it does not know, it
+    // opens nothing, says what it has to say, and gives the status to end the program with.
+    std::optional<int> start(const QStringList& arguments);
+    // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
+    // SheetWindow::open has it.
+    SheetWindow* openSheet(const std::string& mechFile = {});
 
 private:
     // The system's own registry and file test where there is one; stand-ins elsewhere.
@@ -41,5 +52,6 @@ private:
     QtClipboard clipboard_;
     QtProgramLauncher launcher_;
     QtHelpViewer help_;
-    SharedServices shared_{clipboard_, registry_, launcher_, files_, help_};
+    QtFileStore fileStore_;
+    SharedServices shared_{clipboard_, registry_, launcher_, files_, help_, fileStore_};
 };

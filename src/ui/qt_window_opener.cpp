@@ -6,9 +6,11 @@
 // The new sheet has no owner: it lives on when the sheet that opened it closes. It opens at
 // the zoom of the sheet it came from.
 void QtWindowOpener::openSheet() {
-    auto* window = new SheetWindow(shared_, {}, owner_.sheet().zoom);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    SheetWindow::open(shared_, {}, owner_.sheet().zoom);
+}
+
+bool QtWindowOpener::openSheetFor(const std::string& path) {
+    return SheetWindow::open(shared_, path, owner_.sheet().zoom) != nullptr;
 }
 
 void QtWindowOpener::openAboutBox() {

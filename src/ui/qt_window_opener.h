@@ -10,6 +10,7 @@ class QtWindowOpener : public platform::WindowOpener {
 public:
     QtWindowOpener(SharedServices& shared, SheetWindow& owner) : shared_(shared), owner_(owner) {}
     void openSheet() override;
+    bool openSheetFor(const std::string& path) override;
     void openAboutBox() override;
 
 private:

@@ -2,17 +2,19 @@
 
 #include "platform/clipboard.h"
 #include "platform/file_checker.h"
+#include "platform/file_store.h"
 #include "platform/help_viewer.h"
 #include "platform/program_launcher.h"
 #include "platform/registry.h"
 
 // The platform services that every sheet window of the program uses together: created
-// once at start-up and handed to each window. A window adds its own message box and
-// window opener.
+// once at start-up and handed to each window. A window adds its own message box, window
+// opener and file dialog.
 struct SharedServices {
     platform::Clipboard& clipboard;
     platform::Registry& registry;
     platform::ProgramLauncher& launcher;
     platform::FileChecker& files;
     platform::HelpViewer& help;
+    platform::FileStore& fileStore;
 };

@@ -277,6 +277,10 @@ const std::vector<ControlLayout>& sheetLayout() {
 
 const std::vector<MenuEntry>& sheetMenu() {
     static const std::vector<MenuEntry> menu = {
+        {std::nullopt, "File", "&File"},
+        {&C::mnuOpen, {}, {}, "File", {"Ctrl+O"}},
+        {&C::mnuSave, {}, {}, "File", {"Ctrl+S"}},
+        {&C::mnuSaveAs, {}, {}, "File", {"Ctrl+Shift+S"}},
         {&C::mnuNew},
         {&C::mnuEdit},
         {std::nullopt, "View", "&View"},

@@ -1,6 +1,7 @@
 #include "ui/sheet_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "mechfile/file_menu.h"
 #include "ui/program_look.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -16,15 +18,16 @@
 #include <vector>
 
 SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides, int zoom)
-    : messageBox_(this), windows_(shared, *this),
-      help_(shared.help, sheet_), services_{overrides.messageBox ? *overrides.messageBox
-                                                                 : messageBox_,
-                                            overrides.windows ? *overrides.windows : windows_,
-                                            shared.clipboard,
-                                            shared.registry,
-                                            shared.launcher,
-                                            shared.files,
-                                            help_},
+    : messageBox_(this), windows_(shared, *this), help_(shared.help, sheet_),
+      fileDialog_(this), services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
+                                   overrides.windows ? *overrides.windows : windows_,
+                                   shared.clipboard,
+                                   shared.registry,
+                                   shared.launcher,
+                                   shared.files,
+                                   help_,
+                                   shared.fileStore,
+                                   overrides.fileDialog ? *overrides.fileDialog : fileDialog_},
       sheet_(services_) {
     wireCombatSheet(sheet_);
     sheet_.zoom = zoom;
@@ -53,6 +56,20 @@ void SheetWindow::showZoom() {
 }
 
 SheetWindow::~SheetWindow() = default;
+
+SheetWindow* SheetWindow::open(SharedServices& shared, const std::string& mechFile, int zoom) {
+    auto window = std::make_unique<SheetWindow>(shared, WindowServiceOverrides{}, zoom);
+    if (!mechFile.empty()) {
+        const bool opened = openMechFile(window->sheet_, mechFile);
+        window->binding_->refresh();
+        if (!opened) {
+            return nullptr;
+        }
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window.release();
+}
 
 // The menu table's entries in its order; a drop-down menu has no action of its own.
 std::vector<QAction*> SheetWindow::buildMenuBar() {

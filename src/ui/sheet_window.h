@@ -2,6 +2,7 @@
 
 #include "app/combat_sheet.h"
 #include "platform/platform_services.h"
+#include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_window_opener.h"
 #include "ui/sheet_help_viewer.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -17,11 +19,12 @@ class SheetBinding;
 class SheetForm;
 struct SharedServices;
 
-// Stand-ins for a window's own message box and window opener, so that tests can watch what
-// the window asks of them; a null one leaves the window's own Qt adapter in place.
+// Stand-ins for a window's own message box, window opener and file dialog, so that tests can watch
+// what the window asks of them; a null one leaves the window's own Qt adapter in place.
 struct WindowServiceOverrides {
     platform::MessageBox* messageBox = nullptr;
     platform::WindowOpener* windows = nullptr;
+    platform::FileDialog* fileDialog = nullptr;
 };
 
 // One combat sheet window: its own model, built from the layout tables, with its own
@@ -32,6 +35,12 @@ public:
     explicit SheetWindow(SharedServices& shared, WindowServiceOverrides overrides = {},
                          int zoom = ActualZoom);
     ~SheetWindow() override;
+
+    // A new sheet window, shown, that lives until its close box is used. Given a Mech file,
+    // the window holds its Mech; when the file is no good, the window shows why and is gone
+    // before it was ever shown: nullptr.
+    static SheetWindow* open(SharedServices& shared, const std::string& mechFile = {},
+                             int zoom = ActualZoom);
 
     CombatSheet& sheet() { return sheet_; }
     platform::PlatformServices& services() { return services_; }
@@ -48,6 +57,7 @@ private:
     QtMessageBox messageBox_;
     QtWindowOpener windows_;
     SheetHelpViewer help_;
+    QtFileDialog fileDialog_;
     platform::PlatformServices services_;
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;

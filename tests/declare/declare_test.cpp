@@ -70,8 +70,9 @@ TEST(FireDeclaration, AFailingClipboardLeavesTheSheetAsItWas) {
     FakePlatform fake;
     fake.clipboard.failing = true;
     ThrowingClipboard throwing;
-    platform::PlatformServices services{fake.messageBox, fake.windows, throwing, fake.registry,
-                                        fake.launcher,   fake.files,   fake.help};
+    platform::PlatformServices services{fake.messageBox, fake.windows,   throwing,
+                                        fake.registry,   fake.launcher,  fake.files,
+                                        fake.help,       fake.fileStore, fake.fileDialog};
     for (platform::PlatformServices* platform : {&fake.services, &services}) {
         CombatSheet sheet(*platform);
         wireCombatSheet(sheet);

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks it as a desktop would see it.
-#   check_install.sh layout|desktop|metainfo BUILD_DIR APP_ID VERSION
+#   check_install.sh layout|desktop|metainfo|mime BUILD_DIR APP_ID VERSION
 # layout: every file in its place, the help guide where the program looks for it, and the
 # installed program starts. desktop, metainfo: the desktop entry and the AppStream metadata pass
-# their validators; skipped (exit 77) where the validator is not installed.
+# their validators. mime: the shared-mime-info database built from the installed type knows
+# *.vexmech. The last three are skipped (exit 77) where their tool is not installed.
 set -euo pipefail
 
 if [ $# -ne 4 ]; then
-    echo "usage: $0 layout|desktop|metainfo BUILD_DIR APP_ID VERSION" >&2
+    echo "usage: $0 layout|desktop|metainfo|mime BUILD_DIR APP_ID VERSION" >&2
     exit 2
 fi
 check=$1 build=$2 app_id=$3 version=$4
@@ -23,6 +24,7 @@ case $check in
 layout) ;;
 desktop) require desktop-file-validate desktop-file-utils ;;
 metainfo) require appstreamcli appstream ;;
+mime) require update-mime-database shared-mime-info ;;
 *)
     echo "unknown check: $check" >&2
     exit 2
@@ -44,6 +46,8 @@ have_file() {
 
 desktop_file=share/applications/$app_id.desktop
 metainfo_file=share/metainfo/$app_id.metainfo.xml
+mime_file=share/mime/packages/$app_id.xml
+mech_type=application/x-vexolan-mech
 
 # The width and height of a PNG, from its header.
 png_size() {
@@ -68,10 +72,23 @@ check_layout() {
         fi
     done
     have_file "share/icons/hicolor/scalable/apps/$app_id.svg"
+    have_file "$mime_file"
+    for document in man/man1/vexolan.1.gz doc/vexolan/changelog.gz doc/vexolan/copyright; do
+        have_file "share/$document"
+    done
     [ $failures -eq 0 ] || return 0
 
     # The desktop entry, the icon and the metadata name one another by the one id.
-    grep -qx "Exec=vexolan" "$prefix/$desktop_file" || fail "the desktop entry does not run vexolan"
+    grep -qx "Exec=vexolan %F" "$prefix/$desktop_file" ||
+        fail "the desktop entry does not run vexolan with the files it is given"
+    # The desktop entry opens the type the MIME file declares, and the metadata names it.
+    grep -q "<mime-type type=\"$mech_type\">" "$prefix/$mime_file" || fail "no type $mech_type"
+    grep -qx "MimeType=$mech_type;" "$prefix/$desktop_file" || fail "the entry does not open $mech_type"
+    grep -q "<mediatype>$mech_type</mediatype>" "$prefix/$metainfo_file" ||
+        fail "the metadata does not name $mech_type"
+    # The package's copyright file names the holders that LICENSE names.
+    grep -qxF "Copyright: $(grep -m1 '^Copyright' "$(dirname "${BASH_SOURCE[0]}")/../../LICENSE")" \
+        "$prefix/share/doc/vexolan/copyright" || fail "the copyright file differs from LICENSE"
     grep -qx "Icon=$app_id" "$prefix/$desktop_file" || fail "the desktop entry's icon is not $app_id"
     grep -q "<id>$app_id</id>" "$prefix/$metainfo_file" || fail "the metadata's id is not $app_id"
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
@@ -103,8 +120,19 @@ validate() {
     fi
 }
 
+# The database that shared-mime-info builds from the installed type maps *.vexmech to it.
+check_mime() {
+    local output
+    output=$(XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>&1)
+    echo "$output"
+    ! grep -qi error <<<"$output" || fail "update-mime-database found errors"
+    grep -qx "[0-9]*:$mech_type:\*.vexmech" "$prefix/share/mime/globs2" ||
+        fail "the MIME database does not map *.vexmech to $mech_type"
+}
+
 case $check in
 layout) check_layout ;;
+mime) check_mime ;;
 desktop) validate desktop-file-validate "$prefix/$desktop_file" ;;
 metainfo)
     validate appstreamcli validate --no-net "$prefix/$metainfo_file"

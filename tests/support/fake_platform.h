@@ -21,8 +21,13 @@ struct FakeMessageBox : platform::MessageBox {
 
 struct FakeWindowOpener : platform::WindowOpener {
     void openSheet() override { ++sheetsOpened; }
+    bool openSheetFor(const std::string& path) override {
+        sheetsOpenedFor.push_back(path);
+        return true;
+    }
     void openAboutBox() override { ++aboutBoxesOpened; }
     int sheetsOpened = 0;
+    std::vector<std::string> sheetsOpenedFor;
     int aboutBoxesOpened = 0;
 };
 
@@ -120,6 +125,37 @@ struct FakeHelpViewer : platform::HelpViewer {
     bool throwing = false;
 };
 
+// Files by path, in memory; a write is refused with the given reason when there is one.
+class FakeFileStore : public platform::FileStore {
+public:
+    Reading read(const std::string& path, std::size_t limit) override {
+        const auto file = files.find(path);
+        return file == files.end()           ? Reading{Status::Missing, {}, {}}
+               : file->second.size() > limit ? Reading{Status::TooLarge, {}, {}}
+                                             : Reading{Status::Read, file->second, {}};
+    }
+    std::string write(const std::string& path, const std::string& bytes) override {
+        if (writeRefusal.empty()) {
+            files[path] = bytes;
+        }
+        return writeRefusal;
+    }
+    std::map<std::string, std::string> files;
+    std::string writeRefusal;
+};
+
+// A user who chooses the same files every time; choosing none cancels.
+class FakeFileDialog : public platform::FileDialog {
+public:
+    std::vector<std::string> chooseFilesToOpen() override { return toOpen; }
+    std::string chooseFileToSave(const std::string& start) override {
+        suggested.push_back(start);
+        return toSave;
+    }
+    std::vector<std::string> toOpen, suggested;
+    std::string toSave;
+};
+
 // One of each, bundled as the services a sheet takes.
 struct FakePlatform {
     FakeMessageBox messageBox;
@@ -129,6 +165,8 @@ struct FakePlatform {
     FakeLauncher launcher;
     FakeFileChecker files;
     FakeHelpViewer help;
-    platform::PlatformServices services{messageBox, windows, clipboard, registry,
-                                        launcher,   files,   help};
+    FakeFileStore fileStore;
+    FakeFileDialog fileDialog;
+    platform::PlatformServices services{messageBox, windows, clipboard, registry,  launcher,
+                                        files,      help,    fileStore, fileDialog};
 };

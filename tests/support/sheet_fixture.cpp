@@ -98,7 +98,8 @@ std::string snapshot(const CombatSheet& sheet) {
     for (int heat : sheet.weapHeat) {
         out << " " << heat;
     }
-    out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\ntitle " << sheet.title();
+    out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\ntitle " << sheet.title()
+        << "\nmechFile " << sheet.mechFile;
     return out.str();
 }
 

@@ -64,8 +64,9 @@ private slots:
     void initTestCase() { program_ = std::make_unique<Program>(*qApp); }
 
     void init() {
-        shared_ = std::make_unique<SharedServices>(SharedServices{
-            fake_.clipboard, fake_.registry, fake_.launcher, fake_.files, fake_.help});
+        shared_ = std::make_unique<SharedServices>(SharedServices{fake_.clipboard, fake_.registry,
+                                                                  fake_.launcher, fake_.files,
+                                                                  fake_.help, fake_.fileStore});
         window_ = std::make_unique<SheetWindow>(
             *shared_, WindowServiceOverrides{&fake_.messageBox, &fake_.windows});
         window_->show();

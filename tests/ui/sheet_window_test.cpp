@@ -1,10 +1,12 @@
 // The sheet window through its real widgets on the offscreen platform: the binding to the
 // model, several windows side by side, the menus, the keyboard and the screen reader.
 
+#include "mechfile/mech_file.h"
 #include "support/fake_platform.h"
 #include "ui/caption_fit.h"
 #include "ui/program.h"
 #include "ui/qt_clipboard.h"
+#include "ui/qt_file_store.h"
 #include "ui/qt_message_box.h"
 #include "ui/sheet_form.h"
 #include "ui/sheet_layout.h"
@@ -27,6 +29,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -35,13 +38,15 @@
 
 namespace {
 
-// A sheet window on fake services: no real message box, clipboard or desktop. With the real
-// opener, "&New Mech" opens real windows.
+// A sheet window on fake services, but for real files: no real message box, file dialog,
+// clipboard or desktop. With the real opener, "&New Mech" opens real windows.
 struct FakeSheetWindow {
     explicit FakeSheetWindow(bool realOpener = false)
-        : shared{fake.clipboard, fake.registry, fake.launcher, fake.files, fake.help},
-          window(shared, {&fake.messageBox, realOpener ? nullptr : &fake.windows}) {}
+        : shared{fake.clipboard, fake.registry, fake.launcher, fake.files, fake.help, files},
+          window(shared,
+                 {&fake.messageBox, realOpener ? nullptr : &fake.windows, &fake.fileDialog}) {}
     FakePlatform fake;
+    QtFileStore files;
     SharedServices shared;
     SheetWindow window;
 };
@@ -67,6 +72,10 @@ void slideTo(QSlider* slider, int position) {
         QTest::keyClick(slider, slider->value() < position ? Qt::Key_Right : Qt::Key_Left);
     }
     QCOMPARE(slider->value(), position);
+}
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 bool takesTabNow(const QWidget* widget) {
@@ -184,9 +193,10 @@ private slots:
         QVERIFY(!find<QRadioButton>("aMove1")->isChecked());
     }
 
-    // In both presentations Tab visits every control in sight once, from the first field of the panel in front, the setup's
-    // fields in the order they are filled in; the attacker panel under the setup is not on
-    // the way. Tab enters an option group at its chosen button; arrows move within it.
+    // In both presentations Tab visits every control in sight once, from the first field of the
+    // panel in front, the setup's fields in the order they are filled in; the attacker panel under
+    // the setup is not on the way. Tab enters an option group at its chosen button; arrows move
+    // within it.
     void keyboardAndScreenReaderReachEverything() {
         for (const bool sheetShown : {false, true}) {
             if (sheetShown) {
@@ -227,11 +237,15 @@ private slots:
     void menusCarryTheirCaptionsAndMnemonics() {
         auto* help = find<QMenu>("Help");
         QStringList captions;
-        for (QAction* entry : w_->window.menuBar()->actions() + help->actions()) {
-            captions << entry->text();
+        for (QAction* entry :
+             w_->window.menuBar()->actions() + find<QMenu>("File")->actions() + help->actions()) {
+            captions << (entry->text() + " " + entry->shortcut().toString()).trimmed();
         }
         QCOMPARE(captions.join(','),
-                 QString("&New Mech,&Edit Mech,&View,&Help,&Contents,&About Vexolan"));
+                 QString("&File,&New Mech,&Edit Mech,&View,&Help,&Open Mech... Ctrl+O,&Save Mech "
+                         "Ctrl+S,Save Mech &As... Ctrl+Shift+S,&Contents,&About Vexolan"));
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
+        QCOMPARE(w_->fake.fileDialog.suggested, std::vector<std::string>{"Mech.vexmech"});
         QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(w_->fake.windows.sheetsOpened, 1);
         click(find<QPushButton>("Command5"));
@@ -337,6 +351,70 @@ private slots:
         QTRY_VERIFY(second.isNull());
     }
 
+    // Real files: two chosen at once go on this untouched sheet and on a new one, Save writes
+    // the file back byte for byte, 1 MiB is read and a byte more is not, and what cannot be
+    // read or written is named with why.
+    void realFilesThroughTheMenu() {
+        open(true);
+        const std::string folder = dir_.path().toStdString(), atlas = folder + "/atlas.vexmech";
+        QVERIFY(QFile::copy(Example, qt(atlas)));
+        for (const auto& [name, size] :
+             {std::pair{"/limit", MechFileSizeLimit}, {"/big", MechFileSizeLimit + 1}}) {
+            QFile file(qt(folder + name));
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write(bytesOf(Example).leftJustified(qsizetype(size), '\n')) > 0);
+        }
+        w_->fake.fileDialog.toOpen = {atlas, atlas};
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
+        QCOMPARE(find<QComboBox>("weapName(0)")->currentText(), QString("LB-10X AC"));
+        QCOMPARE(newSheets(), QStringList{"Kai Allard:Atlas AS7-D"});
+        QVERIFY(QFile::remove(qt(atlas)));
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
+        QCOMPARE(bytesOf(qt(atlas)), bytesOf(Example));
+        w_->fake.fileDialog.toOpen = {folder, folder + "/big", folder + "/limit"};
+        w_->fake.fileDialog.toSave = folder + "/no/file";
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
+        const std::string cannot = "Cannot open the Mech file \"" + folder;
+        QCOMPARE(
+            w_->fake.messageBox.shown,
+            (std::vector<std::string>{
+                cannot + "\":\nIt is a folder, not a file.",
+                cannot + "/big\":\nThe file is larger than 1 MiB, far too large for a Mech file.",
+                "Cannot save the Mech to \"" + folder + "/no/file\":\n" +
+                    qt_error_string(ENOENT).toStdString()}));
+        QCOMPARE(newSheets(), QStringList{"Kai Allard:Atlas AS7-D"}); // the file of 1 MiB
+    }
+
+    // vexolan FILE...: a sheet for each file that opens, the message for each that does not,
+    // and a new sheet when none opens; --version and --help open nothing.
+    void commandLine() {
+        QStringList messages;
+        QTimer dismisser;
+        connect(&dismisser, &QTimer::timeout, this, [&messages] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages << box->text();
+                box->accept();
+            }
+        });
+        dismisser.start(10);
+        const QString none = dir_.filePath("none");
+        for (const auto& [arguments, sheets] : std::vector<std::pair<QStringList, QStringList>>{
+                 {{Example, none}, {"Kai Allard:Atlas AS7-D"}},
+                 {{none}, {"Vexolan"}},
+                 {{}, {"Vexolan"}}}) {
+            QCOMPARE(program_->start(QStringList{"vexolan"} + arguments), std::nullopt);
+            QCOMPARE(newSheets(), sheets);
+        }
+        QCOMPARE(messages, QStringList(2, "Cannot open the Mech file \"" + none +
+                                              "\":\nThe file does not exist."));
+        for (const auto& [argument, status] :
+             {std::pair{"--version", 0}, {"--help", 0}, {"--frobnicate", 2}}) {
+            QCOMPARE(program_->start({"vexolan", argument}), std::optional<int>(status));
+        }
+        QCOMPARE(newSheets(), QStringList{});
+    }
+
     void theQtMessageBoxAndClipboard() {
         QtMessageBox messageBox(&w_->window);
         QString seen;
@@ -406,6 +484,23 @@ private:
         return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
     }
     QWidget* form() const { return w_->window.centralWidget(); }
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The titles of the sheet windows opened since the fixture's, which are then closed.
+    QStringList newSheets() {
+        QStringList titles;
+        std::vector<std::unique_ptr<QWidget>> sheets;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<SheetWindow*>(window) && window != &w_->window &&
+                window->isVisible()) {
+                titles << window->windowTitle();
+                sheets.emplace_back(window);
+            }
+        }
+        return titles;
+    }
     CombatSheet& model() { return w_->window.sheet(); }
     QString text(const QString& name) const { return find<QLineEdit>(name)->text(); }
     Qt::CheckState checkState(const QString& name) const {
@@ -422,6 +517,8 @@ private:
 
     std::unique_ptr<Program> program_;
     std::unique_ptr<FakeSheetWindow> w_;
+    QTemporaryDir dir_;
+    const QString Example = VEXOLAN_TEST_DATA "/../docs/atlas.vexmech";
 };
 
 QTEST_MAIN(SheetWindowTest)

@@ -1,0 +1,208 @@
+// Mech files: the documented example against a sheet its user filled in, every kind of bad
+// file, random sheets saved and opened again, where an opened file goes, and saving.
+
+#include "mechfile/mech_file.h"
+#include "support/sheet_fixture.h"
+#include "weapons/weapon_catalogue.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+using Texts = std::vector<std::string>;
+
+const std::string Example = [] {
+    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/atlas.vexmech", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}();
+const std::string CannotOpen = "Cannot open the Mech file \"";
+
+// The example with the value at `pointer` set to `text` read as JSON, or as a text where it is
+// none; without a pointer, `text` is the whole file.
+std::string patched(const std::string& pointer, const std::string& text) {
+    Json file = Json::parse(Example), value = Json::parse(text, nullptr, false);
+    file[Json::json_pointer(pointer)] = value.is_discarded() ? Json(text) : value;
+    return pointer.empty() ? text : file.dump();
+}
+
+// The user chooses these files, each put in the store first, under "Open Mech...".
+void open(FreshSheet& f, const std::map<std::string, std::string>& files) {
+    f.fake.fileDialog.toOpen.clear();
+    for (const auto& [path, bytes] : files) {
+        f.fake.fileStore.files[path] = bytes;
+        f.fake.fileDialog.toOpen.push_back(path);
+    }
+    act(f.sheet, "mnuOpen");
+}
+
+// Entered by hand, the example gives the same sheet: shoulder rule, title and all.
+TEST(MechFileOpen, TheExampleOpensAsItsUserWouldEnterIt) {
+    FreshSheet opened, byHand;
+    open(opened, {{"a", Example}});
+    act(byHand.sheet, "mechName=Atlas_AS7-D pilotName=Kai_Allard gunSkill=4 pilotSkill=5 Check2 "
+                      "Check6 weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
+                      "weapName(2)=SRM6 weapLoc(2)=LT weapName(3)=MLaser weapLoc(3)=RA "
+                      "weapName(4)=MLaser weapLoc(4)=LA weapName(5)=MLaser weapLoc(5)=CT "
+                      "weapName(6)=MLaser weapLoc(6)=CT dmgShoulder2 dmgLowerAct2 Command5");
+    byHand.sheet.mechFile = "a";
+    EXPECT_EQ(snapshot(opened.sheet), snapshot(byHand.sheet));
+    EXPECT_EQ(opened.sheet.situation.dmgShoulder2Mod + opened.sheet.situation.dmgLowerAct2Mod, 5);
+}
+
+TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
+    const std::string w30(30, 'W'), w34(34, 'W'), big(MechFileSizeLimit + 1 - Example.size(), ' ');
+    const std::string grayed = "Right arm: an actuator stands grayed only under a hit shoulder.";
+    const std::string utf8 = "The file is not UTF-8 text.";
+    const std::string control =
+        "Pilot name: a name cannot hold a line break or other control character.";
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"", "", "The file is not JSON: it goes wrong at line 1, column 1."},
+        {"", "{\n \"\u00dc\": x}", "The file is not JSON: it goes wrong at line 2, column 7."},
+        {"", std::string("{}\n {\0}", 7), "The file is not JSON: it goes wrong at line 2, column 3."},
+        {"", Example + "\xe2\x82", utf8}, {"", "\xc3", utf8}, {"", "\x80", utf8}, {"", "\xc1\xbf", utf8},
+        {"", "\xe0\x9f\xbf", utf8}, {"", "\xed\xa0\x80", utf8}, {"", "\xf0\x8f\xbf\xbf", utf8},
+        {"", "\xf4\x90\x80\x80", utf8}, {"", "\xf5\x80\x80\x80", utf8}, {"", "\xe2\x28\xa1", utf8},
+        {"", "\xe2\x82\x28", utf8}, {"", "\xf0\x9d\x94\x28", utf8},
+        {"", Example + big, "The file is larger than 1 MiB, far too large for a Mech file."},
+        {"", "[\"Vexolan Mech\"]", "The file is not a Vexolan Mech file."},
+        {"", R"({"format": "Vexolan Mech"})", "'version' is missing."},
+        {"", R"({"format": "Vexolan Mech", "version": 1e999})", "The file holds a number too large to read."},
+        {"/mechModel", "[[[[[[[[[]]]]]]]]]", "The file nests lists and objects deeper than a Mech file does."},
+        {"/mechModel", "[[[[[[[[]]]]]]]]", "Mech model: [[[[[[[[]]]]]]]] is not a text in quotes."},
+        {"/format", "Vexolan Lance", "The file is not a Vexolan Mech file."},
+        {"/version", "0", "Version: 0 is not a version number."},
+        {"/version", R"("1")", "Version: '1' is not a version number."},
+        {"/version", "2", "The file is of version 2 of the Mech format; this Vexolan reads versions up to 1. A newer Vexolan wrote it."},
+        {"/weapons/2/weapon", "Lazer", "Row 3: 'Lazer' is not a weapon of the catalogue."},
+        {"/weapons/2/location", "RH", "Row 3: 'RH' is not a location (RA, RL, RT, CT, LT, LL, LA or H)."},
+        {"/weapons/0", "[\"\u00dc\"]", "Row 1: [\"\u00dc\"] is not an object in braces."},
+        {"/weapons/0/weapon", w34 + "ÜÜ", "Row 1: '" + w34 + "ÜÜ' is not a weapon of the catalogue."},
+        {"/weapons/0/weapon", w30 + "ÜÜÜÜÜ", "Row 1: '" + w30 + "ÜÜÜÜ... is not a weapon of the catalogue."},
+        {"/weapons/1", R"({"weapon": null})", "Row 2: 'location' is missing."},
+        {"/weapons/1/ammo", "20", "Row 2: 'ammo' is not part of a Mech file."},
+        {"/weapons", "[null]", "Weapons: [null] is not a list of 12 rows."},
+        {"/gunnerySkill", "13", "Gunnery skill: 13 is not a skill from 0 to 12."},
+        {"/gunnerySkill", "-1", "Gunnery skill: -1 is not a skill from 0 to 12."},
+        {"/pilotingSkill", "4.5", "Piloting skill: 4.5 is not a skill from 0 to 12."},
+        {"/technologyBase", "Clan ", "Technology base: 'Clan ' is neither 'Inner Sphere' nor 'Clan'."},
+        {"/pilotName", "Kai\tAllard", control}, {"/pilotName", "Kai\x7f", control},
+        {"/equipment/ams", "1", "AMS: 1 is not true or false."},
+        {"/damage", R"({"sensors": true, "leftArm": 1})", "Damage: 'rightArm' is missing."},
+        {"/damage/rightArm/upperActuator", "grayed", grayed},
+        {"/damage/rightArm/lowerActuator", "grayed", grayed},
+        {"/damage/leftArm/lowerActuator", "hit", "Left arm lower actuator: 'hit' is not 'unticked', 'ticked' or 'grayed'."},
+        {"/extra", "1", "'extra' is not part of a Mech file."},
+    };
+    // clang-format on
+    for (const auto& [pointer, value, fault] : cases) {
+        FreshSheet f;
+        const std::string before = snapshot(f.sheet);
+        open(f, {{"a", patched(pointer, value)}});
+        EXPECT_EQ(f.fake.messageBox.shown, Texts{CannotOpen + "a\":\n" + fault});
+        EXPECT_EQ(snapshot(f.sheet), before);
+    }
+}
+
+// Each part of a Mech in the order a sheet is filled in, the technology base before the
+// weapons, so that the rows show that base's figures.
+std::string randomMech(std::mt19937& random) {
+    auto roll = [&random](std::size_t n) { return random() % n; };
+    // Names with the first and last characters of every length of UTF-8 and either side of the
+    // surrogates, which are no characters.
+    const char* const names[] = {"", "Atlas", "Kai_Allard", "{\"}:/",
+                                 "\u0080\u07ff\u0800\ud7ff\ue000\uffff\U00010000\U0010ffff"};
+    const char* const clicks[] = {"Option1",      "Option2",      "Check2",       "Check3",
+                                  "Check4",       "Check5",       "Check6",       "Check7",
+                                  "dmgSensor1",   "dmgShoulder1", "dmgUpperAct1", "dmgLowerAct1",
+                                  "dmgShoulder2", "dmgUpperAct2", "dmgLowerAct2"};
+    std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
+    for (const char* skill : {" gunSkill=", " pilotSkill="}) {
+        script += roll(4) ? skill + std::to_string(roll(MaxSkill + 1)) : "";
+    }
+    for (std::size_t step = 0, steps = roll(60); step < steps; ++step) {
+        std::string weapon(WEAPON_CHOICES[roll(WEAPON_CHOICES.size())]);
+        std::replace(weapon.begin(), weapon.end(), ' ', '_');
+        const std::string row = "(" + std::to_string(roll(WEAPON_ROWS)) + ")=";
+        script += step < steps / 3       ? std::string(" ") + clicks[roll(8)]
+                  : step > steps * 2 / 3 ? std::string(" ") + clicks[8 + roll(7)]
+                  : roll(2)              ? " weapName" + row + weapon
+                            : " weapLoc" + row + std::string(WEAPON_LOCATIONS[roll(8)]);
+    }
+    return script + " Command5";
+}
+
+// Saved and opened on a new sheet, a Mech gives the same controls, values and title, the row
+// fill under its technology base and the shoulder rule included; saved again, the same file.
+TEST(MechFileRoundTrip, RandomSheetsComeBackWhole) {
+    std::mt19937 random(2026);
+    for (int sheet = 0; sheet < 300 && !testing::Test::HasFailure(); ++sheet) {
+        FreshSheet saved, opened;
+        const std::string script = randomMech(random);
+        SCOPED_TRACE(script);
+        saved.fake.fileDialog.toSave = "r";
+        act(saved.sheet, script + " mnuSave");
+        open(opened, saved.fake.fileStore.files);
+        act(opened.sheet, "mnuSave");
+        EXPECT_EQ(snapshot(opened.sheet), snapshot(saved.sheet));
+        EXPECT_EQ(opened.fake.fileStore.files, saved.fake.fileStore.files);
+        EXPECT_EQ(opened.fake.messageBox.shown, Texts{});
+    }
+}
+
+// A sheet as it opened takes the file, however much its user looked around; any trace of use
+// sends the file to a new sheet. A bad file among several stops nothing.
+TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
+    for (const auto& [use, untouched] : std::initializer_list<std::pair<const char*, bool>>{
+             {"", true},
+             {"Command1 mnuHelp mnuAbout mnuEdit mnuNew Check2 Check2 Command3", true},
+             {"Command5", false},
+             {"pilotName=K pilotName=", false},
+             {"Slider1=3", false},
+             {"hexLW=1", false},
+             {"Text13=x", false},
+             {"Option2", false},
+             {"dmgSensor1", false}}) {
+        FreshSheet f;
+        f.fake.fileStore.files = {{"good", Example}, {"bad", "{"}};
+        f.fake.fileDialog.toOpen = {"bad", "good", "good", "bad", "missing"};
+        act(f.sheet, use);
+        const std::string before = snapshot(f.sheet);
+        const std::size_t messages = f.fake.messageBox.shown.size();
+        act(f.sheet, "mnuOpen");
+        EXPECT_EQ(f.fake.messageBox.shown.size() - messages, 3u) << use;
+        EXPECT_EQ(f.fake.messageBox.shown.back(),
+                  CannotOpen + "missing\":\nThe file does not exist.");
+        EXPECT_EQ(f.sheet.mechFile, untouched ? "good" : "") << use;
+        EXPECT_EQ(f.fake.windows.sheetsOpenedFor, Texts(untouched ? 1 : 2, "good")) << use;
+        EXPECT_EQ(snapshot(f.sheet) == before, !untouched) << use;
+    }
+}
+
+// Save keeps to the sheet's file; without one it asks as Save As does, suggesting the Mech's
+// name; a cancel or a refused write leaves the sheet's file as it was.
+TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
+    FreshSheet f;
+    act(f.sheet, "mnuSave mechName=../A_7:? mnuSaveAs mechName=.. mnuSave");
+    EXPECT_TRUE(f.fake.fileStore.files.empty() && f.sheet.mechFile.empty());
+    f.fake.fileDialog.toSave = "a";
+    act(f.sheet, "mnuSave mechName=Atlas mnuSave");
+    f.fake.fileDialog.toSave = "b";
+    f.fake.fileStore.writeRefusal = "No space left on device";
+    const std::string before = snapshot(f.sheet);
+    act(f.sheet, "mnuSaveAs");
+    EXPECT_EQ(snapshot(f.sheet), before);
+    EXPECT_EQ(f.fake.fileDialog.suggested,
+              (Texts{"Mech.vexmech", "..-A 7--.vexmech", "Mech.vexmech", "Mech.vexmech", "a"}));
+    EXPECT_EQ(f.fake.messageBox.shown,
+              Texts{"Cannot save the Mech to \"b\":\nNo space left on device"});
+    EXPECT_EQ(f.fake.fileStore.files.size(), 1u);
+    EXPECT_NE(f.fake.fileStore.files["a"].find("\"mechModel\": \"Atlas\""), std::string::npos);
+}
+
+} // namespace
