@@ -147,6 +147,7 @@ public:
     // Menu bar
     Command mnuNew{"&New Mech"};
     Command mnuEdit{"&Edit Mech"};
+    Command mnuRangeChart{"&Range Chart"};
     Command mnuHelp{"&Contents"};
     Command mnuAbout{"&About Vexolan"};
 

@@ -33,7 +33,7 @@ const auto CONTROLS = std::to_array<NamedControl>({
     NAMED(Damage),       NAMED(toHit),        NAMED(fireCheck),    NAMED(Check1),
     NAMED(Text12),       NAMED(Text13),       NAMED(Command1),     NAMED(Command2),
     NAMED(Command3),     NAMED(Command4),     NAMED(mnuNew),       NAMED(mnuEdit),
-    NAMED(mnuHelp),      NAMED(mnuAbout),
+    NAMED(mnuRangeChart), NAMED(mnuHelp),     NAMED(mnuAbout),
 });
 // clang-format on
 

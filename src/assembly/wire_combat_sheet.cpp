@@ -6,6 +6,7 @@
 #include "declare/fire_declaration.h"
 #include "declare/sheet_clear.h"
 #include "situation/situation_handlers.h"
+#include "tohit/range_chart_menu.h"
 #include "tohit/to_hit_calculation.h"
 #include "weapons/weapon_row_fill.h"
 
@@ -14,6 +15,7 @@ void wireCombatSheet(CombatSheet& sheet) {
     wireSituationHandlers(sheet);
     wireWeaponRowFill(sheet);
     wireToHitCalculation(sheet);
+    wireRangeChartMenu(sheet);
     wireFireDeclaration(sheet);
     wireSheetClear(sheet);
     wireHelpRequest(sheet);

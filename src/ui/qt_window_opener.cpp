@@ -10,6 +10,10 @@ void QtWindowOpener::openSheet() {
     window->show();
 }
 
+void QtWindowOpener::openRangeChart() {
+    owner_.showRangeChart();
+}
+
 void QtWindowOpener::openAboutBox() {
     AboutDialog dialog(owner_.services(), &owner_);
     dialog.setWindowModality(Qt::ApplicationModal);

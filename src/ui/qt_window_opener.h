@@ -11,6 +11,7 @@ public:
     QtWindowOpener(SharedServices& shared, SheetWindow& owner) : shared_(shared), owner_(owner) {}
     void openSheet() override;
     void openAboutBox() override;
+    void openRangeChart() override;
 
 private:
     SharedServices& shared_;

@@ -108,6 +108,7 @@ void SheetBinding::refresh() {
     for (const auto& refresher : refreshers_) {
         refresher();
     }
+    emit refreshed();
 }
 
 void SheetBinding::userAction(const std::function<void()>& action) {

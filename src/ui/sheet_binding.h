@@ -34,6 +34,10 @@ public:
 
     void refresh();
 
+signals:
+    // After every refresh: the model may have changed anywhere.
+    void refreshed();
+
 private:
     void bind(QWidget* widget, Panel& panel, const Panel* cover);
     void bind(QWidget* widget, TextBox& box);

@@ -274,6 +274,8 @@ const std::vector<MenuEntry>& sheetMenu() {
     static const std::vector<MenuEntry> menu = {
         {&C::mnuNew},
         {&C::mnuEdit},
+        {std::nullopt, "View", "&View"},
+        {&C::mnuRangeChart, {}, {}, "View", "Ctrl+R"},
         {std::nullopt, "Help", "&Help"},
         {&C::mnuHelp, {}, {}, "Help"},
         {&C::mnuAbout, {}, {}, "Help"},

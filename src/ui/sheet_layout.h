@@ -60,7 +60,8 @@ struct MenuEntry {
     std::optional<Member<Command>> command; // none for a drop-down menu
     std::string name = {};                  // a drop-down menu's own name and caption
     std::string caption = {};
-    std::string menu = {}; // the drop-down holding the entry, or empty for the menu bar itself
+    std::string menu = {};     // the drop-down holding the entry, or empty for the menu bar itself
+    std::string shortcut = {}; // the key that chooses the entry from anywhere in the window
 };
 
 // Every control of the window, each panel before its contents.

@@ -1,6 +1,7 @@
 #include "ui/sheet_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "ui/range_chart_window.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
 #include "ui/sheet_form.h"
@@ -28,10 +29,15 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
     form_ = new SheetForm(sheet_, this);
     setCentralWidget(form_);
     binding_ = std::make_unique<SheetBinding>(sheet_, *this, *form_, buildMenuBar());
+    connect(binding_.get(), &SheetBinding::refreshed, this, &SheetWindow::sheetRefreshed);
     resize(form_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
 }
 
-SheetWindow::~SheetWindow() = default;
+// The chart works on this window's services and listens to its refreshes: it goes first, while
+// they are all still there, rather than with the window's other children at the very end.
+SheetWindow::~SheetWindow() {
+    delete rangeChart_.data();
+}
 
 // The menu table's entries in its order; a drop-down menu has no action of its own.
 std::vector<QAction*> SheetWindow::buildMenuBar() {
@@ -49,15 +55,36 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
         QAction* action = entry.menu.empty() ? menuBar()->addAction(caption)
                                              : menus.at(entry.menu)->addAction(caption);
         action->setObjectName(QString::fromStdString(controlName(*entry.command)));
+        action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
         entries.push_back(action);
     }
     return entries;
 }
 
+// The chart belongs to this sheet: a window of its own, but made, and gone, with the sheet.
+void SheetWindow::showRangeChart() {
+    if (rangeChart_ == nullptr) {
+        rangeChart_ = new RangeChartWindow(*this);
+    }
+    rangeChart_->show();
+    rangeChart_->raise();
+    rangeChart_->activateWindow();
+}
+
+RangeChartWindow* SheetWindow::rangeChart() const {
+    return rangeChart_;
+}
+
 // The program ends with its last sheet window, whatever other window may still be open.
 void SheetWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
-    if (event->isAccepted() && !otherSheetOpen()) {
+    if (!event->isAccepted()) {
+        return;
+    }
+    if (rangeChart_ != nullptr) {
+        rangeChart_->close();
+    }
+    if (!otherSheetOpen()) {
         QCoreApplication::quit();
     }
 }

@@ -6,11 +6,13 @@
 #include "ui/qt_window_opener.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <vector>
 
 class QAction;
+class RangeChartWindow;
 class SheetBinding;
 class SheetForm;
 struct SharedServices;
@@ -33,6 +35,14 @@ public:
     CombatSheet& sheet() { return sheet_; }
     platform::PlatformServices& services() { return services_; }
     SheetForm& form() { return *form_; }
+    // Opens the sheet's range chart window, or brings the open one to the front.
+    void showRangeChart();
+    // The open range chart window, or null.
+    RangeChartWindow* rangeChart() const;
+
+signals:
+    // After every user action, once the widgets show the model.
+    void sheetRefreshed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +56,7 @@ private:
     platform::PlatformServices services_;
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;
+    QPointer<RangeChartWindow> rangeChart_;
     // Declared last so that it goes first: no widget signal reaches the model once it is gone.
     std::unique_ptr<SheetBinding> binding_;
 };

@@ -23,8 +23,10 @@ class FakeWindowOpener : public platform::WindowOpener {
 public:
     void openSheet() override { ++sheetsOpened; }
     void openAboutBox() override { ++aboutBoxesOpened; }
+    void openRangeChart() override { ++rangeChartsOpened; }
     int sheetsOpened = 0;
     int aboutBoxesOpened = 0;
+    int rangeChartsOpened = 0;
 };
 
 class FakeClipboard : public platform::Clipboard {

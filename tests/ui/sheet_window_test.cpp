@@ -253,11 +253,12 @@ private slots:
     void menusCarryTheirCaptionsAndMnemonics() {
         auto* help = find<QMenu>("Help");
         QStringList captions;
-        for (QAction* entry : w_->window.menuBar()->actions() + help->actions()) {
-            captions << entry->text();
+        for (QAction* entry :
+             w_->window.menuBar()->actions() + find<QMenu>("View")->actions() + help->actions()) {
+            captions << entry->text() + entry->shortcut().toString();
         }
-        QCOMPARE(captions.join(','),
-                 QString("&New Mech,&Edit Mech,&Help,&Contents,&About Vexolan"));
+        QCOMPARE(captions.join(','), QString("&New Mech,&Edit Mech,&View,&Help,&Range "
+                                             "ChartCtrl+R,&Contents,&About Vexolan"));
         QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(w_->fake.windows.sheetsOpened, 1);
         click(find<QPushButton>("Command5"));
@@ -271,6 +272,8 @@ private slots:
         }
         QCOMPARE(w_->fake.help.requests.size(), std::size_t{1});
         QCOMPARE(w_->fake.windows.aboutBoxesOpened, 1);
+        QTest::keyClick(&w_->window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(w_->fake.windows.rangeChartsOpened, 1);
     }
 
     // The names make the title; the slider shows its range and, at 1, an adjacent target; the
