@@ -56,6 +56,7 @@ void RangeChart::recompute(const CombatSheet& sheet) {
     damageOverOutcomes_.fill(0.0);
     for (int range = 1; range <= LONGEST_RANGE; ++range) {
         if (!calculateAt(range)) {
+            // A chart is whole or not at all: the nearer ranges alone would pass for it.
             lines_.clear();
             return;
         }

@@ -16,13 +16,14 @@ struct ChartedSheet : FreshSheet {
 };
 
 // What a player does to a sheet, at random: weapons, fire ticks, any box or option, woods
-// counts and bracket texts, good or bad, and the slider.
+// counts and bracket texts, good or bad, a name, and the slider.
 std::string randomWord(std::mt19937& random) {
     auto roll = [&random](std::size_t n) { return random() % n; };
     const std::string row = "(" + std::to_string(roll(WEAPON_ROWS)) + ")";
     // "#" stands for the row.
-    const char* const typed[] = {"hexLW=1",     "hexHW=2",   "hexLW=1.5",  "hexHW=y",
-                                 "minRange#=x", "sRange#=2", "lRange#=30", "mRange#=?"};
+    const char* const typed[] = {"hexLW=1",    "hexHW=2",     "hexLW=1.5",
+                                 "hexHW=y",    "minRange#=x", "sRange#=2",
+                                 "lRange#=30", "mRange#=?",   "pilotName=Kai"};
     switch (roll(10)) {
     case 0:
     case 1:
