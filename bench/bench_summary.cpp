@@ -13,6 +13,7 @@ namespace {
 
 constexpr double ClickTargetUs = 200.0;
 constexpr double CalculateTargetUs = 20.0;
+constexpr double RangeChartTargetUs = 1000.0;
 constexpr double OpeningRatioTarget = 3.0;
 constexpr double ExtraMemoryTargetMib = 10.0;
 constexpr double KibPerMib = 1024.0;
@@ -91,12 +92,16 @@ void printClick(const SummaryReporter& times) {
                 ClickTargetUs);
     printLine("with the whole window repainted",
               microseconds(times, "clickCheckBoxAndRepaintWindow"));
+    printLine("to repainted widgets, range chart of twelve rows open",
+              microseconds(times, "clickCheckBoxWithRangeChartToRepaint"));
 }
 
 void printCalculate(const SummaryReporter& times) {
-    std::printf("Calculate, model only:\n");
+    std::printf("Calculate and the range chart, model only:\n");
     printTarget("twelve weapon rows", microseconds(times, "calculateTwelveRows"),
                 CalculateTargetUs);
+    printTarget("range chart of twelve rows, ranges 1 to 24",
+                microseconds(times, "recomputeRangeChartTwelveRows"), RangeChartTargetUs);
 }
 
 void printResident(const ResidentFigures& resident) {

@@ -1,64 +1,13 @@
-// One Calculate of a combat sheet with a weapon in every row, on the model alone.
+// One Calculate of a combat sheet with a weapon in every row, and the range chart of the same
+// sheet worked out afresh, on the model alone.
 
 #include "support/sheet_fixture.h"
+#include "tohit/range_chart.h"
+#include "twelve_row_attack.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 namespace {
-
-struct RowPick {
-    const char* weapon;
-    const char* location;
-    bool fire;
-};
-
-// Every kind of row the calculation tells apart: pulse lasers, cluster munitions, minimum
-// range, long range, out of range, and arm weapons under arm damage.
-constexpr RowPick Rows[WEAPON_ROWS] = {
-    {"LLaser", "RA", true},       {"MPLaser", "LA", true},     {"PPC", "RT", false},
-    {"LRM20", "LT", true},        {"SRM6", "CT", false},       {"AC10", "RA", false},
-    {"LB-10X AC", "LA", true},    {"UltraAC5", "RT", false},   {"erMLaser", "H", true},
-    {"Gauss Rifle", "CT", false}, {"StreakSRM4", "LL", false}, {"MG", "RL", true},
-};
-
-void pick(ComboBox& list, const std::string& entry) {
-    const std::vector<std::string>& items = list.items();
-    const auto found = std::find(items.begin(), items.end(), entry);
-    list.userPick(found == items.end() ? -1 : static_cast<int>(found - items.begin()));
-}
-
-// As a player would fill it in: gunnery skill, twelve weapons, a range and a situation.
-void fillInAttack(CombatSheet& sheet) {
-    pick(sheet.gunSkill, "4");
-    sheet.Command5.userClick();
-    for (int i = 0; i < WEAPON_ROWS; ++i) {
-        pick(sheet.weapName[i], Rows[i].weapon);
-        pick(sheet.weapLoc[i], Rows[i].location);
-        if (Rows[i].fire) {
-            sheet.fireCheck[i].userClick();
-        }
-    }
-    sheet.Check6.userClick();
-    sheet.Slider1.userMove(5);
-    sheet.aMove2.userClick();
-    sheet.aHeat1.userClick();
-    sheet.dmgUpperAct1.userClick();
-    sheet.tMove2.userClick();
-    sheet.tLW0.userClick();
-    pick(sheet.hexLW, "1");
-}
-
-bool everyRowCalculated(const CombatSheet& sheet, const FakePlatform& fake) {
-    if (!fake.messageBox.shown.empty() || sheet.Text12.text().empty()) {
-        return false;
-    }
-    return std::none_of(sheet.toHit.begin(), sheet.toHit.end(),
-                        [](const TextBox& box) { return box.text().empty(); });
-}
 
 void calculateTwelveRows(benchmark::State& state) {
     FreshSheet fresh;
@@ -76,6 +25,24 @@ void calculateTwelveRows(benchmark::State& state) {
     }
 }
 
+// What the chart window does after each change on its sheet: the copy of the sheet, and a
+// slider move and a Calculate for each of the 24 ranges.
+void recomputeRangeChartTwelveRows(benchmark::State& state) {
+    FreshSheet fresh;
+    fillInAttack(fresh.sheet);
+    RangeChart chart(fresh.fake.services, wireCombatSheet);
+    chart.recompute(fresh.sheet);
+    if (!chart.notice().empty() || chart.lines().size() != WEAPON_ROWS) {
+        state.SkipWithError("the filled-in sheet does not chart every row");
+        return;
+    }
+    for (auto _ : state) {
+        chart.recompute(fresh.sheet);
+        benchmark::ClobberMemory();
+    }
+}
+
 } // namespace
 
 BENCHMARK(calculateTwelveRows)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(recomputeRangeChartTwelveRows)->Unit(benchmark::kMicrosecond)->UseRealTime();

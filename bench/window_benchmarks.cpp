@@ -1,8 +1,11 @@
-// Opening a sheet window against a bare one, and one user click on a check box.
+// Opening a sheet window against a bare one, and one user click on a check box, also with the
+// range chart of a full sheet open beside it.
 
 #include "bench_sheet_window.h"
 #include "paint_counter.h"
 #include "support/sheet_fixture.h"
+#include "twelve_row_attack.h"
+#include "ui/range_chart_window.h"
 #include "ui/sheet_form.h"
 #include "window_opening.h"
 
@@ -72,9 +75,17 @@ struct PlayingSheet {
     BenchSheetWindow bench;
     QAbstractButton* shoulder = nullptr;
 
-    bool open() {
+    // With the chart, the sheet holds a weapon in every row and its chart is shown.
+    bool open(bool withChart) {
         if (!showUntilExposed(bench.window)) {
             return false;
+        }
+        if (withChart) {
+            fillInAttack(bench.window.sheet());
+            bench.window.showRangeChart();
+            if (!showUntilExposed(*bench.window.rangeChart())) {
+                return false;
+            }
         }
         auto* done = bench.window.findChild<QAbstractButton*>("Command5");
         shoulder = bench.window.findChild<QAbstractButton*>("dmgShoulder1");
@@ -107,9 +118,9 @@ enum class Painting { None, ChangedWidgets, WholeWindow };
     }
 }
 
-void clickShoulder(benchmark::State& state, Painting painting) {
+void clickShoulder(benchmark::State& state, Painting painting, bool withChart = false) {
     PlayingSheet playing;
-    if (!playing.open()) {
+    if (!playing.open(withChart)) {
         state.SkipWithError("no shown sheet with a shoulder box");
         return;
     }
@@ -145,6 +156,11 @@ void clickCheckBoxAndRepaintWindow(benchmark::State& state) {
     clickShoulder(state, Painting::WholeWindow);
 }
 
+// The chart is worked out again after the click and its changed cells repainted as well.
+void clickCheckBoxWithRangeChartToRepaint(benchmark::State& state) {
+    clickShoulder(state, Painting::ChangedWidgets, true);
+}
+
 } // namespace
 
 BENCHMARK(openSheetWindow)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -153,3 +169,4 @@ BENCHMARK(openSheetWidgetsOnly)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(clickCheckBoxToRefresh)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(clickCheckBoxToRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(clickCheckBoxAndRepaintWindow)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(clickCheckBoxWithRangeChartToRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -22,6 +22,11 @@ void CheckBox::setValue(int value) {
     click_.raise();
 }
 
+void CheckBox::copyFrom(const CheckBox& other) {
+    copyStateFrom(other);
+    value_ = other.value_;
+}
+
 void CheckBox::userClick() {
     if (!enabled()) {
         return;

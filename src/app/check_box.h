@@ -21,6 +21,8 @@ public:
     // The user's click: 1 becomes 0, 0 or 2 becomes 1, and the click is raised.
     void userClick();
     void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
+    // Takes the other's value and state without raising the click.
+    void copyFrom(const CheckBox& other);
 
 private:
     int value_;

@@ -31,6 +31,9 @@ inline constexpr std::string_view LeftArm = "LA";
 inline constexpr auto WEAPON_LOCATIONS =
     std::to_array<std::string_view>({RightArm, "RL", "RT", "CT", "LT", "LL", LeftArm, "H"});
 
+// The farthest range the slider sets, in hexes.
+inline constexpr int LONGEST_RANGE = 24;
+
 class CombatSheet {
 public:
     using Start = OptionButton::Start;
@@ -71,7 +74,7 @@ public:
     // The slider rests at 0 until a range is set, so that every range from 1 to 24, the
     // adjacent hex included, is one move away. Arrow keys and clicks on the track both move
     // one hex: ranges are short and a player sets them hex by hex.
-    Slider Slider1{"Range to Target", 0, 24, 0, 1, 1};
+    Slider Slider1{"Range to Target", 0, LONGEST_RANGE, 0, 1, 1};
     OptionGroup aMoveGroup;
     OptionButton aMove1{aMoveGroup, "Stationary", Start::Selected};
     OptionButton aMove2{aMoveGroup, "Walked"};
@@ -147,6 +150,7 @@ public:
     Command mnuSaveAs{"Save Mech &As..."};
     Command mnuNew{"&New Mech"};
     Command mnuEdit{"&Edit Mech"};
+    Command mnuRangeChart{"&Range Chart"};
     Command mnuHelp{"&Contents"};
     Command mnuAbout{"&About Vexolan"};
     Command mnuZoomIn{"Zoom &In"};

@@ -20,6 +20,11 @@ void ComboBox::setText(std::string text) {
     change_.raise();
 }
 
+void ComboBox::copyFrom(const ComboBox& other) {
+    copyStateFrom(other);
+    text_ = other.text_;
+}
+
 void ComboBox::userPick(int index) {
     if (!enabled() || index < 0 || index >= static_cast<int>(items_.size())) {
         return;

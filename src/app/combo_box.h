@@ -30,6 +30,9 @@ public:
     void userType(std::string text);
     void onChange(std::function<void()> handler) { change_.connect(std::move(handler)); }
     void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
+    // Takes the other's text and state without raising anything; the entries are fixed and
+    // stay.
+    void copyFrom(const ComboBox& other);
 
 private:
     std::vector<std::string> items_;

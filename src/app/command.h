@@ -17,6 +17,7 @@ public:
         }
     }
     void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
+    void copyFrom(const Command& other) { copyStateFrom(other); }
 
 private:
     Notifier click_;

@@ -21,6 +21,14 @@ public:
     // The caption without its mnemonic marker: "&Edit Mech" reads "Edit Mech".
     std::string plainCaption() const;
 
+protected:
+    // Shown and enabled as the other is; the caption is the control's own and stays. A copy
+    // is no user's action, so no control raises anything while it takes another's state.
+    void copyStateFrom(const Control& other) {
+        visible_ = other.visible_;
+        enabled_ = other.enabled_;
+    }
+
 private:
     std::string caption_;
     bool visible_ = true;

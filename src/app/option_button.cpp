@@ -18,6 +18,11 @@ void OptionButton::select() {
     click_.raise();
 }
 
+void OptionButton::copyFrom(const OptionButton& other) {
+    copyStateFrom(other);
+    selected_ = other.selected_;
+}
+
 void OptionButton::userClick() {
     if (enabled()) {
         select();

@@ -22,6 +22,9 @@ public:
     void select();
     void userClick();
     void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
+    // Takes the other's selection and state without raising the click and without touching
+    // the rest of the group: copied button by button, a whole group stays one choice.
+    void copyFrom(const OptionButton& other);
 
 private:
     OptionGroup& group_;

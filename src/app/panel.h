@@ -6,4 +6,5 @@
 class Panel : public Control {
 public:
     using Control::Control;
+    void copyFrom(const Panel& other) { copyStateFrom(other); }
 };

@@ -33,8 +33,9 @@ const auto CONTROLS = std::to_array<NamedControl>({
     NAMED(Damage),       NAMED(toHit),        NAMED(fireCheck),    NAMED(Check1),
     NAMED(Text12),       NAMED(Text13),       NAMED(Command1),     NAMED(Command2),
     NAMED(Command3),     NAMED(Command4),     NAMED(mnuOpen),      NAMED(mnuSave),
-    NAMED(mnuSaveAs),    NAMED(mnuNew),       NAMED(mnuEdit),      NAMED(mnuHelp),
-    NAMED(mnuAbout),     NAMED(mnuZoomIn),    NAMED(mnuZoomOut),   NAMED(mnuActualSize),
+    NAMED(mnuSaveAs),    NAMED(mnuNew),       NAMED(mnuEdit),      NAMED(mnuRangeChart),
+    NAMED(mnuZoomIn),    NAMED(mnuZoomOut),   NAMED(mnuActualSize), NAMED(mnuHelp),
+    NAMED(mnuAbout),
 });
 // clang-format on
 

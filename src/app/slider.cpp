@@ -17,6 +17,11 @@ void Slider::setPosition(int position) {
     change_.raise();
 }
 
+void Slider::copyFrom(const Slider& other) {
+    copyStateFrom(other);
+    position_ = other.position_;
+}
+
 void Slider::userMove(int position) {
     if (enabled()) {
         setPosition(position);

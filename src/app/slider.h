@@ -21,6 +21,9 @@ public:
     void setPosition(int position);
     void userMove(int position);
     void onChange(std::function<void()> handler) { change_.connect(std::move(handler)); }
+    // Takes the other's position and state without raising the change; the ends and steps
+    // are fixed and stay.
+    void copyFrom(const Slider& other);
 
 private:
     int minimum_;

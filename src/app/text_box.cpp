@@ -8,6 +8,13 @@ void TextBox::setText(std::string text) {
     change_.raise();
 }
 
+void TextBox::copyFrom(const TextBox& other) {
+    copyStateFrom(other);
+    text_ = other.text_;
+    toolTip_ = other.toolTip_;
+    readOnly_ = other.readOnly_;
+}
+
 void TextBox::userType(std::string text) {
     if (!readOnly_ && enabled()) {
         setText(std::move(text));

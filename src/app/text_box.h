@@ -22,6 +22,8 @@ public:
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
     void onChange(std::function<void()> handler) { change_.connect(std::move(handler)); }
+    // Takes the other's text, tool tip and state without raising the change.
+    void copyFrom(const TextBox& other);
 
 private:
     std::string text_;

@@ -8,6 +8,7 @@
 #include "declare/sheet_clear.h"
 #include "mechfile/file_menu.h"
 #include "situation/situation_handlers.h"
+#include "tohit/range_chart_menu.h"
 #include "tohit/to_hit_calculation.h"
 #include "weapons/weapon_row_fill.h"
 
@@ -17,6 +18,7 @@ void wireCombatSheet(CombatSheet& sheet) {
     wireSituationHandlers(sheet);
     wireWeaponRowFill(sheet);
     wireToHitCalculation(sheet);
+    wireRangeChartMenu(sheet);
     wireFireDeclaration(sheet);
     wireSheetClear(sheet);
     wireHelpRequest(sheet);

@@ -15,6 +15,9 @@ public:
     virtual bool openSheetFor(const std::string& path) = 0;
     // The About box, modal and owned by the sheet; returns when it closes.
     virtual void openAboutBox() = 0;
+    // The sheet's range chart, a window of its own that closes with the sheet; a sheet has
+    // one chart at most, and asking again brings it to the front.
+    virtual void openRangeChart() = 0;
 };
 
 } // namespace platform

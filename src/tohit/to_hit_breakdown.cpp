@@ -106,10 +106,16 @@ std::string toHitToolTip(const CombatSheet& sheet, const ToHitRow& row, int inde
         return "";
     }
     std::string tip = summandsLine(sheet, row) + "\nChance to hit " + chanceText(row.total);
-    // Missiles list their damage per missile ("1/missle"): no single number to weigh.
-    const std::optional<double> damage = readNumber(sheet.Damage[index].text());
-    if (damage && std::isfinite(*damage)) {
+    if (const std::optional<double> damage = damageNumber(sheet, index)) {
         tip += "\nExpected damage " + expectedDamageText(row.total, *damage);
     }
     return tip;
+}
+
+std::optional<double> damageNumber(const CombatSheet& sheet, int index) {
+    const std::optional<double> damage = readNumber(sheet.Damage[index].text());
+    if (damage && std::isfinite(*damage)) {
+        return damage;
+    }
+    return std::nullopt;
 }

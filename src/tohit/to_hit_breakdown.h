@@ -3,6 +3,7 @@
 // The tool tip of a row's to-hit field: how its number was made and how likely it is.
 // It is written from the same ToHitRow that gives the number, so the two cannot disagree.
 
+#include <optional>
 #include <string>
 
 class CombatSheet;
@@ -17,3 +18,7 @@ std::string summandLabel(const CombatSheet& sheet, const ToHitRow& row, int inde
 // is a number, the damage to expect, one to a line. For a row out of range: how far its long
 // range reaches. For an empty or failed row: nothing.
 std::string toHitToolTip(const CombatSheet& sheet, const ToHitRow& row, int index);
+
+// The damage of row `index` when it is one number to weigh a hit with; none for missiles,
+// which list theirs per missile ("1/missle"), and for anything else that is no number.
+std::optional<double> damageNumber(const CombatSheet& sheet, int index);

@@ -33,20 +33,28 @@ int outcomesAtLeast(double target) {
 
 std::string chanceText(double target) {
     const int count = outcomesAtLeast(target);
-    if (count == DICE_OUTCOMES) {
-        return "100%";
+    if (count == DICE_OUTCOMES || count == 0) {
+        return percentText(count);
     }
-    if (count == 0) {
-        return "0%";
+    return std::to_string(count) + "/" + std::to_string(DICE_OUTCOMES) + " (" + percentText(count) +
+           ")";
+}
+
+std::string percentText(int outcomes) {
+    if (outcomes == DICE_OUTCOMES || outcomes == 0) {
+        return std::to_string(outcomes * 100 / DICE_OUTCOMES) + "%";
     }
-    return std::to_string(count) + "/" + std::to_string(DICE_OUTCOMES) + " (" +
-           oneDecimal(count * 100.0 / DICE_OUTCOMES) + "%)";
+    return oneDecimal(outcomes * 100.0 / DICE_OUTCOMES) + "%";
 }
 
 std::string expectedDamageText(double target, double damage) {
+    return expectedDamageText(outcomesAtLeast(target) * damage);
+}
+
+std::string expectedDamageText(double damageOverOutcomes) {
     // Multiplied before dividing, so that a true half (9/36 of 1 damage) stays exact and
     // rounds up rather than wherever the binary fraction happens to fall.
-    const double tenths = std::round(outcomesAtLeast(target) * damage * 10.0 / DICE_OUTCOMES);
+    const double tenths = std::round(damageOverOutcomes * 10.0 / DICE_OUTCOMES);
     return oneDecimal(tenths / 10.0);
 }
 

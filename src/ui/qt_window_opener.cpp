@@ -13,6 +13,10 @@ bool QtWindowOpener::openSheetFor(const std::string& path) {
     return SheetWindow::open(shared_, path, owner_.sheet().zoom) != nullptr;
 }
 
+void QtWindowOpener::openRangeChart() {
+    owner_.showRangeChart();
+}
+
 void QtWindowOpener::openAboutBox() {
     AboutDialog dialog(owner_.services(), &owner_, owner_.sheet().zoom);
     dialog.setWindowModality(Qt::ApplicationModal);

@@ -12,6 +12,7 @@ public:
     void openSheet() override;
     bool openSheetFor(const std::string& path) override;
     void openAboutBox() override;
+    void openRangeChart() override;
 
 private:
     SharedServices& shared_;

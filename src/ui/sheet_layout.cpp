@@ -284,6 +284,7 @@ const std::vector<MenuEntry>& sheetMenu() {
         {&C::mnuNew},
         {&C::mnuEdit},
         {std::nullopt, "View", "&View"},
+        {&C::mnuRangeChart, {}, {}, "View", {"Ctrl+R"}},
         {&C::mnuZoomIn, {}, {}, "View", {"Ctrl++", "Ctrl+="}},
         {&C::mnuZoomOut, {}, {}, "View", {"Ctrl+-"}},
         {&C::mnuActualSize, {}, {}, "View", {"Ctrl+0"}},

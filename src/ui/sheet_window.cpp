@@ -3,6 +3,7 @@
 #include "assembly/wire_combat_sheet.h"
 #include "mechfile/file_menu.h"
 #include "ui/program_look.h"
+#include "ui/range_chart_window.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
 #include "ui/sheet_form.h"
@@ -34,6 +35,7 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
     form_ = new SheetForm(sheet_, this);
     setCentralWidget(form_);
     binding_ = std::make_unique<SheetBinding>(sheet_, *this, *form_, buildMenuBar());
+    connect(binding_.get(), &SheetBinding::refreshed, this, &SheetWindow::sheetRefreshed);
     connect(binding_.get(), &SheetBinding::refreshed, this, [this] {
         if (form_->zoom() != sheet_.zoom) {
             showZoom();
@@ -55,7 +57,11 @@ void SheetWindow::showZoom() {
     resize(form_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
 }
 
-SheetWindow::~SheetWindow() = default;
+// The chart works on this window's services and listens to its refreshes: it goes first, while
+// they are all still there, rather than with the window's other children at the very end.
+SheetWindow::~SheetWindow() {
+    delete rangeChart_.data();
+}
 
 SheetWindow* SheetWindow::open(SharedServices& shared, const std::string& mechFile, int zoom) {
     auto window = std::make_unique<SheetWindow>(shared, WindowServiceOverrides{}, zoom);
@@ -97,10 +103,30 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
     return entries;
 }
 
+// The chart belongs to this sheet: a window of its own, but made, and gone, with the sheet.
+void SheetWindow::showRangeChart() {
+    if (rangeChart_ == nullptr) {
+        rangeChart_ = new RangeChartWindow(*this);
+    }
+    rangeChart_->show();
+    rangeChart_->raise();
+    rangeChart_->activateWindow();
+}
+
+RangeChartWindow* SheetWindow::rangeChart() const {
+    return rangeChart_;
+}
+
 // The program ends with its last sheet window, whatever other window may still be open.
 void SheetWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
-    if (event->isAccepted() && !otherSheetOpen()) {
+    if (!event->isAccepted()) {
+        return;
+    }
+    if (rangeChart_ != nullptr) {
+        rangeChart_->close();
+    }
+    if (!otherSheetOpen()) {
         QCoreApplication::quit();
     }
 }

@@ -9,12 +9,14 @@
 #include "ui/twips.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
+class RangeChartWindow;
 class SheetBinding;
 class SheetForm;
 struct SharedServices;
@@ -45,6 +47,14 @@ public:
     CombatSheet& sheet() { return sheet_; }
     platform::PlatformServices& services() { return services_; }
     SheetForm& form() { return *form_; }
+    // Opens the sheet's range chart window, or brings the open one to the front.
+    void showRangeChart();
+    // The open range chart window, or null.
+    RangeChartWindow* rangeChart() const;
+
+signals:
+    // After every user action, once the widgets show the model.
+    void sheetRefreshed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +71,7 @@ private:
     platform::PlatformServices services_;
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;
+    QPointer<RangeChartWindow> rangeChart_;
     // Declared last so that it goes first: no widget signal reaches the model once it is gone.
     std::unique_ptr<SheetBinding> binding_;
 };

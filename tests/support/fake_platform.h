@@ -26,9 +26,11 @@ struct FakeWindowOpener : platform::WindowOpener {
         return true;
     }
     void openAboutBox() override { ++aboutBoxesOpened; }
+    void openRangeChart() override { ++rangeChartsOpened; }
     int sheetsOpened = 0;
     std::vector<std::string> sheetsOpenedFor;
     int aboutBoxesOpened = 0;
+    int rangeChartsOpened = 0;
 };
 
 struct FakeClipboard : platform::Clipboard {

@@ -1,12 +1,13 @@
-// The look of the setup panel, the sheet and the About box against reviewed reference pictures
-// (tests/ui/reference/*.png), rendered on the offscreen platform with the fonts the set-up
-// installs. A changed look fails here until its picture is consciously renewed:
+// The look of the setup panel, the sheet, its range chart and the About box against reviewed
+// reference pictures (tests/ui/reference/*.png), rendered on the offscreen platform with the fonts
+// the set-up installs. A changed look fails here until its picture is consciously renewed:
 //   VEXOLAN_RENEW_PICTURES=1 build/bin/reference_picture_test
 // A failing run leaves what it drew beside the test program, as <name>.actual.png.
 
 #include "support/fake_platform.h"
 #include "ui/about_dialog.h"
 #include "ui/program.h"
+#include "ui/range_chart_window.h"
 #include "ui/sheet_window.h"
 
 #include <QAbstractButton>
@@ -102,6 +103,15 @@ private slots:
         }
         choose("hexLW", 1);
         compareWithReference(*window_, "sheet-in-play");
+        // The chart of a milder attack, so that it shows every colour, with its bracket edges,
+        // the present range, the expected damage and the legend.
+        for (const char* name : {"Command3", "dmgShoulder1", "dmgSensor1", "aMove2", "tMove1",
+                                 "fireCheck(0)", "fireCheck(2)", "fireCheck(3)"}) {
+            find<QAbstractButton>(name)->click();
+        }
+        window_->showRangeChart();
+        QVERIFY(QTest::qWaitForWindowExposed(window_->rangeChart()));
+        compareWithReference(*window_->rangeChart(), "range-chart");
     }
 
     void aboutBox() {

@@ -237,13 +237,14 @@ private slots:
     void menusCarryTheirCaptionsAndMnemonics() {
         auto* help = find<QMenu>("Help");
         QStringList captions;
-        for (QAction* entry :
-             w_->window.menuBar()->actions() + find<QMenu>("File")->actions() + help->actions()) {
+        for (QAction* entry : w_->window.menuBar()->actions() + find<QMenu>("File")->actions() +
+                                  find<QMenu>("View")->actions() + help->actions()) {
             captions << (entry->text() + " " + entry->shortcut().toString()).trimmed();
         }
         QCOMPARE(captions.join(','),
                  QString("&File,&New Mech,&Edit Mech,&View,&Help,&Open Mech... Ctrl+O,&Save Mech "
-                         "Ctrl+S,Save Mech &As... Ctrl+Shift+S,&Contents,&About Vexolan"));
+                         "Ctrl+S,Save Mech &As... Ctrl+Shift+S,&Range Chart Ctrl+R,Zoom &In Ctrl++,"
+                         "Zoom &Out Ctrl+-,&Actual Size Ctrl+0,&Contents,&About Vexolan"));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
         QCOMPARE(w_->fake.fileDialog.suggested, std::vector<std::string>{"Mech.vexmech"});
         QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
@@ -261,6 +262,8 @@ private slots:
         QCOMPARE(w_->fake.help.requests.size(), std::size_t{1});
         QCOMPARE(w_->fake.help.scale, 125); // help shows at the zoom of the sheet it came from
         QCOMPARE(w_->fake.windows.aboutBoxesOpened, 1);
+        QTest::keyClick(&w_->window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(w_->fake.windows.rangeChartsOpened, 1);
     }
 
     // A whole attack by keyboard and mouse: the names make the title; the slider shows its

@@ -1,0 +1,59 @@
+#include "twelve_row_attack.h"
+
+#include "app/combat_sheet.h"
+#include "support/fake_platform.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RowPick {
+    const char* weapon;
+    const char* location;
+    bool fire;
+};
+
+constexpr RowPick Rows[WEAPON_ROWS] = {
+    {"LLaser", "RA", true},       {"MPLaser", "LA", true},     {"PPC", "RT", false},
+    {"LRM20", "LT", true},        {"SRM6", "CT", false},       {"AC10", "RA", false},
+    {"LB-10X AC", "LA", true},    {"UltraAC5", "RT", false},   {"erMLaser", "H", true},
+    {"Gauss Rifle", "CT", false}, {"StreakSRM4", "LL", false}, {"MG", "RL", true},
+};
+
+void pick(ComboBox& list, const std::string& entry) {
+    const std::vector<std::string>& items = list.items();
+    const auto found = std::find(items.begin(), items.end(), entry);
+    list.userPick(found == items.end() ? -1 : static_cast<int>(found - items.begin()));
+}
+
+} // namespace
+
+void fillInAttack(CombatSheet& sheet) {
+    pick(sheet.gunSkill, "4");
+    sheet.Command5.userClick();
+    for (int i = 0; i < WEAPON_ROWS; ++i) {
+        pick(sheet.weapName[i], Rows[i].weapon);
+        pick(sheet.weapLoc[i], Rows[i].location);
+        if (Rows[i].fire) {
+            sheet.fireCheck[i].userClick();
+        }
+    }
+    sheet.Check6.userClick();
+    sheet.Slider1.userMove(5);
+    sheet.aMove2.userClick();
+    sheet.aHeat1.userClick();
+    sheet.dmgUpperAct1.userClick();
+    sheet.tMove2.userClick();
+    sheet.tLW0.userClick();
+    pick(sheet.hexLW, "1");
+}
+
+bool everyRowCalculated(const CombatSheet& sheet, const FakePlatform& fake) {
+    if (!fake.messageBox.shown.empty() || sheet.Text12.text().empty()) {
+        return false;
+    }
+    return std::none_of(sheet.toHit.begin(), sheet.toHit.end(),
+                        [](const TextBox& box) { return box.text().empty(); });
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Draws a range chart's cell as usual, then the marks a colour cannot carry: a heavy line on
+// the left of a cell where a bracket starts, and the sides of the column of the range the
+// sheet stands at.
+class RangeChartDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+    static constexpr int EdgeWidth = 3;
+    static constexpr int FrameWidth = 2;
+    static QColor edgeColour();
+    static QColor frameColour();
+};

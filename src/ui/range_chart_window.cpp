@@ -1,0 +1,259 @@
+#include "ui/range_chart_window.h"
+
+#include "assembly/wire_combat_sheet.h"
+#include "ui/range_chart_delegate.h"
+#include "ui/range_chart_table_model.h"
+#include "ui/sheet_window.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int SwatchWidth = 22;
+constexpr int SwatchHeight = 14;
+constexpr int LegendColumns = 3;
+constexpr int ColumnPadding = 10;
+constexpr int RowPadding = 4;
+constexpr int PictureMargin = 10;
+// The notice stands in for a grid several times as wide; the window stays a window.
+constexpr int NoticeWidth = 420;
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A sample of a cell for the legend: its background, and the marks the delegate draws.
+QPixmap swatch(const QBrush& brush, bool edge = false, bool frame = false) {
+    QPixmap pixmap(SwatchWidth, SwatchHeight);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.fillRect(pixmap.rect(), brush);
+    if (frame) {
+        const int width = RangeChartDelegate::FrameWidth;
+        painter.fillRect(0, 0, width, SwatchHeight, RangeChartDelegate::frameColour());
+        painter.fillRect(SwatchWidth - width, 0, width, SwatchHeight,
+                         RangeChartDelegate::frameColour());
+    }
+    if (edge) {
+        painter.fillRect(SwatchWidth / 2 - 1, 0, RangeChartDelegate::EdgeWidth, SwatchHeight,
+                         RangeChartDelegate::edgeColour());
+    }
+    painter.setPen(Qt::gray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return pixmap;
+}
+
+struct LegendEntry {
+    QPixmap sample;
+    QString text;
+};
+
+std::vector<LegendEntry> legendEntries() {
+    std::vector<LegendEntry> entries;
+    for (ChanceBand band : CHANCE_BANDS) {
+        entries.push_back(
+            {swatch(RangeChartTableModel::bandColour(band)), qt(chanceBandLabel(band))});
+    }
+    entries.push_back({swatch(RangeChartTableModel::outOfRangeBrush()), "Beyond long range"});
+    entries.push_back({swatch(Qt::white, true), "A bracket starts: minimum, short, medium, long"});
+    entries.push_back({swatch(Qt::white, false, true), "The range the slider stands at"});
+    return entries;
+}
+
+} // namespace
+
+RangeChartWindow::RangeChartWindow(SheetWindow& sheet)
+    : QWidget(&sheet, Qt::Window), sheet_(sheet), chart_(sheet.services(), wireCombatSheet) {
+    setObjectName("rangeChart");
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A chart is looked at beside its sheet; the program ends with the last sheet.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    notice_ = new QLabel(this);
+    notice_->setObjectName("rangeChartNotice");
+    notice_->setTextFormat(Qt::PlainText);
+    notice_->setMargin(12);
+    notice_->setMinimumWidth(NoticeWidth);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildChartArea());
+    layout->addWidget(notice_);
+    layout->addWidget(buildButtons());
+    // The window always fits its grid whole, so that the picture shows every line.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    new QShortcut(QKeySequence::Copy, this, this, &RangeChartWindow::copyToClipboard);
+    new QShortcut(QKeySequence::Save, this, this, &RangeChartWindow::choosePictureFile);
+    new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
+    connect(&sheet, &SheetWindow::sheetRefreshed, this, &RangeChartWindow::refresh);
+    refresh();
+}
+
+RangeChartWindow::~RangeChartWindow() = default;
+
+QWidget* RangeChartWindow::buildChartArea() {
+    chartArea_ = new QWidget(this);
+    model_ = new RangeChartTableModel(chart_, this);
+    table_ = new QTableView(chartArea_);
+    table_->setObjectName("rangeChartTable");
+    table_->setAccessibleName("Range chart");
+    table_->setAccessibleDescription("To-hit number and chance of each weapon at each range");
+    table_->setModel(model_);
+    table_->setItemDelegate(new RangeChartDelegate(table_));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setTabKeyNavigation(false);
+    table_->setCornerButtonEnabled(false);
+    table_->setWordWrap(false);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // Lines of one height: every cell holds one line of text.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + RowPadding);
+    table_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    auto* layout = new QVBoxLayout(chartArea_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    layout->addWidget(buildLegend());
+    return chartArea_;
+}
+
+// The range columns share one width, so that the ranges read as an even scale: that of the
+// longest text in the bold of the present range, at least an expected damage such as "88.8".
+// It is measured with its digits as 8s, the widest: measuring each cell's text after every
+// change would cost more than the rest of the window's refresh.
+void RangeChartWindow::sizeColumns() {
+    std::string longest = "88.8";
+    auto consider = [&longest](const std::string& text) {
+        longest = text.size() > longest.size() ? text : longest;
+    };
+    for (const RangeChart::Line& line : chart_.lines()) {
+        for (const RangeChart::Cell& cell : line.cells) {
+            consider(cell.text);
+        }
+    }
+    for (int range = 1; range <= LONGEST_RANGE && !chart_.lines().empty(); ++range) {
+        consider(chart_.expectedDamageAt(range));
+    }
+    std::replace_if(
+        longest.begin(), longest.end(), [](char c) { return c >= '0' && c <= '9'; }, '8');
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(qt(longest)) + ColumnPadding;
+    QHeaderView* header = table_->horizontalHeader();
+    if (header->defaultSectionSize() != width) {
+        header->setMinimumSectionSize(std::min(width, header->minimumSectionSize()));
+        header->setDefaultSectionSize(width);
+    }
+}
+
+QWidget* RangeChartWindow::buildLegend() {
+    auto* legend = new QWidget(chartArea_);
+    legend->setObjectName("rangeChartLegend");
+    auto* grid = new QGridLayout(legend);
+    grid->setContentsMargins(0, 4, 0, 0);
+    grid->setHorizontalSpacing(6);
+    auto* heading = new QLabel("Chance to hit on two dice:", legend);
+    grid->addWidget(heading, 0, 0, 1, 2 * LegendColumns);
+    const std::vector<LegendEntry> entries = legendEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int row = 1 + static_cast<int>(i) / LegendColumns;
+        const int column = 2 * (static_cast<int>(i) % LegendColumns);
+        auto* sample = new QLabel(legend);
+        sample->setPixmap(entries[i].sample);
+        grid->addWidget(sample, row, column);
+        grid->addWidget(new QLabel(entries[i].text, legend), row, column + 1);
+    }
+    grid->setColumnStretch(2 * LegendColumns - 1, 1);
+    return legend;
+}
+
+QWidget* RangeChartWindow::buildButtons() {
+    auto* buttons = new QWidget(this);
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    copy_ = new QPushButton("Copy", buttons);
+    copy_->setObjectName("rangeChartCopy");
+    copy_->setToolTip("Put the chart on the clipboard as tab-separated text (Ctrl+C)");
+    save_ = new QPushButton("Save Picture...", buttons);
+    save_->setObjectName("rangeChartSave");
+    save_->setToolTip("Save the chart and its legend as a PNG picture (Ctrl+S)");
+    row->addWidget(copy_);
+    row->addWidget(save_);
+    connect(copy_, &QPushButton::clicked, this, &RangeChartWindow::copyToClipboard);
+    connect(save_, &QPushButton::clicked, this, &RangeChartWindow::choosePictureFile);
+    return buttons;
+}
+
+void RangeChartWindow::refresh() {
+    chart_.recompute(sheet_.sheet());
+    setWindowTitle(TitlePrefix + qt(sheet_.sheet().title()));
+    model_->chartChanged();
+    sizeColumns();
+    const bool drawn = chart_.notice().empty();
+    notice_->setText(qt(chart_.notice()));
+    notice_->setVisible(!drawn);
+    chartArea_->setVisible(drawn);
+    copy_->setEnabled(drawn);
+    save_->setEnabled(drawn);
+}
+
+// Like the sheet's Copy, a clipboard that cannot be written leaves everything as it was.
+void RangeChartWindow::copyToClipboard() {
+    if (chart_.notice().empty()) {
+        sheet_.services().clipboard.setText(chart_.tabSeparated());
+    }
+}
+
+void RangeChartWindow::choosePictureFile() {
+    if (!chart_.notice().empty()) {
+        return;
+    }
+    QString path = QFileDialog::getSaveFileName(
+        this, "Save Picture", QDir::home().filePath("range-chart.png"), "PNG pictures (*.png)");
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(".png", Qt::CaseInsensitive)) {
+        path += ".png";
+    }
+    if (!savePicture(path)) {
+        sheet_.services().messageBox.show("The picture could not be saved as " +
+                                          QDir::toNativeSeparators(path).toStdString() + ".");
+    }
+}
+
+// Under the window's title, so that a picture passed on says whose chart it is.
+bool RangeChartWindow::savePicture(const QString& path) {
+    const QPixmap chart = chartArea_->grab();
+    const QSize chartSize = chart.deviceIndependentSize().toSize();
+    const int titleHeight = fontMetrics().height() + PictureMargin;
+    const QSize size = chartSize + QSize(2 * PictureMargin, 2 * PictureMargin + titleHeight);
+    QPixmap picture(size * chart.devicePixelRatio());
+    picture.setDevicePixelRatio(chart.devicePixelRatio());
+    picture.fill(palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(PictureMargin, PictureMargin, chartSize.width(), titleHeight),
+                     Qt::AlignLeft | Qt::AlignTop, windowTitle());
+    painter.drawPixmap(PictureMargin, PictureMargin + titleHeight, chart);
+    painter.end();
+    return picture.save(path, "PNG");
+}
