@@ -1,54 +1,11 @@
-// Select-all, Declare, Copy and Clear.
+// Copy and Clear; select-all and Declare are checked against their rules by the randomized
+// sheet test.
 
 #include "support/sheet_fixture.h"
 
 #include <stdexcept>
 
 namespace {
-
-// Declare names every ticked row with whatever its fields hold, rebuilt from scratch each
-// time: the same text twice, the user's edits dropped.
-TEST(FireDeclaration, DeclareWritesOneEntryPerTickedRow) {
-    const std::pair<const char*, std::string> cases[] = {
-        {"gunSkill=4 Slider1=5 weapName(0)=MLaser Command1", ""},
-        {"gunSkill=5 Slider1=1 weapName(11)=Sword Command1 fireCheck(11)", "  Sword@5"},
-        {"gunSkill=4 Slider1=5 weapName(0)=MLaser Command1 fireCheck(3)", "  @"},
-        {"weapName(0)=MLaser fireCheck(0)", "  MLaser@"},
-        {"gunSkill=4 Slider1=22 weapName(2)=LRM20 Command1 fireCheck(2)", "  LRM20@Out of Range"},
-        // The new weapon's name with the old to-hit; rows in order, however ticked.
-        {"gunSkill=4 Slider1=5 weapName(0)=MLaser weapName(1)=SRM6 Command1 weapName(0)=PPC "
-         "fireCheck(1) "
-         "fireCheck(0)",
-         "  PPC@6  SRM6@6"}};
-    for (const auto& [script, expected] : cases) {
-        FreshSheet f;
-        act(f.sheet, script);
-        act(f.sheet, "Command4");
-        EXPECT_EQ(f.sheet.Text13.text(), expected) << script;
-        f.sheet.Text13.userType(expected + "  Kick@3");
-        act(f.sheet, "Command4");
-        EXPECT_EQ(f.sheet.Text13.text(), expected) << script;
-    }
-}
-
-// Select-all ticks exactly the rows whose "Min" holds text, dropping hand ticks elsewhere,
-// once: a weapon chosen later stays unticked. Unticking it unticks all twelve.
-TEST(FireDeclaration, SelectAllTicksTheRowsHoldingAWeapon) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"fireCheck(4) fireCheck(9) Check1", "111000000000"},
-        {"minRange(1)= Check1", "101000000000"},
-        {"Check1 weapName(6)=PPC", "111000000000"},
-        {"Check1 fireCheck(4) fireCheck(9) fireCheck(11) Check1", "000000000000"}};
-    for (const auto& [script, expected] : cases) {
-        FreshSheet f;
-        act(f.sheet, std::string("weapName(0)=MLaser weapName(1)=PPC weapName(2)=AC20 ") + script);
-        std::string ticks;
-        for (const CheckBox& box : f.sheet.fireCheck) {
-            ticks += std::to_string(box.value());
-        }
-        EXPECT_EQ(ticks, expected) << script;
-    }
-}
 
 // Copy puts exactly the box's text on the clipboard, edits included, even an empty one.
 TEST_F(SheetTest, CopyPutsTheBoxTextOnTheClipboard) {

@@ -75,6 +75,10 @@ struct FakeRegistry : platform::Registry {
         }
         type = value->second.first;
         const auto& bytes = value->second.second;
+        if (overstates) { // fills the buffer and claims one byte more
+            std::memset(data, 'y', size++);
+            return Success;
+        }
         if (bytes.size() > size) {
             size = static_cast<std::uint32_t>(bytes.size());
             return 234; // more data
@@ -96,6 +100,7 @@ struct FakeRegistry : platform::Registry {
     std::vector<Key> closed;
     int closeOfUnopenedKeys = 0;
     bool throwOnQuery = false; // a registry error thrown out of queryValue
+    bool overstates = false;   // a value said to be longer than the buffer it filled
 };
 
 struct FakeLauncher : platform::ProgramLauncher {

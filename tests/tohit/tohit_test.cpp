@@ -113,17 +113,6 @@ TEST_F(SheetTest, KeepsTheWorkingValuesOfTheCalculation) {
               std::vector<int>({4, 0, 2, 1, -2, 0, 4}));
 }
 
-// A ticked row's heat counts whatever its result: calculated, out of range or empty.
-TEST_F(SheetTest, TotalHeatAddsTheTickedRows) {
-    act(sheet, "gunSkill=4 Slider1=10 weapName(0)=LLaser weapName(1)=MLaser weapName(2)=erPPC");
-    sheet.weapHeat[7] = 10;
-    act(sheet, "fireCheck(0) fireCheck(1) fireCheck(7) Command1");
-    EXPECT_EQ(column(sheet), "6|Out of Range|6");
-    EXPECT_EQ(sheet.Text12.text(), "21");
-    act(sheet, "fireCheck(0) fireCheck(1) fireCheck(7) Command1");
-    EXPECT_EQ(sheet.Text12.text(), "0");
-}
-
 // A missing input, the gunnery skill checked first, a text that cannot be read or a value
 // that overflows stops Calculate with one message naming the field: every result of the
 // last calculation stays, rows before the fault too.
