@@ -3,8 +3,6 @@
 
 #include "support/sheet_fixture.h"
 
-#include <stdexcept>
-
 namespace {
 
 // Copy puts exactly the box's text on the clipboard, edits included, even an empty one.
@@ -18,28 +16,18 @@ TEST_F(SheetTest, CopyPutsTheBoxTextOnTheClipboard) {
     EXPECT_EQ(fake.clipboard.calls, 2);
 }
 
-struct ThrowingClipboard : platform::Clipboard {
-    bool setText(const std::string&) override { throw std::runtime_error("held elsewhere"); }
-};
-
 // A clipboard that refuses or throws leaves the sheet as it was, without a message.
 TEST(FireDeclaration, AFailingClipboardLeavesTheSheetAsItWas) {
-    FakePlatform fake;
-    fake.clipboard.failing = true;
-    ThrowingClipboard throwing;
-    platform::PlatformServices services{fake.messageBox, fake.windows,   throwing,
-                                        fake.registry,   fake.launcher,  fake.files,
-                                        fake.help,       fake.fileStore, fake.fileDialog};
-    for (platform::PlatformServices* platform : {&fake.services, &services}) {
-        CombatSheet sheet(*platform);
-        wireCombatSheet(sheet);
-        act(sheet, "weapName(0)=MLaser fireCheck(0) Command4");
-        const std::string before = snapshot(sheet);
-        EXPECT_NO_THROW(act(sheet, "Command2"));
-        EXPECT_EQ(snapshot(sheet), before);
+    for (const bool throwing : {false, true}) {
+        FreshSheet f;
+        f.fake.clipboard.failing = !throwing;
+        f.fake.clipboard.throwing = throwing;
+        act(f.sheet, "weapName(0)=MLaser fireCheck(0) Command4");
+        const std::string before = snapshot(f.sheet);
+        EXPECT_NO_THROW(act(f.sheet, "Command2"));
+        EXPECT_EQ(snapshot(f.sheet), before);
+        EXPECT_TRUE(f.fake.clipboard.calls == 1 && f.fake.messageBox.shown.empty());
     }
-    EXPECT_EQ(fake.clipboard.calls, 1);
-    EXPECT_TRUE(fake.messageBox.shown.empty());
 }
 
 // What stays from turn to turn: pilot, weapons, damage and the range.

@@ -36,12 +36,13 @@ struct FakeWindowOpener : platform::WindowOpener {
 struct FakeClipboard : platform::Clipboard {
     bool setText(const std::string& newText) override {
         ++calls;
-        text = failing ? text : newText;
-        return !failing;
+        text = failing || throwing ? text : newText;
+        return throwing ? throw std::runtime_error("held elsewhere") : !failing;
     }
     std::optional<std::string> text;
     int calls = 0;
     bool failing = false;
+    bool throwing = false;
 };
 
 // A registry of keys below the local-machine root, each with named values (a type and its

@@ -102,11 +102,3 @@ std::string snapshot(const CombatSheet& sheet) {
         << "\nmechFile " << sheet.mechFile;
     return out.str();
 }
-
-SituationModifiers modsWith(const Mods& changes) {
-    SituationModifiers mods;
-    for (auto [field, value] : changes) {
-        mods.*field = static_cast<std::int16_t>(value);
-    }
-    return mods;
-}

@@ -30,10 +30,3 @@ void act(CombatSheet& sheet, const std::string& script);
 
 // Every control and every form-level value of the sheet as text, one control to a line.
 std::string snapshot(const CombatSheet& sheet);
-
-using ModField = std::int16_t SituationModifiers::*;
-using Mods = std::vector<std::pair<ModField, int>>;
-
-// A fresh sheet's modifiers with the given fields changed. Tests compare the whole set, so a
-// handler that writes a field it does not own is caught too.
-SituationModifiers modsWith(const Mods& changes);

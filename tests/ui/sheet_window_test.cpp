@@ -1,13 +1,25 @@
 // The sheet window through its real widgets on the offscreen platform: the binding to the
-// model, several windows side by side, the menus, the keyboard and the screen reader.
+// model, several windows side by side, the menus, the keyboard and the screen reader; the About
+// box, the help window and starting a program; and the
+// look of the setup panel, the sheet, its range chart and the About box against reviewed
+// reference pictures (tests/ui/reference/*.png), rendered with the fonts the set-up installs. A
+// changed look fails until its picture is consciously renewed:
+//   VEXOLAN_RENEW_PICTURES=1 build/bin/sheet_window_test
+// A failing run leaves what it drew beside the test program, as <name>.actual.png.
 
 #include "mechfile/mech_file.h"
-#include "support/fake_platform.h"
+#include "support/sheet_fixture.h"
+#include "ui/about_dialog.h"
 #include "ui/caption_fit.h"
+#include "ui/help_window.h"
 #include "ui/program.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_file_store.h"
+#include "ui/qt_help_viewer.h"
 #include "ui/qt_message_box.h"
+#include "ui/qt_program_launcher.h"
+#include "ui/range_chart_table_model.h"
+#include "ui/range_chart_window.h"
 #include "ui/sheet_form.h"
 #include "ui/sheet_layout.h"
 #include "ui/sheet_window.h"
@@ -18,6 +30,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,14 +40,19 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 
 #include <map>
+
+#include <sys/wait.h>
 
 namespace {
 
@@ -96,6 +114,55 @@ QStringList tabCircle(QWidget* start) {
     return visited;
 }
 
+const std::string HelpFile = "c:\\Program Files\\Vexo\\Vexo.hlp";
+constexpr int ForceFile = platform::HelpViewer::ForceFile;
+
+int visibleHelpWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += qobject_cast<HelpWindow*>(widget) != nullptr && widget->isVisible();
+    }
+    return count;
+}
+
+QString pageText(const QtHelpViewer& viewer) {
+    return viewer.window()->browser()->toPlainText();
+}
+
+// Pixels whose colour differs by more than a trace of anti-aliasing; a moved caption or frame
+// differs in dozens.
+int differingPixels(const QImage& a, const QImage& b) {
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            differing += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                             std::abs(p.blue() - q.blue()) >
+                         24;
+        }
+    }
+    return differing;
+}
+
+void compareWithReference(QWidget& widget, const QString& name) {
+    QApplication::processEvents();
+    if (QWidget* focus = QApplication::focusWidget()) {
+        focus->clearFocus(); // no blinking text cursor in the picture
+    }
+    const QImage drawn = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString reference = VEXOLAN_TEST_DATA "/ui/reference/" + name + ".png";
+    if (qEnvironmentVariableIsSet("VEXOLAN_RENEW_PICTURES")) {
+        QVERIFY(drawn.save(reference));
+        return;
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    const bool same = expected.size() == drawn.size() && differingPixels(expected, drawn) <= 4;
+    if (!same) {
+        drawn.save(QCoreApplication::applicationDirPath() + "/" + name + ".actual.png");
+    }
+    QVERIFY2(same, qPrintable(name + " differs from its reference picture"));
+}
+
 } // namespace
 
 class SheetWindowTest : public QObject {
@@ -135,15 +202,12 @@ private slots:
         open(true);
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
-        QPointer<SheetWindow> second = otherSheet();
-        QVERIFY(second != nullptr);
-        QCOMPARE(second->sheet().zoom, 125);
-        QCOMPARE(second->form().size(), form()->size());
-        // The sheets are independent.
-        click(find<QCheckBox>("Check2"));
-        QCOMPARE(second->findChild<QCheckBox*>("Check2")->checkState(), Qt::Unchecked);
-        second->close();
-        QTRY_VERIFY(second.isNull());
+        const auto others = takeOtherSheets();
+        QCOMPARE(others.size(), std::size_t{1});
+        QCOMPARE(others[0]->sheet().zoom, 125);
+        QCOMPARE(others[0]->form().size(), form()->size());
+        click(find<QCheckBox>("Check2")); // the sheets are independent
+        QCOMPARE(others[0]->findChild<QCheckBox*>("Check2")->checkState(), Qt::Unchecked);
     }
 
     // Every control reaches a screen reader in the role of its kind, every field with a name
@@ -405,6 +469,55 @@ private slots:
         QCOMPARE(newSheets(), QStringList{});
     }
 
+    // Ctrl+R opens the sheet's one chart, and again only raises it; its title follows the
+    // sheet's. Until a skill is chosen it says so, without a message box; then each user action
+    // on the sheet changes it at once, the sheet's own to-hit field only on Calculate. It reads
+    // as a table, copies and saves its picture, and goes with its sheet.
+    void theRangeChartFollowsItsSheet() {
+        open(true);
+        QTest::keyClick(&w_->window, Qt::Key_R, Qt::ControlModifier);
+        QPointer<RangeChartWindow> chart = w_->window.rangeChart();
+        QVERIFY(chart != nullptr && chart->isVisible());
+        QCOMPARE(chart->windowTitle(), QString("Range Chart - Vexolan"));
+        QCOMPARE(find<QLabel>("rangeChartNotice")->text(),
+                 QString("Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."));
+        QVERIFY(!chart->table()->isVisible() && !find("rangeChartCopy")->isEnabled());
+        QTest::keyClicks(find("pilotName"), "Kai");
+        QCOMPARE(chart->windowTitle(), QString("Range Chart - Kai:"));
+        w_->window.activateWindow();
+        QTest::keyClick(&w_->window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(w_->window.findChildren<RangeChartWindow*>().size(), 1);
+        QCOMPARE(w_->window.rangeChart(), chart.data());
+        act(model(), "gunSkill=4 Command5 weapName(0)=MLaser weapLoc(0)=RA Slider1=5 "
+                     "fireCheck(0) Command1");
+        emit w_->window.sheetRefreshed();
+        QVERIFY(chart->table()->isVisible() && find("rangeChartNotice")->isHidden());
+        QCOMPARE(chartCell(0, 4), QString("6, 26/36 (72.2%)"));
+        click(find<QRadioButton>("aMove2"));
+        QCOMPARE(chartCell(0, 4), QString("7, 21/36 (58.3%)"));
+        QCOMPARE(text("toHit(0)"), QString("6"));
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(chart->table())->tableInterface();
+        QCOMPARE(table->rowDescription(0) + "|" + table->columnDescription(0),
+                 QString("1 MLaser RA|1"));
+        QCOMPARE(chartCell(1, 4), QString("2.9 expected damage"));
+        const QModelIndex laser = chart->table()->model()->index(0, 4);
+        QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
+                 qt(chart->chart().lines()[0].cells[4].toolTip));
+        QCOMPARE(laser.data(Qt::BackgroundRole).value<QBrush>().color(),
+                 RangeChartTableModel::bandColour(ChanceBand::Even));
+        QVERIFY(laser.data(RangeChartTableModel::PresentRangeRole).toBool());
+        click(find<QPushButton>("rangeChartCopy"));
+        QCOMPARE(w_->fake.clipboard.text.value_or(""), chart->chart().tabSeparated());
+        QVERIFY(chart->savePicture(dir_.filePath("chart.png")));
+        const QImage picture(dir_.filePath("chart.png"));
+        QVERIFY(picture.width() > chart->table()->width() &&
+                picture.height() > chart->table()->height());
+        QVERIFY(w_->fake.messageBox.shown.empty());
+        w_->window.close();
+        QTRY_VERIFY(chart.isNull());
+    }
+
     void theQtMessageBoxAndClipboard() {
         QtMessageBox messageBox(&w_->window);
         QString seen;
@@ -423,6 +536,133 @@ private slots:
         QtClipboard clipboard;
         QVERIFY(clipboard.setText("  MLaser@6  LRM20@Out of Range"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("  MLaser@6  LRM20@Out of Range"));
+    }
+
+    // A Mech being described: names, skill, equipment and the Clan technology base.
+    void setupPanelPicture() {
+        QTest::keyClicks(find("mechName"), "Atlas AS7-D");
+        QTest::keyClicks(find("pilotName"), "Kai Allard");
+        choose("gunSkill", 4);
+        for (const char* name : {"Option2", "Check2", "Check6"}) {
+            find<QAbstractButton>(name)->click();
+        }
+        compareWithReference(w_->window, "setup-panel");
+    }
+
+    // A sheet in play: weapons with their figures and to-hit numbers, one out of range, a
+    // shoulder hit graying its actuators, water cover, woods, ticks and the declaration. Then
+    // the chart of a milder attack, so that it shows every colour, with its bracket edges, the
+    // present range, the expected damage and the legend; and the About box.
+    void sheetChartAndAboutPictures() {
+        choose("gunSkill", 4);
+        find<QAbstractButton>("Command5")->click();
+        const std::pair<int, int> rows[] = {{1, 0}, {13, 6}, {9, 3}, {7, 0}, {20, 4}};
+        for (int row = 0; row < 5; ++row) {
+            choose(QString("weapName(%1)").arg(row), rows[row].first);
+            choose(QString("weapLoc(%1)").arg(row), rows[row].second);
+        }
+        find<QSlider>("Slider1")->setValue(5);
+        for (const char* name :
+             {"aMove3", "aHeat2", "dmgShoulder1", "dmgSensor1", "tMove2", "tWater0", "tProne0",
+              "fireCheck(0)", "fireCheck(2)", "Command1", "Command4"}) {
+            find<QAbstractButton>(name)->click();
+        }
+        choose("hexLW", 1);
+        compareWithReference(w_->window, "sheet-in-play");
+        for (const char* name : {"Command3", "dmgShoulder1", "dmgSensor1", "aMove2", "tMove1",
+                                 "fireCheck(0)", "fireCheck(2)", "fireCheck(3)"}) {
+            find<QAbstractButton>(name)->click();
+        }
+        w_->window.showRangeChart();
+        QVERIFY(QTest::qWaitForWindowExposed(w_->window.rangeChart()));
+        compareWithReference(*w_->window.rangeChart(), "range-chart");
+        AboutDialog about(w_->window.services(), &w_->window);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        compareWithReference(about, "about-box");
+    }
+
+    // The whole disclaimer reaches the box, every line of it; the box is modal and, at the zoom
+    // of its sheet, grows with its faces. (Its look at actual size is a reference picture.)
+    void aboutTextAndZoom() {
+        FakePlatform fake;
+        AboutDialog dialog(fake.services, nullptr, 150);
+        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+        QCOMPARE(dialog.findChild<QPlainTextEdit*>("Text1")->toPlainText(),
+                 QString::fromStdString(dialog.model().Text1.text()).replace("\r\n", "\n"));
+        QCOMPARE(dialog.size(), QSize(587, 363));
+        QCOMPARE(dialog.findChild<QLabel*>("lblTitle")->font().pixelSize(), 24);
+    }
+
+    // OK is the default button and Esc means OK: both close the model too. System Info shows
+    // its message and leaves the box open.
+    void aboutButtons() {
+        FakePlatform fake;
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            AboutDialog dialog(fake.services, nullptr);
+            auto* ok = dialog.findChild<QPushButton*>("cmdOK");
+            QVERIFY(ok->isDefault());
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+            QVERIFY(dialog.isVisible());
+            ok->setFocus();
+            QTest::keyClick(&dialog, key);
+            QVERIFY(!dialog.isVisible() && !dialog.model().isOpen());
+        }
+        QCOMPARE(fake.messageBox.shown,
+                 std::vector<std::string>(2, "System Information Is Unavailable At This Time"));
+    }
+
+    // One non-modal window for all requests: a second request raises it as it was; once
+    // closed, the next request brings it back. It never keeps the program alive.
+    void secondHelpRequestOpensNoSecondWindow() {
+        QtHelpViewer viewer;
+        QVERIFY(!viewer.showHelp(HelpFile, 3));
+        QVERIFY(viewer.window() == nullptr);
+        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
+        HelpWindow* window = viewer.window();
+        QVERIFY(window != nullptr && window->isVisible() && !window->isModal());
+        QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
+        QVERIFY(pageText(viewer).contains(QStringLiteral("Calculate")));
+        const int actualSize = window->browser()->font().pixelSize();
+        viewer.setScale(200);
+        window->browser()->verticalScrollBar()->setValue(50);
+        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
+        QCOMPARE(viewer.window(), window);
+        QCOMPARE(visibleHelpWindows(), 1);
+        QCOMPARE(window->browser()->verticalScrollBar()->value(), 50);
+        QCOMPARE(window->browser()->font().pixelSize(), 2 * actualSize);
+        window->close();
+        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
+        QCOMPARE(visibleHelpWindows(), 1);
+    }
+
+    // A missing file gets the not-found page, no message box, and a later request shows the
+    // file once it is there.
+    void missingHelpFileShowsTheNotFoundPage() {
+        QTemporaryDir empty;
+        QtHelpViewer viewer(empty.path());
+        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
+        QVERIFY(viewer.window()->isVisible() && QApplication::activeModalWidget() == nullptr);
+        QVERIFY(pageText(viewer).contains(QStringLiteral("not found")));
+        QVERIFY(pageText(viewer).contains(QString::fromStdString(HelpFile)));
+        QFile file(empty.filePath(QStringLiteral("Vexo.html")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><p>Arrived later</p></body></html>");
+        file.close();
+        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
+        QVERIFY(pageText(viewer).contains(QStringLiteral("Arrived later")));
+    }
+
+    // Only a program that really runs counts as started, and it is never our child to collect.
+    void startsOnlyAProgramThatRuns() {
+        QtProgramLauncher launcher;
+        QVERIFY(launcher.start("/bin/true"));
+        for (const char* path : {"/nonexistent/vexolan-tool", "", "/etc/passwd", "/tmp"}) {
+            QVERIFY2(!launcher.start(path), path);
+        }
+        QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1);
     }
 
 private:
@@ -446,16 +686,6 @@ private:
             }
         }
     }
-    // The one sheet window shown besides the one under test.
-    SheetWindow* otherSheet() const {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* sheet = qobject_cast<SheetWindow*>(window);
-            if (sheet && sheet != &w_->window && sheet->isVisible()) {
-                return sheet;
-            }
-        }
-        return nullptr;
-    }
     QList<QRect> geometries() const {
         QList<QRect> all;
         for (QWidget* widget : form()->findChildren<QWidget*>()) {
@@ -474,20 +704,36 @@ private:
         return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
     }
     QWidget* form() const { return w_->window.centralWidget(); }
+    void choose(const QString& name, int entry) {
+        auto* list = find<QComboBox>(name);
+        list->setCurrentIndex(entry);
+        emit list->activated(entry);
+    }
+    // What a screen reader says of a cell of the range chart.
+    QString chartCell(int row, int column) const {
+        QAccessibleInterface* table =
+            QAccessible::queryAccessibleInterface(w_->window.rangeChart()->table());
+        return table->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
+    }
     static QByteArray bytesOf(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // The titles of the sheet windows opened since the fixture's, which are then closed.
-    QStringList newSheets() {
-        QStringList titles;
-        std::vector<std::unique_ptr<QWidget>> sheets;
+    // The sheet windows shown besides the fixture's, handed over to be closed.
+    std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets() const {
+        std::vector<std::unique_ptr<SheetWindow>> sheets;
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<SheetWindow*>(window) && window != &w_->window &&
-                window->isVisible()) {
-                titles << window->windowTitle();
-                sheets.emplace_back(window);
+            auto* sheet = qobject_cast<SheetWindow*>(window);
+            if (sheet && sheet != &w_->window && sheet->isVisible()) {
+                sheets.emplace_back(sheet);
             }
+        }
+        return sheets;
+    }
+    QStringList newSheets() const {
+        QStringList titles;
+        for (const auto& sheet : takeOtherSheets()) {
+            titles << sheet->windowTitle();
         }
         return titles;
     }
