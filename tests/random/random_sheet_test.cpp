@@ -4,10 +4,13 @@
 // adjacency, the woods stay within their limits; a pick leaves every row with its weapon's
 // figures under the sheet's technology base; select-all and Declare do what they say; and
 // Calculate either gives every weapon row its result or shows one message and changes nothing.
+// Now and then the range chart of the sheet as it stands is checked against the sheet itself.
 //   VEXOLAN_RANDOM_SEED=7 VEXOLAN_RANDOM_ACTIONS=100000 bin/model_tests --gtest_filter='Random*'
 
 #include "app/number_text.h"
+#include "app/sheet_copy.h"
 #include "support/sheet_fixture.h"
+#include "tohit/range_chart.h"
 #include "weapons/weapon_catalogue.h"
 
 #include <cmath>
@@ -104,6 +107,41 @@ std::string randomAction(C& s, std::mt19937& random) {
     }
 }
 
+// Each cell of the chart is what the row shows once a copy of the sheet has its slider moved
+// to that range and Calculate pressed; its notice is the first message that Calculate gives,
+// or the lack of a weapon. The copy is the sheet, and working the chart out leaves the sheet as
+// it was and shows no message. Returns whether the chart has its lines.
+bool expectChartAsCalculateShowsIt(FreshSheet& f) {
+    const std::string before = snapshot(f.sheet);
+    const auto messages = f.fake.messageBox.shown.size();
+    RangeChart chart(f.fake.services, wireCombatSheet);
+    chart.recompute(f.sheet);
+    EXPECT_EQ(snapshot(f.sheet), before);
+    EXPECT_EQ(f.fake.messageBox.shown.size(), messages);
+    FreshSheet copy;
+    copySheet(f.sheet, copy.sheet);
+    EXPECT_EQ(snapshot(copy.sheet), before);
+    const auto& shown = copy.fake.messageBox.shown;
+    for (int range = 1; range <= LONGEST_RANGE && shown.empty(); ++range) {
+        act(copy.sheet, "Slider1=" + std::to_string(range) + " Command1");
+        for (const RangeChart::Line& line : chart.lines()) {
+            const RangeChart::Cell& cell = line.cells[range - 1];
+            EXPECT_EQ((cell.outOfRange ? "Out of Range" : cell.text) + "|" + cell.toolTip,
+                      copy.sheet.toHit[line.row].text() + "|" +
+                          copy.sheet.toHit[line.row].toolTip())
+                << "range " << range << ", row " << line.row;
+        }
+    }
+    const auto armed = std::count_if(f.sheet.weapName.begin(), f.sheet.weapName.end(),
+                                     [](const ComboBox& name) { return !name.text().empty(); });
+    EXPECT_EQ(chart.notice(), !shown.empty() ? shown.front()
+                              : armed > 0    ? ""
+                                             : RangeChart::NoWeaponNotice);
+    EXPECT_EQ(chart.lines().size(), chart.notice().empty() ? std::size_t(armed) : 0u);
+    EXPECT_EQ(chart.tabSeparated().empty(), !chart.notice().empty()); // nothing to copy
+    return chart.notice().empty();
+}
+
 TEST(RandomSheet, EveryActionKeepsTheRules) {
     const int seed = envOr("VEXOLAN_RANDOM_SEED", 2026);
     std::mt19937 random(static_cast<unsigned>(seed));
@@ -111,6 +149,7 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
     C& s = f.sheet;
     std::array<bool, 4> overridden{};
     std::string recent;
+    int charted = 0, checks = 0;
     for (int step = 0; step < envOr("VEXOLAN_RANDOM_ACTIONS", 20000) && !HasFailure(); ++step) {
         const std::string action = randomAction(s, random);
         recent = (recent.size() > 400 ? recent.substr(recent.size() - 400) : recent) + " " + action;
@@ -177,7 +216,14 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
             }
             EXPECT_EQ(s.Text12.text(), std::to_string(heat));
         }
+        if (step % 97 == 0) {
+            charted += expectChartAsCalculateShowsIt(f);
+            ++checks;
+        }
     }
+    // Enough charts were drawn, and enough were refused, for both to have been tried.
+    EXPECT_GT(charted, checks / 5);
+    EXPECT_GT(checks - charted, checks / 10);
 }
 
 } // namespace

@@ -89,7 +89,6 @@ struct FakeRegistry : platform::Registry {
         return Success;
     }
     long closeKey(Key key) override {
-        closed.push_back(key);
         closeOfUnopenedKeys += openHandles.erase(key) == 0;
         return Success;
     }
@@ -98,7 +97,6 @@ struct FakeRegistry : platform::Registry {
     std::vector<std::string> opened;            // key names, in the order opened
     std::vector<std::uint32_t> accessRequested; // access masks, in the same order
     std::set<Key> openHandles;
-    std::vector<Key> closed;
     int closeOfUnopenedKeys = 0;
     bool throwOnQuery = false; // a registry error thrown out of queryValue
     bool overstates = false;   // a value said to be longer than the buffer it filled

@@ -1,4 +1,5 @@
-// The Calculate button: brackets, modifiers, messages, heat and the breakdown in the tips.
+// The Calculate button: modifiers, messages, heat and the breakdown in the tips. The range
+// brackets, at every range, are in the range chart's test.
 
 #include "support/sheet_fixture.h"
 #include "tohit/sixteen_bit.h"
@@ -17,25 +18,6 @@ std::string column(const CombatSheet& sheet, bool tips = false) {
         texts += (tips ? box.toolTip() : box.text()) + "|";
     }
     return texts.substr(0, texts.find_last_not_of('|') + 1);
-}
-
-// Every range from 1 to 24 ("-" for "Out of Range"): the upper end of a bracket belongs to
-// it, and at or inside the minimum range each hex closer costs one more.
-TEST(Calculate, RangeBracketsIncludeTheirUpperEnd) {
-    const std::pair<const char*, const char*> sweeps[] = {
-        {"MLaser", "4 4 4 6 6 6 8 8 8 - - - - - - - - - - - - - - - "}, // 0/3/6/9
-        {"LRM20", "10 9 8 7 6 5 4 6 6 6 6 6 6 6 8 8 8 8 8 8 8 - - - "}, // 6/7/14/21
-        {"PPC", "7 6 5 4 4 4 6 6 6 6 6 6 8 8 8 8 8 8 - - - - - - "}};   // 3/6/12/18
-    for (const auto& [weapon, expected] : sweeps) {
-        FreshSheet f;
-        act(f.sheet, std::string("gunSkill=4 weapName(0)=") + weapon);
-        std::string shown;
-        for (int range = 1; range <= 24; ++range) {
-            act(f.sheet, "Slider1=" + std::to_string(range) + " Command1");
-            shown += (column(f.sheet) == "Out of Range" ? "-" : column(f.sheet)) + " ";
-        }
-        EXPECT_EQ(shown, expected) << weapon;
-    }
 }
 
 // Each attack, with gunnery 4, gives these to-hit texts and this tip for row 0. The stale

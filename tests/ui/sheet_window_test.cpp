@@ -582,24 +582,18 @@ private slots:
         compareWithReference(about, "about-box");
     }
 
-    // The whole disclaimer reaches the box, every line of it; the box is modal and, at the zoom
-    // of its sheet, grows with its faces. (Its look at actual size is a reference picture.)
-    void aboutTextAndZoom() {
-        FakePlatform fake;
-        AboutDialog dialog(fake.services, nullptr, 150);
-        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(dialog.findChild<QPlainTextEdit*>("Text1")->toPlainText(),
-                 QString::fromStdString(dialog.model().Text1.text()).replace("\r\n", "\n"));
-        QCOMPARE(dialog.size(), QSize(587, 363));
-        QCOMPARE(dialog.findChild<QLabel*>("lblTitle")->font().pixelSize(), 24);
-    }
-
-    // OK is the default button and Esc means OK: both close the model too. System Info shows
-    // its message and leaves the box open.
-    void aboutButtons() {
+    // The box is modal and, at the zoom of its sheet, grows with its faces; the whole
+    // disclaimer reaches it. OK is the default button and Esc means OK: both close the model
+    // too. System Info shows its message and leaves the box open.
+    void aboutBox() {
         FakePlatform fake;
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            AboutDialog dialog(fake.services, nullptr);
+            AboutDialog dialog(fake.services, nullptr, 150);
+            QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+            QCOMPARE(dialog.findChild<QPlainTextEdit*>("Text1")->toPlainText(),
+                     qt(dialog.model().Text1.text()).replace("\r\n", "\n"));
+            QCOMPARE(dialog.size(), QSize(587, 363));
+            QCOMPARE(dialog.findChild<QLabel*>("lblTitle")->font().pixelSize(), 24);
             auto* ok = dialog.findChild<QPushButton*>("cmdOK");
             QVERIFY(ok->isDefault());
             dialog.show();
@@ -614,9 +608,11 @@ private slots:
                  std::vector<std::string>(2, "System Information Is Unavailable At This Time"));
     }
 
-    // One non-modal window for all requests: a second request raises it as it was; once
-    // closed, the next request brings it back. It never keeps the program alive.
-    void secondHelpRequestOpensNoSecondWindow() {
+    // One non-modal window for all requests, never keeping the program alive: a second
+    // request raises it as it was, at the zoom now asked; once closed, the next brings it back.
+    // A missing file gets the not-found page, no message box, and a later request shows the
+    // file once it is there.
+    void oneHelpWindowForAllRequests() {
         QtHelpViewer viewer;
         QVERIFY(!viewer.showHelp(HelpFile, 3));
         QVERIFY(viewer.window() == nullptr);
@@ -636,23 +632,18 @@ private slots:
         window->close();
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
         QCOMPARE(visibleHelpWindows(), 1);
-    }
-
-    // A missing file gets the not-found page, no message box, and a later request shows the
-    // file once it is there.
-    void missingHelpFileShowsTheNotFoundPage() {
+        window->close();
         QTemporaryDir empty;
-        QtHelpViewer viewer(empty.path());
-        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
-        QVERIFY(viewer.window()->isVisible() && QApplication::activeModalWidget() == nullptr);
-        QVERIFY(pageText(viewer).contains(QStringLiteral("not found")));
-        QVERIFY(pageText(viewer).contains(QString::fromStdString(HelpFile)));
+        QtHelpViewer missing(empty.path());
+        QVERIFY(missing.showHelp(HelpFile, ForceFile));
+        QVERIFY(missing.window()->isVisible() && QApplication::activeModalWidget() == nullptr);
+        QVERIFY(pageText(missing).contains("not found") &&
+                pageText(missing).contains(qt(HelpFile)));
         QFile file(empty.filePath(QStringLiteral("Vexo.html")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body><p>Arrived later</p></body></html>");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<p>Arrived later</p>") > 0);
         file.close();
-        QVERIFY(viewer.showHelp(HelpFile, ForceFile));
-        QVERIFY(pageText(viewer).contains(QStringLiteral("Arrived later")));
+        QVERIFY(missing.showHelp(HelpFile, ForceFile));
+        QVERIFY(pageText(missing).contains(QStringLiteral("Arrived later")));
     }
 
     // Only a program that really runs counts as started, and it is never our child to collect.

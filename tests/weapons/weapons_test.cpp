@@ -63,16 +63,13 @@ std::string row(const CombatSheet& s, int i) {
     return texts + std::to_string(s.weapHeat[i]);
 }
 
-// A pick in any row rewrites every row holding a weapon, user edits included, and no other;
-// the lists offer the catalogue's weapons in its order.
+// A pick in any row rewrites every row holding a weapon, user edits included, and no other.
 TEST_F(SheetTest, APickRewritesEveryRowHoldingAWeaponAndNoOther) {
     act(sheet, "weapName(0)=LLaser weapName(3)=PPC sRange(0)=99 lRange(5)=12 weapName(7)=LRM20");
     const std::map<int, std::string> filled = {
         {0, "0 5 10 15 8 8"}, {3, "3 6 12 18 10 10"}, {5, "   12  0"}, {7, "6 7 14 21 1/missle 6"}};
     for (int i = 0; i < WEAPON_ROWS; ++i) {
         EXPECT_EQ(row(sheet, i), filled.count(i) ? filled.at(i) : "     0") << "row " << i;
-        EXPECT_EQ(sheet.weapName[i].items(),
-                  std::vector<std::string>(WEAPON_CHOICES.begin(), WEAPON_CHOICES.end()));
     }
 }
 
