@@ -57,6 +57,7 @@ TEST(PosixRegistry, NamesTheToolOnThePathAndOnlyReads) {
                   readOnly ? PosixRegistry::MoreData : PosixRegistry::InvalidHandle);
         EXPECT_EQ(registry.closeKey(key),
                   readOnly ? Registry::Success : PosixRegistry::InvalidHandle);
+        EXPECT_EQ(registry.closeKey(key), PosixRegistry::InvalidHandle); // closed once only
     }
     ::setenv("PATH", oldPath.c_str(), 1);
     fs::current_path(oldFolder);

@@ -192,6 +192,10 @@ private slots:
             QCOMPARE(form()->size(),
                      QSize(qRound(11595 * zoom / 1500.0), qRound(8640 * zoom / 1500.0)));
             expectCaptionsFitAndNothingOverlaps(zoom);
+            // The option and check marks grow with the zoom too, from 13 pixels.
+            QCOMPARE(find("aMove1")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
+                                                          nullptr, find("aMove1")),
+                     qRound(13 * zoom / 100.0));
         }
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
         const QList<QRect> places = geometries();
@@ -269,6 +273,8 @@ private slots:
                                                  : QStringList{"mechName", "pilotName", "gunSkill",
                                                                "pilotSkill", "Option1"};
             QCOMPARE(circle.mid(0, start.size()), start);
+            // The fire boxes make a column of their own after "Check to Declare".
+            QVERIFY(circle.join(' ').contains("Check1 fireCheck(0) fireCheck(1) fireCheck(2)"));
         }
         QAccessibleInterface* group =
             QAccessible::queryAccessibleInterface(find("Option1"))->parent();
@@ -598,6 +604,7 @@ private slots:
             QVERIFY(ok->isDefault());
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(dialog.focusWidget(), ok);
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
             ok->setFocus();
