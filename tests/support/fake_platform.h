@@ -132,8 +132,7 @@ struct FakeHelpViewer : platform::HelpViewer {
 };
 
 // Files by path, in memory; a write is refused with the given reason when there is one.
-class FakeFileStore : public platform::FileStore {
-public:
+struct FakeFileStore : platform::FileStore {
     Reading read(const std::string& path, std::size_t limit) override {
         const auto file = files.find(path);
         return file == files.end()           ? Reading{Status::Missing, {}, {}}
@@ -151,8 +150,7 @@ public:
 };
 
 // A user who chooses the same files every time; choosing none cancels.
-class FakeFileDialog : public platform::FileDialog {
-public:
+struct FakeFileDialog : platform::FileDialog {
     std::vector<std::string> chooseFilesToOpen() override { return toOpen; }
     std::string chooseFileToSave(const std::string& start) override {
         suggested.push_back(start);
