@@ -28,6 +28,8 @@ TEST(AboutBox, OpensAfreshAndClosesOnce) {
     AboutBox box(fake.services);
     int closes = 0;
     box.onClose([&closes] { ++closes; });
+    box.lblTitle.userType("x"), box.lblVersion.userType("x"); // they are labels
+    EXPECT_EQ(box.lblTitle.text() + ", " + box.lblVersion.text(), "Vexolan, Version 1.1.11");
     box.Text1.userType("my notes"), box.cmdOK.userClick(), box.cmdOK.userClick();
     EXPECT_TRUE(!box.isOpen() && closes == 1);
     EXPECT_TRUE(std::regex_match(AboutBox(fake.services).Text1.text(), Disclaimer));

@@ -76,7 +76,7 @@ TEST(NumberText, WritesWholeNumbersPlainAndFractionsShortest) {
     // clang-format off
     const std::pair<double, const char*> cases[] = {{0.0, "0"}, {-0.0, "0"}, {9.0, "9"},
         {-4.0, "-4"}, {13.0, "13"}, {9.5, "9.5"}, {-32768.0, "-32768"}, {1e16, "10000000000000000"},
-        {0.1 + 0.2, "0.30000000000000004"}};
+        {0.1 + 0.2, "0.30000000000000004"}, {9.95, "9.95"}};
     // clang-format on
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(numberText(value), text) << value;
@@ -89,7 +89,7 @@ TEST(NumberText, WritesWholeNumbersPlainAndFractionsShortest) {
 TEST_F(SheetTest, AFreshSheetStartsOnItsOwn) {
     FreshSheet used;
     act(used.sheet, "pilotName=Kai gunSkill=4 Option2 tWater0 Slider1=1 Command5");
-    act(sheet, "range1=5 gunSkillText=5 Damage(0)=5 tFacing=Front gunSkill=x");
+    act(sheet, "range1=5 gunSkillText=5 Damage(0)=5 Text12=5 tFacing=Front gunSkill=x");
     std::ifstream golden(VEXOLAN_TEST_DATA "/app/fresh_sheet.txt");
     EXPECT_EQ(snapshot(sheet) + "\n", std::string(std::istreambuf_iterator<char>(golden), {}));
     EXPECT_EQ(sheet.gunSkill.items().size(), 13u);

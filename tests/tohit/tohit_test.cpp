@@ -87,12 +87,16 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
 // The working values the window keeps: each row's range and arm modifier, the last weapon
 // row's pulse and cluster modifiers, and the heat of the ticked rows.
 TEST_F(SheetTest, KeepsTheWorkingValuesOfTheCalculation) {
+    const CalculationState& c = sheet.calculation;
+    auto values = [&c] {
+        return std::vector<int>({c.weapRangeMod[0], c.weapArmMod[0], c.weapRangeMod[1],
+                                 c.weapArmMod[1], c.pulseMod, c.clusterMod, c.heatTotal});
+    };
     act(sheet, "gunSkill=4 Slider1=3 weapName(0)=LRM20 weapName(1)=MPLaser weapLoc(1)=RA "
                "dmgUpperAct1 fireCheck(1) Command1");
-    const CalculationState& c = sheet.calculation;
-    EXPECT_EQ(std::vector<int>({c.weapRangeMod[0], c.weapArmMod[0], c.weapRangeMod[1],
-                                c.weapArmMod[1], c.pulseMod, c.clusterMod, c.heatTotal}),
-              std::vector<int>({4, 0, 2, 1, -2, 0, 4}));
+    EXPECT_EQ(values(), std::vector<int>({4, 0, 2, 1, -2, 0, 4}));
+    act(sheet, "weapName(2)=LB-10X_AC Check6 fireCheck(0) Command1");
+    EXPECT_EQ(values(), std::vector<int>({4, 0, 2, 1, 0, -1, 10}));
 }
 
 // A missing input, the gunnery skill checked first, a text that cannot be read or a value

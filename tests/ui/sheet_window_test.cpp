@@ -192,6 +192,9 @@ private slots:
             QCOMPARE(form()->size(),
                      QSize(qRound(11595 * zoom / 1500.0), qRound(8640 * zoom / 1500.0)));
             expectCaptionsFitAndNothingOverlaps(zoom);
+            if (zoom == 200) { // the frames, marks and groups as they are drawn twice the size
+                compareWithReference(*find("Setup"), "setup-panel-200");
+            }
             // The option and check marks grow with the zoom too, from 13 pixels.
             QCOMPARE(find("aMove1")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
                                                           nullptr, find("aMove1")),
@@ -365,6 +368,14 @@ private slots:
         QCOMPARE(rowTexts(0) + text("Text12") + declaration->toPlainText() +
                      find("toHit(0)")->toolTip(),
                  QString("0|3|6|9|5|"));
+        // A woods count typed and entered stays a count: the list gains no entry.
+        QLineEdit* woods = find<QComboBox>("hexLW")->lineEdit();
+        QTest::keyClick(woods, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(woods, "1.5");
+        QTest::keyClick(woods, Qt::Key_Return);
+        QCOMPARE(qt(model().hexLW.text()) + " " +
+                     QString::number(find<QComboBox>("hexLW")->count()),
+                 QString("1.5 4"));
     }
 
     // Refreshing the widgets raises no notification: the model sees only the user's actions,
