@@ -37,8 +37,7 @@ TEST(AboutBox, OpensAfreshAndClosesOnce) {
 
 using platform::Registry;
 
-using Bytes = std::vector<unsigned char>;
-Bytes bytesOf(const std::string& text) {
+std::vector<unsigned char> bytesOf(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
@@ -81,8 +80,7 @@ TEST(GetKeyValue, ReadsEachKindOfValueReadOnlyAndClosesTheKey) {
         EXPECT_EQ(GetKeyValue(registry, Registry::LocalMachine, "K", "PATH", result), c.found);
         EXPECT_EQ(result, c.expected);
         EXPECT_EQ(registry.accessRequested, std::vector<std::uint32_t>{Registry::QueryValueAccess});
-        EXPECT_TRUE(registry.openHandles.empty());
-        EXPECT_EQ(registry.closeOfUnopenedKeys, 0);
+        EXPECT_TRUE(registry.openHandles.empty() && registry.closeOfUnopenedKeys == 0);
     }
 }
 

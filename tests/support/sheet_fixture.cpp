@@ -53,11 +53,6 @@ void actOnce(CombatSheet& sheet, std::string word) {
                  });
 }
 
-std::string stateOf(const Control& control) {
-    std::string state = control.visible() ? "" : " hidden";
-    return state + (control.enabled() ? "" : " disabled");
-}
-
 } // namespace
 
 void act(CombatSheet& sheet, const std::string& script) {
@@ -70,7 +65,8 @@ void act(CombatSheet& sheet, const std::string& script) {
 std::string snapshot(const CombatSheet& sheet) {
     std::ostringstream out;
     auto show = [&out](const std::string& name, const auto& control) {
-        out << name << stateOf(control) << " = "
+        out << name << (control.visible() ? "" : " hidden")
+            << (control.enabled() ? "" : " disabled") << " = "
             << Overloaded{
                    [](const CheckBox& box) { return std::to_string(box.value()); },
                    [](const OptionButton& option) { return std::to_string(option.selected()); },

@@ -96,10 +96,6 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-bool takesTabNow(const QWidget* widget) {
-    return widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
-}
-
 // Presses Tab from the start until the focus comes back to it; the names on the way.
 QStringList tabCircle(QWidget* start) {
     start->setFocus(Qt::TabFocusReason);
@@ -264,7 +260,8 @@ private slots:
             QSet<QString> focusable;
             for (QWidget* widget : form()->findChildren<QWidget*>()) {
                 auto* option = qobject_cast<QRadioButton*>(widget);
-                if (!widget->objectName().isEmpty() && takesTabNow(widget) &&
+                if (!widget->objectName().isEmpty() && widget->isVisible() && widget->isEnabled() &&
+                    (widget->focusPolicy() & Qt::TabFocus) &&
                     (option == nullptr || option->isChecked())) {
                     focusable << widget->objectName();
                 }
