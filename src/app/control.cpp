@@ -1,13 +1,13 @@
 #include "app/control.h"
 
-std::string Control::plainCaption() const {
+std::string Control::withoutMnemonic(const std::string& caption) {
     std::string plain;
-    for (std::size_t i = 0; i < caption_.size(); ++i) {
+    for (std::size_t i = 0; i < caption.size(); ++i) {
         // "&&" stands for one "&"; a single "&" only marks the next letter.
-        if (caption_[i] == '&' && ++i == caption_.size()) {
+        if (caption[i] == '&' && ++i == caption.size()) {
             break;
         }
-        plain += caption_[i];
+        plain += caption[i];
     }
     return plain;
 }

@@ -9,7 +9,8 @@
 // control by its caption, as the user reads it.
 class Control {
 public:
-    explicit Control(std::string caption = {}) : caption_(std::move(caption)) {}
+    explicit Control(std::string caption = {})
+        : caption_(std::move(caption)), plainCaption_(withoutMnemonic(caption_)) {}
 
     bool visible() const { return visible_; }
     void setVisible(bool visible) { visible_ = visible; }
@@ -18,8 +19,9 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled) { enabled_ = enabled; }
     const std::string& caption() const { return caption_; }
-    // The caption without its mnemonic marker: "&Edit Mech" reads "Edit Mech".
-    std::string plainCaption() const;
+    // The caption without its mnemonic marker: "&Edit Mech" reads "Edit Mech". Kept, since
+    // every Calculate names the chosen options by it.
+    const std::string& plainCaption() const { return plainCaption_; }
 
 protected:
     // Shown and enabled as the other is; the caption is the control's own and stays. A copy
@@ -30,7 +32,10 @@ protected:
     }
 
 private:
+    static std::string withoutMnemonic(const std::string& caption);
+
     std::string caption_;
+    std::string plainCaption_;
     bool visible_ = true;
     bool enabled_ = true;
 };

@@ -47,14 +47,10 @@ std::string armLabel(ToHitRow::Arm arm) {
 }
 
 // The caption of the group's chosen option: its modifier is the one being named.
-std::string chosen(const OptionGroup& group) {
+const std::string& chosen(const OptionGroup& group) {
+    static const std::string none;
     const OptionButton* option = group.selected();
-    return option != nullptr ? option->plainCaption() : std::string();
-}
-
-// A summand with its sign, "+2" or "-1".
-std::string signedText(double value) {
-    return (value > 0 ? "+" : "") + numberText(value);
+    return option != nullptr ? option->plainCaption() : none;
 }
 
 // The non-zero summands in order, the gunnery skill always, and their total:
@@ -64,10 +60,13 @@ std::string summandsLine(const CombatSheet& sheet, const ToHitRow& row) {
     std::string line = summandLabel(sheet, row, Gunnery) + " " + numberText(row.summands[Gunnery]);
     for (int index = Gunnery + 1; index < SUMMAND_COUNT; ++index) {
         if (row.summands[index] != 0.0) {
-            line += ", " + summandLabel(sheet, row, index) + " " + signedText(row.summands[index]);
+            // A modifier shows its sign, "+2" or "-1".
+            line.append(", ").append(summandLabel(sheet, row, index));
+            line.append(row.summands[index] > 0 ? " +" : " ")
+                .append(numberText(row.summands[index]));
         }
     }
-    return line + " = " + numberText(row.total);
+    return line.append(" = ").append(numberText(row.total));
 }
 
 std::string outOfRangeText(const std::string& longRangeText) {
