@@ -3,9 +3,7 @@
 #include "app/number_text.h"
 #include "support/sheet_fixture.h"
 
-#include <cmath>
 #include <fstream>
-#include <optional>
 
 namespace {
 

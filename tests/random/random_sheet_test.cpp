@@ -13,7 +13,6 @@
 #include "tohit/range_chart.h"
 #include "weapons/weapon_catalogue.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <random>

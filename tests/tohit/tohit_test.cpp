@@ -6,8 +6,6 @@
 #include "tohit/two_dice_odds.h"
 
 #include <cmath>
-#include <optional>
-#include <random>
 
 namespace {
 

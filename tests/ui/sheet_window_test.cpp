@@ -514,7 +514,9 @@ private slots:
         emit w_->window.sheetRefreshed();
         QVERIFY(chart->table()->isVisible() && find("rangeChartNotice")->isHidden());
         QCOMPARE(chartCell(0, 4), QString("6, 26/36 (72.2%)"));
+        QSignalSpy repaints(chart->table()->model(), &QAbstractItemModel::dataChanged);
         click(find<QRadioButton>("aMove2"));
+        QVERIFY(!repaints.isEmpty()); // the view is told, so that no cell shows a stale number
         QCOMPARE(chartCell(0, 4), QString("7, 21/36 (58.3%)"));
         QCOMPARE(text("toHit(0)"), QString("6"));
         QAccessibleTableInterface* table =
@@ -626,7 +628,8 @@ private slots:
         QVERIFY(viewer.window() == nullptr);
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
         HelpWindow* window = viewer.window();
-        QVERIFY(window != nullptr && window->isVisible() && !window->isModal());
+        QVERIFY(window && window->isVisible() && !window->isModal());
+        QCOMPARE(window->windowTitle(), QString("Vexolan Help"));
         QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
         QVERIFY(pageText(viewer).contains(QStringLiteral("Calculate")));
         const int actualSize = window->browser()->font().pixelSize();
