@@ -191,7 +191,8 @@ private slots:
             if (zoom == 200) { // the frames, marks and groups as they are drawn twice the size
                 compareWithReference(*find("Setup"), "setup-panel-200");
             }
-            // The option and check marks grow with the zoom too, from 13 pixels.
+            // The menu bar and the option and check marks grow with the zoom too.
+            QCOMPARE(w_->window.menuBar()->font(), find("Text13")->font());
             QCOMPARE(find("aMove1")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
                                                           nullptr, find("aMove1")),
                      qRound(13 * zoom / 100.0));
@@ -273,8 +274,10 @@ private slots:
                                                  : QStringList{"mechName", "pilotName", "gunSkill",
                                                                "pilotSkill", "Option1"};
             QCOMPARE(circle.mid(0, start.size()), start);
-            // The fire boxes make a column of their own after "Check to Declare".
-            QVERIFY(circle.join(' ').contains("Check1 fireCheck(0) fireCheck(1) fireCheck(2)"));
+            // The fire boxes make a column of their own after "Check to Declare"; the weapon
+            // rows are visited row by row.
+            QVERIFY(circle.join(' ').contains("Check1 fireCheck(0) fireCheck(1) fireCheck(2)") &&
+                    circle.join(' ').contains("toHit(0) weapName(1) weapLoc(1)"));
         }
         QAccessibleInterface* group =
             QAccessible::queryAccessibleInterface(find("Option1"))->parent();
