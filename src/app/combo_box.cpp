@@ -13,7 +13,7 @@ int ComboBox::listIndex() const {
 }
 
 void ComboBox::setText(std::string text) {
-    if (text == text_) {
+    if (text_ == text) {
         return;
     }
     text_ = std::move(text);

@@ -1,7 +1,7 @@
 #include "app/text_box.h"
 
 void TextBox::setText(std::string text) {
-    if (text == text_) {
+    if (text_ == text) {
         return;
     }
     text_ = std::move(text);

@@ -128,13 +128,13 @@ std::string RangeChart::tabSeparated() const {
     }
     std::string text = "Range";
     for (int range = 1; range <= LONGEST_RANGE; ++range) {
-        text += "\t" + std::to_string(range);
+        text.append("\t").append(std::to_string(range));
     }
     text += "\n";
     for (const Line& line : lines_) {
         text += line.label;
         for (const Cell& cell : line.cells) {
-            text += "\t" + cell.text;
+            text.append("\t").append(cell.text);
         }
         text += "\n";
     }

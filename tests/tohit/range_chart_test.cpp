@@ -67,7 +67,7 @@ TEST(RangeChart, CopiesAHeadingOfRangesThenALinePerWeapon) {
     c.chart.recompute(c.sheet);
     std::string heading = "Range";
     for (int range = 1; range <= LONGEST_RANGE; ++range) {
-        heading += "\t" + std::to_string(range);
+        heading.append("\t").append(std::to_string(range));
     }
     EXPECT_EQ(c.chart.tabSeparated(), heading + "\n5 MLaser LA\t3\t3\t3\t5\t5\t5\t7\t7\t7" +
                                           std::string(15, '\t') + "\n8 Hatchet\t3" +
