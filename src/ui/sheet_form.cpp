@@ -3,7 +3,6 @@
 #include "ui/caption_fit.h"
 #include "ui/program_look.h"
 #include "ui/sheet_layout.h"
-#include "ui/sheet_style.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -241,17 +240,12 @@ void SheetForm::applyZoom(int zoom) {
     for (std::size_t place = 0; place < layout.size(); ++place) {
         const ControlLayout& row = layout[place];
         QWidget& widget = *widgets_[place];
-        // The style draws indicators and frames for the zoom it finds here, actual size when
-        // it finds none. A widget is told of a property or font only when it changes: each
-        // change sends it events, and a new sheet would otherwise pay for all of them.
-        const QVariant shown = widget.property(ZoomProperty);
-        if (shown.isValid() ? shown.toInt() != zoom : zoom != ActualZoom) {
-            widget.setProperty(ZoomProperty, zoom);
-        }
         places.push_back(pixelRect(row.left, row.top, row.width, row.height, zoom));
         widget.setGeometry(places.back());
         QFont font = sheetFont(zoom);
         font.setUnderline(row.look == sheet::Look::Underlined);
+        // A widget is told of its font only when it changes: each change sends it events, and a
+        // new sheet would otherwise pay for some two hundred of them.
         if (widget.font() != font) {
             widget.setFont(font);
         }

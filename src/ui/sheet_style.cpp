@@ -1,5 +1,6 @@
 #include "ui/sheet_style.h"
 
+#include "ui/sheet_form.h"
 #include "ui/twips.h"
 
 #include <QPaintEngine>
@@ -14,9 +15,14 @@ constexpr int LabelSpacing = 4;
 constexpr int CaptionIndent = 6;
 constexpr int CaptionPadding = 2;
 
+// The zoom of the sheet the widget stands on; actual size off a sheet.
 int zoomOf(const QWidget* widget) {
-    const QVariant zoom = widget != nullptr ? widget->property(ZoomProperty) : QVariant();
-    return zoom.isValid() ? zoom.toInt() : ActualZoom;
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (const auto* form = qobject_cast<const SheetForm*>(widget); form && form->zoom() > 0) {
+            return form->zoom();
+        }
+    }
+    return ActualZoom;
 }
 
 // A classic etched frame: a dark line with a light one just inside and below it, each as

@@ -2,13 +2,10 @@
 
 #include <QProxyStyle>
 
-// The widget property that holds the zoom, in percent, at which a widget of a sheet is shown.
-inline constexpr const char* ZoomProperty = "vexolanZoom";
-
 // Fusion everywhere, with the changes that the sheet's fixed layout needs: check and option
 // indicators of 13 pixels, which fit its 13-pixel-high boxes, and panels whose caption sits
 // on the frame's top edge, so that contents placed just below the caption clear the frame.
-// Indicators, spacings and frame lines grow with a widget's zoom.
+// Indicators, spacings and frame lines grow with the zoom of the sheet a widget stands on.
 // Dialog buttons carry words only, whatever the desktop's theme.
 class SheetStyle : public QProxyStyle {
     Q_OBJECT
