@@ -505,7 +505,8 @@ private slots:
         QCOMPARE(chart->windowTitle(), QString("Range Chart - Vexolan"));
         QCOMPARE(find<QLabel>("rangeChartNotice")->text(),
                  QString("Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."));
-        QVERIFY(!chart->table()->isVisible() && !find("rangeChartCopy")->isEnabled());
+        QVERIFY(!chart->table()->isVisible() && !find("rangeChartCopy")->isEnabled() &&
+                !find("rangeChartSave")->isEnabled());
         QTest::keyClicks(find("pilotName"), "Kai");
         QCOMPARE(chart->windowTitle(), QString("Range Chart - Kai:"));
         w_->window.activateWindow();
