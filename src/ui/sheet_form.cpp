@@ -237,13 +237,15 @@ void SheetForm::applyZoom(int zoom) {
     zoom_ = zoom;
     const std::vector<ControlLayout>& layout = sheet::sheetLayout();
     std::vector<QRect> places;
+    const QFont plain = sheetFont(zoom);
+    QFont underlined = plain;
+    underlined.setUnderline(true);
     for (std::size_t place = 0; place < layout.size(); ++place) {
         const ControlLayout& row = layout[place];
         QWidget& widget = *widgets_[place];
         places.push_back(pixelRect(row.left, row.top, row.width, row.height, zoom));
         widget.setGeometry(places.back());
-        QFont font = sheetFont(zoom);
-        font.setUnderline(row.look == sheet::Look::Underlined);
+        const QFont& font = row.look == sheet::Look::Underlined ? underlined : plain;
         // A widget is told of its font only when it changes: each change sends it events, and a
         // new sheet would otherwise pay for some two hundred of them.
         if (widget.font() != font) {
