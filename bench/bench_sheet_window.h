@@ -10,6 +10,7 @@ struct BenchSheetWindow {
     BenchSheetWindow();
 
     FakePlatform fake;
+    QString lastFolder;
     SharedServices shared;
     SheetWindow window;
 };

@@ -1,7 +1,7 @@
 // One Calculate of a combat sheet with a weapon in every row, and the range chart of the same
 // sheet worked out afresh, on the model alone.
 
-#include "support/sheet_fixture.h"
+#include "support/fresh_sheet.h"
 #include "tohit/range_chart.h"
 #include "twelve_row_attack.h"
 
@@ -14,13 +14,13 @@ void calculateTwelveRows(benchmark::State& state) {
     CombatSheet& sheet = fresh.sheet;
     const FakePlatform& fake = fresh.fake;
     fillInAttack(sheet);
-    sheet.Command1.userClick();
+    sheet.calculateButton.userClick();
     if (!everyRowCalculated(sheet, fake)) {
         state.SkipWithError("the filled-in sheet does not calculate every row");
         return;
     }
     for (auto _ : state) {
-        sheet.Command1.userClick();
+        sheet.calculateButton.userClick();
         benchmark::ClobberMemory();
     }
 }

@@ -32,7 +32,7 @@ void pick(ComboBox& list, const std::string& entry) {
 
 void fillInAttack(CombatSheet& sheet) {
     pick(sheet.gunSkill, "4");
-    sheet.Command5.userClick();
+    sheet.doneButton.userClick();
     for (int i = 0; i < WEAPON_ROWS; ++i) {
         pick(sheet.weapName[i], Rows[i].weapon);
         pick(sheet.weapLoc[i], Rows[i].location);
@@ -40,8 +40,8 @@ void fillInAttack(CombatSheet& sheet) {
             sheet.fireCheck[i].userClick();
         }
     }
-    sheet.Check6.userClick();
-    sheet.Slider1.userMove(5);
+    sheet.clusterMunitionsBox.userClick();
+    sheet.rangeSlider.userMove(5);
     sheet.aMove2.userClick();
     sheet.aHeat1.userClick();
     sheet.dmgUpperAct1.userClick();
@@ -51,7 +51,7 @@ void fillInAttack(CombatSheet& sheet) {
 }
 
 bool everyRowCalculated(const CombatSheet& sheet, const FakePlatform& fake) {
-    if (!fake.messageBox.shown.empty() || sheet.Text12.text().empty()) {
+    if (!fake.messageBox.shown.empty() || sheet.totalHeatBox.text().empty()) {
         return false;
     }
     return std::none_of(sheet.toHit.begin(), sheet.toHit.end(),

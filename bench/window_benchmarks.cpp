@@ -3,7 +3,7 @@
 
 #include "bench_sheet_window.h"
 #include "paint_counter.h"
-#include "support/sheet_fixture.h"
+#include "support/fresh_sheet.h"
 #include "twelve_row_attack.h"
 #include "ui/range_chart_window.h"
 #include "ui/sheet_form.h"
@@ -82,7 +82,7 @@ struct PlayingSheet {
         }
         if (withChart) {
             fillInAttack(bench.window.sheet());
-            bench.window.showRangeChart();
+            bench.window.sheet().mnuRangeChart.userClick();
             if (!showUntilExposed(*bench.window.rangeChart())) {
                 return false;
             }
@@ -98,9 +98,10 @@ struct PlayingSheet {
     }
 
     // Each click ticks or unticks the box; the model must have followed every one.
-    bool followedClicks(int startValue, benchmark::IterationCount clicks) {
-        const int expected = clicks % 2 == 0 ? startValue : 1 - startValue;
-        return bench.window.sheet().dmgShoulder1.value() == expected;
+    bool followedClicks(BoxState startValue, benchmark::IterationCount clicks) {
+        const bool ticked = (startValue == BoxState::Ticked) == (clicks % 2 == 0);
+        return bench.window.sheet().dmgShoulder1.value() ==
+               (ticked ? BoxState::Ticked : BoxState::Unticked);
     }
 };
 
@@ -135,7 +136,7 @@ void clickShoulder(benchmark::State& state, Painting painting, bool withChart = 
             return;
         }
     }
-    const int startValue = playing.bench.window.sheet().dmgShoulder1.value();
+    const BoxState startValue = playing.bench.window.sheet().dmgShoulder1.value();
     for (auto _ : state) {
         clickOnce(playing, painting);
     }

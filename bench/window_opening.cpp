@@ -1,7 +1,7 @@
 #include "window_opening.h"
 
-#include "ui/sheet_layout.h"
-#include "ui/twips.h"
+#include "layout/sheet_layout.h"
+#include "layout/twips.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "mechfile/mech_file_reader.h"
 #include "mechfile/mech_file_writer.h"
 #include "mechfile/mech_on_sheet.h"
-#include "support/sheet_fixture.h"
+#include "support/fresh_sheet.h"
 
 #include <cstdint>
 #include <string_view>
@@ -14,15 +14,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using fuzz::check;
     FreshSheet fresh;
-    const std::vector<std::string>& weapons = fresh.sheet.weapName[0].items();
-    const auto reading = readMechFile({reinterpret_cast<const char*>(data), size}, weapons);
+    const auto reading = readMechFile({reinterpret_cast<const char*>(data), size}, fresh.sheet);
     if (const auto* fault = std::get_if<MechFileFault>(&reading)) {
         check(fault->text.size() > 1 && fault->text.back() == '.',
               "a fault unsaid: " + fault->text);
         return 0;
     }
     const MechFile& mech = std::get<MechFile>(reading);
-    const auto again = readMechFile(writeMechFile(mech), weapons);
+    const auto again = readMechFile(writeMechFile(mech), fresh.sheet);
     check(std::holds_alternative<MechFile>(again) && std::get<MechFile>(again) == mech,
           "a Mech read back from its own file differs");
     putMechOnSheet(mech, fresh.sheet);

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the folders of src/ include one another only downwards:
-#   main.cpp > ui > assembly > the subsystems (situation, weapons, tohit, declare, about,
-#   mechfile)
-#   > app > platform
+#   main.cpp > ui > layout, assembly > the subsystems (situation, weapons, tohit, declare,
+#   about, mechfile) > app > platform
 # A subsystem includes app/ and platform/ but never another subsystem. Prints each include
 # against that order as FILE:LINE and fails; with --graph, prints which folder includes which.
 set -euo pipefail
@@ -15,7 +14,8 @@ allowed() { # the folders that folder $1 may include
     app) echo "app platform" ;;
     situation | weapons | tohit | declare | about | mechfile) echo "$1 app platform" ;;
     assembly) echo "assembly $subsystems app platform" ;;
-    ui) echo "ui assembly $subsystems app platform" ;;
+    layout) echo "layout app platform" ;;
+    ui) echo "ui layout assembly $subsystems app platform" ;;
     main.cpp) echo "ui" ;;
     *) echo "" ;;
     esac

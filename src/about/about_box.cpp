@@ -30,13 +30,13 @@ void setLabel(TextBox& label, const std::string& text) {
 } // namespace
 
 AboutBox::AboutBox(platform::PlatformServices& services) : services_(services) {
-    Text1.setText(Disclaimer);
+    disclaimerBox.setText(Disclaimer);
     setLabel(lblDisclaimer, Copyright);
-    setLabel(Label1, Warning);
+    setLabel(warningLabel, Warning);
     lblTitle.setReadOnly(true);
     lblVersion.setReadOnly(true);
     cmdOK.onClick([this] { close(); });
-    cmdSysInfo.onClick([this] { StartSysInfo(services_); });
+    cmdSysInfo.onClick([this] { startSysInfo(services_); });
     load();
 }
 

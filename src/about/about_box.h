@@ -1,7 +1,7 @@
 #pragma once
 
 // About and help: the About box (AboutBox) with its system-information launcher
-// (StartSysInfo, which finds the tool through GetKeyValue), the "&About Vexolan" menu entry, and
+// (startSysInfo, which finds the tool through getKeyValue), the "&About Vexolan" menu entry, and
 // the "&Contents" help request. The box is built afresh at every opening and keeps nothing.
 
 #include "app/command.h"
@@ -27,9 +27,9 @@ public:
     // The labels are read-only text boxes: shown, never typed in.
     TextBox lblTitle;
     TextBox lblVersion;
-    TextBox Text1; // the disclaimer; the user may edit it, but the box keeps nothing
+    TextBox disclaimerBox; // the disclaimer; the user may edit it, but the box keeps nothing
     TextBox lblDisclaimer;
-    TextBox Label1;
+    TextBox warningLabel;
     Command cmdOK{"OK"};                   // closes the box; Enter and Esc both mean this
     Command cmdSysInfo{"&System Info..."}; // starts the system-information tool
 

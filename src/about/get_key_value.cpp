@@ -40,7 +40,7 @@ std::string numberValueText(const std::array<unsigned char, BufferSize>& buffer)
 
 } // namespace
 
-bool GetKeyValue(platform::Registry& registry, std::uint32_t keyRoot, const std::string& keyName,
+bool getKeyValue(platform::Registry& registry, std::uint32_t keyRoot, const std::string& keyName,
                  const std::string& valueName, std::string& result) {
     using platform::Registry;
 

@@ -20,11 +20,11 @@ const std::string Unavailable = "System Information Is Unavailable At This Time"
 // key is trusted as it is; a folder from the shared location must hold the tool file.
 std::optional<std::string> toolPath(platform::PlatformServices& services) {
     std::string path;
-    if (GetKeyValue(services.registry, Registry::LocalMachine, ToolKey, ToolValue, path)) {
+    if (getKeyValue(services.registry, Registry::LocalMachine, ToolKey, ToolValue, path)) {
         return path;
     }
     std::string folder;
-    if (!GetKeyValue(services.registry, Registry::LocalMachine, FolderKey, FolderValue, folder)) {
+    if (!getKeyValue(services.registry, Registry::LocalMachine, FolderKey, FolderValue, folder)) {
         return std::nullopt;
     }
     path = folder + ToolFile;
@@ -36,7 +36,7 @@ std::optional<std::string> toolPath(platform::PlatformServices& services) {
 
 } // namespace
 
-void StartSysInfo(platform::PlatformServices& services) {
+void startSysInfo(platform::PlatformServices& services) {
     // Any failure on the way, a thrown one included, ends in the same message.
     try {
         const auto path = toolPath(services);

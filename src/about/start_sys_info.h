@@ -4,4 +4,4 @@
 
 // Starts the operating system's system-information tool, found through the registry, or tells
 // the user in a message box that it is unavailable. Never throws.
-void StartSysInfo(platform::PlatformServices& services);
+void startSysInfo(platform::PlatformServices& services);

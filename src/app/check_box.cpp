@@ -1,21 +1,10 @@
 #include "app/check_box.h"
 
-#include <stdexcept>
+CheckBox::CheckBox(std::string caption, BoxState initial)
+    : Control(std::move(caption)), value_(initial) {}
 
-namespace {
-int checked(int value) {
-    if (value < CheckBox::Unticked || value > CheckBox::Grayed) {
-        throw std::invalid_argument("a check box holds 0, 1 or 2");
-    }
-    return value;
-}
-} // namespace
-
-CheckBox::CheckBox(std::string caption, int initial)
-    : Control(std::move(caption)), value_(checked(initial)) {}
-
-void CheckBox::setValue(int value) {
-    if (checked(value) == value_) {
+void CheckBox::setValue(BoxState value) {
+    if (value == value_) {
         return;
     }
     value_ = value;
@@ -31,6 +20,6 @@ void CheckBox::userClick() {
     if (!enabled()) {
         return;
     }
-    value_ = value_ == Ticked ? Unticked : Ticked;
+    value_ = value_ == BoxState::Ticked ? BoxState::Unticked : BoxState::Ticked;
     click_.raise();
 }

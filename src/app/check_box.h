@@ -6,18 +6,17 @@
 #include <functional>
 #include <string>
 
-// A check box holding 0 (unticked), 1 (ticked) or 2 (grayed).
+// What a check box holds. The numbers are the box's values as the rules count them.
+enum class BoxState { Unticked = 0, Ticked = 1, Grayed = 2 };
+
+// A check box holding unticked, ticked or grayed.
 class CheckBox : public Control {
 public:
-    static constexpr int Unticked = 0;
-    static constexpr int Ticked = 1;
-    static constexpr int Grayed = 2;
+    explicit CheckBox(std::string caption = {}, BoxState initial = BoxState::Unticked);
 
-    explicit CheckBox(std::string caption = {}, int initial = Unticked);
-
-    int value() const { return value_; }
+    BoxState value() const { return value_; }
     // Raises the click, before returning, only when the value changes.
-    void setValue(int value);
+    void setValue(BoxState value);
     // The user's click: 1 becomes 0, 0 or 2 becomes 1, and the click is raised.
     void userClick();
     void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
@@ -25,6 +24,6 @@ public:
     void copyFrom(const CheckBox& other);
 
 private:
-    int value_;
+    BoxState value_;
     Notifier click_;
 };

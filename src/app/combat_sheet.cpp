@@ -13,7 +13,7 @@ std::vector<std::string> texts(std::span<const std::string_view> entries) {
 // A pilot's skills run from 0 (the best) to 12.
 std::vector<std::string> skills() {
     std::vector<std::string> levels;
-    for (int level = 0; level <= 12; ++level) {
+    for (int level = 0; level <= rules::WorstSkill; ++level) {
         levels.push_back(std::to_string(level));
     }
     return levels;
@@ -30,8 +30,8 @@ void CombatSheet::setUpControls() {
     gunSkill.setItems(skills());
     pilotSkill.setItems(skills());
     gunSkillText.setEnabled(false);
-    range1.setReadOnly(true);
-    Label6.hide();
+    rangeBox.setReadOnly(true);
+    facingLabel.hide();
     tFacing.hide();
     tFacing.setEnabled(false);
     for (int i = 0; i < WEAPON_ROWS; ++i) {
@@ -39,12 +39,12 @@ void CombatSheet::setUpControls() {
         Damage[i].setReadOnly(true);
         toHit[i].setReadOnly(true);
     }
-    Text12.setReadOnly(true);
+    totalHeatBox.setReadOnly(true);
 }
 
 // The window's load: Inner Sphere, setup panel in front, target panel hidden.
 void CombatSheet::load() {
     techBase = TechBase::InnerSphere;
-    Setup.show();
-    Frame1.hide();
+    setupPanel.show();
+    targetPanel.hide();
 }

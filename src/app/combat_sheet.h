@@ -4,7 +4,6 @@
 // its form-level values. The subsystems' handlers are wired to the controls when a sheet is
 // assembled; they meet only through these controls and values. Sheets share nothing.
 
-#include "app/calculation_state.h"
 #include "app/check_box.h"
 #include "app/combo_box.h"
 #include "app/command.h"
@@ -12,6 +11,7 @@
 #include "app/option_group.h"
 #include "app/panel.h"
 #include "app/row_array.h"
+#include "app/rules.h"
 #include "app/situation_modifiers.h"
 #include "app/slider.h"
 #include "app/text_box.h"
@@ -31,8 +31,9 @@ inline constexpr std::string_view LeftArm = "LA";
 inline constexpr auto WEAPON_LOCATIONS =
     std::to_array<std::string_view>({RightArm, "RL", "RT", "CT", "LT", "LL", LeftArm, "H"});
 
-// The farthest range the slider sets, in hexes.
-inline constexpr int LONGEST_RANGE = 24;
+// The families of weapons that Calculate treats apart: pulse lasers aim better, and LB-X
+// autocannons do when the Mech fires cluster munitions.
+enum class WeaponFamily : std::int16_t { Other, PulseLaser, LbxAutocannon };
 
 class CombatSheet {
 public:
@@ -47,34 +48,34 @@ public:
     void setTitle(std::string title) { title_ = std::move(title); }
 
     // Setup panel
-    Panel Setup{"SETUP"};
+    Panel setupPanel{"SETUP"};
     TextBox mechName{"Mech Model"};
     TextBox pilotName{"Korvath Name"};
     ComboBox gunSkill{"Gunnery Skill"};
     ComboBox pilotSkill{"Piloting Skill"};
     OptionGroup techBaseGroup;
-    OptionButton Option1{techBaseGroup, "Inner Sphere", Start::Selected};
-    OptionButton Option2{techBaseGroup, "Clan "};
-    CheckBox Check2{"AMS"};
-    CheckBox Check3{"Artemis IV"};
-    CheckBox Check4{"Anti-Personnel Pods"};
-    CheckBox Check5{"c3 Master/Slave"};
-    CheckBox Check6{"LB-X Cluster Munitions"};
-    CheckBox Check7{"ECM Suite"};
-    Command Command5{"Done"};
+    OptionButton innerSphereOption{techBaseGroup, "Inner Sphere", Start::Selected};
+    OptionButton clanOption{techBaseGroup, "Clan "};
+    CheckBox amsBox{"AMS"};
+    CheckBox artemisBox{"Artemis IV"};
+    CheckBox apPodsBox{"Anti-Personnel Pods"};
+    CheckBox c3Box{"c3 Master/Slave"};
+    CheckBox clusterMunitionsBox{"LB-X Cluster Munitions"};
+    CheckBox ecmBox{"ECM Suite"};
+    Command doneButton{"Done"};
 
     // Attacker panel
-    Panel Frame4{"ATTACKER"};
-    Panel Frame8{"Range to Target"};
-    Panel Frame5{"Movement"};
-    Panel Frame6{"Damage"};
-    Panel Frame7{"Heat Level"};
+    Panel attackerPanel{"ATTACKER"};
+    Panel rangePanel{"Range to Target"};
+    Panel attackerMovementPanel{"Movement"};
+    Panel damagePanel{"Damage"};
+    Panel heatPanel{"Heat Level"};
     TextBox gunSkillText{"Gunnery Skill"};
-    TextBox range1{"Range"};
+    TextBox rangeBox{"Range"};
     // The slider rests at 0 until a range is set, so that every range from 1 to 24, the
     // adjacent hex included, is one move away. Arrow keys and clicks on the track both move
     // one hex: ranges are short and a player sets them hex by hex.
-    Slider Slider1{"Range to Target", 0, LONGEST_RANGE, 0, 1, 1};
+    Slider rangeSlider{"Range to Target", 0, rules::LongestRange, 0, 1, 1};
     OptionGroup aMoveGroup;
     OptionButton aMove1{aMoveGroup, "Stationary", Start::Selected};
     OptionButton aMove2{aMoveGroup, "Walked"};
@@ -97,9 +98,9 @@ public:
     OptionButton aHeat4{aHeatGroup, "24+"};
 
     // Target panel
-    Panel Frame1{"TARGET"};
-    Panel Frame2{"Movement"};
-    Panel Frame3{"Position"};
+    Panel targetPanel{"TARGET"};
+    Panel targetMovementPanel{"Movement"};
+    Panel targetPositionPanel{"Position"};
     OptionGroup tMoveGroup;
     OptionButton tMove0{tMoveGroup, "0-2", Start::Selected};
     OptionButton tMove1{tMoveGroup, "3-4"};
@@ -109,18 +110,18 @@ public:
     CheckBox tJump0{"Jumped"};
     CheckBox tPartial0{"Partial Cover"};
     CheckBox tProne0{"Prone"};
-    CheckBox tAdjHex0{"Adjacent Hex", CheckBox::Grayed};
+    CheckBox tAdjHex0{"Adjacent Hex", BoxState::Grayed};
     CheckBox tImmobile0{"Immobile"};
     OptionGroup tPositionGroup;
     OptionButton tOpenHex0{tPositionGroup, "In Open Hex", Start::Selected};
     OptionButton tLW0{tPositionGroup, "In Light Woods"};
     OptionButton tHW0{tPositionGroup, "In Heavy Woods"};
     OptionButton tWater0{tPositionGroup, "In Lvl 1 Water"};
-    Panel Label6{"Facing"};
+    Panel facingLabel{"Facing"};
     ComboBox tFacing{"Facing", {"Left Side", "Front", "Rear", "Right Side"}};
 
     // Intervening terrain; the woods boxes start at "0" and also take typing.
-    Panel Frame9{"Intervening Terrain"};
+    Panel terrainPanel{"Intervening Terrain"};
     ComboBox hexLW{"Light Woods", {}, ComboBox::Typing::Editable, "0"};
     ComboBox hexHW{"Heavy Woods", {}, ComboBox::Typing::Editable, "0"};
 
@@ -134,15 +135,15 @@ public:
     RowArray<TextBox> Damage = rowOf<TextBox>("Damage");
     RowArray<TextBox> toHit = rowOf<TextBox>("To-Hit");
     RowArray<CheckBox> fireCheck = rowOf<CheckBox>("Declare");
-    CheckBox Check1{"Declare all rows"};
+    CheckBox selectAllBox{"Declare all rows"};
 
     // Result area
-    TextBox Text12{"Total Heat"};
-    TextBox Text13{"Declaration"};
-    Command Command1{"Calculate"};
-    Command Command2{"Copy"};
-    Command Command3{"Clear"};
-    Command Command4{"Declare"};
+    TextBox totalHeatBox{"Total Heat"};
+    TextBox declarationBox{"Declaration"};
+    Command calculateButton{"Calculate"};
+    Command copyButton{"Copy"};
+    Command clearButton{"Clear"};
+    Command declareButton{"Declare"};
 
     // Menu bar
     Command mnuOpen{"&Open Mech..."};
@@ -160,8 +161,9 @@ public:
     // Form-level values
     SituationModifiers situation;
     RowArray<std::int16_t> weapHeat{};
+    // The family of each row's weapon, written with its heat by the row fill.
+    RowArray<WeaponFamily> weapFamily{};
     TechBase techBase{};
-    CalculationState calculation;
     // How large the window shows the sheet, in percent of its actual size.
     int zoom = ActualSize;
     static constexpr int ActualSize = 100;

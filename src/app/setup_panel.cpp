@@ -18,16 +18,16 @@ void mirrorGunSkill(CombatSheet& sheet) {
 }
 
 void showSetupPresentation(CombatSheet& sheet) {
-    sheet.Setup.show();
-    sheet.Frame1.hide();
+    sheet.setupPanel.show();
+    sheet.targetPanel.hide();
 }
 
 // Copying the skill once more at Done keeps the sheet right even if the list's text ever
 // changes without its notification.
 void showSheetPresentation(CombatSheet& sheet) {
     mirrorGunSkill(sheet);
-    sheet.Setup.hide();
-    sheet.Frame1.show();
+    sheet.setupPanel.hide();
+    sheet.targetPanel.show();
 }
 
 } // namespace
@@ -36,9 +36,9 @@ void wireSetupPanel(CombatSheet& sheet) {
     sheet.mechName.onChange([&sheet] { showNamesInTitle(sheet); });
     sheet.pilotName.onChange([&sheet] { showNamesInTitle(sheet); });
     sheet.gunSkill.onChange([&sheet] { mirrorGunSkill(sheet); });
-    sheet.Command5.onClick([&sheet] { showSheetPresentation(sheet); });
+    sheet.doneButton.onClick([&sheet] { showSheetPresentation(sheet); });
     sheet.mnuEdit.onClick([&sheet] { showSetupPresentation(sheet); });
     sheet.mnuNew.onClick([&sheet] { sheet.platform().windows.openSheet(); });
-    sheet.Option1.onClick([&sheet] { sheet.techBase = TechBase::InnerSphere; });
-    sheet.Option2.onClick([&sheet] { sheet.techBase = TechBase::Clan; });
+    sheet.innerSphereOption.onClick([&sheet] { sheet.techBase = TechBase::InnerSphere; });
+    sheet.clanOption.onClick([&sheet] { sheet.techBase = TechBase::Clan; });
 }

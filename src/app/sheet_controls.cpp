@@ -5,41 +5,116 @@
 
 namespace {
 
-#define NAMED(control)                                                                             \
-    NamedControl {                                                                                 \
-#control, &CombatSheet::control                                                            \
-    }
+using C = CombatSheet;
 
-// In the order of the window, from the setup panel to the menu bar.
+// In the order of the window, from the setup panel to the menu bar: the name the code calls a
+// control by, the name it had on the form it was drawn on, and the control.
 // clang-format off
 const auto CONTROLS = std::to_array<NamedControl>({
-    NAMED(Setup),        NAMED(mechName),     NAMED(pilotName),    NAMED(gunSkill),
-    NAMED(pilotSkill),   NAMED(Option1),      NAMED(Option2),      NAMED(Check2),
-    NAMED(Check3),       NAMED(Check4),       NAMED(Check5),       NAMED(Check6),
-    NAMED(Check7),       NAMED(Command5),     NAMED(Frame4),       NAMED(Frame8),
-    NAMED(Frame5),       NAMED(Frame6),       NAMED(Frame7),       NAMED(gunSkillText),
-    NAMED(range1),       NAMED(Slider1),      NAMED(aMove1),       NAMED(aMove2),
-    NAMED(aMove3),       NAMED(aMove4),       NAMED(aProne1),      NAMED(aWater1),
-    NAMED(dmgSensor1),   NAMED(dmgShoulder1), NAMED(dmgUpperAct1), NAMED(dmgLowerAct1),
-    NAMED(dmgShoulder2), NAMED(dmgUpperAct2), NAMED(dmgLowerAct2), NAMED(aHeat0),
-    NAMED(aHeat1),       NAMED(aHeat2),       NAMED(aHeat3),       NAMED(aHeat4),
-    NAMED(Frame1),       NAMED(Frame2),       NAMED(Frame3),       NAMED(tMove0),
-    NAMED(tMove1),       NAMED(tMove2),       NAMED(tMove3),       NAMED(tMove4),
-    NAMED(tJump0),       NAMED(tPartial0),    NAMED(tProne0),      NAMED(tAdjHex0),
-    NAMED(tImmobile0),   NAMED(tOpenHex0),    NAMED(tLW0),         NAMED(tHW0),
-    NAMED(tWater0),      NAMED(Label6),       NAMED(tFacing),      NAMED(Frame9),
-    NAMED(hexLW),        NAMED(hexHW),        NAMED(weapName),     NAMED(weapLoc),
-    NAMED(minRange),     NAMED(sRange),       NAMED(mRange),       NAMED(lRange),
-    NAMED(Damage),       NAMED(toHit),        NAMED(fireCheck),    NAMED(Check1),
-    NAMED(Text12),       NAMED(Text13),       NAMED(Command1),     NAMED(Command2),
-    NAMED(Command3),     NAMED(Command4),     NAMED(mnuOpen),      NAMED(mnuSave),
-    NAMED(mnuSaveAs),    NAMED(mnuNew),       NAMED(mnuEdit),      NAMED(mnuRangeChart),
-    NAMED(mnuZoomIn),    NAMED(mnuZoomOut),   NAMED(mnuActualSize), NAMED(mnuHelp),
-    NAMED(mnuAbout),
+    {"setupPanel", "Setup", &C::setupPanel},
+    {"mechName", "mechName", &C::mechName},
+    {"pilotName", "pilotName", &C::pilotName},
+    {"gunSkill", "gunSkill", &C::gunSkill},
+    {"pilotSkill", "pilotSkill", &C::pilotSkill},
+    {"innerSphereOption", "Option1", &C::innerSphereOption},
+    {"clanOption", "Option2", &C::clanOption},
+    {"amsBox", "Check2", &C::amsBox},
+    {"artemisBox", "Check3", &C::artemisBox},
+    {"apPodsBox", "Check4", &C::apPodsBox},
+    {"c3Box", "Check5", &C::c3Box},
+    {"clusterMunitionsBox", "Check6", &C::clusterMunitionsBox},
+    {"ecmBox", "Check7", &C::ecmBox},
+    {"doneButton", "Command5", &C::doneButton},
+    {"attackerPanel", "Frame4", &C::attackerPanel},
+    {"rangePanel", "Frame8", &C::rangePanel},
+    {"attackerMovementPanel", "Frame5", &C::attackerMovementPanel},
+    {"damagePanel", "Frame6", &C::damagePanel},
+    {"heatPanel", "Frame7", &C::heatPanel},
+    {"gunSkillText", "gunSkillText", &C::gunSkillText},
+    {"rangeBox", "range1", &C::rangeBox},
+    {"rangeSlider", "Slider1", &C::rangeSlider},
+    {"aMove1", "aMove1", &C::aMove1},
+    {"aMove2", "aMove2", &C::aMove2},
+    {"aMove3", "aMove3", &C::aMove3},
+    {"aMove4", "aMove4", &C::aMove4},
+    {"aProne1", "aProne1", &C::aProne1},
+    {"aWater1", "aWater1", &C::aWater1},
+    {"dmgSensor1", "dmgSensor1", &C::dmgSensor1},
+    {"dmgShoulder1", "dmgShoulder1", &C::dmgShoulder1},
+    {"dmgUpperAct1", "dmgUpperAct1", &C::dmgUpperAct1},
+    {"dmgLowerAct1", "dmgLowerAct1", &C::dmgLowerAct1},
+    {"dmgShoulder2", "dmgShoulder2", &C::dmgShoulder2},
+    {"dmgUpperAct2", "dmgUpperAct2", &C::dmgUpperAct2},
+    {"dmgLowerAct2", "dmgLowerAct2", &C::dmgLowerAct2},
+    {"aHeat0", "aHeat0", &C::aHeat0},
+    {"aHeat1", "aHeat1", &C::aHeat1},
+    {"aHeat2", "aHeat2", &C::aHeat2},
+    {"aHeat3", "aHeat3", &C::aHeat3},
+    {"aHeat4", "aHeat4", &C::aHeat4},
+    {"targetPanel", "Frame1", &C::targetPanel},
+    {"targetMovementPanel", "Frame2", &C::targetMovementPanel},
+    {"targetPositionPanel", "Frame3", &C::targetPositionPanel},
+    {"tMove0", "tMove0", &C::tMove0},
+    {"tMove1", "tMove1", &C::tMove1},
+    {"tMove2", "tMove2", &C::tMove2},
+    {"tMove3", "tMove3", &C::tMove3},
+    {"tMove4", "tMove4", &C::tMove4},
+    {"tJump0", "tJump0", &C::tJump0},
+    {"tPartial0", "tPartial0", &C::tPartial0},
+    {"tProne0", "tProne0", &C::tProne0},
+    {"tAdjHex0", "tAdjHex0", &C::tAdjHex0},
+    {"tImmobile0", "tImmobile0", &C::tImmobile0},
+    {"tOpenHex0", "tOpenHex0", &C::tOpenHex0},
+    {"tLW0", "tLW0", &C::tLW0},
+    {"tHW0", "tHW0", &C::tHW0},
+    {"tWater0", "tWater0", &C::tWater0},
+    {"facingLabel", "Label6", &C::facingLabel},
+    {"tFacing", "tFacing", &C::tFacing},
+    {"terrainPanel", "Frame9", &C::terrainPanel},
+    {"hexLW", "hexLW", &C::hexLW},
+    {"hexHW", "hexHW", &C::hexHW},
+    {"weapName", "weapName", &C::weapName},
+    {"weapLoc", "weapLoc", &C::weapLoc},
+    {"minRange", "minRange", &C::minRange},
+    {"sRange", "sRange", &C::sRange},
+    {"mRange", "mRange", &C::mRange},
+    {"lRange", "lRange", &C::lRange},
+    {"Damage", "Damage", &C::Damage},
+    {"toHit", "toHit", &C::toHit},
+    {"fireCheck", "fireCheck", &C::fireCheck},
+    {"selectAllBox", "Check1", &C::selectAllBox},
+    {"totalHeatBox", "Text12", &C::totalHeatBox},
+    {"declarationBox", "Text13", &C::declarationBox},
+    {"calculateButton", "Command1", &C::calculateButton},
+    {"copyButton", "Command2", &C::copyButton},
+    {"clearButton", "Command3", &C::clearButton},
+    {"declareButton", "Command4", &C::declareButton},
+    {"mnuOpen", "mnuOpen", &C::mnuOpen},
+    {"mnuSave", "mnuSave", &C::mnuSave},
+    {"mnuSaveAs", "mnuSaveAs", &C::mnuSaveAs},
+    {"mnuNew", "mnuNew", &C::mnuNew},
+    {"mnuEdit", "mnuEdit", &C::mnuEdit},
+    {"mnuRangeChart", "mnuRangeChart", &C::mnuRangeChart},
+    {"mnuZoomIn", "mnuZoomIn", &C::mnuZoomIn},
+    {"mnuZoomOut", "mnuZoomOut", &C::mnuZoomOut},
+    {"mnuActualSize", "mnuActualSize", &C::mnuActualSize},
+    {"mnuHelp", "mnuHelp", &C::mnuHelp},
+    {"mnuAbout", "mnuAbout", &C::mnuAbout},
 });
 // clang-format on
 
-#undef NAMED
+const NamedControl& namedControl(const ControlRef& ref) {
+    const auto found = std::find_if(CONTROLS.begin(), CONTROLS.end(),
+                                    [&ref](const NamedControl& c) { return c.ref == ref; });
+    if (found == CONTROLS.end()) {
+        throw std::invalid_argument("a control that the sheet does not list");
+    }
+    return *found;
+}
+
+std::string withRow(std::string_view name, int row) {
+    return row < 0 ? std::string(name) : std::string(name) + "(" + std::to_string(row) + ")";
+}
 
 } // namespace
 
@@ -56,12 +131,16 @@ bool isColumn(const ControlRef& ref) {
         ref);
 }
 
-std::string controlName(const ControlRef& ref, int row) {
+std::string roleName(const ControlRef& ref, int row) {
+    return withRow(namedControl(ref).role, row);
+}
+
+std::string formName(const ControlRef& ref, int row) {
+    return withRow(namedControl(ref).form, row);
+}
+
+const NamedControl* controlNamed(std::string_view role) {
     const auto found = std::find_if(CONTROLS.begin(), CONTROLS.end(),
-                                    [&ref](const NamedControl& c) { return c.ref == ref; });
-    if (found == CONTROLS.end()) {
-        throw std::invalid_argument("a control that the sheet does not list");
-    }
-    std::string name(found->name);
-    return row < 0 ? name : name + "(" + std::to_string(row) + ")";
+                                    [role](const NamedControl& c) { return c.role == role; });
+    return found == CONTROLS.end() ? nullptr : &*found;
 }

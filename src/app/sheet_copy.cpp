@@ -35,6 +35,7 @@ void copySheet(const CombatSheet& from, CombatSheet& to) {
     }
     to.situation = from.situation;
     to.weapHeat = from.weapHeat;
+    to.weapFamily = from.weapFamily;
     to.techBase = from.techBase;
     to.setTitle(from.title());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 // The window's to-hit modifiers for the attack situation, written only by the situation
 // handlers and read by Calculate. All 0 when a window opens.
@@ -28,3 +30,34 @@ struct SituationModifiers {
 
     bool operator==(const SituationModifiers&) const = default;
 };
+
+struct ModifierField {
+    std::string_view name;
+    std::int16_t SituationModifiers::*field;
+};
+
+// Every field by its name, in the order of the fields, for whatever walks them all.
+inline constexpr std::array<ModifierField, 20> MODIFIER_FIELDS = {{
+    {"aMoveMod", &SituationModifiers::aMoveMod},
+    {"aProneMod", &SituationModifiers::aProneMod},
+    {"aWaterMod", &SituationModifiers::aWaterMod},
+    {"dmgSensorMod", &SituationModifiers::dmgSensorMod},
+    {"dmgShoulder1Mod", &SituationModifiers::dmgShoulder1Mod},
+    {"dmgUpperAct1Mod", &SituationModifiers::dmgUpperAct1Mod},
+    {"dmgLowerAct1Mod", &SituationModifiers::dmgLowerAct1Mod},
+    {"dmgShoulder2Mod", &SituationModifiers::dmgShoulder2Mod},
+    {"dmgUpperAct2Mod", &SituationModifiers::dmgUpperAct2Mod},
+    {"dmgLowerAct2Mod", &SituationModifiers::dmgLowerAct2Mod},
+    {"aHeatMod", &SituationModifiers::aHeatMod},
+    {"tMoveMod", &SituationModifiers::tMoveMod},
+    {"tJumpMod", &SituationModifiers::tJumpMod},
+    {"tHeavyWoodsMod", &SituationModifiers::tHeavyWoodsMod},
+    {"tLightWoodsMod", &SituationModifiers::tLightWoodsMod},
+    {"tImmobileMod", &SituationModifiers::tImmobileMod},
+    {"tPartialMod", &SituationModifiers::tPartialMod},
+    {"tProneMod", &SituationModifiers::tProneMod},
+    {"clusterMunitions", &SituationModifiers::clusterMunitions},
+    {"tWaterMod", &SituationModifiers::tWaterMod},
+}};
+static_assert(sizeof(SituationModifiers) == MODIFIER_FIELDS.size() * sizeof(std::int16_t),
+              "every field of SituationModifiers is in MODIFIER_FIELDS");

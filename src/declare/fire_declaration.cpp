@@ -9,12 +9,12 @@ namespace {
 
 // A one-off action, not a mode: rows whose weapon is chosen later stay as they are.
 void selectAll(CombatSheet& sheet) {
-    const bool tick = sheet.Check1.value() != CheckBox::Unticked;
+    const bool tick = sheet.selectAllBox.value() != BoxState::Unticked;
     for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
         // An empty "Min" marks a row without a weapon; a hand tick on it is taken away too.
         // The final value is set at once, so no row flickers through a tick it will not keep.
         const bool holdsWeapon = !sheet.minRange[row].text().empty();
-        sheet.fireCheck[row].setValue(tick && holdsWeapon ? CheckBox::Ticked : CheckBox::Unticked);
+        sheet.fireCheck[row].setValue(tick && holdsWeapon ? BoxState::Ticked : BoxState::Unticked);
     }
 }
 
@@ -23,7 +23,7 @@ void selectAll(CombatSheet& sheet) {
 std::string declarationText(const CombatSheet& sheet) {
     std::string declaration;
     for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
-        if (sheet.fireCheck[row].value() == CheckBox::Ticked) {
+        if (sheet.fireCheck[row].value() == BoxState::Ticked) {
             declaration += "  " + sheet.weapName[row].text() + "@" + sheet.toHit[row].text();
         }
     }
@@ -32,24 +32,20 @@ std::string declarationText(const CombatSheet& sheet) {
 
 // Rebuilt from scratch every time, so the user's edits in the box are replaced.
 void declare(CombatSheet& sheet) {
-    sheet.Text13.setText(declarationText(sheet));
+    sheet.declarationBox.setText(declarationText(sheet));
 }
 
 // The box's text as it stands, the user's edits included. A clipboard that cannot be
-// written must not take the sheet down with it; Copy has no message to show, so the
-// failure is dropped and the sheet stays as it was.
+// written must not take the sheet down with it.
 void copy(CombatSheet& sheet) {
-    const std::string declaration = sheet.Text13.text();
-    try {
-        sheet.platform().clipboard.setText(declaration);
-    } catch (...) {
-    }
+    const std::string declaration = sheet.declarationBox.text();
+    platform::copyToClipboard(sheet.platform().clipboard, declaration);
 }
 
 } // namespace
 
 void wireFireDeclaration(CombatSheet& sheet) {
-    sheet.Check1.onClick([&sheet] { selectAll(sheet); });
-    sheet.Command4.onClick([&sheet] { declare(sheet); });
-    sheet.Command2.onClick([&sheet] { copy(sheet); });
+    sheet.selectAllBox.onClick([&sheet] { selectAll(sheet); });
+    sheet.declareButton.onClick([&sheet] { declare(sheet); });
+    sheet.copyButton.onClick([&sheet] { copy(sheet); });
 }

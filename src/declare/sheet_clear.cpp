@@ -8,33 +8,33 @@ namespace {
 
 // The declaration, the total heat, every to-hit number with its tip and every fire tick.
 void clearResults(CombatSheet& sheet) {
-    sheet.Text13.setText("");
-    sheet.Text12.setText("");
+    sheet.declarationBox.setText("");
+    sheet.totalHeatBox.setText("");
     for (std::size_t row = 0; row < WEAPON_ROWS; ++row) {
         sheet.toHit[row].setText("");
         sheet.toHit[row].setToolTip(""); // the breakdown of the number just emptied
-        sheet.fireCheck[row].setValue(CheckBox::Unticked);
+        sheet.fireCheck[row].setValue(BoxState::Unticked);
     }
     // Its own handler unticks the rows again, which changes nothing by now.
-    sheet.Check1.setValue(CheckBox::Unticked);
+    sheet.selectAllBox.setValue(BoxState::Unticked);
 }
 
 // Movement, heat, prone and water; the damage boxes describe the Mech and stay.
 void resetAttacker(CombatSheet& sheet) {
     sheet.aMove1.select();
     sheet.aHeat0.select();
-    sheet.aProne1.setValue(CheckBox::Unticked);
-    sheet.aWater1.setValue(CheckBox::Unticked);
+    sheet.aProne1.setValue(BoxState::Unticked);
+    sheet.aWater1.setValue(BoxState::Unticked);
 }
 
 // Leaving the water does not untick "Partial Cover", so it is unticked on its own.
 // "Adjacent Hex" follows the range, which stays, so it is left alone.
 void resetTarget(CombatSheet& sheet) {
     sheet.tMove0.select();
-    sheet.tJump0.setValue(CheckBox::Unticked);
-    sheet.tPartial0.setValue(CheckBox::Unticked);
-    sheet.tProne0.setValue(CheckBox::Unticked);
-    sheet.tImmobile0.setValue(CheckBox::Unticked);
+    sheet.tJump0.setValue(BoxState::Unticked);
+    sheet.tPartial0.setValue(BoxState::Unticked);
+    sheet.tProne0.setValue(BoxState::Unticked);
+    sheet.tImmobile0.setValue(BoxState::Unticked);
     sheet.tOpenHex0.select();
 }
 
@@ -55,5 +55,5 @@ void clearSheet(CombatSheet& sheet) {
 } // namespace
 
 void wireSheetClear(CombatSheet& sheet) {
-    sheet.Command3.onClick([&sheet] { clearSheet(sheet); });
+    sheet.clearButton.onClick([&sheet] { clearSheet(sheet); });
 }

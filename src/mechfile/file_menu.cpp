@@ -31,7 +31,7 @@ std::optional<MechFile> loadMechFile(CombatSheet& sheet, const std::string& path
         sheet.platform().fileStore.read(path, MechFileSizeLimit);
     std::variant<MechFile, MechFileFault> mech = MechFileFault{faultOf(reading)};
     if (reading.status == Status::Read) {
-        mech = readMechFile(reading.bytes, sheet.weapName.front().items()); // all rows alike
+        mech = readMechFile(reading.bytes, sheet);
     }
     if (const auto* fault = std::get_if<MechFileFault>(&mech)) {
         sheet.platform().messageBox.show("Cannot open the Mech file \"" + path + "\":\n" +

@@ -5,6 +5,7 @@
 // A file is checked whole before any of it reaches a sheet, and it reaches a sheet only
 // through the controls, as its user would enter it, so that every rule of the sheet runs.
 
+#include "app/arm_damage.h"
 #include "app/check_box.h"
 #include "app/combat_sheet.h"
 #include "app/row_array.h"
@@ -20,39 +21,26 @@ inline constexpr int MechFormatVersion = 1;
 inline constexpr std::string_view MechFileExtension = ".vexmech";
 // A Mech file is a few kilobytes; anything far larger is not one and is not read at all.
 inline constexpr std::size_t MechFileSizeLimit = 1024 * 1024;
-inline constexpr int MaxSkill = 12;
 
-// The equipment boxes of the setup panel, in the order of MechFile::equipment.
+// The equipment boxes of the setup panel under their keys, in the order of
+// MechFile::equipment; a message names a box by its caption.
 struct EquipmentBox {
     std::string_view key;
-    std::string_view label;
     CheckBox CombatSheet::*box;
 };
 inline constexpr std::array<EquipmentBox, 6> EQUIPMENT = {{
-    {"ams", "AMS", &CombatSheet::Check2},
-    {"artemisIV", "Artemis IV", &CombatSheet::Check3},
-    {"antiPersonnelPods", "Anti-Personnel Pods", &CombatSheet::Check4},
-    {"c3MasterSlave", "c3 Master/Slave", &CombatSheet::Check5},
-    {"lbxClusterMunitions", "LB-X Cluster Munitions", &CombatSheet::Check6},
-    {"ecmSuite", "ECM Suite", &CombatSheet::Check7},
+    {"ams", &CombatSheet::amsBox},
+    {"artemisIV", &CombatSheet::artemisBox},
+    {"antiPersonnelPods", &CombatSheet::apPodsBox},
+    {"c3MasterSlave", &CombatSheet::c3Box},
+    {"lbxClusterMunitions", &CombatSheet::clusterMunitionsBox},
+    {"ecmSuite", &CombatSheet::ecmBox},
 }};
 
-// The damage boxes of one arm, in the order of MechFile::arms: the right arm, then the left.
-struct ArmBoxes {
-    std::string_view key;
-    std::string_view label;
-    CheckBox CombatSheet::*shoulder;
-    CheckBox CombatSheet::*upperActuator;
-    CheckBox CombatSheet::*lowerActuator;
-};
-inline constexpr std::array<ArmBoxes, 2> ARMS = {{
-    {"rightArm", "Right arm", &CombatSheet::dmgShoulder1, &CombatSheet::dmgUpperAct1,
-     &CombatSheet::dmgLowerAct1},
-    {"leftArm", "Left arm", &CombatSheet::dmgShoulder2, &CombatSheet::dmgUpperAct2,
-     &CombatSheet::dmgLowerAct2},
-}};
+// The keys of the arms' damage, in the order of ARMS and MechFile::arms.
+inline constexpr std::array<std::string_view, ARMS.size()> ARM_KEYS = {"rightArm", "leftArm"};
 
-// An actuator box's value as a file spells it, by CheckBox value.
+// An actuator box's value as a file spells it, by the box's value.
 inline constexpr std::array<std::string_view, 3> BOX_STATES = {"unticked", "ticked", "grayed"};
 
 struct MechFile {
@@ -64,8 +52,8 @@ struct MechFile {
     // An actuator box can stand grayed, under a hit shoulder, as well as ticked or unticked.
     struct Arm {
         bool shoulder = false;
-        int upperActuator = CheckBox::Unticked;
-        int lowerActuator = CheckBox::Unticked;
+        BoxState upperActuator = BoxState::Unticked;
+        BoxState lowerActuator = BoxState::Unticked;
         bool operator==(const Arm&) const = default;
     };
 

@@ -166,9 +166,9 @@ std::optional<int> skillIn(const Json& value, const std::string& label) {
     if (value.is_null()) {
         return std::nullopt;
     }
-    if (!value.is_number_integer() || value < 0 || value > MaxSkill) {
+    if (!value.is_number_integer() || value < 0 || value > rules::WorstSkill) {
         refuse(label + ": " + spelled(value) + " is not a skill from 0 to " +
-               std::to_string(MaxSkill) + ".");
+               std::to_string(rules::WorstSkill) + ".");
     }
     return value.get<int>();
 }
@@ -206,7 +206,7 @@ std::string entryIn(const Json& value, const Entries& entries, const std::string
     return std::string(*found);
 }
 
-MechFile::Row rowIn(const Json& value, int row, std::span<const std::string> weaponNames) {
+MechFile::Row rowIn(const Json& value, int row, const std::vector<std::string>& weaponNames) {
     if (value.is_null()) {
         return {};
     }
@@ -217,7 +217,7 @@ MechFile::Row rowIn(const Json& value, int row, std::span<const std::string> wea
                     "a location (RA, RL, RT, CT, LT, LL, LA or H)")};
 }
 
-RowArray<MechFile::Row> rowsIn(const Json& value, std::span<const std::string> weaponNames) {
+RowArray<MechFile::Row> rowsIn(const Json& value, const std::vector<std::string>& weaponNames) {
     if (!value.is_array() || value.size() != WEAPON_ROWS) {
         refuse("Weapons: " + spelled(value) + " is not a list of " + std::to_string(WEAPON_ROWS) +
                " rows.");
@@ -230,7 +230,7 @@ RowArray<MechFile::Row> rowsIn(const Json& value, std::span<const std::string> w
     return rows;
 }
 
-MechFile::Arm armIn(const Json& value, const ArmBoxes& boxes) {
+MechFile::Arm armIn(const Json& value, const ArmDamage& boxes) {
     const std::string label(boxes.label);
     checkKeys(value, label, {"shoulder", "upperActuator", "lowerActuator"});
     auto state = [&](const char* key, const char* name) {
@@ -242,39 +242,40 @@ MechFile::Arm armIn(const Json& value, const ArmBoxes& boxes) {
             refuse(label + " " + name + ": " + spelled(box) +
                    " is not 'unticked', 'ticked' or 'grayed'.");
         }
-        return static_cast<int>(found - BOX_STATES.begin());
+        return static_cast<BoxState>(found - BOX_STATES.begin());
     };
     const MechFile::Arm arm{flagIn(value.at("shoulder"), label + " shoulder"),
                             state("upperActuator", "upper actuator"),
                             state("lowerActuator", "lower actuator")};
     // Only the shoulder rule grays an actuator box; a click on it never does.
     if (!arm.shoulder &&
-        (arm.upperActuator == CheckBox::Grayed || arm.lowerActuator == CheckBox::Grayed)) {
+        (arm.upperActuator == BoxState::Grayed || arm.lowerActuator == BoxState::Grayed)) {
         refuse(label + ": an actuator stands grayed only under a hit shoulder.");
     }
     return arm;
 }
 
-void readEquipment(const Json& value, MechFile& mech) {
+void readEquipment(const Json& value, const CombatSheet& sheet, MechFile& mech) {
     Keys keys;
     for (const EquipmentBox& box : EQUIPMENT) {
         keys.push_back(box.key);
     }
     checkKeys(value, "Equipment", keys);
     for (std::size_t i = 0; i < EQUIPMENT.size(); ++i) {
-        mech.equipment[i] = flagIn(value.at(EQUIPMENT[i].key), EQUIPMENT[i].label);
+        mech.equipment[i] =
+            flagIn(value.at(EQUIPMENT[i].key), (sheet.*EQUIPMENT[i].box).plainCaption());
     }
 }
 
-void readDamage(const Json& value, MechFile& mech) {
-    checkKeys(value, "Damage", {"sensors", ARMS[0].key, ARMS[1].key});
-    mech.sensors = flagIn(value.at("sensors"), "Sensors");
+void readDamage(const Json& value, const CombatSheet& sheet, MechFile& mech) {
+    checkKeys(value, "Damage", {"sensors", ARM_KEYS[0], ARM_KEYS[1]});
+    mech.sensors = flagIn(value.at("sensors"), sheet.dmgSensor1.plainCaption());
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
-        mech.arms[i] = armIn(value.at(ARMS[i].key), ARMS[i]);
+        mech.arms[i] = armIn(value.at(ARM_KEYS[i]), ARMS[i]);
     }
 }
 
-MechFile mechIn(const Json& document, std::span<const std::string> weaponNames) {
+MechFile mechIn(const Json& document, const CombatSheet& sheet) {
     checkFormat(document);
     checkKeys(document, "",
               {"format", "version", "mechModel", "pilotName", "gunnerySkill", "pilotingSkill",
@@ -285,18 +286,19 @@ MechFile mechIn(const Json& document, std::span<const std::string> weaponNames) 
     mech.gunnerySkill = skillIn(document.at("gunnerySkill"), "Gunnery skill");
     mech.pilotingSkill = skillIn(document.at("pilotingSkill"), "Piloting skill");
     mech.techBase = techBaseIn(document.at("technologyBase"));
-    readEquipment(document.at("equipment"), mech);
-    mech.rows = rowsIn(document.at("weapons"), weaponNames);
-    readDamage(document.at("damage"), mech);
+    readEquipment(document.at("equipment"), sheet, mech);
+    // Every row's list offers the same weapons.
+    mech.rows = rowsIn(document.at("weapons"), sheet.weapName.front().items());
+    readDamage(document.at("damage"), sheet, mech);
     return mech;
 }
 
 } // namespace
 
 std::variant<MechFile, MechFileFault> readMechFile(std::string_view bytes,
-                                                   std::span<const std::string> weaponNames) {
+                                                   const CombatSheet& sheet) {
     try {
-        return mechIn(parsed(bytes), weaponNames);
+        return mechIn(parsed(bytes), sheet);
     } catch (const Refusal& refusal) {
         return MechFileFault{refusal.text};
     }

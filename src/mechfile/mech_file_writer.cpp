@@ -56,7 +56,7 @@ std::string writeMechFile(const MechFile& mech) {
     Json& damage = file["damage"] = Json::object();
     damage["sensors"] = mech.sensors;
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
-        damage[std::string(ARMS[i].key)] = armJson(mech.arms[i]);
+        damage[std::string(ARM_KEYS[i])] = armJson(mech.arms[i]);
     }
     // Text that is not UTF-8 can only come from outside the sheet's own boxes; it is written
     // with replacement characters rather than not at all.

@@ -10,7 +10,7 @@ std::optional<int> chosenSkill(const ComboBox& list) {
 }
 
 bool ticked(const CheckBox& box) {
-    return box.value() != CheckBox::Unticked;
+    return box.value() != BoxState::Unticked;
 }
 
 void pick(ComboBox& list, const std::string& entry) {
@@ -29,13 +29,13 @@ void clickTo(CheckBox& box, bool tick) {
 
 // A click steps a grayed box to ticked and a ticked one to unticked, so two clicks at most
 // bring an actuator where it belongs.
-void clickActuatorTo(CheckBox& box, int value) {
+void clickActuatorTo(CheckBox& box, BoxState value) {
     for (int click = 0; click < 2 && box.value() != value; ++click) {
         box.userClick();
     }
 }
 
-void putArm(const MechFile::Arm& arm, const ArmBoxes& boxes, CombatSheet& sheet) {
+void putArm(const MechFile::Arm& arm, const ArmDamage& boxes, CombatSheet& sheet) {
     clickTo(sheet.*boxes.shoulder, arm.shoulder);
     clickActuatorTo(sheet.*boxes.upperActuator, arm.upperActuator);
     clickActuatorTo(sheet.*boxes.lowerActuator, arm.lowerActuator);
@@ -70,7 +70,7 @@ void putMechOnSheet(const MechFile& mech, CombatSheet& sheet) {
     pick(sheet.gunSkill, mech.gunnerySkill ? std::to_string(*mech.gunnerySkill) : "");
     pick(sheet.pilotSkill, mech.pilotingSkill ? std::to_string(*mech.pilotingSkill) : "");
     // The base comes before the weapons: the row fill reads it at every pick.
-    (mech.techBase == TechBase::Clan ? sheet.Option2 : sheet.Option1).userClick();
+    (mech.techBase == TechBase::Clan ? sheet.clanOption : sheet.innerSphereOption).userClick();
     for (std::size_t i = 0; i < EQUIPMENT.size(); ++i) {
         clickTo(sheet.*EQUIPMENT[i].box, mech.equipment[i]);
     }
@@ -82,5 +82,5 @@ void putMechOnSheet(const MechFile& mech, CombatSheet& sheet) {
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
         putArm(mech.arms[i], ARMS[i], sheet);
     }
-    sheet.Command5.userClick();
+    sheet.doneButton.userClick();
 }

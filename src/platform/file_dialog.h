@@ -5,7 +5,7 @@
 
 namespace platform {
 
-// The platform's modal dialogs for choosing Mech files, owned by one sheet window.
+// The platform's modal dialogs for choosing Mech files and pictures, owned by one window.
 class FileDialog {
 public:
     virtual ~FileDialog() = default;
@@ -14,6 +14,8 @@ public:
     // The file the user chose to save to, having agreed to replace it if it exists; empty
     // when cancelled. The dialog starts on `suggested`, a whole path or a file name alone.
     virtual std::string chooseFileToSave(const std::string& suggested) = 0;
+    // The PNG picture the user chose to save to, as chooseFileToSave has it.
+    virtual std::string choosePictureToSave(const std::string& suggested) = 0;
 };
 
 } // namespace platform

@@ -1,16 +1,15 @@
 #include "situation/range_rules.h"
 
 #include "app/combat_sheet.h"
+#include "app/rules.h"
 
 #include <cstdint>
 #include <string>
 
 namespace {
 
-constexpr int ADJACENT_RANGE = 1;
-
-int adjacency(const CombatSheet& sheet) {
-    return sheet.Slider1.position() == ADJACENT_RANGE ? CheckBox::Ticked : CheckBox::Unticked;
+BoxState adjacency(const CombatSheet& sheet) {
+    return sheet.rangeSlider.position() == rules::AdjacentRange ? BoxState::Ticked : BoxState::Unticked;
 }
 
 // "Adjacent Hex" only shows what the slider says. Any click on it, the user's included, is
@@ -24,19 +23,19 @@ void applyAdjacencyRule(CombatSheet& sheet) {
 // "Adjacent Hex" (range never set) counts as not adjacent.
 void applyProneRule(CombatSheet& sheet) {
     std::int16_t& mod = sheet.situation.tProneMod;
-    if (sheet.tProne0.value() == CheckBox::Unticked) {
+    if (sheet.tProne0.value() == BoxState::Unticked) {
         mod = 0;
-    } else if (sheet.tAdjHex0.value() == CheckBox::Ticked) {
-        mod = -2;
+    } else if (sheet.tAdjHex0.value() == BoxState::Ticked) {
+        mod = rules::ProneAdjacentMod;
     } else {
-        mod = 1;
+        mod = rules::ProneFartherMod;
     }
 }
 
 // Moving the slider also re-evaluates a ticked "Prone": its modifier depends on adjacency,
 // and keeping the value of the last click would show a wrong number once the range changes.
 void applySliderRule(CombatSheet& sheet) {
-    sheet.range1.setText(std::to_string(sheet.Slider1.position()));
+    sheet.rangeBox.setText(std::to_string(sheet.rangeSlider.position()));
     applyAdjacencyRule(sheet);
     applyProneRule(sheet);
 }
@@ -46,5 +45,5 @@ void applySliderRule(CombatSheet& sheet) {
 void wireRangeRules(CombatSheet& sheet) {
     sheet.tAdjHex0.onClick([&sheet] { applyAdjacencyRule(sheet); });
     sheet.tProne0.onClick([&sheet] { applyProneRule(sheet); });
-    sheet.Slider1.onChange([&sheet] { applySliderRule(sheet); });
+    sheet.rangeSlider.onChange([&sheet] { applySliderRule(sheet); });
 }

@@ -1,54 +1,32 @@
 #include "situation/shoulder_rule.h"
 
-#include "app/combat_sheet.h"
-
-#include <cstdint>
+#include "app/arm_damage.h"
+#include "app/rules.h"
 
 namespace {
-
-using Field = std::int16_t SituationModifiers::*;
-
-struct Arm {
-    CheckBox CombatSheet::*shoulder;
-    CheckBox CombatSheet::*upper;
-    CheckBox CombatSheet::*lower;
-    Field shoulderMod;
-    Field upperMod;
-    Field lowerMod;
-};
-
-// Arm 1 is the right arm, arm 2 the left.
-constexpr Arm ARMS[] = {
-    {&CombatSheet::dmgShoulder1, &CombatSheet::dmgUpperAct1, &CombatSheet::dmgLowerAct1,
-     &SituationModifiers::dmgShoulder1Mod, &SituationModifiers::dmgUpperAct1Mod,
-     &SituationModifiers::dmgLowerAct1Mod},
-    {&CombatSheet::dmgShoulder2, &CombatSheet::dmgUpperAct2, &CombatSheet::dmgLowerAct2,
-     &SituationModifiers::dmgShoulder2Mod, &SituationModifiers::dmgUpperAct2Mod,
-     &SituationModifiers::dmgLowerAct2Mod},
-};
 
 // The actuator boxes are set through the controls so that their own handlers run (and set
 // their fields) before this goes on; the shoulder then clears the actuator fields last, so
 // that a hit shoulder is not counted together with the actuators it makes meaningless.
-void applyShoulderRule(CombatSheet& sheet, const Arm& arm) {
+void applyShoulderRule(CombatSheet& sheet, const ArmDamage& arm) {
     SituationModifiers& situation = sheet.situation;
-    if ((sheet.*arm.shoulder).value() == CheckBox::Unticked) {
+    if ((sheet.*arm.shoulder).value() == BoxState::Unticked) {
         situation.*arm.shoulderMod = 0;
-        (sheet.*arm.upper).setValue(CheckBox::Unticked);
-        (sheet.*arm.lower).setValue(CheckBox::Unticked);
+        (sheet.*arm.upperActuator).setValue(BoxState::Unticked);
+        (sheet.*arm.lowerActuator).setValue(BoxState::Unticked);
         return;
     }
-    situation.*arm.shoulderMod = 4;
-    (sheet.*arm.upper).setValue(CheckBox::Grayed);
-    (sheet.*arm.lower).setValue(CheckBox::Grayed);
-    situation.*arm.upperMod = 0;
-    situation.*arm.lowerMod = 0;
+    situation.*arm.shoulderMod = rules::ShoulderHitMod;
+    (sheet.*arm.upperActuator).setValue(BoxState::Grayed);
+    (sheet.*arm.lowerActuator).setValue(BoxState::Grayed);
+    situation.*arm.upperActuatorMod = 0;
+    situation.*arm.lowerActuatorMod = 0;
 }
 
 } // namespace
 
 void wireShoulderRule(CombatSheet& sheet) {
-    for (const Arm& arm : ARMS) {
-        (sheet.*arm.shoulder).onClick([&sheet, arm] { applyShoulderRule(sheet, arm); });
+    for (const ArmDamage& arm : ARMS) {
+        (sheet.*arm.shoulder).onClick([&sheet, &arm] { applyShoulderRule(sheet, arm); });
     }
 }

@@ -1,6 +1,7 @@
 #include "situation/situation_handlers.h"
 
 #include "app/combat_sheet.h"
+#include "app/rules.h"
 #include "situation/range_rules.h"
 #include "situation/shoulder_rule.h"
 #include "situation/woods_limit.h"
@@ -18,21 +19,23 @@ struct OptionEffect {
     std::int16_t value;
 };
 
+using rules::AttackerMovementMods, rules::HeatMods, rules::TargetMovementMods;
+
 constexpr OptionEffect OPTION_EFFECTS[] = {
-    {&CombatSheet::aMove1, &SituationModifiers::aMoveMod, 0},
-    {&CombatSheet::aMove2, &SituationModifiers::aMoveMod, 1},
-    {&CombatSheet::aMove3, &SituationModifiers::aMoveMod, 2},
-    {&CombatSheet::aMove4, &SituationModifiers::aMoveMod, 3},
-    {&CombatSheet::aHeat0, &SituationModifiers::aHeatMod, 0},
-    {&CombatSheet::aHeat1, &SituationModifiers::aHeatMod, 1},
-    {&CombatSheet::aHeat2, &SituationModifiers::aHeatMod, 2},
-    {&CombatSheet::aHeat3, &SituationModifiers::aHeatMod, 3},
-    {&CombatSheet::aHeat4, &SituationModifiers::aHeatMod, 4},
-    {&CombatSheet::tMove0, &SituationModifiers::tMoveMod, 0},
-    {&CombatSheet::tMove1, &SituationModifiers::tMoveMod, 1},
-    {&CombatSheet::tMove2, &SituationModifiers::tMoveMod, 2},
-    {&CombatSheet::tMove3, &SituationModifiers::tMoveMod, 3},
-    {&CombatSheet::tMove4, &SituationModifiers::tMoveMod, 4},
+    {&CombatSheet::aMove1, &SituationModifiers::aMoveMod, AttackerMovementMods[0]},
+    {&CombatSheet::aMove2, &SituationModifiers::aMoveMod, AttackerMovementMods[1]},
+    {&CombatSheet::aMove3, &SituationModifiers::aMoveMod, AttackerMovementMods[2]},
+    {&CombatSheet::aMove4, &SituationModifiers::aMoveMod, AttackerMovementMods[3]},
+    {&CombatSheet::aHeat0, &SituationModifiers::aHeatMod, HeatMods[0]},
+    {&CombatSheet::aHeat1, &SituationModifiers::aHeatMod, HeatMods[1]},
+    {&CombatSheet::aHeat2, &SituationModifiers::aHeatMod, HeatMods[2]},
+    {&CombatSheet::aHeat3, &SituationModifiers::aHeatMod, HeatMods[3]},
+    {&CombatSheet::aHeat4, &SituationModifiers::aHeatMod, HeatMods[4]},
+    {&CombatSheet::tMove0, &SituationModifiers::tMoveMod, TargetMovementMods[0]},
+    {&CombatSheet::tMove1, &SituationModifiers::tMoveMod, TargetMovementMods[1]},
+    {&CombatSheet::tMove2, &SituationModifiers::tMoveMod, TargetMovementMods[2]},
+    {&CombatSheet::tMove3, &SituationModifiers::tMoveMod, TargetMovementMods[3]},
+    {&CombatSheet::tMove4, &SituationModifiers::tMoveMod, TargetMovementMods[4]},
 };
 
 // A check box gives its field the "on" value while ticked or grayed, 0 while unticked.
@@ -43,16 +46,16 @@ struct BoxEffect {
 };
 
 constexpr BoxEffect BOX_EFFECTS[] = {
-    {&CombatSheet::aProne1, &SituationModifiers::aProneMod, 2},
-    {&CombatSheet::aWater1, &SituationModifiers::aWaterMod, 1},
-    {&CombatSheet::dmgSensor1, &SituationModifiers::dmgSensorMod, 2},
-    {&CombatSheet::dmgUpperAct1, &SituationModifiers::dmgUpperAct1Mod, 1},
-    {&CombatSheet::dmgLowerAct1, &SituationModifiers::dmgLowerAct1Mod, 1},
-    {&CombatSheet::dmgUpperAct2, &SituationModifiers::dmgUpperAct2Mod, 1},
-    {&CombatSheet::dmgLowerAct2, &SituationModifiers::dmgLowerAct2Mod, 1},
-    {&CombatSheet::tJump0, &SituationModifiers::tJumpMod, 1},
-    {&CombatSheet::tImmobile0, &SituationModifiers::tImmobileMod, -4},
-    {&CombatSheet::tPartial0, &SituationModifiers::tPartialMod, 3},
+    {&CombatSheet::aProne1, &SituationModifiers::aProneMod, rules::AttackerProneMod},
+    {&CombatSheet::aWater1, &SituationModifiers::aWaterMod, rules::AttackerInWaterMod},
+    {&CombatSheet::dmgSensor1, &SituationModifiers::dmgSensorMod, rules::SensorHitMod},
+    {&CombatSheet::dmgUpperAct1, &SituationModifiers::dmgUpperAct1Mod, rules::ActuatorHitMod},
+    {&CombatSheet::dmgLowerAct1, &SituationModifiers::dmgLowerAct1Mod, rules::ActuatorHitMod},
+    {&CombatSheet::dmgUpperAct2, &SituationModifiers::dmgUpperAct2Mod, rules::ActuatorHitMod},
+    {&CombatSheet::dmgLowerAct2, &SituationModifiers::dmgLowerAct2Mod, rules::ActuatorHitMod},
+    {&CombatSheet::tJump0, &SituationModifiers::tJumpMod, rules::TargetJumpedMod},
+    {&CombatSheet::tImmobile0, &SituationModifiers::tImmobileMod, rules::TargetImmobileMod},
+    {&CombatSheet::tPartial0, &SituationModifiers::tPartialMod, rules::PartialCoverMod},
 };
 
 // Where the target stands: the light woods, heavy woods and water modifiers together.
@@ -66,9 +69,9 @@ struct PositionEffect {
 
 constexpr PositionEffect POSITION_EFFECTS[] = {
     {&CombatSheet::tOpenHex0, 0, 0, 0, false},
-    {&CombatSheet::tLW0, 1, 0, 0, false},
-    {&CombatSheet::tHW0, 0, 2, 0, false},
-    {&CombatSheet::tWater0, 0, 0, -1, true},
+    {&CombatSheet::tLW0, rules::TargetInLightWoodsMod, 0, 0, false},
+    {&CombatSheet::tHW0, 0, rules::TargetInHeavyWoodsMod, 0, false},
+    {&CombatSheet::tWater0, 0, 0, rules::TargetInWaterMod, true},
 };
 
 void setPosition(SituationModifiers& situation, const PositionEffect& effect) {
@@ -88,13 +91,13 @@ void wireOptions(CombatSheet& sheet) {
 void wireBoxes(CombatSheet& sheet) {
     for (const BoxEffect& effect : BOX_EFFECTS) {
         (sheet.*effect.box).onClick([&sheet, effect] {
-            const bool on = (sheet.*effect.box).value() != CheckBox::Unticked;
+            const bool on = (sheet.*effect.box).value() != BoxState::Unticked;
             sheet.situation.*effect.field = on ? effect.onValue : std::int16_t{0};
         });
     }
     // Only a plain tick means the LB-X guns fire cluster rounds; a grayed box is no choice.
-    sheet.Check6.onClick([&sheet] {
-        sheet.situation.clusterMunitions = sheet.Check6.value() == CheckBox::Ticked ? 1 : 0;
+    sheet.clusterMunitionsBox.onClick([&sheet] {
+        sheet.situation.clusterMunitions = sheet.clusterMunitionsBox.value() == BoxState::Ticked;
     });
 }
 
@@ -109,7 +112,7 @@ void wireTargetPosition(CombatSheet& sheet) {
             }
             setPosition(sheet.situation, effect);
             if (effect.cover) {
-                sheet.tPartial0.setValue(CheckBox::Ticked);
+                sheet.tPartial0.setValue(BoxState::Ticked);
             }
         });
     }
@@ -123,6 +126,6 @@ void wireSituationHandlers(CombatSheet& sheet) {
     wireTargetPosition(sheet);
     wireShoulderRule(sheet);
     wireRangeRules(sheet);
-    limitWoodsCount(sheet.hexLW, 3);
-    limitWoodsCount(sheet.hexHW, 2);
+    limitWoodsCount(sheet.hexLW, rules::LightWoodsLimit);
+    limitWoodsCount(sheet.hexHW, rules::HeavyWoodsLimit);
 }

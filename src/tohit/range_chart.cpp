@@ -51,11 +51,11 @@ RangeChart::RangeChart(platform::PlatformServices& services, void (*wire)(Combat
 
 void RangeChart::recompute(const CombatSheet& sheet) {
     copySheet(sheet, scratch_);
-    presentRange_ = sheet.Slider1.position();
+    presentRange_ = sheet.rangeSlider.position();
     notice_.clear();
     lines_.clear();
     damageOverOutcomes_.fill(0.0);
-    for (int range = 1; range <= LONGEST_RANGE; ++range) {
+    for (int range = 1; range <= rules::LongestRange; ++range) {
         if (!calculateAt(range)) {
             // A chart is whole or not at all: the nearer ranges alone would pass for it.
             lines_.clear();
@@ -72,8 +72,8 @@ void RangeChart::recompute(const CombatSheet& sheet) {
 // Calculate. A message stops the chart: the sheet would show it at this range.
 bool RangeChart::calculateAt(int range) {
     messages_.clear();
-    scratch_.Slider1.setPosition(range);
-    scratch_.Command1.userClick();
+    scratch_.rangeSlider.setPosition(range);
+    scratch_.calculateButton.userClick();
     if (!messages_.texts().empty()) {
         notice_ = messages_.texts().front();
         return false;
@@ -92,7 +92,7 @@ void RangeChart::addLines() {
             continue;
         }
         Line line{row, labelOf(scratch_, row), {}, std::nullopt};
-        if (scratch_.fireCheck[row].value() == CheckBox::Ticked) {
+        if (scratch_.fireCheck[row].value() == BoxState::Ticked) {
             line.weighedDamage = damageNumber(scratch_, row);
         }
         lines_.push_back(std::move(line));
@@ -127,7 +127,7 @@ std::string RangeChart::tabSeparated() const {
         return "";
     }
     std::string text = "Range";
-    for (int range = 1; range <= LONGEST_RANGE; ++range) {
+    for (int range = 1; range <= rules::LongestRange; ++range) {
         text.append("\t").append(std::to_string(range));
     }
     text += "\n";

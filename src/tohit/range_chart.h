@@ -36,11 +36,11 @@ public:
         std::string spokenText() const;
     };
 
-    // One weapon row: "3 MLaser RA", and its cells from range 1 (cells[0]) to LONGEST_RANGE.
+    // One weapon row: "3 MLaser RA", and its cells from range 1 (cells[0]) to rules::LongestRange.
     struct Line {
         int row = 0;
         std::string label;
-        std::array<Cell, LONGEST_RANGE> cells;
+        std::array<Cell, rules::LongestRange> cells;
         // The damage this row adds to the expected damage, weighed by its chance: for a ticked
         // row whose damage is a number; none otherwise.
         std::optional<double> weighedDamage;
@@ -65,7 +65,7 @@ public:
     // empty when the chart has its lines.
     const std::string& notice() const { return notice_; }
     const std::vector<Line>& lines() const { return lines_; }
-    // The expected damage of the ticked weapons at the range (1 to LONGEST_RANGE): "7.4".
+    // The expected damage of the ticked weapons at the range (1 to rules::LongestRange): "7.4".
     std::string expectedDamageAt(int range) const;
     // The slider's position on the sheet: the range the sheet stands at, 0 before it is set.
     int presentRange() const { return presentRange_; }
@@ -84,6 +84,6 @@ private:
     std::string notice_;
     std::vector<Line> lines_;
     // Per range, the damage of every hitting outcome of every weighed row, summed.
-    std::array<double, LONGEST_RANGE> damageOverOutcomes_{};
+    std::array<double, rules::LongestRange> damageOverOutcomes_{};
     int presentRange_ = 0;
 };

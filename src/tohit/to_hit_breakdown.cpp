@@ -1,5 +1,6 @@
 #include "tohit/to_hit_breakdown.h"
 
+#include "app/arm_damage.h"
 #include "app/combat_sheet.h"
 #include "app/number_text.h"
 #include "tohit/to_hit_row.h"
@@ -10,15 +11,9 @@
 
 namespace {
 
-// The places of the summands whose names depend on the row or the sheet.
-enum Summand {
-    Gunnery = 0,
-    Range = 1,
-    AttackerMovement = 4,
-    ArmDamage = 7,
-    Heat = 9,
-    TargetMovement = 12,
-};
+std::string_view nameOf(Summand summand) {
+    return SUMMANDS[static_cast<std::size_t>(summand)].name;
+}
 
 std::string rangeLabel(ToHitRow::RangeBracket bracket) {
     switch (bracket) {
@@ -34,16 +29,9 @@ std::string rangeLabel(ToHitRow::RangeBracket bracket) {
     return "Minimum range";
 }
 
-std::string armLabel(ToHitRow::Arm arm) {
-    switch (arm) {
-    case ToHitRow::Arm::Right:
-        return "Right arm damage";
-    case ToHitRow::Arm::Left:
-        return "Left arm damage";
-    case ToHitRow::Arm::None:
-        break;
-    }
-    return std::string(SUMMAND_NAMES[ArmDamage]);
+std::string armLabel(const ArmDamage* arm) {
+    return arm != nullptr ? std::string(arm->label) + " damage"
+                          : std::string(nameOf(Summand::ArmDamage));
 }
 
 // The caption of the group's chosen option: its modifier is the one being named.
@@ -57,13 +45,14 @@ const std::string& chosen(const OptionGroup& group) {
 // "Gunnery 4, Medium range +2, Walked +1 = 7". The skill is where the sum starts, not a
 // modifier, so it carries no sign.
 std::string summandsLine(const CombatSheet& sheet, const ToHitRow& row) {
-    std::string line = summandLabel(sheet, row, Gunnery) + " " + numberText(row.summands[Gunnery]);
-    for (int index = Gunnery + 1; index < SUMMAND_COUNT; ++index) {
-        if (row.summands[index] != 0.0) {
+    std::string line = summandLabel(sheet, row, Summand::Gunnery) + " " +
+                       numberText(row.summand(Summand::Gunnery));
+    for (const SummandEntry& entry : SUMMANDS) {
+        const double value = row.summand(entry.summand);
+        if (entry.summand != Summand::Gunnery && value != 0.0) {
             // A modifier shows its sign, "+2" or "-1".
-            line.append(", ").append(summandLabel(sheet, row, index));
-            line.append(row.summands[index] > 0 ? " +" : " ")
-                .append(numberText(row.summands[index]));
+            line.append(", ").append(summandLabel(sheet, row, entry.summand));
+            line.append(value > 0 ? " +" : " ").append(numberText(value));
         }
     }
     return line.append(" = ").append(numberText(row.total));
@@ -77,20 +66,20 @@ std::string outOfRangeText(const std::string& longRangeText) {
 
 } // namespace
 
-std::string summandLabel(const CombatSheet& sheet, const ToHitRow& row, int index) {
-    switch (index) {
-    case Range:
+std::string summandLabel(const CombatSheet& sheet, const ToHitRow& row, Summand summand) {
+    switch (summand) {
+    case Summand::Range:
         return rangeLabel(row.bracket);
-    case AttackerMovement:
+    case Summand::AttackerMovement:
         return chosen(sheet.aMoveGroup);
-    case ArmDamage:
+    case Summand::ArmDamage:
         return armLabel(row.arm);
-    case Heat:
+    case Summand::Heat:
         return "Heat " + chosen(sheet.aHeatGroup);
-    case TargetMovement:
+    case Summand::TargetMovement:
         return "Target moved " + chosen(sheet.tMoveGroup);
     default:
-        return std::string(SUMMAND_NAMES[index]);
+        return std::string(nameOf(summand));
     }
 }
 

@@ -6,13 +6,14 @@
 #include <optional>
 #include <string>
 
-class CombatSheet;
-struct ToHitRow;
+#include "tohit/to_hit_row.h"
 
-// The summand `index` (0 to 19) as the sheet names it, without its value: "Gunnery",
+class CombatSheet;
+
+// The summand as the sheet names it, without its value: "Gunnery",
 // "Medium range", "Walked", "Right arm damage", "Heat 8-12", "Target moved 3-4". A movement or
 // heat level is named by the caption of the option chosen on the sheet.
-std::string summandLabel(const CombatSheet& sheet, const ToHitRow& row, int index);
+std::string summandLabel(const CombatSheet& sheet, const ToHitRow& row, Summand summand);
 
 // For row `index` as calculated: its summands, its chance on two dice, and, when its damage
 // is a number, the damage to expect, one to a line. For a row out of range: how far its long

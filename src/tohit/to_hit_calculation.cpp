@@ -37,11 +37,11 @@ Outcome computeAll(const CombatSheet& sheet) {
         }
         // A ticked row fires whatever its result, so its heat counts even when it is
         // empty or out of range.
-        if (sheet.fireCheck[i].value() == CheckBox::Ticked) {
+        if (sheet.fireCheck[i].value() == BoxState::Ticked) {
             heat += sheet.weapHeat[i];
             std::optional<std::int16_t> total = toSixteenBit(heat);
             if (!total) {
-                outcome.error = notSixteenBitMessage(sheet.Text12.plainCaption());
+                outcome.error = notSixteenBitMessage(sheet.totalHeatBox.plainCaption());
                 return outcome;
             }
             outcome.heatTotal = *total;
@@ -50,28 +50,13 @@ Outcome computeAll(const CombatSheet& sheet) {
     return outcome;
 }
 
-void keepWorkingValues(CombatSheet& sheet, const Outcome& outcome) {
-    CalculationState& state = sheet.calculation;
-    for (int i = 0; i < WEAPON_ROWS; ++i) {
-        const ToHitRow& row = outcome.rows[i];
-        if (row.status == ToHitRow::Status::Empty) {
-            continue;
-        }
-        state.weapArmMod[i] = row.armMod;
-        state.weapRangeMod[i] = row.rangeMod;
-        state.clusterMod = row.clusterMod;
-        state.pulseMod = row.pulseMod;
-    }
-    state.heatTotal = outcome.heatTotal;
-}
-
 void calculate(CombatSheet& sheet) {
     platform::MessageBox& messageBox = sheet.platform().messageBox;
     if (sheet.gunSkill.text().empty()) {
         messageBox.show(noGunneryMessage(sheet));
         return;
     }
-    if (sheet.range1.text().empty()) {
+    if (sheet.rangeBox.text().empty()) {
         messageBox.show(NoRangeMessage);
         return;
     }
@@ -87,14 +72,13 @@ void calculate(CombatSheet& sheet) {
         // calculation, like the number itself.
         sheet.toHit[i].setToolTip(toHitToolTip(sheet, row, i));
     }
-    keepWorkingValues(sheet, outcome);
     // Written even when nothing is ticked, so that it always shows the heat of the rows
     // ticked at the last calculation.
-    sheet.Text12.setText(std::to_string(outcome.heatTotal));
+    sheet.totalHeatBox.setText(std::to_string(outcome.heatTotal));
 }
 
 } // namespace
 
 void wireToHitCalculation(CombatSheet& sheet) {
-    sheet.Command1.onClick([&sheet] { calculate(sheet); });
+    sheet.calculateButton.onClick([&sheet] { calculate(sheet); });
 }

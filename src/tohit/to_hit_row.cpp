@@ -1,33 +1,20 @@
 #include "tohit/to_hit_row.h"
 
+#include "app/arm_damage.h"
 #include "app/combat_sheet.h"
 #include "app/number_text.h"
 #include "tohit/sixteen_bit.h"
 
 #include <cmath>
 #include <optional>
+#include <stdexcept>
 #include <string>
-
-const std::array<std::string_view, SUMMAND_COUNT> SUMMAND_NAMES = {
-    "Gunnery",           "Range",          "Cluster munitions",     "Pulse laser",
-    "Attacker movement", "Attacker prone", "Attacker in water",     "Arm damage",
-    "Sensors",           "Heat",           "Light woods",           "Heavy woods",
-    "Target movement",   "Target jumped",  "Target in heavy woods", "Target in light woods",
-    "Immobile",          "Partial cover",  "Target prone",          "Target in water",
-};
 
 std::string notSixteenBitMessage(const std::string& fieldName) {
     return fieldName + " must be a whole number from -32768 to 32767.";
 }
 
 namespace {
-
-constexpr std::int16_t LongRangeMod = 4;
-constexpr std::int16_t MediumRangeMod = 2;
-constexpr std::int16_t ShortRangeMod = 0;
-constexpr std::int16_t ClusterMunitionsMod = -1;
-constexpr std::int16_t PulseLaserMod = -2;
-constexpr double HeavyWoodsPerHex = 2.0;
 
 // Thrown inside one row's computation and turned into a failed row, so that the message
 // names the first field that stopped it.
@@ -77,102 +64,96 @@ std::int16_t sixteenBit(double value, const Field& field) {
     return *whole;
 }
 
-bool contains(std::string_view name, std::string_view piece) {
-    return name.find(piece) != std::string_view::npos;
-}
-
 // The arm damage boxes count only for weapons mounted in that arm.
-void setArmModifier(const CombatSheet& sheet, int row, ToHitRow& result) {
-    const SituationModifiers& s = sheet.situation;
+std::int16_t armModifier(const CombatSheet& sheet, int row, ToHitRow& result) {
     const std::string& location = sheet.weapLoc[row].text();
-    int sum = 0;
-    if (location == RightArm) {
-        result.arm = ToHitRow::Arm::Right;
-        sum = s.dmgLowerAct1Mod + s.dmgUpperAct1Mod + s.dmgShoulder1Mod;
-    } else if (location == LeftArm) {
-        result.arm = ToHitRow::Arm::Left;
-        sum = s.dmgLowerAct2Mod + s.dmgUpperAct2Mod + s.dmgShoulder2Mod;
+    for (const ArmDamage& arm : ARMS) {
+        if (location == arm.location) {
+            result.arm = &arm;
+            const SituationModifiers& s = sheet.situation;
+            return sixteenBit(s.*arm.lowerActuatorMod + s.*arm.upperActuatorMod + s.*arm.shoulderMod,
+                              {sheet.weapLoc[row], row});
+        }
     }
-    result.armMod = sixteenBit(sum, {sheet.weapLoc[row], row});
+    return 0;
 }
 
 // A range equal to a bracket's upper end still belongs to that bracket; at or inside the
 // minimum range, every hex closer costs one more. Only the brackets the comparison
 // reaches are read, so a stray text in a bracket that cannot matter stops nothing.
-void setRangeModifier(const CombatSheet& sheet, int row, int range, ToHitRow& result) {
+std::int16_t rangeModifier(const CombatSheet& sheet, int row, int range, ToHitRow& result) {
     using Bracket = ToHitRow::RangeBracket;
     if (numberIn(sheet.mRange, row) < range) {
         result.bracket = Bracket::Long;
-        result.rangeMod = LongRangeMod;
-        return;
+        return rules::LongRangeMod;
     }
     if (numberIn(sheet.sRange, row) < range) {
         result.bracket = Bracket::Medium;
-        result.rangeMod = MediumRangeMod;
-        return;
+        return rules::MediumRangeMod;
     }
     double minimum = numberIn(sheet.minRange, row);
     if (minimum < range) {
         result.bracket = Bracket::Short;
-        result.rangeMod = ShortRangeMod;
-        return;
+        return rules::ShortRangeMod;
     }
-    double shownRange = numberIn(sheet.range1.text(), {sheet.range1});
+    double shownRange = numberIn(sheet.rangeBox.text(), {sheet.rangeBox});
     result.bracket = Bracket::Minimum;
-    result.rangeMod = sixteenBit(minimum + 1.0 - shownRange, {sheet.minRange[row], row});
+    return sixteenBit(minimum + 1.0 - shownRange, {sheet.minRange[row], row});
 }
 
-std::array<double, SUMMAND_COUNT> summandsOf(const CombatSheet& sheet, const ToHitRow& row) {
-    const SituationModifiers& s = sheet.situation;
-    double gunnery = numberIn(sheet.gunSkill);
-    double lightWoods = numberIn(sheet.hexLW);
-    double heavyWoods = numberIn(sheet.hexHW);
-    // Same order as SUMMAND_NAMES.
-    return {gunnery,
-            double(row.rangeMod),
-            double(row.clusterMod),
-            double(row.pulseMod),
-            double(s.aMoveMod),
-            double(s.aProneMod),
-            double(s.aWaterMod),
-            double(row.armMod),
-            double(s.dmgSensorMod),
-            double(s.aHeatMod),
-            lightWoods,
-            HeavyWoodsPerHex * heavyWoods,
-            double(s.tMoveMod),
-            double(s.tJumpMod),
-            double(s.tHeavyWoodsMod),
-            double(s.tLightWoodsMod),
-            double(s.tImmobileMod),
-            double(s.tPartialMod),
-            double(s.tProneMod),
-            double(s.tWaterMod)};
-}
+// The row's own summands, the range, the arm and the weapon's family, are worked out in the
+// order of addition, so that the first field that cannot be read is the one named.
+struct RowSummands {
+    std::int16_t range = 0;
+    std::int16_t clusterMunitions = 0;
+    std::int16_t pulseLaser = 0;
+    std::int16_t arm = 0;
+};
 
-double sumInOrder(const std::array<double, SUMMAND_COUNT>& summands) {
-    double total = 0.0;
-    for (double summand : summands) {
-        total += summand;
+double summandValue(const CombatSheet& sheet, const SummandEntry& entry, const RowSummands& own) {
+    if (entry.modifier != nullptr) {
+        return sheet.situation.*entry.modifier;
     }
-    return total;
+    switch (entry.summand) {
+    case Summand::Gunnery:
+        return numberIn(sheet.gunSkill);
+    case Summand::Range:
+        return own.range;
+    case Summand::ClusterMunitions:
+        return own.clusterMunitions;
+    case Summand::PulseLaser:
+        return own.pulseLaser;
+    case Summand::ArmDamage:
+        return own.arm;
+    case Summand::LightWoods:
+        return rules::LightWoodsPerHex * numberIn(sheet.hexLW);
+    case Summand::HeavyWoods:
+        return rules::HeavyWoodsPerHex * numberIn(sheet.hexHW);
+    default:
+        break;
+    }
+    throw std::logic_error("a summand that is neither a modifier nor the row's own");
 }
 
 ToHitRow computeWeaponRow(const CombatSheet& sheet, int row) {
-    const std::string& name = sheet.weapName[row].text();
-    int range = sheet.Slider1.position();
+    const int range = sheet.rangeSlider.position();
+    const WeaponFamily family = sheet.weapFamily[row];
     ToHitRow result;
-    setArmModifier(sheet, row, result);
-    setRangeModifier(sheet, row, range, result);
-    bool cluster = contains(name, "LB") && sheet.situation.clusterMunitions == 1;
-    result.clusterMod = cluster ? ClusterMunitionsMod : 0;
-    result.pulseMod = contains(name, "PLas") ? PulseLaserMod : 0;
+    RowSummands own;
+    own.arm = armModifier(sheet, row, result);
+    own.range = rangeModifier(sheet, row, range, result);
+    const bool cluster =
+        family == WeaponFamily::LbxAutocannon && sheet.situation.clusterMunitions == 1;
+    own.clusterMunitions = cluster ? rules::ClusterMunitionsMod : 0;
+    own.pulseLaser = family == WeaponFamily::PulseLaser ? rules::PulseLaserMod : 0;
     if (numberIn(sheet.lRange, row) < range) {
         result.status = ToHitRow::Status::OutOfRange;
         return result;
     }
-    result.summands = summandsOf(sheet, result);
-    result.total = sumInOrder(result.summands);
+    for (std::size_t i = 0; i < SUMMANDS.size(); ++i) {
+        result.summands[i] = summandValue(sheet, SUMMANDS[i], own);
+        result.total += result.summands[i];
+    }
     if (!std::isfinite(result.total)) {
         throw RowFailure{nameOf({sheet.toHit[row], row}) + " is too large to show."};
     }

@@ -1,7 +1,7 @@
 #include "ui/about_dialog.h"
 
 #include "ui/program_look.h"
-#include "ui/twips.h"
+#include "ui/pixel_rect.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,8 +15,9 @@
 
 namespace {
 
+// A control of the box under the name it had on the form, which names its widget.
 struct Placement {
-    const char* name;
+    const char* form;
     int left, top, width, height;
 };
 
@@ -41,9 +42,9 @@ const RuleLine Rule[] = {
     {240, 5670, 2520, 1, QColor(0x80, 0x80, 0x80)},
 };
 
-QRect placementOf(const char* name, int zoom) {
+QRect placementOf(const char* form, int zoom) {
     for (const auto& place : Layout) {
-        if (qstrcmp(place.name, name) == 0) {
+        if (qstrcmp(place.form, form) == 0) {
             return pixelRect(place.left, place.top, place.width, place.height, zoom);
         }
     }
@@ -108,7 +109,7 @@ AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner, i
       box_(services), zoom_(zoom) {
     setWindowTitle(AboutBox::Caption);
     setWindowModality(Qt::ApplicationModal);
-    setFont(sheetFont(zoom)); // the same face as the sheets, at the zoom of the one it came from
+    showAtZoom(*this, zoom); // the same face as the sheets, at the zoom of the one it came from
     setFixedSize(pixels(ClientWidth, zoom), pixels(ClientHeight, zoom));
 
     auto* icon = new QLabel(this);
@@ -121,35 +122,38 @@ AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner, i
 
     addLabel("lblTitle", box_.lblTitle)->setFont(titleFont(zoom));
     addLabel("lblVersion", box_.lblVersion);
-    addText1();
+    QWidget* disclaimer = addDisclaimer();
     addLabel("lblDisclaimer", box_.lblDisclaimer)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    addLabel("Label1", box_.Label1);
-    addButton("cmdOK", box_.cmdOK)->setDefault(true);
-    addButton("cmdSysInfo", box_.cmdSysInfo);
-    setTabOrder();
+    addLabel("Label1", box_.warningLabel);
+    QPushButton* ok = addButton("cmdOK", box_.cmdOK);
+    ok->setDefault(true);
+    QPushButton* sysInfo = addButton("cmdSysInfo", box_.cmdSysInfo);
+    QWidget::setTabOrder(ok, sysInfo);
+    QWidget::setTabOrder(sysInfo, disclaimer);
+    ok->setFocus();
 
     box_.onClose([this] { done(QDialog::Accepted); });
 }
 
-QLabel* AboutDialog::addLabel(const char* name, const TextBox& text) {
+QLabel* AboutDialog::addLabel(const char* form, const TextBox& text) {
     auto* label = new QLabel(QString::fromStdString(text.text()), this);
-    label->setObjectName(name);
+    label->setObjectName(form);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(placementOf(name, zoom_));
+    label->setGeometry(placementOf(form, zoom_));
     return label;
 }
 
-QPushButton* AboutDialog::addButton(const char* name, Command& command) {
+QPushButton* AboutDialog::addButton(const char* form, Command& command) {
     auto* button = new QPushButton(QString::fromStdString(command.caption()), this);
-    button->setObjectName(name);
-    button->setGeometry(placementOf(name, zoom_));
+    button->setObjectName(form);
+    button->setGeometry(placementOf(form, zoom_));
     connect(button, &QPushButton::clicked, this, [&command] { command.userClick(); });
     return button;
 }
 
-void AboutDialog::addText1() {
-    auto* text = new QPlainTextEdit(toScreen(box_.Text1.text()), this);
+QWidget* AboutDialog::addDisclaimer() {
+    auto* text = new QPlainTextEdit(toScreen(box_.disclaimerBox.text()), this);
     text->setObjectName("Text1");
     text->setGeometry(placementOf("Text1", zoom_));
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -158,16 +162,8 @@ void AboutDialog::addText1() {
     fitDisclaimer(text, zoom_);
     // The user may edit the text; it lives only as long as the box.
     connect(text, &QPlainTextEdit::textChanged, this,
-            [this, text] { box_.Text1.userType(fromScreen(text->toPlainText())); });
-}
-
-void AboutDialog::setTabOrder() {
-    auto* ok = findChild<QWidget*>("cmdOK");
-    auto* sysInfo = findChild<QWidget*>("cmdSysInfo");
-    auto* text = findChild<QWidget*>("Text1");
-    QWidget::setTabOrder(ok, sysInfo);
-    QWidget::setTabOrder(sysInfo, text);
-    ok->setFocus();
+            [this, text] { box_.disclaimerBox.userType(fromScreen(text->toPlainText())); });
+    return text;
 }
 
 void AboutDialog::reject() {

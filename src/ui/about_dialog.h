@@ -2,7 +2,7 @@
 
 #include "about/about_box.h"
 #include "platform/platform_services.h"
-#include "ui/twips.h"
+#include "layout/twips.h"
 
 #include <QDialog>
 
@@ -27,10 +27,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* addLabel(const char* name, const TextBox& text);
-    QPushButton* addButton(const char* name, Command& command);
-    void addText1();
-    void setTabOrder();
+    // Each control under its name on the form, which names its widget.
+    QLabel* addLabel(const char* form, const TextBox& text);
+    QPushButton* addButton(const char* form, Command& command);
+    QWidget* addDisclaimer();
 
     AboutBox box_;
     int zoom_;

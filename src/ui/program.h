@@ -53,5 +53,7 @@ private:
     QtProgramLauncher launcher_;
     QtHelpViewer help_;
     QtFileStore fileStore_;
-    SharedServices shared_{clipboard_, registry_, launcher_, files_, help_, fileStore_};
+    QString lastFolder_;
+    SharedServices shared_{clipboard_, registry_, launcher_, files_,
+                           help_,      fileStore_, lastFolder_};
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QWidget>
 
 namespace {
 
@@ -28,6 +29,16 @@ QIcon programIcon() {
         icon.addFile(QString(":/icons/vexolan-%1.png").arg(size), QSize(size, size));
     }
     return icon;
+}
+
+void showAtZoom(QWidget& window, int zoom) {
+    if (SheetStyle* style = SheetStyle::active()) {
+        style->setZoom(window, zoom);
+    }
+    const QFont font = sheetFont(zoom);
+    if (window.font() != font) {
+        window.setFont(font);
+    }
 }
 
 void applyProgramLook(QApplication& application) {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/twips.h"
+#include "layout/twips.h"
 
 class QApplication;
 class QFont;
 class QIcon;
+class QWidget;
 
 // The program's look, the same on every desktop: the Fusion-based sheet style, one
 // sans-serif font for all text, and the application icon.
@@ -12,3 +13,6 @@ void applyProgramLook(QApplication& application);
 // The sheets' face at the size for the zoom.
 QFont sheetFont(int zoom = ActualZoom);
 QIcon programIcon();
+// Shows the window and everything in it at the zoom: the sheets' face at that size, and the
+// style's marks and lines to match. A window that a zoomed sheet opens takes its zoom.
+void showAtZoom(QWidget& window, int zoom);

@@ -2,16 +2,38 @@
 
 #include "platform/file_dialog.h"
 
-class QWidget;
+#include <QString>
+#include <QStringList>
 
-// Qt's file dialogs for Mech files, modal over one window. Every dialog starts in the folder
-// where the last one, in any window, ended, or else in the user's documents.
+#include <functional>
+
+class QFileDialog;
+class QWidget;
+struct FileKind;
+
+// Qt's file dialogs for Mech files and pictures, modal over one window and shown at its zoom.
+// Every dialog starts in the folder where the last one that shares `lastFolder` ended, or else
+// in the user's documents.
 class QtFileDialog : public platform::FileDialog {
 public:
-    explicit QtFileDialog(QWidget* owner) : owner_(owner) {}
+    enum class Kind { MechFiles, Pictures };
+
+    // `zoom` tells the zoom of the owner at the moment a dialog opens.
+    QtFileDialog(QWidget* owner, QString& lastFolder, std::function<int()> zoom);
     std::vector<std::string> chooseFilesToOpen() override;
     std::string chooseFileToSave(const std::string& suggested) override;
+    std::string choosePictureToSave(const std::string& suggested) override;
+
+    // The name filters the dialogs offer for the kind of file, the first one chosen.
+    static QStringList nameFilters(Kind kind);
 
 private:
+    void setUp(QFileDialog& dialog, const FileKind& kind) const;
+    std::vector<std::string> chosen(QFileDialog& dialog);
+    std::string chooseToSave(const std::string& suggested, const QString& title,
+                             const FileKind& kind);
+
     QWidget* owner_;
+    QString& lastFolder_;
+    std::function<int()> zoom_;
 };

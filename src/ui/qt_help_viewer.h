@@ -2,7 +2,7 @@
 
 #include "platform/help_viewer.h"
 #include "ui/help_window.h"
-#include "ui/twips.h"
+#include "layout/twips.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "ui/qt_message_box.h"
 
+#include "ui/program_look.h"
+
 #include <QMessageBox>
 
 void QtMessageBox::show(const std::string& text) {
@@ -10,5 +12,6 @@ void QtMessageBox::show(const std::string& text) {
     box.setText(QString::fromStdString(text));
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    showAtZoom(box, zoom_());
     box.exec();
 }

@@ -2,14 +2,19 @@
 
 #include "platform/message_box.h"
 
+#include <functional>
+
 class QWidget;
 
-// A QMessageBox owned by one sheet window.
+// A QMessageBox owned by one window, shown at that window's zoom.
 class QtMessageBox : public platform::MessageBox {
 public:
-    explicit QtMessageBox(QWidget* owner) : owner_(owner) {}
+    // `zoom` tells the zoom of the owner at the moment a message shows.
+    QtMessageBox(QWidget* owner, std::function<int()> zoom)
+        : owner_(owner), zoom_(std::move(zoom)) {}
     void show(const std::string& text) override;
 
 private:
     QWidget* owner_;
+    std::function<int()> zoom_;
 };

@@ -40,7 +40,7 @@ void RangeChartTableModel::chartChanged() {
 
 RangeChartTableModel::Shown RangeChartTableModel::shownOf(const RangeChart& chart) const {
     Shown shown{chart.lines(), {}, chart.presentRange()};
-    for (int range = 1; range <= LONGEST_RANGE && !shown.lines.empty(); ++range) {
+    for (int range = 1; range <= rules::LongestRange && !shown.lines.empty(); ++range) {
         shown.damage.push_back(chart.expectedDamageAt(range));
     }
     return shown;
@@ -52,8 +52,8 @@ void RangeChartTableModel::announceChanges(const Shown& before) {
     const int lines = static_cast<int>(shown_.lines.size());
     const bool moved = before.presentRange != shown_.presentRange;
     for (int row = 0; row <= lines && lines > 0; ++row) {
-        int first = LONGEST_RANGE, last = -1;
-        for (int column = 0; column < LONGEST_RANGE; ++column) {
+        int first = rules::LongestRange, last = -1;
+        for (int column = 0; column < rules::LongestRange; ++column) {
             const bool present =
                 column + 1 == before.presentRange || column + 1 == shown_.presentRange;
             const bool changed =
@@ -73,7 +73,7 @@ void RangeChartTableModel::announceChanges(const Shown& before) {
         }
     }
     if (moved) {
-        emit headerDataChanged(Qt::Horizontal, 0, LONGEST_RANGE - 1);
+        emit headerDataChanged(Qt::Horizontal, 0, rules::LongestRange - 1);
     }
 }
 
@@ -82,7 +82,7 @@ int RangeChartTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RangeChartTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : LONGEST_RANGE;
+    return parent.isValid() ? 0 : rules::LongestRange;
 }
 
 bool RangeChartTableModel::isDamageLine(int row) const {

@@ -1,12 +1,12 @@
 #include "ui/range_chart_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "ui/program_look.h"
 #include "ui/range_chart_delegate.h"
 #include "ui/range_chart_table_model.h"
-#include "ui/sheet_window.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,6 +25,7 @@
 
 namespace {
 
+// Sizes in pixels at actual size; they grow with the zoom.
 constexpr int SwatchWidth = 22;
 constexpr int SwatchHeight = 14;
 constexpr int LegendColumns = 3;
@@ -33,25 +34,26 @@ constexpr int RowPadding = 4;
 constexpr int PictureMargin = 10;
 // The notice stands in for a grid several times as wide; the window stays a window.
 constexpr int NoticeWidth = 420;
+constexpr int NoticeMargin = 12;
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 // A sample of a cell for the legend: its background, and the marks the delegate draws.
-QPixmap swatch(const QBrush& brush, bool edge = false, bool frame = false) {
-    QPixmap pixmap(SwatchWidth, SwatchHeight);
+QPixmap swatch(const QBrush& brush, int zoom, bool edge = false, bool frame = false) {
+    const int width = zoomed(SwatchWidth, zoom), height = zoomed(SwatchHeight, zoom);
+    QPixmap pixmap(width, height);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.fillRect(pixmap.rect(), brush);
     if (frame) {
-        const int width = RangeChartDelegate::FrameWidth;
-        painter.fillRect(0, 0, width, SwatchHeight, RangeChartDelegate::frameColour());
-        painter.fillRect(SwatchWidth - width, 0, width, SwatchHeight,
-                         RangeChartDelegate::frameColour());
+        const int side = RangeChartDelegate::FrameWidth;
+        painter.fillRect(0, 0, side, height, RangeChartDelegate::frameColour());
+        painter.fillRect(width - side, 0, side, height, RangeChartDelegate::frameColour());
     }
     if (edge) {
-        painter.fillRect(SwatchWidth / 2 - 1, 0, RangeChartDelegate::EdgeWidth, SwatchHeight,
+        painter.fillRect(width / 2 - 1, 0, RangeChartDelegate::EdgeWidth, height,
                          RangeChartDelegate::edgeColour());
     }
     painter.setPen(Qt::gray);
@@ -60,7 +62,9 @@ QPixmap swatch(const QBrush& brush, bool edge = false, bool frame = false) {
 }
 
 struct LegendEntry {
-    QPixmap sample;
+    QBrush brush;
+    bool edge;
+    bool frame;
     QString text;
 };
 
@@ -68,18 +72,21 @@ std::vector<LegendEntry> legendEntries() {
     std::vector<LegendEntry> entries;
     for (ChanceBand band : CHANCE_BANDS) {
         entries.push_back(
-            {swatch(RangeChartTableModel::bandColour(band)), qt(chanceBandLabel(band))});
+            {RangeChartTableModel::bandColour(band), false, false, qt(chanceBandLabel(band))});
     }
-    entries.push_back({swatch(RangeChartTableModel::outOfRangeBrush()), "Beyond long range"});
-    entries.push_back({swatch(Qt::white, true), "A bracket starts: minimum, short, medium, long"});
-    entries.push_back({swatch(Qt::white, false, true), "The range the slider stands at"});
+    entries.push_back({RangeChartTableModel::outOfRangeBrush(), false, false, "Beyond long range"});
+    entries.push_back(
+        {Qt::white, true, false, "A bracket starts: minimum, short, medium, long"});
+    entries.push_back({Qt::white, false, true, "The range the slider stands at"});
     return entries;
 }
 
 } // namespace
 
-RangeChartWindow::RangeChartWindow(SheetWindow& sheet)
-    : QWidget(&sheet, Qt::Window), sheet_(sheet), chart_(sheet.services(), wireCombatSheet) {
+RangeChartWindow::RangeChartWindow(const CombatSheet& sheet, platform::PlatformServices& services,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), sheet_(sheet), services_(services),
+      chart_(services, wireCombatSheet) {
     setObjectName("rangeChart");
     setAttribute(Qt::WA_DeleteOnClose);
     // A chart is looked at beside its sheet; the program ends with the last sheet.
@@ -87,8 +94,6 @@ RangeChartWindow::RangeChartWindow(SheetWindow& sheet)
     notice_ = new QLabel(this);
     notice_->setObjectName("rangeChartNotice");
     notice_->setTextFormat(Qt::PlainText);
-    notice_->setMargin(12);
-    notice_->setMinimumWidth(NoticeWidth);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildChartArea());
     layout->addWidget(notice_);
@@ -98,7 +103,7 @@ RangeChartWindow::RangeChartWindow(SheetWindow& sheet)
     new QShortcut(QKeySequence::Copy, this, this, &RangeChartWindow::copyToClipboard);
     new QShortcut(QKeySequence::Save, this, this, &RangeChartWindow::choosePictureFile);
     new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
-    connect(&sheet, &SheetWindow::sheetRefreshed, this, &RangeChartWindow::refresh);
+    showZoom();
     refresh();
 }
 
@@ -123,7 +128,6 @@ QWidget* RangeChartWindow::buildChartArea() {
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     // Lines of one height: every cell holds one line of text.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + RowPadding);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     auto* layout = new QVBoxLayout(chartArea_);
@@ -147,14 +151,15 @@ void RangeChartWindow::sizeColumns() {
             consider(cell.text);
         }
     }
-    for (int range = 1; range <= LONGEST_RANGE && !chart_.lines().empty(); ++range) {
+    for (int range = 1; range <= rules::LongestRange && !chart_.lines().empty(); ++range) {
         consider(chart_.expectedDamageAt(range));
     }
     std::replace_if(
         longest.begin(), longest.end(), [](char c) { return c >= '0' && c <= '9'; }, '8');
     QFont bold = table_->font();
     bold.setBold(true);
-    const int width = QFontMetrics(bold).horizontalAdvance(qt(longest)) + ColumnPadding;
+    const int width =
+        QFontMetrics(bold).horizontalAdvance(qt(longest)) + zoomed(ColumnPadding, sheet_.zoom);
     QHeaderView* header = table_->horizontalHeader();
     if (header->defaultSectionSize() != width) {
         header->setMinimumSectionSize(std::min(width, header->minimumSectionSize()));
@@ -175,12 +180,26 @@ QWidget* RangeChartWindow::buildLegend() {
         const int row = 1 + static_cast<int>(i) / LegendColumns;
         const int column = 2 * (static_cast<int>(i) % LegendColumns);
         auto* sample = new QLabel(legend);
-        sample->setPixmap(entries[i].sample);
         grid->addWidget(sample, row, column);
+        swatches_.push_back(sample);
         grid->addWidget(new QLabel(entries[i].text, legend), row, column + 1);
     }
     grid->setColumnStretch(2 * LegendColumns - 1, 1);
     return legend;
+}
+
+// The chart grows and shrinks with its sheet: its text, its lines and the legend's samples.
+void RangeChartWindow::showZoom() {
+    zoom_ = sheet_.zoom;
+    showAtZoom(*this, zoom_);
+    notice_->setMargin(zoomed(NoticeMargin, zoom_));
+    notice_->setMinimumWidth(zoomed(NoticeWidth, zoom_));
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() +
+                                                    zoomed(RowPadding, zoom_));
+    const std::vector<LegendEntry> entries = legendEntries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        swatches_[i]->setPixmap(swatch(entries[i].brush, zoom_, entries[i].edge, entries[i].frame));
+    }
 }
 
 QWidget* RangeChartWindow::buildButtons() {
@@ -202,8 +221,11 @@ QWidget* RangeChartWindow::buildButtons() {
 }
 
 void RangeChartWindow::refresh() {
-    chart_.recompute(sheet_.sheet());
-    setWindowTitle(TitlePrefix + qt(sheet_.sheet().title()));
+    if (zoom_ != sheet_.zoom) {
+        showZoom();
+    }
+    chart_.recompute(sheet_);
+    setWindowTitle(TitlePrefix + qt(sheet_.title()));
     model_->chartChanged();
     sizeColumns();
     const bool drawn = chart_.notice().empty();
@@ -217,7 +239,7 @@ void RangeChartWindow::refresh() {
 // Like the sheet's Copy, a clipboard that cannot be written leaves everything as it was.
 void RangeChartWindow::copyToClipboard() {
     if (chart_.notice().empty()) {
-        sheet_.services().clipboard.setText(chart_.tabSeparated());
+        platform::copyToClipboard(services_.clipboard, chart_.tabSeparated());
     }
 }
 
@@ -225,22 +247,34 @@ void RangeChartWindow::choosePictureFile() {
     if (!chart_.notice().empty()) {
         return;
     }
-    QString path = QFileDialog::getSaveFileName(
-        this, "Save Picture", QDir::home().filePath("range-chart.png"), "PNG pictures (*.png)");
-    if (path.isEmpty()) {
+    std::string path = services_.fileDialog.choosePictureToSave(
+        QDir::home().filePath("range-chart.png").toStdString());
+    if (path.empty()) {
         return;
     }
-    if (!path.endsWith(".png", Qt::CaseInsensitive)) {
+    if (!QString::fromStdString(path).endsWith(".png", Qt::CaseInsensitive)) {
         path += ".png";
     }
-    if (!savePicture(path)) {
-        sheet_.services().messageBox.show("The picture could not be saved as " +
-                                          QDir::toNativeSeparators(path).toStdString() + ".");
+    // Written as a Mech is, so that a refusal says why in the same words.
+    const std::string refused = services_.fileStore.write(path, pictureBytes());
+    if (!refused.empty()) {
+        services_.messageBox.show(
+            "Cannot save the picture to \"" +
+            QDir::toNativeSeparators(QString::fromStdString(path)).toStdString() + "\":\n" +
+            refused);
     }
 }
 
+std::string RangeChartWindow::pictureBytes() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture().save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
 // Under the window's title, so that a picture passed on says whose chart it is.
-bool RangeChartWindow::savePicture(const QString& path) {
+QPixmap RangeChartWindow::picture() const {
     const QPixmap chart = chartArea_->grab();
     const QSize chartSize = chart.deviceIndependentSize().toSize();
     const int titleHeight = fontMetrics().height() + PictureMargin;
@@ -255,5 +289,5 @@ bool RangeChartWindow::savePicture(const QString& path) {
                      Qt::AlignLeft | Qt::AlignTop, windowTitle());
     painter.drawPixmap(PictureMargin, PictureMargin + titleHeight, chart);
     painter.end();
-    return picture.save(path, "PNG");
+    return picture;
 }

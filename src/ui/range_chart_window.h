@@ -1,47 +1,60 @@
 #pragma once
 
+#include "platform/platform_services.h"
 #include "tohit/range_chart.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
+class CombatSheet;
 class QLabel;
+class QPixmap;
 class QPushButton;
 class QTableView;
 class RangeChartTableModel;
-class SheetWindow;
 
 // A sheet's range chart in a window of its own: the grid with its legend, or the one line
-// that says what the chart still lacks, and the buttons that copy it or save it as a picture.
-// It is worked out again after every user action on its sheet and closes with the sheet.
+// that says what the chart still lacks, and the buttons that copy it or save it as a picture,
+// through the services of the sheet. Whoever shows the sheet calls refresh() after every
+// change on it; the chart follows the sheet's zoom.
 class RangeChartWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* TitlePrefix = "Range Chart - ";
 
-    explicit RangeChartWindow(SheetWindow& sheet);
+    RangeChartWindow(const CombatSheet& sheet, platform::PlatformServices& services,
+                     QWidget* parent);
     ~RangeChartWindow() override;
 
     const RangeChart& chart() const { return chart_; }
     QTableView* table() const { return table_; }
-    // The grid and its legend as a PNG picture at the path; false when it cannot be written.
-    bool savePicture(const QString& path);
+    // Works the chart out again from the sheet as it stands, at the sheet's zoom.
+    void refresh();
 
 private:
-    void refresh();
     void copyToClipboard();
     void choosePictureFile();
+    // The grid and its legend under the window's title, and as the bytes of a PNG file.
+    QPixmap picture() const;
+    std::string pictureBytes() const;
     QWidget* buildChartArea();
     QWidget* buildLegend();
     QWidget* buildButtons();
     void sizeColumns();
+    void showZoom();
 
-    SheetWindow& sheet_;
+    const CombatSheet& sheet_;
+    platform::PlatformServices& services_;
     RangeChart chart_;
     RangeChartTableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
     QWidget* chartArea_ = nullptr;
     QLabel* notice_ = nullptr;
+    std::vector<QLabel*> swatches_;
     QPushButton* copy_ = nullptr;
     QPushButton* save_ = nullptr;
+    int zoom_ = 0;
 };

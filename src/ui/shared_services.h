@@ -7,9 +7,11 @@
 #include "platform/program_launcher.h"
 #include "platform/registry.h"
 
+#include <QString>
+
 // The platform services that every sheet window of the program uses together: created
 // once at start-up and handed to each window. A window adds its own message box, window
-// opener and file dialog.
+// opener and file dialog; the file dialogs of all windows start where the last one ended.
 struct SharedServices {
     platform::Clipboard& clipboard;
     platform::Registry& registry;
@@ -17,4 +19,5 @@ struct SharedServices {
     platform::FileChecker& files;
     platform::HelpViewer& help;
     platform::FileStore& fileStore;
+    QString& lastFolder;
 };

@@ -3,7 +3,7 @@
 #include "app/combat_sheet.h"
 #include "app/sheet_controls.h"
 #include "ui/sheet_form.h"
-#include "ui/sheet_layout.h"
+#include "layout/sheet_layout.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,11 +24,11 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-Qt::CheckState checkState(int value) {
+Qt::CheckState checkState(BoxState value) {
     switch (value) {
-    case CheckBox::Ticked:
+    case BoxState::Ticked:
         return Qt::Checked;
-    case CheckBox::Grayed:
+    case BoxState::Grayed:
         return Qt::PartiallyChecked;
     default:
         return Qt::Unchecked;

@@ -2,8 +2,8 @@
 
 #include "ui/caption_fit.h"
 #include "ui/program_look.h"
-#include "ui/sheet_layout.h"
-#include "ui/twips.h"
+#include "layout/sheet_layout.h"
+#include "ui/pixel_rect.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -145,26 +145,17 @@ SheetForm::SheetForm(const CombatSheet& sheet, QWidget* parent) : QWidget(parent
 // stands in a group box named after that label, which names the group for screen readers.
 QWidget* SheetForm::containerOf(const ControlLayout& row) {
     const std::vector<ControlLayout>& layout = sheet::sheetLayout();
-    QWidget* container = this;
-    if (row.container != nullptr) {
-        const auto panel = std::find_if(layout.begin(), layout.end(), [&row](const auto& c) {
-            return c.control == ControlRef(row.container);
-        });
-        container = widgets_.at(static_cast<std::size_t>(panel - layout.begin()));
-    }
+    QWidget* container = row.in != nullptr ? widgets_.at(sheet::placeOf(row.in)) : this;
     if (row.headedBy == nullptr) {
         return container;
     }
     auto [grouping, added] = groupings_.try_emplace(row.headedBy);
     if (added) {
-        const auto heading = std::find_if(layout.begin(), layout.end(),
-                                          [&row](const auto& c) { return c.name == row.headedBy; });
-        auto* label =
-            qobject_cast<QLabel*>(widgets_.at(static_cast<std::size_t>(heading - layout.begin())));
+        auto* label = qobject_cast<QLabel*>(widgets_.at(sheet::placeOf(row.headedBy)));
         // Its title, which the style does not draw, labels each of its buttons for screen readers.
         grouping->second.box = new QGroupBox(label->text(), container);
         grouping->second.box->setFlat(true);
-        grouping->second.box->setObjectName(QString(row.headedBy) + "Group");
+        grouping->second.box->setObjectName(qt(layout[sheet::placeOf(row.headedBy)].form) + "Group");
         label->setBuddy(grouping->second.box);
     }
     grouping->second.members.push_back(widgets_.size());
@@ -179,11 +170,7 @@ void SheetForm::linkLabels() {
         if (!labelled || isColumn(*labelled)) {
             continue;
         }
-        const auto field = std::find_if(layout.begin(), layout.end(), [&labelled](const auto& c) {
-            return c.control == labelled && c.kind != ControlKind::Label;
-        });
-        qobject_cast<QLabel*>(widgets_[place])
-            ->setBuddy(widgets_.at(static_cast<std::size_t>(field - layout.begin())));
+        qobject_cast<QLabel*>(widgets_[place])->setBuddy(widgets_.at(sheet::placeOf(*labelled)));
     }
 }
 
@@ -223,7 +210,7 @@ QSize SheetForm::sizeHint() const {
 }
 
 void SheetForm::name(QWidget& widget, const ControlLayout& layout) {
-    widget.setObjectName(qt(sheet::nameOf(layout)));
+    widget.setObjectName(qt(sheet::formNameOf(layout)));
     if (layout.control && layout.kind != ControlKind::Label) {
         widget.setAccessibleName(spokenName(sheet_, layout));
     }

@@ -1,8 +1,8 @@
 #include "ui/sheet_style.h"
 
-#include "ui/sheet_form.h"
-#include "ui/twips.h"
+#include "layout/twips.h"
 
+#include <QApplication>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStyleFactory>
@@ -14,16 +14,6 @@ constexpr int IndicatorSize = 13;
 constexpr int LabelSpacing = 4;
 constexpr int CaptionIndent = 6;
 constexpr int CaptionPadding = 2;
-
-// The zoom of the sheet the widget stands on; actual size off a sheet.
-int zoomOf(const QWidget* widget) {
-    for (; widget != nullptr; widget = widget->parentWidget()) {
-        if (const auto* form = qobject_cast<const SheetForm*>(widget); form && form->zoom() > 0) {
-            return form->zoom();
-        }
-    }
-    return ActualZoom;
-}
 
 // A classic etched frame: a dark line with a light one just inside and below it, each as
 // thick as the zoom makes a pixel.
@@ -58,6 +48,28 @@ bool beingPainted(QPainter& painter, const QRect& area) {
 } // namespace
 
 SheetStyle::SheetStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+SheetStyle* SheetStyle::active() {
+    return qobject_cast<SheetStyle*>(QApplication::style());
+}
+
+void SheetStyle::setZoom(const QWidget& window, int zoom) {
+    const auto [entry, added] = zooms_.try_emplace(&window, zoom);
+    entry->second = zoom;
+    if (added) {
+        connect(&window, &QObject::destroyed, this,
+                [this](QObject* gone) { zooms_.erase(gone); });
+    }
+}
+
+// The zoom of the window the widget stands in; actual size in a window that has none.
+int SheetStyle::zoomOf(const QWidget* widget) const {
+    if (widget == nullptr) {
+        return ActualZoom;
+    }
+    const auto found = zooms_.find(widget->window());
+    return found != zooms_.end() ? found->second : ActualZoom;
+}
 
 int SheetStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                             const QWidget* widget) const {

@@ -1,13 +1,14 @@
 #include "ui/sheet_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "layout/sheet_layout.h"
 #include "mechfile/file_menu.h"
+#include "ui/about_dialog.h"
 #include "ui/program_look.h"
 #include "ui/range_chart_window.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
 #include "ui/sheet_form.h"
-#include "ui/sheet_layout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,9 +20,11 @@
 #include <vector>
 
 SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides, int zoom)
-    : messageBox_(this), windows_(shared, *this), help_(shared.help, sheet_),
-      fileDialog_(this), services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
-                                   overrides.windows ? *overrides.windows : windows_,
+    : shared_(shared), messageBox_(this, [this] { return sheet_.zoom; }),
+      help_(shared.help, sheet_),
+      fileDialog_(this, shared.lastFolder, [this] { return sheet_.zoom; }),
+      services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
+                                   overrides.windows ? *overrides.windows : *this,
                                    shared.clipboard,
                                    shared.registry,
                                    shared.launcher,
@@ -35,11 +38,14 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
     form_ = new SheetForm(sheet_, this);
     setCentralWidget(form_);
     binding_ = std::make_unique<SheetBinding>(sheet_, *this, *form_, buildMenuBar());
-    connect(binding_.get(), &SheetBinding::refreshed, this, &SheetWindow::sheetRefreshed);
     connect(binding_.get(), &SheetBinding::refreshed, this, [this] {
         if (form_->zoom() != sheet_.zoom) {
             showZoom();
         }
+        if (rangeChart_ != nullptr) {
+            rangeChart_->refresh();
+        }
+        emit sheetRefreshed();
     });
     showZoom();
 }
@@ -47,6 +53,7 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
 // The sheet's controls, captions, lines and client area, and the menus with them, grow and
 // shrink together; the window takes the sheet's new size.
 void SheetWindow::showZoom() {
+    showAtZoom(*this, sheet_.zoom);
     if (form_->zoom() != sheet_.zoom) {
         form_->applyZoom(sheet_.zoom);
     }
@@ -67,7 +74,7 @@ SheetWindow* SheetWindow::open(SharedServices& shared, const std::string& mechFi
     auto window = std::make_unique<SheetWindow>(shared, WindowServiceOverrides{}, zoom);
     if (!mechFile.empty()) {
         const bool opened = openMechFile(window->sheet_, mechFile);
-        window->binding_->refresh();
+        window->refresh();
         if (!opened) {
             return nullptr;
         }
@@ -92,25 +99,48 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
         const QString caption = QString::fromStdString((sheet_.*(*entry.command)).caption());
         QAction* action = entry.menu.empty() ? menuBar()->addAction(caption)
                                              : menus.at(entry.menu)->addAction(caption);
-        action->setObjectName(QString::fromStdString(controlName(*entry.command)));
+        action->setObjectName(QString::fromStdString(formName(*entry.command)));
         QList<QKeySequence> keys;
         for (const char* key : entry.keys) {
             keys << QKeySequence(QString::fromLatin1(key));
         }
         action->setShortcuts(keys);
+        if (entry.menu == "View" && *entry.command != &CombatSheet::mnuRangeChart) {
+            zoomActions_.push_back(action);
+        }
         entries.push_back(action);
     }
     return entries;
 }
 
+// The new sheet has no owner: it lives on when the sheet that opened it closes.
+void SheetWindow::openSheet() {
+    open(shared_, {}, sheet_.zoom);
+}
+
+bool SheetWindow::openSheetFor(const std::string& path) {
+    return open(shared_, path, sheet_.zoom) != nullptr;
+}
+
+void SheetWindow::openAboutBox() {
+    AboutDialog dialog(services_, this, sheet_.zoom);
+    dialog.exec();
+}
+
 // The chart belongs to this sheet: a window of its own, but made, and gone, with the sheet.
-void SheetWindow::showRangeChart() {
+// The View menu's zoom keys work in it as they do on the sheet.
+void SheetWindow::openRangeChart() {
     if (rangeChart_ == nullptr) {
-        rangeChart_ = new RangeChartWindow(*this);
+        rangeChart_ = new RangeChartWindow(sheet_, services_, this);
+        rangeChart_->addActions({zoomActions_.begin(), zoomActions_.end()});
     }
     rangeChart_->show();
     rangeChart_->raise();
     rangeChart_->activateWindow();
+}
+
+void SheetWindow::refresh() {
+    binding_->refresh();
 }
 
 RangeChartWindow* SheetWindow::rangeChart() const {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/combat_sheet.h"
+#include "layout/twips.h"
 #include "platform/platform_services.h"
+#include "platform/window_opener.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
-#include "ui/qt_window_opener.h"
 #include "ui/sheet_help_viewer.h"
-#include "ui/twips.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,8 +30,9 @@ struct WindowServiceOverrides {
 };
 
 // One combat sheet window: its own model, built from the layout tables, with its own
-// message box and window opener beside the program's shared services, shown at its own zoom.
-class SheetWindow : public QMainWindow {
+// message box, file dialog and opener of further windows beside the program's shared
+// services, shown at its own zoom.
+class SheetWindow : public QMainWindow, private platform::WindowOpener {
     Q_OBJECT
 public:
     explicit SheetWindow(SharedServices& shared, WindowServiceOverrides overrides = {},
@@ -47,10 +48,10 @@ public:
     CombatSheet& sheet() { return sheet_; }
     platform::PlatformServices& services() { return services_; }
     SheetForm& form() { return *form_; }
-    // Opens the sheet's range chart window, or brings the open one to the front.
-    void showRangeChart();
     // The open range chart window, or null.
     RangeChartWindow* rangeChart() const;
+    // Shows the model again, as after a user's action, once code has changed it otherwise.
+    void refresh();
 
 signals:
     // After every user action, once the widgets show the model.
@@ -60,17 +61,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The windows this sheet opens: further sheets without an owner, at this sheet's zoom; the
+    // About box, modal; the range chart, one at most, made and gone with the sheet.
+    void openSheet() override;
+    bool openSheetFor(const std::string& path) override;
+    void openAboutBox() override;
+    void openRangeChart() override;
+
     std::vector<QAction*> buildMenuBar();
     void showZoom();
     bool otherSheetOpen() const;
 
+    SharedServices& shared_;
     QtMessageBox messageBox_;
-    QtWindowOpener windows_;
     SheetHelpViewer help_;
     QtFileDialog fileDialog_;
     platform::PlatformServices services_;
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;
+    std::vector<QAction*> zoomActions_;
     QPointer<RangeChartWindow> rangeChart_;
     // Declared last so that it goes first: no widget signal reaches the model once it is gone.
     std::unique_ptr<SheetBinding> binding_;

@@ -13,6 +13,7 @@
 struct WeaponEntry {
     std::string_view name;
     std::optional<TechBase> techBase; // none: the same figures under both bases
+    WeaponFamily family;
     std::int16_t minRange;
     std::int16_t sRange;
     std::int16_t mRange;

@@ -18,6 +18,7 @@ void fillWeaponRows(CombatSheet& sheet) {
         sheet.mRange[i].setText(std::to_string(entry->mRange));
         sheet.lRange[i].setText(std::to_string(entry->lRange));
         sheet.weapHeat[i] = entry->heat;
+        sheet.weapFamily[i] = entry->family;
         sheet.Damage[i].setText(std::string(entry->damage));
     }
 }

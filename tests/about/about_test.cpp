@@ -30,9 +30,9 @@ TEST(AboutBox, OpensAfreshAndClosesOnce) {
     box.onClose([&closes] { ++closes; });
     box.lblTitle.userType("x"), box.lblVersion.userType("x"); // they are labels
     EXPECT_EQ(box.lblTitle.text() + ", " + box.lblVersion.text(), "Vexolan, Version 1.1.11");
-    box.Text1.userType("my notes"), box.cmdOK.userClick(), box.cmdOK.userClick();
+    box.disclaimerBox.userType("my notes"), box.cmdOK.userClick(), box.cmdOK.userClick();
     EXPECT_TRUE(!box.isOpen() && closes == 1);
-    EXPECT_TRUE(std::regex_match(AboutBox(fake.services).Text1.text(), Disclaimer));
+    EXPECT_TRUE(std::regex_match(AboutBox(fake.services).disclaimerBox.text(), Disclaimer));
 }
 
 using platform::Registry;
@@ -68,7 +68,7 @@ const ValueCase Cases[] = {
 
 // Each value read with no more than the right to query values; every key opened is closed,
 // once, and no key that was never opened.
-TEST(GetKeyValue, ReadsEachKindOfValueReadOnlyAndClosesTheKey) {
+TEST(getKeyValue, ReadsEachKindOfValueReadOnlyAndClosesTheKey) {
     for (const ValueCase& c : Cases) {
         SCOPED_TRACE(c.name);
         FakeRegistry registry;
@@ -77,7 +77,7 @@ TEST(GetKeyValue, ReadsEachKindOfValueReadOnlyAndClosesTheKey) {
             registry.keys["K"][c.storedAs] = FakeRegistry::Value{c.type, c.bytes};
         }
         std::string result = "stale";
-        EXPECT_EQ(GetKeyValue(registry, Registry::LocalMachine, "K", "PATH", result), c.found);
+        EXPECT_EQ(getKeyValue(registry, Registry::LocalMachine, "K", "PATH", result), c.found);
         EXPECT_EQ(result, c.expected);
         EXPECT_EQ(registry.accessRequested, std::vector<std::uint32_t>{Registry::QueryValueAccess});
         EXPECT_TRUE(registry.openHandles.empty() && registry.closeOfUnopenedKeys == 0);
@@ -126,7 +126,7 @@ const SysInfoCase SysInfoCases[] = {
 
 // The lookup order, the existence test for a folder only, the message whenever nothing runs,
 // and every key opened closed again.
-TEST(StartSysInfo, StartsTheToolOrTellsTheUser) {
+TEST(startSysInfo, StartsTheToolOrTellsTheUser) {
     for (const SysInfoCase& c : SysInfoCases) {
         SCOPED_TRACE(c.name);
         FakePlatform fake;
@@ -139,7 +139,7 @@ TEST(StartSysInfo, StartsTheToolOrTellsTheUser) {
         fake.files.files.insert("C:\\M\\MSINFO32.EXE");
         fake.launcher.failing = c.startFails;
         fake.registry.throwOnQuery = c.throws;
-        EXPECT_NO_THROW(StartSysInfo(fake.services));
+        EXPECT_NO_THROW(startSysInfo(fake.services));
         const bool fromPath = c.path != nullptr && *c.path != '\0';
         EXPECT_EQ(fake.registry.opened, (fromPath ? Texts{ToolKey} : Texts{ToolKey, FolderKey}));
         EXPECT_EQ(fake.files.asked, !fromPath && c.folder != nullptr

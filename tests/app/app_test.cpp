@@ -8,18 +8,28 @@
 namespace {
 
 using Log = std::vector<std::string>;
-using S = SituationModifiers;
 
-// A user click changes the value first (1 -> 0, 0 or 2 -> 1), then notifies exactly once.
+std::string valueText(const CheckBox& box) {
+    return std::to_string(static_cast<int>(box.value()));
+}
+
+// A user click changes the value first (ticked becomes unticked, anything else ticked), then
+// notifies exactly once.
 TEST(Controls, CheckBoxUserClickSetsThenNotifies) {
-    for (auto [before, after] : {std::pair{0, 1}, {1, 0}, {2, 1}}) {
-        CheckBox box("", before);
-        std::vector<int> seen;
+    const struct {
+        const char* name;
+        BoxState before;
+        BoxState after;
+    } cases[] = {{"UntickedBecomesTicked", BoxState::Unticked, BoxState::Ticked},
+                 {"TickedBecomesUnticked", BoxState::Ticked, BoxState::Unticked},
+                 {"GrayedBecomesTicked", BoxState::Grayed, BoxState::Ticked}};
+    for (const auto& c : cases) {
+        CheckBox box("", c.before);
+        std::vector<BoxState> seen;
         box.onClick([&] { seen.push_back(box.value()); });
         box.userClick();
-        EXPECT_EQ(seen, std::vector<int>{after}) << "from " << before;
+        EXPECT_EQ(seen, std::vector<BoxState>{c.after}) << c.name;
     }
-    EXPECT_THROW(CheckBox("", 3), std::invalid_argument);
 }
 
 // Code setting a value notifies only on a change, and the nested handler runs before the
@@ -31,14 +41,14 @@ TEST(Controls, ValuesSetByCode) {
     OptionGroup group;
     OptionButton first{group, "", OptionButton::Start::Selected}, second{group, ""};
     Log log;
-    inner.onClick([&] { log.push_back("inner " + std::to_string(inner.value())); });
-    outer.onClick([&] { inner.setValue(CheckBox::Grayed), log.push_back("outer goes on"); });
+    inner.onClick([&] { log.push_back("inner " + valueText(inner)); });
+    outer.onClick([&] { inner.setValue(BoxState::Grayed), log.push_back("outer goes on"); });
     text.onChange([&] { log.push_back("text " + text.text()); });
     slider.onChange([&] { log.push_back("slider " + std::to_string(slider.position())); });
     first.onClick([&] { log.push_back("first"); });
     second.onClick([&] { log.push_back(first.selected() ? "both" : "second"); });
     for (int i = 0; i < 2; ++i) {
-        outer.setValue(CheckBox::Ticked), text.setText("a"), slider.setPosition(99);
+        outer.setValue(BoxState::Ticked), text.setText("a"), slider.setPosition(99);
         second.userClick();
     }
     EXPECT_EQ(log, (Log{"inner 2", "outer goes on", "text a", "slider 24", "second"}));
@@ -64,8 +74,16 @@ TEST(Controls, DisabledControlsTakeNoUserInput) {
     list.userType("x"), editable.userType("x"), editable.userPick(0), readOnly.userType("x");
     list.userPick(1), list.userPick(-1);
     EXPECT_EQ(notified, 0);
-    EXPECT_TRUE(on.selected() && box.value() == 0 && slider.position() == 0);
-    EXPECT_EQ(list.text() + editable.text() + readOnly.text(), "");
+    EXPECT_TRUE(on.selected());
+    EXPECT_EQ(box.value(), BoxState::Unticked);
+    EXPECT_EQ(slider.position(), 0);
+    EXPECT_EQ(list.text(), "");
+    EXPECT_EQ(editable.text(), "");
+    EXPECT_EQ(readOnly.text(), "");
+}
+
+// "&&" stands for one "&", a single "&" only marks the next letter.
+TEST(Controls, PlainCaptionDropsTheMnemonicMarks) {
     EXPECT_EQ(Command("&&Save && &Quit").plainCaption(), "&Save & Quit");
 }
 
@@ -86,13 +104,15 @@ TEST(NumberText, WritesWholeNumbersPlainAndFractionsShortest) {
 // boxes take no input; its lists hold their entries.
 TEST_F(SheetTest, AFreshSheetStartsOnItsOwn) {
     FreshSheet used;
-    act(used.sheet, "pilotName=Kai gunSkill=4 Option2 tWater0 Slider1=1 Command5");
-    act(sheet, "range1=5 gunSkillText=5 Damage(0)=5 Text12=5 tFacing=Front gunSkill=x");
+    act(used.sheet, "pilotName=Kai gunSkill=4 clanOption tWater0 rangeSlider=1 doneButton");
+    act(sheet, "rangeBox=5 gunSkillText=5 Damage(0)=5 totalHeatBox=5 tFacing=Front gunSkill=x");
     std::ifstream golden(VEXOLAN_TEST_DATA "/app/fresh_sheet.txt");
     EXPECT_EQ(snapshot(sheet) + "\n", std::string(std::istreambuf_iterator<char>(golden), {}));
     EXPECT_EQ(sheet.gunSkill.items().size(), 13u);
-    EXPECT_EQ(sheet.gunSkill.items().back() + sheet.pilotSkill.items().front(), "120");
-    EXPECT_EQ(sheet.weapLoc[11].items().front() + sheet.weapLoc[11].items().back(), "RAH");
+    EXPECT_EQ(sheet.gunSkill.items().front(), "0");
+    EXPECT_EQ(sheet.pilotSkill.items().back(), "12");
+    EXPECT_EQ(sheet.weapLoc[11].items(),
+              std::vector<std::string>(WEAPON_LOCATIONS.begin(), WEAPON_LOCATIONS.end()));
 }
 
 // The title is pilot, ":", Mech after every change, whichever box changed, nothing trimmed.
@@ -116,21 +136,29 @@ TEST_F(SheetTest, TitleIsPilotColonMech) {
 // base follows the last choice; New Mech asks the platform for a window each time and leaves
 // this sheet as it was; equipment boxes and the piloting skill change nothing.
 TEST_F(SheetTest, PresentationsAndSetupValues) {
-    auto shows = [&](bool setup) {
-        return sheet.Setup.visible() == setup && sheet.Frame1.visible() != setup;
+    const struct {
+        const char* script;
+        bool setupShown;
+        const char* gunSkillShown;
+        TechBase base;
+    } steps[] = {
+        {"amsBox artemisBox apPodsBox c3Box ecmBox pilotSkill=7 mnuNew mnuNew", true, "",
+         TechBase::InnerSphere},
+        {"doneButton", false, "", TechBase::InnerSphere},
+        {"mnuEdit mnuEdit", true, "", TechBase::InnerSphere},
+        {"gunSkill=4 doneButton mnuEdit clanOption", true, "4", TechBase::Clan},
+        {"innerSphereOption gunSkill=5 doneButton", false, "5", TechBase::InnerSphere},
     };
-    act(sheet, "Check2 Check3 Check4 Check5 Check7 pilotSkill=7 mnuNew mnuNew");
-    EXPECT_EQ(sheet.situation, S{});
-    EXPECT_TRUE(shows(true) && sheet.title() == "Vexolan" && fake.windows.sheetsOpened == 2);
-    act(sheet, "Command5");
-    EXPECT_TRUE(shows(false) && sheet.gunSkillText.text().empty());
-    act(sheet, "mnuEdit mnuEdit");
-    EXPECT_TRUE(shows(true));
-    act(sheet, "gunSkill=4 Command5 mnuEdit Option2");
-    EXPECT_TRUE(sheet.techBase == TechBase::Clan && sheet.gunSkillText.text() == "4");
-    act(sheet, "Option1 gunSkill=5 Command5");
-    EXPECT_TRUE(shows(false) && sheet.techBase == TechBase::InnerSphere);
-    EXPECT_EQ(sheet.gunSkillText.text() + sheet.gunSkill.text(), "55");
+    for (const auto& step : steps) {
+        act(sheet, step.script);
+        EXPECT_EQ(sheet.setupPanel.visible(), step.setupShown) << step.script;
+        EXPECT_EQ(sheet.targetPanel.visible(), !step.setupShown) << step.script;
+        EXPECT_EQ(sheet.gunSkillText.text(), step.gunSkillShown) << step.script;
+        EXPECT_EQ(sheet.techBase, step.base) << step.script;
+    }
+    EXPECT_EQ(sheet.situation, SituationModifiers{});
+    EXPECT_EQ(sheet.title(), "Vexolan");
+    EXPECT_EQ(fake.windows.sheetsOpened, 2);
 }
 
 } // namespace

@@ -7,11 +7,11 @@ namespace {
 
 // Copy puts exactly the box's text on the clipboard, edits included, even an empty one.
 TEST_F(SheetTest, CopyPutsTheBoxTextOnTheClipboard) {
-    act(sheet, "Command2");
+    act(sheet, "copyButton");
     EXPECT_EQ(fake.clipboard.text, "");
-    act(sheet, "weapName(0)=MLaser fireCheck(0) Command4");
-    sheet.Text13.userType(sheet.Text13.text() + "  Kick@3");
-    act(sheet, "Command2");
+    act(sheet, "weapName(0)=MLaser fireCheck(0) declareButton");
+    sheet.declarationBox.userType(sheet.declarationBox.text() + "  Kick@3");
+    act(sheet, "copyButton");
     EXPECT_EQ(fake.clipboard.text, "  MLaser@  Kick@3");
     EXPECT_EQ(fake.clipboard.calls, 2);
 }
@@ -22,9 +22,9 @@ TEST(FireDeclaration, AFailingClipboardLeavesTheSheetAsItWas) {
         FreshSheet f;
         f.fake.clipboard.failing = !throwing;
         f.fake.clipboard.throwing = throwing;
-        act(f.sheet, "weapName(0)=MLaser fireCheck(0) Command4");
+        act(f.sheet, "weapName(0)=MLaser fireCheck(0) declareButton");
         const std::string before = snapshot(f.sheet);
-        EXPECT_NO_THROW(act(f.sheet, "Command2"));
+        EXPECT_NO_THROW(act(f.sheet, "copyButton"));
         EXPECT_EQ(snapshot(f.sheet), before);
         EXPECT_TRUE(f.fake.clipboard.calls == 1 && f.fake.messageBox.shown.empty());
     }
@@ -32,7 +32,7 @@ TEST(FireDeclaration, AFailingClipboardLeavesTheSheetAsItWas) {
 
 // What stays from turn to turn: pilot, weapons, damage and the range.
 const std::string Mech =
-    "gunSkill=4 Slider1=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=MPLaser "
+    "gunSkill=4 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=MPLaser "
     "weapLoc(1)=LA weapName(2)=LRM20 weapLoc(2)=CT weapName(3)=SLaser weapLoc(3)=LT "
     "dmgSensor1 dmgShoulder1 ";
 
@@ -48,11 +48,11 @@ TEST(SheetClear, EndsLikeASheetGivenOnlyTheSameMech) {
     FreshSheet reference;
     act(reference.sheet, Mech);
     const std::string mech = snapshot(reference.sheet);
-    act(reference.sheet, "Command3");
+    act(reference.sheet, "clearButton");
     ASSERT_EQ(snapshot(reference.sheet), mech);
     for (const char* attack : attacks) {
         FreshSheet f;
-        act(f.sheet, Mech + attack + " Command1 Check1 Command4 Command3");
+        act(f.sheet, Mech + attack + " calculateButton selectAllBox declareButton clearButton");
         EXPECT_EQ(snapshot(f.sheet), mech) << attack;
     }
 }

@@ -17,7 +17,7 @@ using Json = nlohmann::ordered_json;
 using Texts = std::vector<std::string>;
 
 const std::string Example = [] {
-    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/atlas.vexmech", std::ios::binary);
+    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }();
 const std::string CannotOpen = "Cannot open the Mech file \"";
@@ -44,11 +44,11 @@ void open(FreshSheet& f, const std::map<std::string, std::string>& files) {
 TEST(MechFileOpen, TheExampleOpensAsItsUserWouldEnterIt) {
     FreshSheet opened, byHand;
     open(opened, {{"a", Example}});
-    act(byHand.sheet, "mechName=Atlas_AS7-D pilotName=Kai_Allard gunSkill=4 pilotSkill=5 Check2 "
-                      "Check6 weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
+    act(byHand.sheet, "mechName=Quillfen_QF-2 pilotName=Ilsa_Marrow gunSkill=4 pilotSkill=5 amsBox "
+                      "clusterMunitionsBox weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
                       "weapName(2)=SRM6 weapLoc(2)=LT weapName(3)=MLaser weapLoc(3)=RA "
                       "weapName(4)=MLaser weapLoc(4)=LA weapName(5)=MLaser weapLoc(5)=CT "
-                      "weapName(6)=MLaser weapLoc(6)=CT dmgShoulder2 dmgLowerAct2 Command5");
+                      "weapName(6)=MLaser weapLoc(6)=CT dmgShoulder2 dmgLowerAct2 doneButton");
     byHand.sheet.mechFile = "a";
     EXPECT_EQ(snapshot(opened.sheet), snapshot(byHand.sheet));
 }
@@ -91,7 +91,7 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"/gunnerySkill", "-1", "Gunnery skill: -1 is not a skill from 0 to 12."},
         {"/pilotingSkill", "4.5", "Piloting skill: 4.5 is not a skill from 0 to 12."},
         {"/technologyBase", "Clan ", "Technology base: 'Clan ' is neither 'Inner Sphere' nor 'Clan'."},
-        {"/pilotName", "Kai\tAllard", control}, {"/pilotName", "Kai\x7f", control},
+        {"/pilotName", "Kai\tMarrow", control}, {"/pilotName", "Kai\x7f", control},
         {"/equipment/ams", "1", "AMS: 1 is not true or false."},
         {"/damage", R"({"sensors": true, "leftArm": 1})", "Damage: 'rightArm' is missing."},
         {"/damage/rightArm/upperActuator", "grayed", grayed},
@@ -115,15 +115,15 @@ std::string randomMech(std::mt19937& random) {
     auto roll = [&random](std::size_t n) { return random() % n; };
     // Names with the first and last characters of every length of UTF-8 and either side of the
     // surrogates, which are no characters.
-    const char* const names[] = {"", "Atlas", "Kai_Allard", "{\"}:/",
+    const char* const names[] = {"", "Quillfen", "Ilsa_Marrow", "{\"}:/",
                                  "\u0080\u07ff\u0800\ud7ff\ue000\uffff\U00010000\U0010ffff"};
-    const char* const clicks[] = {"Option1",      "Option2",      "Check2",       "Check3",
-                                  "Check4",       "Check5",       "Check6",       "Check7",
+    const char* const clicks[] = {"innerSphereOption",      "clanOption",      "amsBox",       "artemisBox",
+                                  "apPodsBox",       "c3Box",       "clusterMunitionsBox",       "ecmBox",
                                   "dmgSensor1",   "dmgShoulder1", "dmgUpperAct1", "dmgLowerAct1",
                                   "dmgShoulder2", "dmgUpperAct2", "dmgLowerAct2"};
     std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
     for (const char* skill : {" gunSkill=", " pilotSkill="}) {
-        script += roll(4) ? skill + std::to_string(roll(MaxSkill + 1)) : "";
+        script += roll(4) ? skill + std::to_string(roll(rules::WorstSkill + 1)) : "";
     }
     for (std::size_t step = 0, steps = roll(60); step < steps; ++step) {
         std::string weapon(WEAPON_CHOICES[roll(WEAPON_CHOICES.size())]);
@@ -134,7 +134,7 @@ std::string randomMech(std::mt19937& random) {
                   : roll(2)              ? " weapName" + row + weapon
                             : " weapLoc" + row + std::string(WEAPON_LOCATIONS[roll(8)]);
     }
-    return script + " Command5";
+    return script + " doneButton";
 }
 
 // Saved and opened on a new sheet, a Mech gives the same controls, values and title, the row
@@ -160,13 +160,13 @@ TEST(MechFileRoundTrip, RandomSheetsComeBackWhole) {
 TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
     for (const auto& [use, untouched] : std::initializer_list<std::pair<const char*, bool>>{
              {"", true},
-             {"Command1 mnuHelp mnuAbout mnuEdit mnuNew Check2 Check2 Command3", true},
-             {"Command5", false},
+             {"calculateButton mnuHelp mnuAbout mnuEdit mnuNew amsBox amsBox clearButton", true},
+             {"doneButton", false},
              {"pilotName=K pilotName=", false},
-             {"Slider1=3", false},
+             {"rangeSlider=3", false},
              {"hexLW=1", false},
-             {"Text13=x", false},
-             {"Option2", false},
+             {"declarationBox=x", false},
+             {"clanOption", false},
              {"dmgSensor1", false}}) {
         FreshSheet f;
         f.fake.fileStore.files = {{"good", Example}, {"bad", "{"}};
@@ -191,7 +191,7 @@ TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
     act(f.sheet, "mnuSave mechName=../A_7:? mnuSaveAs mechName=.. mnuSave");
     EXPECT_TRUE(f.fake.fileStore.files.empty() && f.sheet.mechFile.empty());
     f.fake.fileDialog.toSave = "a";
-    act(f.sheet, "mnuSave mechName=Atlas mnuSave");
+    act(f.sheet, "mnuSave mechName=Quillfen mnuSave");
     f.fake.fileDialog.toSave = "b";
     f.fake.fileStore.writeRefusal = "No space left on device";
     const std::string before = snapshot(f.sheet);
@@ -202,7 +202,7 @@ TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
     EXPECT_EQ(f.fake.messageBox.shown,
               Texts{"Cannot save the Mech to \"b\":\nNo space left on device"});
     EXPECT_EQ(f.fake.fileStore.files.size(), 1u);
-    EXPECT_NE(f.fake.fileStore.files["a"].find("\"mechModel\": \"Atlas\""), std::string::npos);
+    EXPECT_NE(f.fake.fileStore.files["a"].find("\"mechModel\": \"Quillfen\""), std::string::npos);
 }
 
 } // namespace

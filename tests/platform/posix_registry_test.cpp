@@ -37,7 +37,7 @@ TEST(PosixRegistry, NamesTheToolOnThePathAndOnlyReads) {
         ::setenv("PATH", path.c_str(), 1);
         std::string r;
         const std::string key(Registry::SystemInfoKey);
-        return GetKeyValue(registry, Registry::LocalMachine, key, "PATH", r) ? r : "<absent>";
+        return getKeyValue(registry, Registry::LocalMachine, key, "PATH", r) ? r : "<absent>";
     };
     EXPECT_EQ(lookUp((root / "a").string() + ":" + (root / "b").string()), root / "b/hardinfo");
     for (const std::string& path :

@@ -14,7 +14,6 @@
 #include "weapons/weapon_catalogue.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -27,13 +26,13 @@ int envOr(const char* name, int fallback) {
     return value != nullptr ? std::atoi(value) : fallback;
 }
 
-int on(const CheckBox& box, int value) {
-    return box.value() != CheckBox::Unticked ? value : 0;
+std::int16_t on(const CheckBox& box, int value) {
+    return static_cast<std::int16_t>(box.value() != BoxState::Unticked ? value : 0);
 }
 
-int indexIn(const OptionGroup& group) {
+std::int16_t indexIn(const OptionGroup& group) {
     const auto& buttons = group.buttons();
-    return static_cast<int>(std::find(buttons.begin(), buttons.end(), group.selected()) -
+    return static_cast<std::int16_t>(std::find(buttons.begin(), buttons.end(), group.selected()) -
                             buttons.begin());
 }
 
@@ -42,37 +41,32 @@ int indexIn(const OptionGroup& group) {
 SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
     const CheckBox* actuators[] = {&s.dmgUpperAct1, &s.dmgLowerAct1, &s.dmgUpperAct2,
                                    &s.dmgLowerAct2};
-    int act[4];
+    std::int16_t act[4];
     for (int i = 0; i < 4; ++i) {
         act[i] = overridden[i] ? 0 : on(*actuators[i], 1);
     }
     const int at = indexIn(s.tPositionGroup);
-    // In the order of the fields.
-    const int fields[] = {indexIn(s.aMoveGroup),
-                          on(s.aProne1, 2),
-                          on(s.aWater1, 1),
-                          on(s.dmgSensor1, 2),
-                          on(s.dmgShoulder1, 4),
-                          act[0],
-                          act[1],
-                          on(s.dmgShoulder2, 4),
-                          act[2],
-                          act[3],
-                          indexIn(s.aHeatGroup),
-                          indexIn(s.tMoveGroup),
-                          on(s.tJump0, 1),
-                          at == 2 ? 2 : 0,
-                          at == 1,
-                          on(s.tImmobile0, -4),
-                          on(s.tPartial0, 3),
-                          on(s.tProne0, s.tAdjHex0.value() == 1 ? -2 : 1),
-                          s.Check6.value() == 1,
-                          -(at == 3)};
-    std::int16_t narrow[std::size(fields)];
-    std::copy(std::begin(fields), std::end(fields), narrow);
-    static_assert(sizeof narrow == sizeof(M));
     M m;
-    std::memcpy(&m, narrow, sizeof m);
+    m.aMoveMod = indexIn(s.aMoveGroup);
+    m.aProneMod = on(s.aProne1, 2);
+    m.aWaterMod = on(s.aWater1, 1);
+    m.dmgSensorMod = on(s.dmgSensor1, 2);
+    m.dmgShoulder1Mod = on(s.dmgShoulder1, 4);
+    m.dmgUpperAct1Mod = act[0];
+    m.dmgLowerAct1Mod = act[1];
+    m.dmgShoulder2Mod = on(s.dmgShoulder2, 4);
+    m.dmgUpperAct2Mod = act[2];
+    m.dmgLowerAct2Mod = act[3];
+    m.aHeatMod = indexIn(s.aHeatGroup);
+    m.tMoveMod = indexIn(s.tMoveGroup);
+    m.tJumpMod = on(s.tJump0, 1);
+    m.tHeavyWoodsMod = at == 2 ? 2 : 0;
+    m.tLightWoodsMod = at == 1;
+    m.tImmobileMod = on(s.tImmobile0, -4);
+    m.tPartialMod = on(s.tPartial0, 3);
+    m.tProneMod = on(s.tProne0, s.tAdjHex0.value() == BoxState::Ticked ? -2 : 1);
+    m.clusterMunitions = s.clusterMunitionsBox.value() == BoxState::Ticked;
+    m.tWaterMod = -(at == 3);
     return m;
 }
 
@@ -85,7 +79,7 @@ std::string randomAction(C& s, std::mt19937& random) {
     for (;;) {
         const NamedControl& named = sheetControls()[roll(sheetControls().size())];
         const int row = isColumn(named.ref) ? static_cast<int>(roll(WEAPON_ROWS)) : -1;
-        std::string word = controlName(named.ref, row), value = Typed[roll(std::size(Typed))];
+        std::string word = roleName(named.ref, row), value = Typed[roll(std::size(Typed))];
         const bool acts = visitControl(s, named.ref, row, [&](const auto& control) {
             using T = std::remove_cvref_t<decltype(control)>;
             if constexpr (std::is_same_v<T, ComboBox>) {
@@ -121,8 +115,8 @@ bool expectChartAsCalculateShowsIt(FreshSheet& f) {
     copySheet(f.sheet, copy.sheet);
     EXPECT_EQ(snapshot(copy.sheet), before);
     const auto& shown = copy.fake.messageBox.shown;
-    for (int range = 1; range <= LONGEST_RANGE && shown.empty(); ++range) {
-        act(copy.sheet, "Slider1=" + std::to_string(range) + " Command1");
+    for (int range = 1; range <= rules::LongestRange && shown.empty(); ++range) {
+        act(copy.sheet, "rangeSlider=" + std::to_string(range) + " calculateButton");
         for (const RangeChart::Line& line : chart.lines()) {
             const RangeChart::Cell& cell = line.cells[range - 1];
             EXPECT_EQ((cell.outOfRange ? "Out of Range" : cell.text) + "|" + cell.toolTip,
@@ -161,7 +155,7 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         for (int box = 0; box < 4; ++box) {
             const CheckBox& shoulder = box < 2 ? s.dmgShoulder1 : s.dmgShoulder2;
             if (action == (box < 2 ? "dmgShoulder1" : "dmgShoulder2")) {
-                overridden[box] = shoulder.value() != CheckBox::Unticked;
+                overridden[box] = shoulder.value() != BoxState::Unticked;
             } else if (action == Actuators[box]) {
                 overridden[box] = false;
             }
@@ -169,10 +163,11 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         EXPECT_EQ(s.situation, expected(s, overridden));
         // Water gives cover, the slider's range shows and decides adjacency, the woods stay
         // within their limits.
-        EXPECT_TRUE(action != "tWater0" || inWater || s.tPartial0.value() == CheckBox::Ticked);
-        if (!s.range1.text().empty()) {
-            EXPECT_EQ(s.range1.text(), std::to_string(s.Slider1.position()));
-            EXPECT_EQ(s.tAdjHex0.value(), s.Slider1.position() == 1);
+        EXPECT_TRUE(action != "tWater0" || inWater || s.tPartial0.value() == BoxState::Ticked);
+        if (!s.rangeBox.text().empty()) {
+            EXPECT_EQ(s.rangeBox.text(), std::to_string(s.rangeSlider.position()));
+            EXPECT_EQ(s.tAdjHex0.value(),
+                      s.rangeSlider.position() == 1 ? BoxState::Ticked : BoxState::Unticked);
         }
         for (auto [box, limit] : {std::pair{&s.hexLW, 3.0}, {&s.hexHW, 2.0}}) {
             const auto count = readNumber(box->text());
@@ -191,29 +186,30 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
                 EXPECT_EQ(s.lRange[i].text() + s.Damage[i].text(),
                           std::to_string(entry->lRange) + std::string(entry->damage));
             }
-            if (action == "Check1") {
-                EXPECT_EQ(s.fireCheck[i].value(),
-                          s.Check1.value() && !s.minRange[i].text().empty());
+            if (action == "selectAllBox") {
+                const bool tick = s.selectAllBox.value() != BoxState::Unticked &&
+                                  !s.minRange[i].text().empty();
+                EXPECT_EQ(s.fireCheck[i].value(), tick ? BoxState::Ticked : BoxState::Unticked);
             }
-            if (s.fireCheck[i].value() == 1) {
+            if (s.fireCheck[i].value() == BoxState::Ticked) {
                 declared += "  " + s.weapName[i].text() + "@" + s.toHit[i].text();
                 heat += s.weapHeat[i];
             }
         }
-        if (action == "Command4") {
-            EXPECT_EQ(s.Text13.text(), declared);
+        if (action == "declareButton") {
+            EXPECT_EQ(s.declarationBox.text(), declared);
         }
         // Only Calculate speaks, once at most: then it changes nothing; else every row that
         // holds a weapon has its result, and the heat is that of the ticked rows.
         const auto shown = f.fake.messageBox.shown.size() - messages;
-        EXPECT_LE(shown, action == "Command1" ? 1u : 0u);
+        EXPECT_LE(shown, action == "calculateButton" ? 1u : 0u);
         if (shown == 1) {
             EXPECT_EQ(snapshot(s), before);
-        } else if (action == "Command1") {
+        } else if (action == "calculateButton") {
             for (int i = 0; i < WEAPON_ROWS; ++i) {
                 EXPECT_EQ(s.toHit[i].text().empty(), s.weapName[i].text().empty()) << i + 1;
             }
-            EXPECT_EQ(s.Text12.text(), std::to_string(heat));
+            EXPECT_EQ(s.totalHeatBox.text(), std::to_string(heat));
         }
         if (step % 97 == 0) {
             charted += expectChartAsCalculateShowsIt(f);

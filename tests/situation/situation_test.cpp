@@ -2,24 +2,22 @@
 
 #include "support/sheet_fixture.h"
 
-#include <cstring>
 #include <tuple>
 
 namespace {
 
-// The twenty fields in their order (aMove aProne aWater sensors, shoulder, upper and lower
-// actuator of arm 1 then arm 2, heat, tMove tJump tHeavyWoods tLightWoods tImmobile tPartial
-// tProne cluster tWater), then the values of the right arm's actuator boxes, "Adjacent Hex"
-// and "Partial Cover".
+// The modifiers that are not 0, by name, then the values of the right arm's actuator boxes,
+// "Adjacent Hex" and "Partial Cover".
 std::string state(const CombatSheet& s) {
-    std::int16_t fields[20];
-    std::memcpy(fields, &s.situation, sizeof fields);
     std::string text;
-    for (int field : fields) {
-        text += std::to_string(field) + " ";
+    for (const ModifierField& modifier : MODIFIER_FIELDS) {
+        if (s.situation.*modifier.field != 0) {
+            text += std::string(modifier.name) + " " +
+                    std::to_string(s.situation.*modifier.field) + ", ";
+        }
     }
     for (const CheckBox* box : {&s.dmgUpperAct1, &s.dmgLowerAct1, &s.tAdjHex0, &s.tPartial0}) {
-        text += "| " + std::to_string(box->value()) + " ";
+        text += "| " + std::to_string(static_cast<int>(box->value())) + " ";
     }
     return text;
 }
@@ -31,9 +29,9 @@ TEST_F(SheetTest, InterlocksStepByStep) {
         // A shoulder hit counts 4 alone and grays its arm's actuators; a click on a grayed
         // actuator adds its 1; unticking the shoulder clears the arm. The other arm keeps its own.
         {"dmgUpperAct2 dmgUpperAct1 dmgShoulder1",
-         "0 0 0 0 4 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 | 2 | 2 | 2 | 0 "},
-        {"dmgLowerAct1", "0 0 0 0 4 0 1 0 1 0 0 0 0 0 0 0 0 0 0 0 | 2 | 1 | 2 | 0 "},
-        {"dmgShoulder1", "0 0 0 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 | 0 | 0 | 2 | 0 "}};
+         "dmgShoulder1Mod 4, dmgUpperAct2Mod 1, | 2 | 2 | 2 | 0 "},
+        {"dmgLowerAct1", "dmgShoulder1Mod 4, dmgLowerAct1Mod 1, dmgUpperAct2Mod 1, | 2 | 1 | 2 | 0 "},
+        {"dmgShoulder1", "dmgUpperAct2Mod 1, | 0 | 0 | 2 | 0 "}};
     for (const auto& [script, expected] : steps) {
         act(sheet, script);
         EXPECT_EQ(state(sheet), expected) << script;

@@ -156,6 +156,10 @@ struct FakeFileDialog : platform::FileDialog {
         suggested.push_back(start);
         return toSave;
     }
+    std::string choosePictureToSave(const std::string& start) override {
+        suggested.push_back(start);
+        return toSave;
+    }
     std::vector<std::string> toOpen, suggested;
     std::string toSave;
 };

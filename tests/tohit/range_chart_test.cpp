@@ -32,7 +32,7 @@ TEST(RangeChart, ChanceBandsSplitTheNumbersAndTheLegendSaysWhere) {
 // number make the expected damage: not the missiles, the sword or the unticked AC20.
 TEST(RangeChart, LinesShowBracketEdgesAndTheTickedWeaponsExpectedDamage) {
     ChartedSheet c;
-    act(c.sheet, "gunSkill=4 tProne0 Slider1=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=AC20 "
+    act(c.sheet, "gunSkill=4 tProne0 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=AC20 "
                  "weapName(2)=LRM20 weapName(3)=Sword weapName(5)=PPC weapLoc(5)=RT fireCheck(0) "
                  "fireCheck(2) fireCheck(3) fireCheck(5)");
     c.chart.recompute(c.sheet);
@@ -44,7 +44,7 @@ TEST(RangeChart, LinesShowBracketEdgesAndTheTickedWeaponsExpectedDamage) {
         }
         lines += "\n";
     }
-    for (int range = 1; range <= LONGEST_RANGE; ++range) {
+    for (int range = 1; range <= rules::LongestRange; ++range) {
         damage += c.chart.expectedDamageAt(range) + " ";
     }
     EXPECT_EQ(lines, "1 MLaser RA: 2 5 5|7 7 7|9 9 9|- - - - - - - - - - - - - - -\n"
@@ -66,7 +66,7 @@ TEST(RangeChart, CopiesAHeadingOfRangesThenALinePerWeapon) {
     act(c.sheet, "gunSkill=3 weapName(4)=MLaser weapLoc(4)=LA weapName(7)=Hatchet");
     c.chart.recompute(c.sheet);
     std::string heading = "Range";
-    for (int range = 1; range <= LONGEST_RANGE; ++range) {
+    for (int range = 1; range <= rules::LongestRange; ++range) {
         heading.append("\t").append(std::to_string(range));
     }
     EXPECT_EQ(c.chart.tabSeparated(), heading + "\n5 MLaser LA\t3\t3\t3\t5\t5\t5\t7\t7\t7" +

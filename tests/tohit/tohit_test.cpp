@@ -27,53 +27,53 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
         const char* tip;
     };
     const Case cases[] = {
-        {"Slider1=5 weapName(0)=MLaser aMove2 tMove1 hexLW=1", "9",
+        {"rangeSlider=5 weapName(0)=MLaser aMove2 tMove1 hexLW=1", "9",
          "Gunnery 4, Medium range +2, Walked +1, Light woods +1, Target moved 3-4 +1 = 9\n"
          "Chance to hit 10/36 (27.8%)\nExpected damage 1.4"},
-        {"Slider1=2 weapName(0)=MPLaser weapLoc(0)=RA weapName(1)=MPLaser weapLoc(1)=LT "
+        {"rangeSlider=2 weapName(0)=MPLaser weapLoc(0)=RA weapName(1)=MPLaser weapLoc(1)=LT "
          "dmgUpperAct1",
          "3|2",
          "Gunnery 4, Pulse laser -2, Right arm damage +1 = 3\nChance to hit 35/36 (97.2%)\n"
          "Expected damage 5.8"},
         // A right shoulder hit adds 4 to "RA" only, the left actuators 2 to "LA" only; missiles
         // have no single damage to weigh.
-        {"Slider1=2 weapName(0)=SRM6 weapLoc(0)=LA weapName(1)=MLaser weapLoc(1)=RA "
+        {"rangeSlider=2 weapName(0)=SRM6 weapLoc(0)=LA weapName(1)=MLaser weapLoc(1)=RA "
          "weapName(2)=MLaser "
          "weapLoc(2)=RT weapName(3)=MLaser weapLoc(3)=LL weapName(4)=MLaser weapLoc(4)=H "
          "weapName(5)=MLaser "
          "dmgShoulder1 dmgUpperAct2 dmgLowerAct2",
          "6|8|4|4|4|4", "Gunnery 4, Left arm damage +2 = 6\nChance to hit 26/36 (72.2%)"},
         // Worked out afresh per row: the "AC10" after the "LB-10X AC" gets no cluster bonus.
-        {"Slider1=3 weapName(0)=LB-10X_AC weapName(1)=AC10 weapName(2)=LPLaser weapName(3)=SPLaser "
-         "weapName(4)=erLLaser Check6",
-         "3|4|2|6|4",
+        {"rangeSlider=3 weapName(0)=LB-10X_AC weapName(1)=AC10 weapName(2)=LPLaser "
+         "weapName(3)=SPLaser weapName(4)=erLLaser weapName(5)=LB-2X_AC clusterMunitionsBox",
+         "3|4|2|6|4|5",
          "Gunnery 4, Cluster munitions -1 = 3\nChance to hit 35/36 (97.2%)\n"
          "Expected damage 9.7"},
-        {"Slider1=1 weapName(0)=MLaser gunSkill=0 tImmobile0", "-4",
+        {"rangeSlider=1 weapName(0)=MLaser gunSkill=0 tImmobile0", "-4",
          "Gunnery 0, Immobile -4 = -4\nChance to hit 100%\nExpected damage 5.0"},
-        {"Slider1=5 weapName(0)=MLaser aMove2 tMove1 hexLW=1.5", "9.5",
+        {"rangeSlider=5 weapName(0)=MLaser aMove2 tMove1 hexLW=1.5", "9.5",
          "Gunnery 4, Medium range +2, Walked +1, Light woods +1.5, Target moved 3-4 +1 = 9.5\n"
          "Chance to hit 6/36 (16.7%)\nExpected damage 0.8"},
         // 2.5 + 1 - 1 and 3.5 + 1 - 1 taken into 16 bits: a half goes to the even neighbour.
-        {"Slider1=1 weapName(0)=MLaser weapName(1)=MLaser minRange(0)=2.5 minRange(1)=3.5", "6|8",
+        {"rangeSlider=1 weapName(0)=MLaser weapName(1)=MLaser minRange(0)=2.5 minRange(1)=3.5", "6|8",
          "Gunnery 4, Minimum range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 3.6"},
-        {"Slider1=7 weapName(0)=MLaser aMove3 aProne1 aWater1 dmgSensor1 aHeat1 tMove4 tJump0 tHW0",
+        {"rangeSlider=7 weapName(0)=MLaser aMove3 aProne1 aWater1 dmgSensor1 aHeat1 tMove4 tJump0 tHW0",
          "23",
          "Gunnery 4, Long range +4, Ran +2, Attacker prone +2, Attacker in water +1, Sensors +2, "
          "Heat 8-12 +1, Target moved 10+ +4, Target jumped +1, Target in heavy woods +2 = 23\n"
          "Chance to hit 0%\nExpected damage 0.0"},
         // Water gives partial cover; a prone target is easier to hit from the next hex.
-        {"Slider1=1 weapName(0)=MLaser tWater0 tProne0 hexLW=3 hexHW=2", "11",
+        {"rangeSlider=1 weapName(0)=MLaser tWater0 tProne0 hexLW=3 hexHW=2", "11",
          "Gunnery 4, Light woods +3, Heavy woods +4, Partial cover +3, Target prone -2, Target in "
          "water -1 = 11\nChance to hit 3/36 (8.3%)\nExpected damage 0.4"},
-        {"Slider1=3 weapName(0)=MLaser aHeat2 tMove2 tLW0 tProne0", "10",
+        {"rangeSlider=3 weapName(0)=MLaser aHeat2 tMove2 tLW0 tProne0", "10",
          "Gunnery 4, Heat 13-16 +2, Target moved 5-6 +2, Target in light woods +1, Target prone "
          "+1 = 10\nChance to hit 6/36 (16.7%)\nExpected damage 0.8"}};
     for (const Case& c : cases) {
         FreshSheet f;
         f.sheet.toHit[11].setText("7");
         f.sheet.toHit[11].setToolTip("stale");
-        act(f.sheet, std::string("gunSkill=4 ") + c.script + " Command1");
+        act(f.sheet, std::string("gunSkill=4 ") + c.script + " calculateButton");
         EXPECT_EQ(column(f.sheet), c.toHit) << c.script;
         EXPECT_EQ(f.sheet.toHit[0].toolTip(), c.tip) << c.script;
         for (int i = 0; i < WEAPON_ROWS; ++i) {
@@ -82,27 +82,12 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
     }
 }
 
-// The working values the window keeps: each row's range and arm modifier, the last weapon
-// row's pulse and cluster modifiers, and the heat of the ticked rows.
-TEST_F(SheetTest, KeepsTheWorkingValuesOfTheCalculation) {
-    const CalculationState& c = sheet.calculation;
-    auto values = [&c] {
-        return std::vector<int>({c.weapRangeMod[0], c.weapArmMod[0], c.weapRangeMod[1],
-                                 c.weapArmMod[1], c.pulseMod, c.clusterMod, c.heatTotal});
-    };
-    act(sheet, "gunSkill=4 Slider1=3 weapName(0)=LRM20 weapName(1)=MPLaser weapLoc(1)=RA "
-               "dmgUpperAct1 fireCheck(1) Command1");
-    EXPECT_EQ(values(), std::vector<int>({4, 0, 2, 1, -2, 0, 4}));
-    act(sheet, "weapName(2)=LB-10X_AC Check6 fireCheck(0) Command1");
-    EXPECT_EQ(values(), std::vector<int>({4, 0, 2, 1, 0, -1, 10}));
-}
-
 // A missing input, the gunnery skill checked first, a text that cannot be read or a value
 // that overflows stops Calculate with one message naming the field: every result of the
 // last calculation stays, rows before the fault too.
 TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
-    const std::string calculated = "gunSkill=4 Slider1=3 weapName(0)=MLaser weapName(2)=LRM20 "
-                                   "weapName(8)=PPC fireCheck(0) fireCheck(8) Command1 Slider1=5 ";
+    const std::string calculated = "gunSkill=4 rangeSlider=3 weapName(0)=MLaser weapName(2)=LRM20 "
+                                   "weapName(8)=PPC fireCheck(0) fireCheck(8) calculateButton rangeSlider=5 ";
     const std::pair<std::string, const char*> cases[] = {
         {"weapName(0)=MLaser fireCheck(0)",
          "Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."},
@@ -118,19 +103,21 @@ TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
         act(f.sheet, script);
         f.sheet.toHit[5].setText("stale");
         const std::string before = snapshot(f.sheet);
-        act(f.sheet, "Command1");
+        act(f.sheet, "calculateButton");
         EXPECT_EQ(f.fake.messageBox.shown, std::vector<std::string>{message});
         EXPECT_EQ(snapshot(f.sheet), before);
     }
 }
 
 TEST(ToSixteenBit, RoundsHalfToEvenWithinSixteenBits) {
-    std::string results;
-    for (double value : {2.5, 3.5, -2.5, -3.5, 0.5, 2.5001, 32767.4, 32767.5, -32768.5, -32768.6,
-                         1e300, std::nan("")}) {
-        results += toSixteenBit(value) ? std::to_string(*toSixteenBit(value)) + " " : "none ";
+    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+        {2.5, 2},          {3.5, 4},           {-2.5, -2},          {-3.5, -4},
+        {0.5, 0},          {2.5001, 3},        {32767.4, 32767},    {32767.5, std::nullopt},
+        {-32768.5, -32768}, {-32768.6, std::nullopt}, {1e300, std::nullopt},
+        {std::nan(""), std::nullopt}};
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(toSixteenBit(value), expected) << value;
     }
-    EXPECT_EQ(results, "2 4 -2 -4 0 3 32767 none -32768 none none none ");
 }
 
 TEST(TwoDiceOdds, CountsTheRollsThatReachEachTarget) {
@@ -140,18 +127,20 @@ TEST(TwoDiceOdds, CountsTheRollsThatReachEachTarget) {
     }
     EXPECT_EQ(outcomesAtLeast(7.5), 15);         // a fraction of a pip needs the next roll
     EXPECT_EQ(expectedDamageText(11, 3), "0.3"); // exactly 0.25: a half goes up
+    EXPECT_EQ(chanceText(2), "100%");
+    EXPECT_EQ(chanceText(13), "0%");
 }
 
 // Like the numbers, the tips change only with Calculate.
 TEST_F(SheetTest, OutOfRangeTipsTellTheReachAndNoTipChangesBeforeCalculate) {
     act(sheet,
-        "gunSkill=4 Slider1=10 weapName(0)=MLaser weapName(1)=Hatchet weapName(2)=PPC Command1");
+        "gunSkill=4 rangeSlider=10 weapName(0)=MLaser weapName(1)=Hatchet weapName(2)=PPC calculateButton");
     const std::string tips = column(sheet, true);
     EXPECT_EQ(tips, "Beyond long range (9 hexes)|Beyond long range (1 hex)|Gunnery 4, Medium "
                     "range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 7.2");
-    act(sheet, "aMove3 Slider1=2 weapName(2)=AC20 weapName(3)=SLaser");
+    act(sheet, "aMove3 rangeSlider=2 weapName(2)=AC20 weapName(3)=SLaser");
     EXPECT_EQ(column(sheet, true), tips);
-    act(sheet, "Command1");
+    act(sheet, "calculateButton");
     EXPECT_NE(column(sheet, true), tips);
 }
 

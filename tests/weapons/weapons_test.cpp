@@ -77,9 +77,9 @@ TEST_F(SheetTest, APickRewritesEveryRowHoldingAWeaponAndNoOther) {
 TEST_F(SheetTest, APickTakesTheWeaponAndBaseOfThatMoment) {
     act(sheet, "weapName(2)=AC20 weapName(2)=Hatchet");
     EXPECT_EQ(row(sheet, 2), "0 1 1 1 varies 0");
-    act(sheet, "Option2 weapName(0)=erPPC weapName(1)=PPC");
+    act(sheet, "clanOption weapName(0)=erPPC weapName(1)=PPC");
     EXPECT_EQ(row(sheet, 0), "0 7 14 23 15 15");
-    act(sheet, "Option1");
+    act(sheet, "innerSphereOption");
     EXPECT_EQ(row(sheet, 0), "0 7 14 23 15 15");
     act(sheet, "weapName(9)=MG");
     EXPECT_EQ(row(sheet, 0) + " / " + row(sheet, 1), "0 7 14 23 10 15 / 3 6 12 18 10 10");

@@ -1,7 +1,6 @@
-#include "support/sheet_fixture.h"
+#include "support/fresh_sheet.h"
 
 #include <algorithm>
-#include <cstring>
 #include <sstream>
 #include <stdexcept>
 
@@ -20,10 +19,8 @@ std::pair<std::string, int> splitName(const std::string& name) {
 }
 
 const ControlRef& refNamed(const std::string& name) {
-    for (const NamedControl& control : sheetControls()) {
-        if (control.name == name) {
-            return control.ref;
-        }
+    if (const NamedControl* control = controlNamed(name)) {
+        return control->ref;
     }
     throw std::invalid_argument("no control " + name);
 }
@@ -68,7 +65,7 @@ std::string snapshot(const CombatSheet& sheet) {
         out << name << (control.visible() ? "" : " hidden")
             << (control.enabled() ? "" : " disabled") << " = "
             << Overloaded{
-                   [](const CheckBox& box) { return std::to_string(box.value()); },
+                   [](const CheckBox& box) { return std::to_string(static_cast<int>(box.value())); },
                    [](const OptionButton& option) { return std::to_string(option.selected()); },
                    [](const TextBox& box) { return box.text() + " | " + box.toolTip(); },
                    [](const ComboBox& list) { return list.text(); },
@@ -81,18 +78,19 @@ std::string snapshot(const CombatSheet& sheet) {
         const bool column = isColumn(named.ref);
         for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
             visitControl(sheet, named.ref, row,
-                         [&](const auto& control) { show(controlName(named.ref, row), control); });
+                         [&](const auto& control) { show(roleName(named.ref, row), control); });
         }
     }
-    std::int16_t mods[sizeof(SituationModifiers) / sizeof(std::int16_t)];
-    std::memcpy(mods, &sheet.situation, sizeof mods);
-    out << "modifiers";
-    for (int mod : mods) {
-        out << " " << mod;
+    for (const ModifierField& modifier : MODIFIER_FIELDS) {
+        out << modifier.name << " " << sheet.situation.*modifier.field << "\n";
     }
-    out << "\nheat";
+    out << "heat";
     for (int heat : sheet.weapHeat) {
         out << " " << heat;
+    }
+    out << "\nfamily";
+    for (WeaponFamily family : sheet.weapFamily) {
+        out << " " << static_cast<int>(family);
     }
     out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\ntitle " << sheet.title()
         << "\nmechFile " << sheet.mechFile;

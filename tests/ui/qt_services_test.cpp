@@ -1,0 +1,67 @@
+// The Qt implementations of the platform services that the sheets share: the clipboard,
+// starting a program, and the file dialogs' choice of files.
+
+#include "support/window_test.h"
+#include "ui/program_look.h"
+#include "ui/qt_clipboard.h"
+#include "ui/qt_file_dialog.h"
+#include "ui/qt_program_launcher.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/wait.h>
+
+class QtServicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyProgramLook(*qApp); }
+
+    void theClipboardTakesTheText() {
+        QtClipboard clipboard;
+        QVERIFY(clipboard.setText("  MLaser@6  LRM20@Out of Range"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("  MLaser@6  LRM20@Out of Range"));
+    }
+
+    // Only a program that really runs counts as started, and it is never our child to collect.
+    void startsOnlyAProgramThatRuns() {
+        QtProgramLauncher launcher;
+        QVERIFY(launcher.start("/bin/true"));
+        for (const char* path : {"/nonexistent/vexolan-tool", "", "/etc/passwd", "/tmp"}) {
+            QVERIFY2(!launcher.start(path), path);
+        }
+        QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1);
+    }
+
+    // Each dialog offers its kind of file first, takes the owner's zoom, and a cancel
+    // chooses nothing.
+    void fileDialogsOfferTheirKindOfFile() {
+        QString lastFolder;
+        int zoom = 150;
+        QtFileDialog dialogs(nullptr, lastFolder, [&zoom] { return zoom; });
+        QStringList filters;
+        int fontSize = 0;
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                filters << dialog->nameFilters().front();
+                fontSize = dialog->font().pixelSize();
+                dialog->reject();
+            }
+        });
+        cancel.start(10);
+        QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{});
+        QCOMPARE(dialogs.chooseFileToSave("Mech.vexmech"), std::string());
+        QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), std::string());
+        QCOMPARE(filters, QStringList({"Vexolan Mechs (*.vexmech)", "Vexolan Mechs (*.vexmech)",
+                                       "PNG pictures (*.png)"}));
+        QCOMPARE(fontSize, sheetFont(150).pixelSize());
+    }
+};
+
+QTEST_MAIN(QtServicesTest)
+#include "qt_services_test.moc"

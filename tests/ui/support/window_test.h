@@ -1,0 +1,64 @@
+#pragma once
+
+// What the tests of the Qt windows share: a sheet window on fake services but real files, a
+// user's clicks and keys, the widgets found by the names the code gives their controls, and
+// reference pictures. A changed look fails until its picture is consciously renewed:
+//   VEXOLAN_RENEW_PICTURES=1 build/bin/<test>
+// A failing run leaves what it drew beside the test program, as <name>.actual.png.
+
+#include "support/fake_platform.h"
+#include "ui/qt_file_store.h"
+#include "ui/shared_services.h"
+#include "ui/sheet_window.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QSlider;
+class QWidget;
+
+// A sheet window on fake services, but for real files: no real message box, file dialog,
+// clipboard or desktop. With the real opener, "&New Mech" opens real windows, and the range
+// chart and the About box are the real ones.
+struct FakeSheetWindow {
+    explicit FakeSheetWindow(bool realOpener = false);
+    FakePlatform fake;
+    QtFileStore files;
+    QString lastFolder;
+    SharedServices shared;
+    SheetWindow window;
+};
+
+// The name of the widget that stands for a control, given the name the code calls it by
+// ("doneButton", "fireCheck(3)", "mechTypeHeading"); any other name is taken as it is.
+QString objectNameOf(const QString& role);
+
+// The widget of that name inside `parent`; the test stops when there is none.
+template <typename T = QWidget> T* findIn(const QObject& parent, const QString& role) {
+    T* found = parent.findChild<T*>(objectNameOf(role));
+    if (found == nullptr) {
+        qFatal("no control %s", qPrintable(role));
+    }
+    return found;
+}
+
+// A left click on a box's indicator, or in the middle of a push button.
+void click(QAbstractButton* button);
+// Chooses an entry of a pick-only list with the arrow keys.
+void pick(QComboBox* list, const QString& entry);
+void slideTo(QSlider* slider, int position);
+// Presses Tab from the start until the focus comes back to it; the names on the way.
+QStringList tabCircle(QWidget* start);
+// The sheet windows shown besides `except`, handed over to be closed.
+std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets(const QWidget* except);
+// Compares what the widget draws with its reviewed picture; fails on more than a trace of
+// difference.
+void compareWithReference(QWidget& widget, const QString& name);
+
+// The complete example Mech file of the documentation.
+inline const QString ExampleMechFile = VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech";
