@@ -11,6 +11,6 @@ WindowServiceOverrides fakeOverrides(FakePlatform& fake) {
 } // namespace
 
 BenchSheetWindow::BenchSheetWindow()
-    : shared{fake.clipboard, fake.registry, fake.launcher, fake.files,
+    : shared{fake.clipboard, fake.registry,  fake.launcher, fake.files,
              fake.help,      fake.fileStore, lastFolder},
       window(shared, fakeOverrides(fake)) {}

@@ -27,6 +27,9 @@ CombatSheet::CombatSheet(platform::PlatformServices& platform) : platform_(platf
 }
 
 void CombatSheet::setUpControls() {
+    // The names make the window's title and go into Mech files: each stays one line.
+    mechName.setSingleLine(true);
+    pilotName.setSingleLine(true);
     gunSkill.setItems(skills());
     pilotSkill.setItems(skills());
     gunSkillText.setEnabled(false);

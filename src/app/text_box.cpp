@@ -1,5 +1,7 @@
 #include "app/text_box.h"
 
+#include "app/single_line.h"
+
 void TextBox::setText(std::string text) {
     if (text_ == text) {
         return;
@@ -17,6 +19,6 @@ void TextBox::copyFrom(const TextBox& other) {
 
 void TextBox::userType(std::string text) {
     if (!readOnly_ && enabled()) {
-        setText(std::move(text));
+        setText(singleLine_ ? ::singleLine(text) : std::move(text));
     }
 }

@@ -15,8 +15,11 @@ public:
 
     const std::string& text() const { return text_; }
     void setText(std::string text);
-    // Typing by the user; a read-only or disabled box takes none.
+    // Typing by the user; a read-only or disabled box takes none, and a single-line box takes
+    // what is typed or pasted as one line (single_line.h).
     void userType(std::string text);
+    bool singleLine() const { return singleLine_; }
+    void setSingleLine(bool singleLine) { singleLine_ = singleLine; }
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     const std::string& toolTip() const { return toolTip_; }
@@ -29,5 +32,6 @@ private:
     std::string text_;
     std::string toolTip_;
     bool readOnly_ = false;
+    bool singleLine_ = false;
     Notifier change_;
 };

@@ -9,7 +9,8 @@
 namespace {
 
 BoxState adjacency(const CombatSheet& sheet) {
-    return sheet.rangeSlider.position() == rules::AdjacentRange ? BoxState::Ticked : BoxState::Unticked;
+    return sheet.rangeSlider.position() == rules::AdjacentRange ? BoxState::Ticked
+                                                                : BoxState::Unticked;
 }
 
 // "Adjacent Hex" only shows what the slider says. Any click on it, the user's included, is

@@ -71,7 +71,8 @@ std::int16_t armModifier(const CombatSheet& sheet, int row, ToHitRow& result) {
         if (location == arm.location) {
             result.arm = &arm;
             const SituationModifiers& s = sheet.situation;
-            return sixteenBit(s.*arm.lowerActuatorMod + s.*arm.upperActuatorMod + s.*arm.shoulderMod,
+            return sixteenBit(s.*arm.lowerActuatorMod + s.*arm.upperActuatorMod +
+                                  s.*arm.shoulderMod,
                               {sheet.weapLoc[row], row});
         }
     }

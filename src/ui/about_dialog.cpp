@@ -1,7 +1,7 @@
 #include "ui/about_dialog.h"
 
-#include "ui/program_look.h"
 #include "ui/pixel_rect.h"
+#include "ui/program_look.h"
 
 #include <QApplication>
 #include <QLabel>

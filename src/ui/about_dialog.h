@@ -1,8 +1,8 @@
 #pragma once
 
 #include "about/about_box.h"
-#include "platform/platform_services.h"
 #include "layout/twips.h"
+#include "platform/platform_services.h"
 
 #include <QDialog>
 

@@ -54,6 +54,6 @@ private:
     QtHelpViewer help_;
     QtFileStore fileStore_;
     QString lastFolder_;
-    SharedServices shared_{clipboard_, registry_, launcher_, files_,
+    SharedServices shared_{clipboard_, registry_,  launcher_,  files_,
                            help_,      fileStore_, lastFolder_};
 };

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "layout/twips.h"
 #include "platform/help_viewer.h"
 #include "ui/help_window.h"
-#include "layout/twips.h"
 
 #include <QPointer>
 #include <QString>

@@ -75,8 +75,7 @@ std::vector<LegendEntry> legendEntries() {
             {RangeChartTableModel::bandColour(band), false, false, qt(chanceBandLabel(band))});
     }
     entries.push_back({RangeChartTableModel::outOfRangeBrush(), false, false, "Beyond long range"});
-    entries.push_back(
-        {Qt::white, true, false, "A bracket starts: minimum, short, medium, long"});
+    entries.push_back({Qt::white, true, false, "A bracket starts: minimum, short, medium, long"});
     entries.push_back({Qt::white, false, true, "The range the slider stands at"});
     return entries;
 }

@@ -2,8 +2,8 @@
 
 #include "app/combat_sheet.h"
 #include "app/sheet_controls.h"
-#include "ui/sheet_form.h"
 #include "layout/sheet_layout.h"
+#include "ui/sheet_form.h"
 
 #include <QAction>
 #include <QCheckBox>

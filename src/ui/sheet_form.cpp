@@ -1,9 +1,9 @@
 #include "ui/sheet_form.h"
 
-#include "ui/caption_fit.h"
-#include "ui/program_look.h"
 #include "layout/sheet_layout.h"
+#include "ui/caption_fit.h"
 #include "ui/pixel_rect.h"
+#include "ui/program_look.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -155,7 +155,8 @@ QWidget* SheetForm::containerOf(const ControlLayout& row) {
         // Its title, which the style does not draw, labels each of its buttons for screen readers.
         grouping->second.box = new QGroupBox(label->text(), container);
         grouping->second.box->setFlat(true);
-        grouping->second.box->setObjectName(qt(layout[sheet::placeOf(row.headedBy)].form) + "Group");
+        grouping->second.box->setObjectName(qt(layout[sheet::placeOf(row.headedBy)].form) +
+                                            "Group");
         label->setBuddy(grouping->second.box);
     }
     grouping->second.members.push_back(widgets_.size());

@@ -57,8 +57,7 @@ void SheetStyle::setZoom(const QWidget& window, int zoom) {
     const auto [entry, added] = zooms_.try_emplace(&window, zoom);
     entry->second = zoom;
     if (added) {
-        connect(&window, &QObject::destroyed, this,
-                [this](QObject* gone) { zooms_.erase(gone); });
+        connect(&window, &QObject::destroyed, this, [this](QObject* gone) { zooms_.erase(gone); });
     }
 }
 

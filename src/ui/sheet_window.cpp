@@ -24,14 +24,14 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
       help_(shared.help, sheet_),
       fileDialog_(this, shared.lastFolder, [this] { return sheet_.zoom; }),
       services_{overrides.messageBox ? *overrides.messageBox : messageBox_,
-                                   overrides.windows ? *overrides.windows : *this,
-                                   shared.clipboard,
-                                   shared.registry,
-                                   shared.launcher,
-                                   shared.files,
-                                   help_,
-                                   shared.fileStore,
-                                   overrides.fileDialog ? *overrides.fileDialog : fileDialog_},
+                overrides.windows ? *overrides.windows : *this,
+                shared.clipboard,
+                shared.registry,
+                shared.launcher,
+                shared.files,
+                help_,
+                shared.fileStore,
+                overrides.fileDialog ? *overrides.fileDialog : fileDialog_},
       sheet_(services_) {
     wireCombatSheet(sheet_);
     sheet_.zoom = zoom;

@@ -86,7 +86,7 @@ constexpr auto CHOICES = [] {
 }();
 
 WeaponEntry entryOf(const Weapon& weapon, std::optional<TechBase> base, const Figures& figures) {
-    return {weapon.name,     base,           weapon.family,  figures.minRange, figures.sRange,
+    return {weapon.name,    base,           weapon.family,  figures.minRange, figures.sRange,
             figures.mRange, figures.lRange, figures.damage, figures.heat};
 }
 

@@ -44,11 +44,12 @@ void open(FreshSheet& f, const std::map<std::string, std::string>& files) {
 TEST(MechFileOpen, TheExampleOpensAsItsUserWouldEnterIt) {
     FreshSheet opened, byHand;
     open(opened, {{"a", Example}});
-    act(byHand.sheet, "mechName=Quillfen_QF-2 pilotName=Ilsa_Marrow gunSkill=4 pilotSkill=5 amsBox "
-                      "clusterMunitionsBox weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
-                      "weapName(2)=SRM6 weapLoc(2)=LT weapName(3)=MLaser weapLoc(3)=RA "
-                      "weapName(4)=MLaser weapLoc(4)=LA weapName(5)=MLaser weapLoc(5)=CT "
-                      "weapName(6)=MLaser weapLoc(6)=CT dmgShoulder2 dmgLowerAct2 doneButton");
+    act(byHand.sheet,
+        "mechName=Quillfen_QF-2 pilotName=Ilsa_Marrow gunSkill=4 pilotSkill=5 amsBox "
+        "clusterMunitionsBox weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
+        "weapName(2)=SRM6 weapLoc(2)=LT weapName(3)=MLaser weapLoc(3)=RA "
+        "weapName(4)=MLaser weapLoc(4)=LA weapName(5)=MLaser weapLoc(5)=CT "
+        "weapName(6)=MLaser weapLoc(6)=CT dmgShoulder2 dmgLowerAct2 doneButton");
     byHand.sheet.mechFile = "a";
     EXPECT_EQ(snapshot(opened.sheet), snapshot(byHand.sheet));
 }
@@ -117,10 +118,11 @@ std::string randomMech(std::mt19937& random) {
     // surrogates, which are no characters.
     const char* const names[] = {"", "Quillfen", "Ilsa_Marrow", "{\"}:/",
                                  "\u0080\u07ff\u0800\ud7ff\ue000\uffff\U00010000\U0010ffff"};
-    const char* const clicks[] = {"innerSphereOption",      "clanOption",      "amsBox",       "artemisBox",
-                                  "apPodsBox",       "c3Box",       "clusterMunitionsBox",       "ecmBox",
-                                  "dmgSensor1",   "dmgShoulder1", "dmgUpperAct1", "dmgLowerAct1",
-                                  "dmgShoulder2", "dmgUpperAct2", "dmgLowerAct2"};
+    const char* const clicks[] = {"innerSphereOption",   "clanOption",   "amsBox",
+                                  "artemisBox",          "apPodsBox",    "c3Box",
+                                  "clusterMunitionsBox", "ecmBox",       "dmgSensor1",
+                                  "dmgShoulder1",        "dmgUpperAct1", "dmgLowerAct1",
+                                  "dmgShoulder2",        "dmgUpperAct2", "dmgLowerAct2"};
     std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
     for (const char* skill : {" gunSkill=", " pilotSkill="}) {
         script += roll(4) ? skill + std::to_string(roll(rules::WorstSkill + 1)) : "";

@@ -33,7 +33,7 @@ std::int16_t on(const CheckBox& box, int value) {
 std::int16_t indexIn(const OptionGroup& group) {
     const auto& buttons = group.buttons();
     return static_cast<std::int16_t>(std::find(buttons.begin(), buttons.end(), group.selected()) -
-                            buttons.begin());
+                                     buttons.begin());
 }
 
 // What the modifiers must be. A shoulder hit zeroes its arm's actuator fields until that
@@ -187,8 +187,8 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
                           std::to_string(entry->lRange) + std::string(entry->damage));
             }
             if (action == "selectAllBox") {
-                const bool tick = s.selectAllBox.value() != BoxState::Unticked &&
-                                  !s.minRange[i].text().empty();
+                const bool tick =
+                    s.selectAllBox.value() != BoxState::Unticked && !s.minRange[i].text().empty();
                 EXPECT_EQ(s.fireCheck[i].value(), tick ? BoxState::Ticked : BoxState::Unticked);
             }
             if (s.fireCheck[i].value() == BoxState::Ticked) {

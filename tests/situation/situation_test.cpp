@@ -12,8 +12,8 @@ std::string state(const CombatSheet& s) {
     std::string text;
     for (const ModifierField& modifier : MODIFIER_FIELDS) {
         if (s.situation.*modifier.field != 0) {
-            text += std::string(modifier.name) + " " +
-                    std::to_string(s.situation.*modifier.field) + ", ";
+            text += std::string(modifier.name) + " " + std::to_string(s.situation.*modifier.field) +
+                    ", ";
         }
     }
     for (const CheckBox* box : {&s.dmgUpperAct1, &s.dmgLowerAct1, &s.tAdjHex0, &s.tPartial0}) {
@@ -30,7 +30,8 @@ TEST_F(SheetTest, InterlocksStepByStep) {
         // actuator adds its 1; unticking the shoulder clears the arm. The other arm keeps its own.
         {"dmgUpperAct2 dmgUpperAct1 dmgShoulder1",
          "dmgShoulder1Mod 4, dmgUpperAct2Mod 1, | 2 | 2 | 2 | 0 "},
-        {"dmgLowerAct1", "dmgShoulder1Mod 4, dmgLowerAct1Mod 1, dmgUpperAct2Mod 1, | 2 | 1 | 2 | 0 "},
+        {"dmgLowerAct1",
+         "dmgShoulder1Mod 4, dmgLowerAct1Mod 1, dmgUpperAct2Mod 1, | 2 | 1 | 2 | 0 "},
         {"dmgShoulder1", "dmgUpperAct2Mod 1, | 0 | 0 | 2 | 0 "}};
     for (const auto& [script, expected] : steps) {
         act(sheet, script);

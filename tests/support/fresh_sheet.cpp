@@ -65,7 +65,9 @@ std::string snapshot(const CombatSheet& sheet) {
         out << name << (control.visible() ? "" : " hidden")
             << (control.enabled() ? "" : " disabled") << " = "
             << Overloaded{
-                   [](const CheckBox& box) { return std::to_string(static_cast<int>(box.value())); },
+                   [](const CheckBox& box) {
+                       return std::to_string(static_cast<int>(box.value()));
+                   },
                    [](const OptionButton& option) { return std::to_string(option.selected()); },
                    [](const TextBox& box) { return box.text() + " | " + box.toolTip(); },
                    [](const ComboBox& list) { return list.text(); },

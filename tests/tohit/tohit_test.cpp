@@ -55,9 +55,11 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
          "Gunnery 4, Medium range +2, Walked +1, Light woods +1.5, Target moved 3-4 +1 = 9.5\n"
          "Chance to hit 6/36 (16.7%)\nExpected damage 0.8"},
         // 2.5 + 1 - 1 and 3.5 + 1 - 1 taken into 16 bits: a half goes to the even neighbour.
-        {"rangeSlider=1 weapName(0)=MLaser weapName(1)=MLaser minRange(0)=2.5 minRange(1)=3.5", "6|8",
+        {"rangeSlider=1 weapName(0)=MLaser weapName(1)=MLaser minRange(0)=2.5 minRange(1)=3.5",
+         "6|8",
          "Gunnery 4, Minimum range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 3.6"},
-        {"rangeSlider=7 weapName(0)=MLaser aMove3 aProne1 aWater1 dmgSensor1 aHeat1 tMove4 tJump0 tHW0",
+        {"rangeSlider=7 weapName(0)=MLaser aMove3 aProne1 aWater1 dmgSensor1 aHeat1 tMove4 tJump0 "
+         "tHW0",
          "23",
          "Gunnery 4, Long range +4, Ran +2, Attacker prone +2, Attacker in water +1, Sensors +2, "
          "Heat 8-12 +1, Target moved 10+ +4, Target jumped +1, Target in heavy woods +2 = 23\n"
@@ -86,8 +88,9 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
 // that overflows stops Calculate with one message naming the field: every result of the
 // last calculation stays, rows before the fault too.
 TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
-    const std::string calculated = "gunSkill=4 rangeSlider=3 weapName(0)=MLaser weapName(2)=LRM20 "
-                                   "weapName(8)=PPC fireCheck(0) fireCheck(8) calculateButton rangeSlider=5 ";
+    const std::string calculated =
+        "gunSkill=4 rangeSlider=3 weapName(0)=MLaser weapName(2)=LRM20 "
+        "weapName(8)=PPC fireCheck(0) fireCheck(8) calculateButton rangeSlider=5 ";
     const std::pair<std::string, const char*> cases[] = {
         {"weapName(0)=MLaser fireCheck(0)",
          "Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."},
@@ -110,11 +113,18 @@ TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
 }
 
 TEST(ToSixteenBit, RoundsHalfToEvenWithinSixteenBits) {
-    const std::pair<double, std::optional<std::int16_t>> cases[] = {
-        {2.5, 2},          {3.5, 4},           {-2.5, -2},          {-3.5, -4},
-        {0.5, 0},          {2.5001, 3},        {32767.4, 32767},    {32767.5, std::nullopt},
-        {-32768.5, -32768}, {-32768.6, std::nullopt}, {1e300, std::nullopt},
-        {std::nan(""), std::nullopt}};
+    const std::pair<double, std::optional<std::int16_t>> cases[] = {{2.5, 2},
+                                                                    {3.5, 4},
+                                                                    {-2.5, -2},
+                                                                    {-3.5, -4},
+                                                                    {0.5, 0},
+                                                                    {2.5001, 3},
+                                                                    {32767.4, 32767},
+                                                                    {32767.5, std::nullopt},
+                                                                    {-32768.5, -32768},
+                                                                    {-32768.6, std::nullopt},
+                                                                    {1e300, std::nullopt},
+                                                                    {std::nan(""), std::nullopt}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(toSixteenBit(value), expected) << value;
     }
@@ -133,8 +143,8 @@ TEST(TwoDiceOdds, CountsTheRollsThatReachEachTarget) {
 
 // Like the numbers, the tips change only with Calculate.
 TEST_F(SheetTest, OutOfRangeTipsTellTheReachAndNoTipChangesBeforeCalculate) {
-    act(sheet,
-        "gunSkill=4 rangeSlider=10 weapName(0)=MLaser weapName(1)=Hatchet weapName(2)=PPC calculateButton");
+    act(sheet, "gunSkill=4 rangeSlider=10 weapName(0)=MLaser weapName(1)=Hatchet weapName(2)=PPC "
+               "calculateButton");
     const std::string tips = column(sheet, true);
     EXPECT_EQ(tips, "Beyond long range (9 hexes)|Beyond long range (1 hex)|Gunnery 4, Medium "
                     "range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 7.2");

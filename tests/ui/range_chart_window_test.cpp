@@ -11,12 +11,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QHeaderView>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>

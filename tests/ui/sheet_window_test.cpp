@@ -144,10 +144,9 @@ private slots:
             QCOMPARE(QSet<QString>(circle.begin(), circle.end()), focusable);
             QCOMPARE(focusable.size(), circle.size());
             QCOMPARE(circle.contains(objectNameOf("aMove1")), sheetShown);
-            const QStringList start =
-                sheetShown ? names({"rangeSlider", "aMove1", "aProne1"})
-                           : names({"mechName", "pilotName", "gunSkill", "pilotSkill",
-                                    "innerSphereOption"});
+            const QStringList start = sheetShown ? names({"rangeSlider", "aMove1", "aProne1"})
+                                                 : names({"mechName", "pilotName", "gunSkill",
+                                                          "pilotSkill", "innerSphereOption"});
             QCOMPARE(circle.mid(0, start.size()), start);
             // The fire boxes make a column of their own after "Check to Declare"; the weapon
             // rows are visited row by row.
@@ -350,10 +349,11 @@ private slots:
         QTimer dismisser;
         connect(&dismisser, &QTimer::timeout, this, [&messages] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages.push_back({box->windowTitle(), box->text(),
-                                    box->textFormat() == Qt::PlainText ? "plain" : "rich",
-                                    box->icon() == QMessageBox::NoIcon ? "no icon" : "icon",
-                                    box->standardButtons() == QMessageBox::Ok ? "OK only" : "more"});
+                messages.push_back(
+                    {box->windowTitle(), box->text(),
+                     box->textFormat() == Qt::PlainText ? "plain" : "rich",
+                     box->icon() == QMessageBox::NoIcon ? "no icon" : "icon",
+                     box->standardButtons() == QMessageBox::Ok ? "OK only" : "more"});
                 box->accept();
             }
         });
