@@ -3,24 +3,30 @@
 #include "app/option_group.h"
 
 OptionButton::OptionButton(OptionGroup& group, std::string caption, Start start)
-    : Control(std::move(caption)), group_(group), selected_(start == Start::Selected) {
+    : Control(std::move(caption)), group_(group) {
     group_.add(*this);
+    if (start == Start::Selected) {
+        group_.choose(*this);
+    }
+}
+
+bool OptionButton::selected() const {
+    return group_.selected() == this;
 }
 
 void OptionButton::select() {
-    if (selected_) {
+    if (selected()) {
         return;
     }
-    for (OptionButton* other : group_.buttons()) {
-        other->selected_ = false;
-    }
-    selected_ = true;
+    group_.choose(*this);
     click_.raise();
 }
 
 void OptionButton::copyFrom(const OptionButton& other) {
     copyStateFrom(other);
-    selected_ = other.selected_;
+    if (other.selected()) {
+        group_.choose(*this);
+    }
 }
 
 void OptionButton::userClick() {

@@ -18,7 +18,7 @@ public:
     OptionButton(const OptionButton&) = delete;
     OptionButton& operator=(const OptionButton&) = delete;
 
-    bool selected() const { return selected_; }
+    bool selected() const;
     void select();
     void userClick();
     void onClick(std::function<void()> handler) { click_.connect(std::move(handler)); }
@@ -28,6 +28,5 @@ public:
 
 private:
     OptionGroup& group_;
-    bool selected_;
     Notifier click_;
 };

@@ -13,8 +13,11 @@ public:
 
     void add(OptionButton& button) { buttons_.push_back(&button); }
     const std::vector<OptionButton*>& buttons() const { return buttons_; }
-    OptionButton* selected() const;
+    const OptionButton* selected() const { return selected_; }
+    // Makes the button the group's one choice; the others are no longer selected.
+    void choose(const OptionButton& button) { selected_ = &button; }
 
 private:
     std::vector<OptionButton*> buttons_;
+    const OptionButton* selected_ = nullptr;
 };
