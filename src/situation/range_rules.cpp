@@ -8,7 +8,16 @@
 
 namespace {
 
+// The slider rests below the nearest range: there it sets no range at all, as on a new sheet.
+bool rangeSet(const CombatSheet& sheet) {
+    return sheet.rangeSlider.position() != sheet.rangeSlider.minimum();
+}
+
+// Without a range, whether the target is adjacent is unknown: grayed, as on a new sheet.
 BoxState adjacency(const CombatSheet& sheet) {
+    if (!rangeSet(sheet)) {
+        return BoxState::Grayed;
+    }
     return sheet.rangeSlider.position() == rules::AdjacentRange ? BoxState::Ticked
                                                                 : BoxState::Unticked;
 }
@@ -36,7 +45,7 @@ void applyProneRule(CombatSheet& sheet) {
 // Moving the slider also re-evaluates a ticked "Prone": its modifier depends on adjacency,
 // and keeping the value of the last click would show a wrong number once the range changes.
 void applySliderRule(CombatSheet& sheet) {
-    sheet.rangeBox.setText(std::to_string(sheet.rangeSlider.position()));
+    sheet.rangeBox.setText(rangeSet(sheet) ? std::to_string(sheet.rangeSlider.position()) : "");
     applyAdjacencyRule(sheet);
     applyProneRule(sheet);
 }

@@ -1,10 +1,11 @@
 // A random user acts on a whole sheet: every box, option, list, text box, the slider and every
 // button. After each action the modifiers must be what the test's own reading of the rules
 // gives for the controls as they stand; water gives cover, the slider's range decides
-// adjacency, the woods stay within their limits; a pick leaves every row with its weapon's
-// figures under the sheet's technology base; select-all and Declare do what they say; and
-// Calculate either gives every weapon row its result or shows one message and changes nothing.
-// Now and then the range chart of the sheet as it stands is checked against the sheet itself.
+// adjacency (none at its resting place), the woods stay within their limits; a pick leaves every
+// row with its weapon's figures under the sheet's technology base; select-all and Declare do what
+// they say; and Calculate either gives every weapon row its result or shows one message and changes
+// nothing. Now and then the range chart of the sheet as it stands is checked against the sheet
+// itself.
 //   VEXOLAN_RANDOM_SEED=7 VEXOLAN_RANDOM_ACTIONS=100000 bin/model_tests --gtest_filter='Random*'
 
 #include "app/number_text.h"
@@ -164,11 +165,13 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         // Water gives cover, the slider's range shows and decides adjacency, the woods stay
         // within their limits.
         EXPECT_TRUE(action != "tWater0" || inWater || s.tPartial0.value() == BoxState::Ticked);
-        if (!s.rangeBox.text().empty()) {
-            EXPECT_EQ(s.rangeBox.text(), std::to_string(s.rangeSlider.position()));
-            EXPECT_EQ(s.tAdjHex0.value(),
-                      s.rangeSlider.position() == 1 ? BoxState::Ticked : BoxState::Unticked);
-        }
+        // At its resting place the slider sets no range: the box is empty and adjacency
+        // unknown, as on a new sheet.
+        const int range = s.rangeSlider.position();
+        EXPECT_EQ(s.rangeBox.text(), range == 0 ? "" : std::to_string(range));
+        EXPECT_EQ(s.tAdjHex0.value(), range == 0   ? BoxState::Grayed
+                                      : range == 1 ? BoxState::Ticked
+                                                   : BoxState::Unticked);
         for (auto [box, limit] : {std::pair{&s.hexLW, 3.0}, {&s.hexHW, 2.0}}) {
             const auto count = readNumber(box->text());
             EXPECT_TRUE(!count || (*count >= 0 && *count <= limit)) << box->text();
