@@ -167,8 +167,10 @@ public:
     // How large the window shows the sheet, in percent of its actual size.
     int zoom = ActualSize;
     static constexpr int ActualSize = 100;
-    // The Mech file the sheet came from or was last saved to; empty while it has none.
+    // The Mech file the sheet came from or was last saved to, empty while it has none, and the
+    // Mech as that file held it then, in the file's words: what tells a change since.
     std::string mechFile;
+    std::string savedMech;
 
 private:
     void setUpControls();

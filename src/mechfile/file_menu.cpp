@@ -41,14 +41,25 @@ std::optional<MechFile> loadMechFile(CombatSheet& sheet, const std::string& path
     return std::get<MechFile>(std::move(mech));
 }
 
+// The sheet now holds the Mech of its file as the file holds it.
+void keepAsSaved(CombatSheet& sheet, const std::string& path) {
+    sheet.mechFile = path;
+    sheet.savedMech = writeMechFile(mechOnSheet(sheet));
+}
+
 // A file that is no good gets its message from the sheet it was chosen on, whichever sheet
-// would have taken it.
+// would have taken it. A file open on a sheet already is only brought to the front: two
+// sheets of one file would each save over the other's changes.
 void openChosenFiles(CombatSheet& sheet) {
+    platform::WindowOpener& windows = sheet.platform().windows;
     for (const std::string& path : sheet.platform().fileDialog.chooseFilesToOpen()) {
+        if (path == sheet.mechFile || windows.showSheetFor(path)) {
+            continue;
+        }
         if (isUntouched(sheet)) {
             openMechFile(sheet, path);
         } else if (loadMechFile(sheet, path)) {
-            sheet.platform().windows.openSheetFor(path);
+            windows.openSheetFor(path);
         }
     }
 }
@@ -68,22 +79,29 @@ std::string suggestedFileName(const CombatSheet& sheet) {
     return name + std::string(MechFileExtension);
 }
 
-void saveMech(CombatSheet& sheet, const std::string& path) {
-    const std::string refused =
-        sheet.platform().fileStore.write(path, writeMechFile(mechOnSheet(sheet)));
+bool saveMech(CombatSheet& sheet, const std::string& path) {
+    std::string refused;
+    if (path != sheet.mechFile && sheet.platform().windows.otherSheetHolds(path)) {
+        refused = "The file is open on another sheet; save it there, or close that sheet first.";
+    } else {
+        refused = sheet.platform().fileStore.write(path, writeMechFile(mechOnSheet(sheet)));
+    }
     if (!refused.empty()) {
         sheet.platform().messageBox.show("Cannot save the Mech to \"" + path + "\":\n" + refused);
-        return;
+        return false;
     }
-    sheet.mechFile = path;
+    keepAsSaved(sheet, path);
+    return true;
 }
 
-void saveMechAs(CombatSheet& sheet) {
+bool saveMechAs(CombatSheet& sheet) {
     const std::string path = sheet.platform().fileDialog.chooseFileToSave(
         sheet.mechFile.empty() ? suggestedFileName(sheet) : sheet.mechFile);
-    if (!path.empty()) {
-        saveMech(sheet, path);
-    }
+    return !path.empty() && saveMech(sheet, path);
+}
+
+bool save(CombatSheet& sheet) {
+    return sheet.mechFile.empty() ? saveMechAs(sheet) : saveMech(sheet, sheet.mechFile);
 }
 
 } // namespace
@@ -92,19 +110,34 @@ bool openMechFile(CombatSheet& sheet, const std::string& path) {
     const std::optional<MechFile> mech = loadMechFile(sheet, path);
     if (mech) {
         putMechOnSheet(*mech, sheet);
-        sheet.mechFile = path;
+        keepAsSaved(sheet, path);
     }
     return mech.has_value();
 }
 
+bool hasUnsavedChanges(const CombatSheet& sheet) {
+    return !sheet.mechFile.empty() && writeMechFile(mechOnSheet(sheet)) != sheet.savedMech;
+}
+
+bool mayClose(CombatSheet& sheet) {
+    if (!hasUnsavedChanges(sheet)) {
+        return true;
+    }
+    using Answer = platform::MessageBox::Answer;
+    switch (sheet.platform().messageBox.askToSave("Save the changes to the Mech file \"" +
+                                                  sheet.mechFile + "\"?")) {
+    case Answer::Save:
+        return save(sheet);
+    case Answer::Discard:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void wireFileMenu(CombatSheet& sheet) {
     sheet.mnuOpen.onClick([&sheet] { openChosenFiles(sheet); });
-    sheet.mnuSave.onClick([&sheet] {
-        if (sheet.mechFile.empty()) {
-            saveMechAs(sheet);
-        } else {
-            saveMech(sheet, sheet.mechFile);
-        }
-    });
+    sheet.mnuSave.onClick([&sheet] { save(sheet); });
     sheet.mnuSaveAs.onClick([&sheet] { saveMechAs(sheet); });
 }

@@ -13,3 +13,12 @@ void wireFileMenu(CombatSheet& sheet);
 // Puts the Mech of the file at `path` on the sheet and makes it the sheet's file; false, after
 // the message, when the file is no good.
 bool openMechFile(CombatSheet& sheet, const std::string& path);
+
+// Whether the Mech on the sheet differs from the one its file held when the sheet last opened
+// or saved it. A sheet without a file has nothing to lose to a file.
+bool hasUnsavedChanges(const CombatSheet& sheet);
+
+// Whether the sheet may close now: at once without unsaved changes; with them, once its user
+// has had them saved or chosen to discard them. False when the user cancels or the saving
+// fails.
+bool mayClose(CombatSheet& sheet);

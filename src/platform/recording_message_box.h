@@ -12,6 +12,11 @@ namespace platform {
 class RecordingMessageBox : public MessageBox {
 public:
     void show(const std::string& text) override { texts_.push_back(text); }
+    // Nobody is there to answer: nothing is saved or lost.
+    Answer askToSave(const std::string& question) override {
+        texts_.push_back(question);
+        return Answer::Cancel;
+    }
     const std::vector<std::string>& texts() const { return texts_; }
     void clear() { texts_.clear(); }
 

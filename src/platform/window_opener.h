@@ -13,6 +13,11 @@ public:
     // A further sheet window like openSheet's that holds the Mech of the file at `path`; when
     // the file turns out no good, the new window shows why and is gone again: false.
     virtual bool openSheetFor(const std::string& path) = 0;
+    // Brings to the front the sheet that holds the file at `path` as its own, when a sheet of
+    // the program does, this one included: a file is open on one sheet at most.
+    virtual bool showSheetFor(const std::string& path) = 0;
+    // Whether a sheet other than this one holds the file at `path` as its own.
+    virtual bool otherSheetHolds(const std::string& path) = 0;
     // The About box, modal and owned by the sheet; returns when it closes.
     virtual void openAboutBox() = 0;
     // The sheet's range chart, a window of its own that closes with the sheet; a sheet has

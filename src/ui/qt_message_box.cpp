@@ -4,14 +4,34 @@
 
 #include <QMessageBox>
 
-void QtMessageBox::show(const std::string& text) {
-    QMessageBox box(owner_);
+void QtMessageBox::setUp(QMessageBox& box, const std::string& text) const {
     box.setWindowTitle("Vexolan");
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(text));
-    box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     showAtZoom(box, zoom_());
+}
+
+void QtMessageBox::show(const std::string& text) {
+    QMessageBox box(owner_);
+    setUp(box, text);
+    box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+QtMessageBox::Answer QtMessageBox::askToSave(const std::string& question) {
+    QMessageBox box(owner_);
+    setUp(box, question);
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
 }

@@ -72,9 +72,9 @@ void showList(QComboBox& list, const ComboBox& model) {
 
 } // namespace
 
-SheetBinding::SheetBinding(CombatSheet& sheet, QWidget& window, const SheetForm& form,
+SheetBinding::SheetBinding(CombatSheet& sheet, const SheetForm& form,
                            const std::vector<QAction*>& menuEntries)
-    : sheet_(sheet), window_(window) {
+    : sheet_(sheet) {
     const std::vector<sheet::ControlLayout>& layout = sheet::sheetLayout();
     for (std::size_t place = 0; place < layout.size(); ++place) {
         const sheet::ControlLayout& row = layout[place];
@@ -101,12 +101,6 @@ SheetBinding::SheetBinding(CombatSheet& sheet, QWidget& window, const SheetForm&
 }
 
 void SheetBinding::refresh() {
-    // The toolkit reads "[*]" in a title as its place for a modified mark and shows a doubled
-    // one as "[*]": doubling each shows the names exactly as typed.
-    const QString title = qt(sheet_.title()).replace("[*]", "[*][*]");
-    if (window_.windowTitle() != title) {
-        window_.setWindowTitle(title);
-    }
     for (const auto& refresher : refreshers_) {
         refresher();
     }

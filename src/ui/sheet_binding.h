@@ -29,7 +29,7 @@ class SheetBinding : public QObject {
 public:
     // Binds every widget of the form that stands for a control of the model, and the menu
     // entries, given in the order of the menu table.
-    SheetBinding(CombatSheet& sheet, QWidget& window, const SheetForm& form,
+    SheetBinding(CombatSheet& sheet, const SheetForm& form,
                  const std::vector<QAction*>& menuEntries);
 
     void refresh();
@@ -53,6 +53,5 @@ private:
     void userAction(const std::function<void()>& action);
 
     CombatSheet& sheet_;
-    QWidget& window_;
     std::vector<std::function<void()>> refreshers_;
 };

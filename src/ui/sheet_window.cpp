@@ -16,8 +16,24 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <QFileInfo>
+
 #include <map>
 #include <vector>
+
+namespace {
+
+// Whether two paths lead to the same file, whichever links and folders lie on the way.
+bool sameFile(const std::string& a, const std::string& b) {
+    const auto whole = [](const std::string& path) {
+        const QFileInfo file(QFile::decodeName(path.c_str()));
+        const QString canonical = file.canonicalFilePath();
+        return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+    };
+    return !a.empty() && !b.empty() && whole(a) == whole(b);
+}
+
+} // namespace
 
 SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides overrides, int zoom)
     : shared_(shared), messageBox_(this, [this] { return sheet_.zoom; }),
@@ -37,17 +53,29 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
     sheet_.zoom = zoom;
     form_ = new SheetForm(sheet_, this);
     setCentralWidget(form_);
-    binding_ = std::make_unique<SheetBinding>(sheet_, *this, *form_, buildMenuBar());
+    binding_ = std::make_unique<SheetBinding>(sheet_, *form_, buildMenuBar());
     connect(binding_.get(), &SheetBinding::refreshed, this, [this] {
         if (form_->zoom() != sheet_.zoom) {
             showZoom();
         }
+        showTitle();
         if (rangeChart_ != nullptr) {
             rangeChart_->refresh();
         }
         emit sheetRefreshed();
     });
     showZoom();
+    showTitle();
+}
+
+// The toolkit reads "[*]" in a title as its place for the modified mark and shows a doubled
+// one as "[*]": doubling each shows the names exactly as typed, and the mark follows them.
+void SheetWindow::showTitle() {
+    const QString title = QString::fromStdString(sheet_.title()).replace("[*]", "[*][*]") + "[*]";
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    setWindowModified(hasUnsavedChanges(sheet_));
 }
 
 // The sheet's controls, captions, lines and client area, and the menus with them, grow and
@@ -71,6 +99,11 @@ SheetWindow::~SheetWindow() {
 }
 
 SheetWindow* SheetWindow::open(SharedServices& shared, const std::string& mechFile, int zoom) {
+    if (SheetWindow* holder = holding(mechFile)) {
+        holder->raise();
+        holder->activateWindow();
+        return holder;
+    }
     auto window = std::make_unique<SheetWindow>(shared, WindowServiceOverrides{}, zoom);
     if (!mechFile.empty()) {
         const bool opened = openMechFile(window->sheet_, mechFile);
@@ -122,6 +155,30 @@ bool SheetWindow::openSheetFor(const std::string& path) {
     return open(shared_, path, sheet_.zoom) != nullptr;
 }
 
+bool SheetWindow::showSheetFor(const std::string& path) {
+    SheetWindow* holder = holding(path);
+    if (holder != nullptr) {
+        holder->raise();
+        holder->activateWindow();
+    }
+    return holder != nullptr;
+}
+
+bool SheetWindow::otherSheetHolds(const std::string& path) {
+    SheetWindow* holder = holding(path);
+    return holder != nullptr && holder != this;
+}
+
+SheetWindow* SheetWindow::holding(const std::string& path) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* sheet = qobject_cast<SheetWindow*>(window);
+        if (sheet != nullptr && sheet->isVisible() && sameFile(sheet->sheet_.mechFile, path)) {
+            return sheet;
+        }
+    }
+    return nullptr;
+}
+
 void SheetWindow::openAboutBox() {
     AboutDialog dialog(services_, this, sheet_.zoom);
     dialog.exec();
@@ -147,9 +204,14 @@ RangeChartWindow* SheetWindow::rangeChart() const {
     return rangeChart_;
 }
 
-// The program ends with its last sheet window, whatever other window may still be open.
+// A sheet with changes its file lacks closes only once its user has said what becomes of
+// them. The program ends with its last sheet window, whatever other window may still be open.
 void SheetWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
+    if (event->isAccepted() && !mayClose(sheet_)) {
+        refresh();
+        event->ignore();
+    }
     if (!event->isAccepted()) {
         return;
     }

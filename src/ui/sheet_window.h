@@ -65,12 +65,17 @@ private:
     // About box, modal; the range chart, one at most, made and gone with the sheet.
     void openSheet() override;
     bool openSheetFor(const std::string& path) override;
+    bool showSheetFor(const std::string& path) override;
+    bool otherSheetHolds(const std::string& path) override;
     void openAboutBox() override;
     void openRangeChart() override;
 
     std::vector<QAction*> buildMenuBar();
     void showZoom();
+    void showTitle();
     bool otherSheetOpen() const;
+    // The open sheet window whose sheet holds the file at the path as its own, or null.
+    static SheetWindow* holding(const std::string& path);
 
     SharedServices& shared_;
     QtMessageBox messageBox_;

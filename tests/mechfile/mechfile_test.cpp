@@ -1,6 +1,8 @@
 // Mech files: the documented example against a sheet its user filled in, every kind of bad
 // file, random sheets saved and opened again, where an opened file goes, and saving.
 
+#include "app/single_line.h"
+#include "mechfile/file_menu.h"
 #include "mechfile/mech_file.h"
 #include "support/sheet_fixture.h"
 #include "weapons/weapon_catalogue.h"
@@ -141,6 +143,20 @@ std::string randomMech(std::mt19937& random) {
 
 // Saved and opened on a new sheet, a Mech gives the same controls, values and title, the row
 // fill under its technology base and the shoulder rule included; saved again, the same file.
+// What a user may type or paste into a name: line breaks of every kind, tabs, escapes and other
+// control characters, bytes that are no UTF-8, and ordinary text.
+std::string randomPaste(std::mt19937& random) {
+    const char* const pieces[] = {"\t",           "\r\n",     "\n",        "\r",       "\x1b[0m",
+                                  "\xe2\x80\xa8", "\xc2\x85", "\x7f",      "\xc2\x9b", "\xff",
+                                  "\xe2\x82",     " ",        "Kai Stone", "\u00e9",   "\U0001f600",
+                                  "\v\f",         "\0",       "{\"}:/"};
+    std::string text;
+    for (std::size_t piece = 0, count = random() % 8; piece < count; ++piece) {
+        text += pieces[random() % std::size(pieces)];
+    }
+    return text;
+}
+
 TEST(MechFileRoundTrip, RandomSheetsComeBackWhole) {
     std::mt19937 random(2026);
     for (int sheet = 0; sheet < 300 && !testing::Test::HasFailure(); ++sheet) {
@@ -148,7 +164,12 @@ TEST(MechFileRoundTrip, RandomSheetsComeBackWhole) {
         const std::string script = randomMech(random);
         SCOPED_TRACE(script);
         saved.fake.fileDialog.toSave = "r";
-        act(saved.sheet, script + " mnuSave");
+        act(saved.sheet, script);
+        // Whatever is pasted into a name, the title stays one line and the file holds it.
+        saved.sheet.mechName.userType(saved.sheet.mechName.text() + randomPaste(random));
+        saved.sheet.pilotName.userType(randomPaste(random) + saved.sheet.pilotName.text());
+        EXPECT_TRUE(isSingleLine(saved.sheet.title())) << saved.sheet.title();
+        act(saved.sheet, "mnuSave");
         open(opened, saved.fake.fileStore.files);
         act(opened.sheet, "mnuSave");
         EXPECT_EQ(snapshot(opened.sheet), snapshot(saved.sheet));
@@ -158,7 +179,8 @@ TEST(MechFileRoundTrip, RandomSheetsComeBackWhole) {
 }
 
 // A sheet as it opened takes the file, however much its user looked around; any trace of use
-// sends the file to a new sheet. A bad file among several stops nothing.
+// sends the file to a new sheet. A bad file among several stops nothing, and a file open
+// already opens no second sheet.
 TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
     for (const auto& [use, untouched] : std::initializer_list<std::pair<const char*, bool>>{
              {"", true},
@@ -181,7 +203,8 @@ TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
         EXPECT_EQ(f.fake.messageBox.shown.back(),
                   CannotOpen + "missing\":\nThe file does not exist.");
         EXPECT_EQ(f.sheet.mechFile, untouched ? "good" : "") << use;
-        EXPECT_EQ(f.fake.windows.sheetsOpenedFor, Texts(untouched ? 1 : 2, "good")) << use;
+        // The second choice of the good file finds it open already, and only shows its sheet.
+        EXPECT_EQ(f.fake.windows.sheetsOpenedFor, Texts(untouched ? 0 : 1, "good")) << use;
         EXPECT_EQ(snapshot(f.sheet) == before, !untouched) << use;
     }
 }
@@ -205,6 +228,71 @@ TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
               Texts{"Cannot save the Mech to \"b\":\nNo space left on device"});
     EXPECT_EQ(f.fake.fileStore.files.size(), 1u);
     EXPECT_NE(f.fake.fileStore.files["a"].find("\"mechModel\": \"Quillfen\""), std::string::npos);
+}
+
+// A file open on another sheet is shown there, never opened twice, and no other sheet saves
+// over it.
+TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
+    FreshSheet f;
+    f.fake.fileStore.files = {{"held", Example}, {"free", Example}};
+    f.fake.windows.filesOnOtherSheets = {"held"};
+    f.fake.fileDialog.toOpen = {"held"};
+    act(f.sheet, "mnuOpen");
+    EXPECT_EQ(f.fake.windows.sheetsShownFor, Texts{"held"});
+    EXPECT_EQ(f.sheet.mechFile, "");
+    EXPECT_EQ(f.fake.windows.sheetsOpenedFor, Texts{});
+    f.fake.fileDialog.toSave = "held";
+    act(f.sheet, "mechName=Other mnuSaveAs");
+    EXPECT_EQ(f.fake.messageBox.shown,
+              Texts{"Cannot save the Mech to \"held\":\nThe file is open on another sheet; save "
+                    "it there, or close that sheet first."});
+    EXPECT_EQ(f.fake.fileStore.files["held"], Example);
+    EXPECT_EQ(f.sheet.mechFile, "");
+}
+
+// A sheet with a file of its own tells a change from it, and asks before it closes with one:
+// Save writes the file, Discard loses the change, Cancel keeps the sheet open. Taking a change
+// back is no change; a sheet without a file closes without a word.
+TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
+    using Answer = platform::MessageBox::Answer;
+    const struct {
+        const char* name;
+        const char* change;
+        std::vector<Answer> answers;
+        bool writeRefused;
+        bool closes;
+        bool saved;
+        std::size_t questions;
+    } cases[] = {
+        {"Unchanged", "", {}, false, true, false, 0},
+        {"ChangeTakenBack",
+         "dmgSensor1 dmgSensor1 rangeSlider=3 aMove2",
+         {},
+         false,
+         true,
+         false,
+         0},
+        {"Saved", "dmgSensor1", {Answer::Save}, false, true, true, 1},
+        {"Discarded", "pilotName=Other", {Answer::Discard}, false, true, false, 1},
+        {"Cancelled", "weapLoc(3)=H", {Answer::Cancel}, false, false, false, 1},
+        {"SavingFails", "clanOption", {Answer::Save}, true, false, false, 1},
+    };
+    for (const auto& c : cases) {
+        FreshSheet f;
+        open(f, {{"m", Example}});
+        act(f.sheet, c.change);
+        f.fake.messageBox.answers = c.answers;
+        f.fake.fileStore.writeRefusal = c.writeRefused ? "No space left on device" : "";
+        EXPECT_EQ(hasUnsavedChanges(f.sheet), c.questions > 0) << c.name;
+        EXPECT_EQ(mayClose(f.sheet), c.closes) << c.name;
+        EXPECT_EQ(f.fake.messageBox.asked.size(), c.questions) << c.name;
+        EXPECT_EQ(f.fake.fileStore.files["m"] != Example, c.saved) << c.name;
+    }
+    FreshSheet fileless;
+    act(fileless.sheet, "mechName=New dmgSensor1");
+    EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
+    EXPECT_TRUE(mayClose(fileless.sheet));
+    EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/platform_services.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -14,9 +15,22 @@
 #include <utility>
 #include <vector>
 
+// Shows nothing; asked whether to save, it gives the answers it is given, Cancel once they
+// run out.
 struct FakeMessageBox : platform::MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
+    Answer askToSave(const std::string& question) override {
+        asked.push_back(question);
+        if (answers.empty()) {
+            return Answer::Cancel;
+        }
+        const Answer answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
     std::vector<std::string> shown;
+    std::vector<std::string> asked;
+    std::vector<Answer> answers;
 };
 
 struct FakeWindowOpener : platform::WindowOpener {
@@ -25,10 +39,22 @@ struct FakeWindowOpener : platform::WindowOpener {
         sheetsOpenedFor.push_back(path);
         return true;
     }
+    // The sheets opened for files hold them, and so do those of filesOnOtherSheets.
+    bool showSheetFor(const std::string& path) override {
+        const bool held = otherSheetHolds(path);
+        sheetsShownFor.push_back(held ? path : "");
+        return held;
+    }
+    bool otherSheetHolds(const std::string& path) override {
+        return filesOnOtherSheets.count(path) > 0 ||
+               std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
+    }
     void openAboutBox() override { ++aboutBoxesOpened; }
     void openRangeChart() override { ++rangeChartsOpened; }
     int sheetsOpened = 0;
     std::vector<std::string> sheetsOpenedFor;
+    std::vector<std::string> sheetsShownFor; // "" where none was shown
+    std::set<std::string> filesOnOtherSheets;
     int aboutBoxesOpened = 0;
     int rangeChartsOpened = 0;
 };

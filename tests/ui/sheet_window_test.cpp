@@ -306,23 +306,29 @@ private slots:
         QTRY_VERIFY(second.isNull());
     }
 
-    // Real files: two chosen at once go on this untouched sheet and on a new one, Save writes
-    // the file back byte for byte, 1 MiB is read and a byte more is not, and what cannot be
-    // read or written is named with why.
+    // Real files: two chosen at once go on this untouched sheet and on a new one, a file open
+    // already only brings its sheet to the front, Save writes the file back byte for byte,
+    // 1 MiB is read and a byte more is not, and what cannot be read or written is named with
+    // why.
     void realFilesThroughTheMenu() {
         open(true);
         const std::string folder = dir_.path().toStdString(), mech = folder + "/quillfen.vexmech";
+        const std::string second = folder + "/second.vexmech";
         QVERIFY(QFile::copy(ExampleMechFile, qt(mech)));
+        QVERIFY(QFile::copy(ExampleMechFile, qt(second)));
         for (const auto& [name, size] :
              {std::pair{"/limit", MechFileSizeLimit}, {"/big", MechFileSizeLimit + 1}}) {
             QFile file(qt(folder + name));
             QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.write(bytesOf(ExampleMechFile).leftJustified(qsizetype(size), '\n')) > 0);
         }
-        w_->fake.fileDialog.toOpen = {mech, mech};
+        w_->fake.fileDialog.toOpen = {mech, second, folder + "/./second.vexmech"};
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QCOMPARE(find<QComboBox>("weapName(0)")->currentText(), QString("LB-10X AC"));
         QCOMPARE(newSheets(), QStringList{"Ilsa Marrow:Quillfen QF-2"});
+        w_->fake.fileDialog.toOpen = {mech};
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
+        QCOMPARE(newSheets(), QStringList{});
         QVERIFY(QFile::remove(qt(mech)));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
         QCOMPARE(bytesOf(qt(mech)), bytesOf(ExampleMechFile));
@@ -339,6 +345,25 @@ private slots:
                 "Cannot save the Mech to \"" + folder + "/no/file\":\n" +
                     qt_error_string(ENOENT).toStdString()}));
         QCOMPARE(newSheets(), QStringList{"Ilsa Marrow:Quillfen QF-2"}); // the file of 1 MiB
+    }
+
+    // A sheet with a file shows a change in its title and asks before it closes with one; a
+    // cancel keeps it open, Discard closes it without writing.
+    void aChangedSheetAsksBeforeItCloses() {
+        const QString path = dir_.filePath("mine.vexmech");
+        QVERIFY(QFile::copy(ExampleMechFile, path));
+        w_->fake.fileDialog.toOpen = {path.toStdString()};
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
+        QCOMPARE(w_->window.windowHandle()->title(), QString("Ilsa Marrow:Quillfen QF-2"));
+        click(find<QCheckBox>("dmgSensor1"));
+        QCOMPARE(w_->window.windowHandle()->title(), QString("Ilsa Marrow:Quillfen QF-2*"));
+        w_->fake.messageBox.answers = {platform::MessageBox::Answer::Cancel};
+        QVERIFY(!w_->window.close());
+        QVERIFY(w_->window.isVisible());
+        w_->fake.messageBox.answers = {platform::MessageBox::Answer::Discard};
+        QVERIFY(w_->window.close());
+        QCOMPARE(w_->fake.messageBox.asked.size(), std::size_t{2});
+        QCOMPARE(bytesOf(path), bytesOf(ExampleMechFile));
     }
 
     // vexolan FILE...: a sheet for each file that opens, the message for each that does not (in
@@ -476,7 +501,7 @@ private:
     QStringList newSheets() const {
         QStringList titles;
         for (const auto& sheet : takeOtherSheets(&w_->window)) {
-            titles << sheet->windowTitle();
+            titles << sheet->windowHandle()->title();
         }
         return titles;
     }
