@@ -134,7 +134,7 @@ public:
     RowArray<TextBox> lRange = rowOf<TextBox>("Long");
     RowArray<TextBox> Damage = rowOf<TextBox>("Damage");
     RowArray<TextBox> toHit = rowOf<TextBox>("To-Hit");
-    RowArray<CheckBox> fireCheck = rowOf<CheckBox>("Declare");
+    RowArray<CheckBox> fireCheck = rowOf<CheckBox>("Check to Declare");
     CheckBox selectAllBox{"Declare all rows"};
 
     // Result area

@@ -167,12 +167,12 @@ std::vector<ControlLayout> weaponRows() {
     }
     controls.push_back({.role = "declareHeading",
                         .form = "Label22",
-                        .caption = "Check to Declare",
                         .left = 9240,
                         .top = FireHeadingTop,
                         .width = 1455,
                         .height = HeadingHeight,
-                        .look = Look::Underlined});
+                        .look = Look::Underlined,
+                        .labelFor = &C::fireCheck});
     controls.push_back({.control = &C::selectAllBox,
                         .kind = Kind::BareCheckBox,
                         .left = FireLeft,

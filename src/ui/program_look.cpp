@@ -1,7 +1,9 @@
 #include "ui/program_look.h"
 
+#include "ui/named_list_accessible.h"
 #include "ui/sheet_style.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -42,6 +44,7 @@ void showAtZoom(QWidget& window, int zoom) {
 }
 
 void applyProgramLook(QApplication& application) {
+    QAccessible::installFactory(NamedListAccessible::factory);
     application.setStyle(new SheetStyle);
     application.setFont(sheetFont());
     application.setWindowIcon(programIcon());

@@ -8,7 +8,8 @@ class QIcon;
 class QWidget;
 
 // The program's look, the same on every desktop: the Fusion-based sheet style, one
-// sans-serif font for all text, and the application icon.
+// sans-serif font for all text, the application icon, and lists that screen readers name as
+// the sheet does.
 void applyProgramLook(QApplication& application);
 // The sheets' face at the size for the zoom.
 QFont sheetFont(int zoom = ActualZoom);

@@ -1,6 +1,7 @@
 #include "ui/range_chart_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "ui/enter_presses_button.h"
 #include "ui/program_look.h"
 #include "ui/range_chart_delegate.h"
 #include "ui/range_chart_table_model.h"
@@ -214,6 +215,8 @@ QWidget* RangeChartWindow::buildButtons() {
     save_->setToolTip("Save the chart and its legend as a PNG picture (Ctrl+S)");
     row->addWidget(copy_);
     row->addWidget(save_);
+    new EnterPressesButton(*copy_);
+    new EnterPressesButton(*save_);
     connect(copy_, &QPushButton::clicked, this, &RangeChartWindow::copyToClipboard);
     connect(save_, &QPushButton::clicked, this, &RangeChartWindow::choosePictureFile);
     return buttons;

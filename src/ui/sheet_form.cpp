@@ -2,8 +2,10 @@
 
 #include "layout/sheet_layout.h"
 #include "ui/caption_fit.h"
+#include "ui/enter_presses_button.h"
 #include "ui/pixel_rect.h"
 #include "ui/program_look.h"
+#include "ui/sheet_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,10 +48,11 @@ QString captionOf(const CombatSheet& sheet, const ControlLayout& layout) {
     return qt(layout.caption);
 }
 
-// What a screen reader calls a control: its caption, and the row for a weapon row's field.
+// What a screen reader calls a control: its caption; a weapon row's field, its column's
+// heading and the row's number as the user counts them: "Weapon 1", "To-Hit 12".
 QString spokenName(const CombatSheet& sheet, const ControlLayout& layout) {
     const QString name = qt(modelControl(sheet, *layout.control, layout.row).plainCaption());
-    return layout.row < 0 ? name.trimmed() : QString("Row %1 %2").arg(layout.row + 1).arg(name);
+    return layout.row < 0 ? name.trimmed() : QString("%1 %2").arg(name).arg(layout.row + 1);
 }
 
 QWidget* createPanel(const QString& caption, const ControlLayout& layout, QWidget* container) {
@@ -87,7 +90,7 @@ QWidget* createMultiLineBox(QWidget* container) {
 }
 
 QWidget* createList(const ComboBox& model, QWidget* container) {
-    auto* list = new QComboBox(container);
+    auto* list = new SheetList(container);
     for (const std::string& item : model.items()) {
         list->addItem(qt(item));
     }
@@ -112,6 +115,12 @@ QWidget* createOptionButton(const QString& caption, QWidget* container) {
     // Exclusive like any radio group, so that screen readers and the arrow keys treat it as
     // one; the model still keeps the selection, and every refresh shows it.
     return new QRadioButton(caption, container);
+}
+
+QWidget* createButton(const QString& caption, QWidget* container) {
+    auto* button = new QPushButton(caption, container);
+    new EnterPressesButton(*button);
+    return button;
 }
 
 QWidget* createSlider(QWidget* container) {
@@ -197,7 +206,7 @@ QWidget* SheetForm::create(const ControlLayout& layout, QWidget* container) {
     case ControlKind::OptionButton:
         return createOptionButton(caption, container);
     case ControlKind::Button:
-        return new QPushButton(caption, container);
+        return createButton(caption, container);
     case ControlKind::Slider:
         return createSlider(container);
     case ControlKind::VerticalLine:

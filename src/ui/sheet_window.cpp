@@ -59,6 +59,7 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
             showZoom();
         }
         showTitle();
+        focusPanelInFront();
         if (rangeChart_ != nullptr) {
             rangeChart_->refresh();
         }
@@ -76,6 +77,24 @@ void SheetWindow::showTitle() {
         setWindowTitle(title);
     }
     setWindowModified(hasUnsavedChanges(sheet_));
+}
+
+// When the setup panel comes to the front or goes, the keyboard goes with the user's eyes: to
+// the first field of the panel now in front, rather than staying behind it or going astray.
+void SheetWindow::focusPanelInFront() {
+    if (sheet_.setupPanel.visible() == setupInFront_) {
+        return;
+    }
+    setupInFront_ = sheet_.setupPanel.visible();
+    QWidget* panel = form_->widgetAt(
+        sheet::placeOf(setupInFront_ ? &CombatSheet::setupPanel : &CombatSheet::attackerPanel));
+    for (std::size_t place : sheet::sheetTabOrder()) {
+        QWidget* widget = form_->widgetAt(place);
+        if (panel->isAncestorOf(widget) && widget->isVisibleTo(form_) && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 // The sheet's controls, captions, lines and client area, and the menus with them, grow and

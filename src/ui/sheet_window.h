@@ -73,6 +73,7 @@ private:
     std::vector<QAction*> buildMenuBar();
     void showZoom();
     void showTitle();
+    void focusPanelInFront();
     bool otherSheetOpen() const;
     // The open sheet window whose sheet holds the file at the path as its own, or null.
     static SheetWindow* holding(const std::string& path);
@@ -85,6 +86,7 @@ private:
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;
     std::vector<QAction*> zoomActions_;
+    bool setupInFront_ = true;
     QPointer<RangeChartWindow> rangeChart_;
     // Declared last so that it goes first: no widget signal reaches the model once it is gone.
     std::unique_ptr<SheetBinding> binding_;

@@ -90,7 +90,8 @@ private slots:
         QCOMPARE(laser.data(Qt::BackgroundRole).value<QBrush>().color(),
                  RangeChartTableModel::bandColour(ChanceBand::Even));
         QVERIFY(laser.data(RangeChartTableModel::PresentRangeRole).toBool());
-        click(findIn<QPushButton>(*chart, "rangeChartCopy"));
+        findIn(*chart, "rangeChartCopy")->setFocus();
+        QTest::keyClick(findIn(*chart, "rangeChartCopy"), Qt::Key_Return);
         QCOMPARE(w_->fake.clipboard.text.value_or(""), chart->chart().tabSeparated());
     }
 

@@ -12,6 +12,7 @@
 #include "ui/program.h"
 #include "ui/sheet_form.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -130,7 +131,7 @@ private slots:
             if (sheetShown) {
                 click(find<QPushButton>("doneButton"));
             }
-            QCOMPARE(find("minRange(2)")->accessibleName(), QString("Row 3 Min"));
+            QCOMPARE(find("minRange(2)")->accessibleName(), QString("Min 3"));
             const QStringList circle = tabCircle(find(sheetShown ? "rangeSlider" : "mechName"));
             QSet<QString> focusable;
             for (QWidget* widget : form()->findChildren<QWidget*>()) {
@@ -166,6 +167,55 @@ private slots:
         QVERIFY(find<QRadioButton>("aMove3")->isChecked());
         QVERIFY(find("aMove3")->hasFocus());
         QVERIFY(!find<QRadioButton>("aMove1")->isChecked());
+    }
+
+    // A weapon row's fields are named by their column's heading and the row's number, before and
+    // after a weapon is chosen; a list's value is its entry.
+    void weaponRowFieldsAreNamedByHeadingAndRow() {
+        pick(find<QComboBox>("weapName(0)"), "LB-10X AC");
+        const struct {
+            const char* role;
+            const char* name;
+            const char* value;
+        } fields[] = {{"weapName(0)", "Weapon 1", "LB-10X AC"},   {"weapName(11)", "Weapon 12", ""},
+                      {"weapLoc(0)", "Location 1", ""},           {"toHit(4)", "To-Hit 5", ""},
+                      {"fireCheck(2)", "Check to Declare 3", ""}, {"hexLW", "Light Woods", "0"}};
+        for (const auto& field : fields) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(field.role));
+            QCOMPARE(node->text(QAccessible::Name), QString(field.name));
+            QCOMPARE(node->text(QAccessible::Value), QString(field.value));
+        }
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find("weapName(0)"));
+        QCOMPARE(list->role(), QAccessible::ComboBox);
+        QCOMPARE(list->child(0)->object(),
+                 static_cast<QObject*>(find<QComboBox>("weapName(0)")->view()));
+    }
+
+    // Enter and the keypad's Enter press the focused push button, as Space does; the keyboard
+    // follows the panel in front: Done leaves it on the sheet's first control, Edit Mech on the
+    // setup panel's first field.
+    void theKeyboardPressesButtonsAndFollowsThePanels() {
+        const struct {
+            const char* button;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        } presses[] = {{"doneButton", Qt::Key_Return, Qt::NoModifier},
+                       {"calculateButton", Qt::Key_Enter, Qt::KeypadModifier},
+                       {"copyButton", Qt::Key_Return, Qt::NoModifier}};
+        for (const auto& press : presses) {
+            find(press.button)->setFocus();
+            QTest::keyClick(find(press.button), press.key, press.modifiers);
+        }
+        QVERIFY(!find("setupPanel")->isVisible());
+        QCOMPARE(w_->fake.messageBox.shown.size(), std::size_t{1});
+        QCOMPARE(w_->fake.clipboard.calls, 1);
+        find("doneButton")->setFocus();
+        QTest::keyClick(&w_->window, Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), find("mechName"));
+        QTest::keyClick(find("mechName"), Qt::Key_Tab);
+        find("doneButton")->setFocus();
+        QTest::keyClick(find("doneButton"), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), find("rangeSlider"));
     }
 
     void menusCarryTheirCaptionsAndMnemonics() {
@@ -450,8 +500,8 @@ private:
             if (widget->objectName().isEmpty()) {
                 continue;
             }
-            if (QStringList{"QLineEdit", "QComboBox", "QPushButton", "QSlider"}.contains(
-                    widget->metaObject()->className())) {
+            if (widget->inherits("QLineEdit") || widget->inherits("QComboBox") ||
+                widget->inherits("QPushButton") || widget->inherits("QSlider")) {
                 framed << widget;
             }
             QVERIFY2(captionFits(*widget), qPrintable(widget->objectName()));
