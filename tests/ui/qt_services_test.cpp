@@ -5,11 +5,14 @@
 #include "ui/program_look.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_file_dialog.h"
+#include "ui/qt_message_box.h"
 #include "ui/qt_program_launcher.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -35,6 +38,49 @@ private slots:
             QVERIFY2(!launcher.start(path), path);
         }
         QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1);
+    }
+
+    // The program's message box, at the zoom of the window it belongs to: a plain message with
+    // OK alone; the question before a change would be lost with Save (the default), Discard and
+    // Cancel (Esc).
+    void messageBoxesTakeTheZoomOfTheirWindow() {
+        using Answer = platform::MessageBox::Answer;
+        QtMessageBox messages(nullptr, [] { return 200; });
+        struct Seen {
+            int fontSize;
+            QMessageBox::StandardButtons buttons;
+            QString text;
+        };
+        std::vector<Seen> seen;
+        const std::pair<QMessageBox::StandardButton, Qt::Key> replies[] = {
+            {QMessageBox::Ok, Qt::Key_Return},
+            {QMessageBox::Save, Qt::Key_Return},
+            {QMessageBox::Discard, Qt::Key_D},
+            {QMessageBox::Cancel, Qt::Key_Escape}};
+        std::size_t reply = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen.push_back({box->font().pixelSize(), box->standardButtons(), box->text()});
+                const auto [button, key] = replies[reply++];
+                if (key == Qt::Key_D) {
+                    box->button(button)->click();
+                } else {
+                    QTest::keyClick(box, key);
+                }
+            }
+        });
+        answer.start(10);
+        messages.show("Please enter range to target");
+        QCOMPARE(messages.askToSave("Save?"), Answer::Save);
+        QCOMPARE(messages.askToSave("Save?"), Answer::Discard);
+        QCOMPARE(messages.askToSave("Save?"), Answer::Cancel);
+        QCOMPARE(seen.size(), std::size_t{4});
+        QCOMPARE(seen[0].fontSize, sheetFont(200).pixelSize());
+        QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen[0].text, QString("Please enter range to target"));
+        QCOMPARE(seen[1].buttons,
+                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     }
 
     // Each dialog offers its kind of file first, takes the owner's zoom, and a cancel
