@@ -26,7 +26,8 @@ TEST(FireDeclaration, AFailingClipboardLeavesTheSheetAsItWas) {
         const std::string before = snapshot(f.sheet);
         EXPECT_NO_THROW(act(f.sheet, "copyButton"));
         EXPECT_EQ(snapshot(f.sheet), before);
-        EXPECT_TRUE(f.fake.clipboard.calls == 1 && f.fake.messageBox.shown.empty());
+        EXPECT_EQ(f.fake.clipboard.calls, 1);
+        EXPECT_TRUE(f.fake.messageBox.shown.empty());
     }
 }
 

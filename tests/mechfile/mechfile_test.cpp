@@ -214,7 +214,8 @@ TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
 TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
     FreshSheet f;
     act(f.sheet, "mnuSave mechName=../A_7:? mnuSaveAs mechName=.. mnuSave");
-    EXPECT_TRUE(f.fake.fileStore.files.empty() && f.sheet.mechFile.empty());
+    EXPECT_TRUE(f.fake.fileStore.files.empty());
+    EXPECT_TRUE(f.sheet.mechFile.empty());
     f.fake.fileDialog.toSave = "a";
     act(f.sheet, "mnuSave mechName=Quillfen mnuSave");
     f.fake.fileDialog.toSave = "b";

@@ -120,10 +120,10 @@ bool expectChartAsCalculateShowsIt(FreshSheet& f) {
         act(copy.sheet, "rangeSlider=" + std::to_string(range) + " calculateButton");
         for (const RangeChart::Line& line : chart.lines()) {
             const RangeChart::Cell& cell = line.cells[range - 1];
-            EXPECT_EQ((cell.outOfRange ? "Out of Range" : cell.text) + "|" + cell.toolTip,
-                      copy.sheet.toHit[line.row].text() + "|" +
-                          copy.sheet.toHit[line.row].toolTip())
+            const TextBox& shown = copy.sheet.toHit[line.row];
+            EXPECT_EQ(cell.outOfRange ? "Out of Range" : cell.text, shown.text())
                 << "range " << range << ", row " << line.row;
+            EXPECT_EQ(cell.toolTip, shown.toolTip()) << "range " << range << ", row " << line.row;
         }
     }
     const auto armed = std::count_if(f.sheet.weapName.begin(), f.sheet.weapName.end(),
@@ -164,7 +164,9 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         EXPECT_EQ(s.situation, expected(s, overridden));
         // Water gives cover, the slider's range shows and decides adjacency, the woods stay
         // within their limits.
-        EXPECT_TRUE(action != "tWater0" || inWater || s.tPartial0.value() == BoxState::Ticked);
+        if (action == "tWater0" && !inWater) {
+            EXPECT_EQ(s.tPartial0.value(), BoxState::Ticked);
+        }
         // At its resting place the slider sets no range: the box is empty and adjacency
         // unknown, as on a new sheet.
         const int range = s.rangeSlider.position();
@@ -174,7 +176,10 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
                                                    : BoxState::Unticked);
         for (auto [box, limit] : {std::pair{&s.hexLW, 3.0}, {&s.hexHW, 2.0}}) {
             const auto count = readNumber(box->text());
-            EXPECT_TRUE(!count || (*count >= 0 && *count <= limit)) << box->text();
+            if (count) {
+                EXPECT_GE(*count, 0) << box->text();
+                EXPECT_LE(*count, limit) << box->text();
+            }
         }
         std::string chosen = action.substr(action.find('=') + 1);
         std::replace(chosen.begin(), chosen.end(), '_', ' ');

@@ -79,8 +79,7 @@ private slots:
         QCOMPARE(seen[0].fontSize, sheetFont(200).pixelSize());
         QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(seen[0].text, QString("Please enter range to target"));
-        QCOMPARE(seen[1].buttons,
-                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        QCOMPARE(seen[1].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     }
 
     // Each dialog offers its kind of file first, takes the owner's zoom, and a cancel

@@ -9,14 +9,15 @@
 
 namespace {
 
-// The figures of an entry as the golden table writes them: "0 5 10 15 8 8".
+// The figures of an entry as the golden table writes them: "0 5 10 15 8 8 other".
 std::string figures(const std::optional<WeaponEntry>& e) {
     if (!e) {
         return "none";
     }
+    const char* const families[] = {"other", "pulse", "lbx"};
     std::ostringstream out;
     out << e->minRange << ' ' << e->sRange << ' ' << e->mRange << ' ' << e->lRange << ' '
-        << e->damage << ' ' << e->heat;
+        << e->damage << ' ' << e->heat << ' ' << families[static_cast<int>(e->family)];
     return out.str();
 }
 
@@ -82,7 +83,8 @@ TEST_F(SheetTest, APickTakesTheWeaponAndBaseOfThatMoment) {
     act(sheet, "innerSphereOption");
     EXPECT_EQ(row(sheet, 0), "0 7 14 23 15 15");
     act(sheet, "weapName(9)=MG");
-    EXPECT_EQ(row(sheet, 0) + " / " + row(sheet, 1), "0 7 14 23 10 15 / 3 6 12 18 10 10");
+    EXPECT_EQ(row(sheet, 0), "0 7 14 23 10 15");
+    EXPECT_EQ(row(sheet, 1), "3 6 12 18 10 10");
 }
 
 } // namespace
