@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the folders of src/ include one another only downwards:
-#   main.cpp > ui > layout, assembly > the subsystems (situation, weapons, tohit, declare,
-#   about, mechfile) > app > platform
+#   main.cpp > ui, web > layout, assembly > the subsystems (situation, weapons, tohit,
+#   declare, about, mechfile) > app > platform
 # A subsystem includes app/ and platform/ but never another subsystem. Inside a folder, no file
 # includes one that includes it, through any number of steps (a header and its source count as
 # one). Prints each include against that order as FILE:LINE and each cycle, and fails; with
@@ -16,8 +16,9 @@ allowed() { # the folders that folder $1 may include
     app) echo "app platform" ;;
     situation | weapons | tohit | declare | about | mechfile) echo "$1 app platform" ;;
     assembly) echo "assembly $subsystems app platform" ;;
-    layout) echo "layout app platform" ;;
+    layout) echo "layout $subsystems app platform" ;;
     ui) echo "ui layout assembly $subsystems app platform" ;;
+    web) echo "web layout assembly $subsystems app platform" ;;
     main.cpp) echo "ui" ;;
     *) echo "" ;;
     esac

@@ -2,14 +2,16 @@
 
 #include "ui/range_chart_table_model.h"
 
+#include "layout/range_chart_look.h"
+
 #include <QPainter>
 
 QColor RangeChartDelegate::edgeColour() {
-    return QColor(0x20, 0x20, 0x20);
+    return QColor::fromRgb(chart::BracketEdgeColour);
 }
 
 QColor RangeChartDelegate::frameColour() {
-    return QColor(0x1f, 0x4e, 0xc8);
+    return QColor::fromRgb(chart::PresentRangeColour);
 }
 
 void RangeChartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/range_chart_look.h"
+
 #include <QStyledItemDelegate>
 
 // Draws a range chart's cell as usual, then the marks a colour cannot carry: a heavy line on
@@ -13,8 +15,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
-    static constexpr int EdgeWidth = 3;
-    static constexpr int FrameWidth = 2;
+    static constexpr int EdgeWidth = chart::BracketEdgeWidth;
+    static constexpr int FrameWidth = chart::PresentRangeWidth;
     static QColor edgeColour();
     static QColor frameColour();
 };

@@ -1,5 +1,7 @@
 #include "ui/range_chart_table_model.h"
 
+#include "layout/range_chart_look.h"
+
 #include <QBrush>
 #include <QFont>
 
@@ -15,9 +17,9 @@ QFont boldFont() {
     return font;
 }
 
-const char* const DamageLineTip = "The ticked weapons whose damage is a number: the chance to "
-                                  "hit times the damage, added up";
-const QColor DamageLineColour(0xee, 0xee, 0xee);
+QString damageLineTip() {
+    return QString::fromUtf8(chart::DamageLineTip);
+}
 
 } // namespace
 
@@ -132,9 +134,9 @@ QVariant RangeChartTableModel::damageData(int range, int role) const {
     case Qt::AccessibleTextRole:
         return qt(shown_.damage[range - 1]) + " " + qt(RangeChart::ExpectedDamageHeading).toLower();
     case Qt::ToolTipRole:
-        return DamageLineTip;
+        return damageLineTip();
     case Qt::BackgroundRole:
-        return QBrush(DamageLineColour);
+        return QBrush(QColor::fromRgb(chart::DamageLineColour));
     case Qt::FontRole:
         return range == shown_.presentRange ? boldFont() : QVariant();
     case BracketEdgeRole:
@@ -176,7 +178,7 @@ QVariant RangeChartTableModel::lineHeading(int row, int role) const {
     case Qt::DisplayRole:
         return damage ? qt(RangeChart::ExpectedDamageHeading) : qt(shown_.lines[row].label);
     case Qt::ToolTipRole:
-        return damage ? QVariant(DamageLineTip) : QVariant();
+        return damage ? QVariant(damageLineTip()) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -185,30 +187,13 @@ QVariant RangeChartTableModel::lineHeading(int row, int role) const {
 }
 
 QColor RangeChartTableModel::bandColour(ChanceBand band) {
-    switch (band) {
-    case ChanceBand::Always:
-        return QColor(0x1a, 0x98, 0x50);
-    case ChanceBand::Likely:
-        return QColor(0x91, 0xcf, 0x60);
-    case ChanceBand::Even:
-        return QColor(0xfe, 0xe0, 0x8b);
-    case ChanceBand::Unlikely:
-        return QColor(0xfc, 0x8d, 0x59);
-    case ChanceBand::Remote:
-        return QColor(0xd7, 0x30, 0x27);
-    case ChanceBand::Never:
-        break;
-    }
-    return QColor(0x6e, 0x0a, 0x1e);
+    return QColor::fromRgb(chart::bandColour(band));
 }
 
-// Light text on the darkest three, so that every number stands out from its colour.
 QColor RangeChartTableModel::bandTextColour(ChanceBand band) {
-    const bool dark =
-        band == ChanceBand::Always || band == ChanceBand::Remote || band == ChanceBand::Never;
-    return dark ? QColor(Qt::white) : QColor(Qt::black);
+    return QColor::fromRgb(chart::bandTextColour(band));
 }
 
 QBrush RangeChartTableModel::outOfRangeBrush() {
-    return QBrush(QColor(0xb0, 0xb0, 0xb0), Qt::BDiagPattern);
+    return QBrush(QColor::fromRgb(chart::OutOfRangeHatch), Qt::BDiagPattern);
 }

@@ -1,6 +1,7 @@
 #include "ui/range_chart_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "layout/range_chart_look.h"
 #include "ui/enter_presses_button.h"
 #include "ui/program_look.h"
 #include "ui/range_chart_delegate.h"
@@ -173,7 +174,7 @@ QWidget* RangeChartWindow::buildLegend() {
     auto* grid = new QGridLayout(legend);
     grid->setContentsMargins(0, 4, 0, 0);
     grid->setHorizontalSpacing(6);
-    auto* heading = new QLabel("Chance to hit on two dice:", legend);
+    auto* heading = new QLabel(QString::fromUtf8(chart::LegendHeading), legend);
     grid->addWidget(heading, 0, 0, 1, 2 * LegendColumns);
     const std::vector<LegendEntry> entries = legendEntries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -227,7 +228,7 @@ void RangeChartWindow::refresh() {
         showZoom();
     }
     chart_.recompute(sheet_);
-    setWindowTitle(TitlePrefix + qt(sheet_.title()));
+    setWindowTitle(QString::fromUtf8(chart::TitlePrefix) + qt(sheet_.title()));
     model_->chartChanged();
     sizeColumns();
     const bool drawn = chart_.notice().empty();

@@ -23,8 +23,6 @@ class RangeChartTableModel;
 class RangeChartWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr const char* TitlePrefix = "Range Chart - ";
-
     RangeChartWindow(const CombatSheet& sheet, platform::PlatformServices& services,
                      QWidget* parent);
     ~RangeChartWindow() override;
