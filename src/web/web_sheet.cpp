@@ -1,0 +1,431 @@
+#include "web/web_sheet.h"
+
+#include "about/about_box.h"
+#include "app/sheet_controls.h"
+#include "assembly/wire_combat_sheet.h"
+#include "layout/range_chart_look.h"
+#include "layout/sheet_layout.h"
+#include "layout/twips.h"
+#include "mechfile/file_menu.h"
+#include "web/sheet_state.h"
+
+#include <nlohmann/json.hpp>
+
+#include <type_traits>
+
+using Json = nlohmann::json;
+
+// What the page shows of one control of the layout.
+struct WebSheet::Shown {
+    bool visible = true;
+    bool enabled = true;
+    bool readOnly = false;
+    int value = 0; // a box's 0, 1 or 2, an option's 0 or 1, the slider's position, a list's entry
+    std::string text;
+    std::string toolTip;
+    bool operator==(const Shown&) const = default;
+};
+
+namespace {
+
+template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
+const char* kindName(sheet::ControlKind kind) {
+    using Kind = sheet::ControlKind;
+    switch (kind) {
+    case Kind::Panel:
+        return "panel";
+    case Kind::Label:
+        return "label";
+    case Kind::TextBox:
+        return "text";
+    case Kind::MultiLineBox:
+        return "multiline";
+    case Kind::List:
+        return "list";
+    case Kind::CheckBox:
+        return "check";
+    case Kind::BareCheckBox:
+        return "barecheck";
+    case Kind::OptionButton:
+        return "option";
+    case Kind::Button:
+        return "button";
+    case Kind::Slider:
+        return "slider";
+    case Kind::VerticalLine:
+        break;
+    }
+    return "line";
+}
+
+const Control& modelControl(const CombatSheet& sheet, const ControlRef& ref, int row) {
+    return visitControl(sheet, ref, std::max(row, 0),
+                        [](const Control& control) -> const Control& { return control; });
+}
+
+int placeOrNone(const std::optional<ControlRef>& control) {
+    if (!control || isColumn(*control)) {
+        return -1;
+    }
+    return static_cast<int>(sheet::placeOf(*control));
+}
+
+// One row of the layout as the page builds its element: places and sizes in pixels at actual
+// size, the caption shown, the name a screen reader says.
+Json layoutEntry(const CombatSheet& sheet, const sheet::ControlLayout& row) {
+    Json entry = {
+        {"role", sheet::roleNameOf(row)},
+        {"form", sheet::formNameOf(row)},
+        {"kind", kindName(row.kind)},
+        {"in", row.in != nullptr ? static_cast<int>(sheet::placeOf(row.in)) : -1},
+        {"left", pixels(row.left)},
+        {"top", pixels(row.top)},
+        {"width", pixels(row.width)},
+        {"height", pixels(row.height)},
+        {"underlined", row.look == sheet::Look::Underlined},
+        {"shaded", row.look == sheet::Look::Shaded},
+        {"row", row.row},
+        {"labelFor", placeOrNone(row.labelFor)},
+        {"headedBy", row.headedBy != nullptr ? static_cast<int>(sheet::placeOf(row.headedBy)) : -1},
+        {"coveredBy",
+         row.coveredBy != nullptr ? static_cast<int>(sheet::placeOf(row.coveredBy)) : -1}};
+    if (!row.control) {
+        const bool ownCaption = !row.caption.empty() || !row.labelFor;
+        entry["caption"] =
+            ownCaption ? row.caption : modelControl(sheet, *row.labelFor, 0).plainCaption();
+        return entry;
+    }
+    const Control& control = modelControl(sheet, *row.control, row.row);
+    entry["caption"] = control.caption();
+    entry["name"] = row.row < 0 ? control.plainCaption()
+                                : control.plainCaption() + " " + std::to_string(row.row + 1);
+    visitControl(sheet, *row.control, std::max(row.row, 0),
+                 Overloaded{
+                     [&entry](const ComboBox& list) {
+                         entry["items"] = list.items();
+                         entry["editable"] = list.editable();
+                     },
+                     [&entry](const Slider& slider) {
+                         entry["minimum"] = slider.minimum();
+                         entry["maximum"] = slider.maximum();
+                     },
+                     [](const Control&) {},
+                 });
+    return entry;
+}
+
+Json menuJson(const CombatSheet& sheet) {
+    Json menu = Json::array();
+    for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
+        Json item = {{"menu", entry.menu}, {"keys", entry.keys}};
+        if (entry.command) {
+            item["role"] = roleName(*entry.command);
+            item["caption"] = (sheet.*(*entry.command)).caption();
+        } else {
+            item["name"] = entry.name;
+            item["caption"] = entry.caption;
+        }
+        menu.push_back(item);
+    }
+    return menu;
+}
+
+// The control of that name ("weapName(3)"), if the sheet has one.
+std::optional<std::pair<ControlRef, int>> controlOf(const std::string& name) {
+    const auto open = name.find('(');
+    const NamedControl* named = controlNamed(name.substr(0, open));
+    if (named == nullptr) {
+        return std::nullopt;
+    }
+    const bool column = isColumn(named->ref);
+    if (column != (open != std::string::npos)) {
+        return std::nullopt;
+    }
+    int row = -1;
+    if (column) {
+        try {
+            row = std::stoi(name.substr(open + 1));
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+        if (row < 0 || row >= WEAPON_ROWS) {
+            return std::nullopt;
+        }
+    }
+    return std::pair{named->ref, row};
+}
+
+Json requestsJson(const BrowserPlatform::Requests& requests) {
+    Json downloads = Json::array();
+    for (const auto& [name, bytes] : requests.downloads) {
+        downloads.push_back({{"name", name}, {"bytes", bytes}});
+    }
+    return {{"messages", requests.messages},
+            {"newSheet", requests.newSheet},
+            {"sheetsForFiles", requests.sheetsForFiles},
+            {"sheetsToShow", requests.sheetsToShow},
+            {"aboutBox", requests.aboutBox},
+            {"rangeChart", requests.rangeChart},
+            {"help", requests.help},
+            {"clipboard", requests.clipboard},
+            {"saveNames", requests.saveNames},
+            {"downloads", downloads}};
+}
+
+} // namespace
+
+WebSheet::WebSheet(int zoom) : services_(platform_.services()), sheet_(services_) {
+    wireCombatSheet(sheet_);
+    sheet_.zoom = zoom;
+}
+
+WebSheet::~WebSheet() = default;
+
+std::string WebSheet::layoutJson() {
+    BrowserPlatform platform;
+    platform::PlatformServices services = platform.services();
+    const CombatSheet sheet(services);
+    Json controls = Json::array();
+    for (const sheet::ControlLayout& row : sheet::sheetLayout()) {
+        controls.push_back(layoutEntry(sheet, row));
+    }
+    return Json{{"width", pixels(sheet::ClientWidthTwips)},
+                {"height", pixels(sheet::ClientHeightTwips)},
+                {"controls", controls},
+                {"menu", menuJson(sheet)},
+                {"tabOrder", sheet::sheetTabOrder()}}
+        .dump();
+}
+
+std::string WebSheet::aboutJson() {
+    BrowserPlatform platform;
+    platform::PlatformServices services = platform.services();
+    const AboutBox box(services);
+    return Json{{"caption", AboutBox::Caption},
+                {"title", box.lblTitle.text()},
+                {"version", box.lblVersion.text()},
+                {"disclaimer", box.disclaimerBox.text()},
+                {"copyright", box.lblDisclaimer.text()},
+                {"warning", box.warningLabel.text()},
+                {"ok", box.cmdOK.caption()}}
+        .dump();
+}
+
+std::vector<WebSheet::Shown> WebSheet::shownNow() const {
+    const std::vector<sheet::ControlLayout>& layout = sheet::sheetLayout();
+    std::vector<Shown> shown(layout.size());
+    for (std::size_t place = 0; place < layout.size(); ++place) {
+        const sheet::ControlLayout& row = layout[place];
+        if (!row.control) {
+            continue; // labels and lines show what they show
+        }
+        Shown& it = shown[place];
+        visitControl(sheet_, *row.control, row.row, [&it](const auto& control) {
+            it.visible = control.visible();
+            it.enabled = control.enabled();
+        });
+        // A panel shown in front of another covers it whole: the page hides what is covered.
+        if (row.coveredBy != nullptr && (sheet_.*row.coveredBy).visible()) {
+            it.visible = false;
+        }
+        visitControl(sheet_, *row.control, row.row,
+                     Overloaded{
+                         [&it](const TextBox& box) {
+                             it.text = box.text();
+                             it.toolTip = box.toolTip();
+                             it.readOnly = box.readOnly();
+                         },
+                         [&it](const ComboBox& list) {
+                             it.text = list.text();
+                             it.value = list.listIndex();
+                         },
+                         [&it](const CheckBox& box) { it.value = static_cast<int>(box.value()); },
+                         [&it](const OptionButton& option) { it.value = option.selected(); },
+                         [&it](const Slider& slider) { it.value = slider.position(); },
+                         [](const Control&) {},
+                     });
+    }
+    return shown;
+}
+
+std::string WebSheet::view() {
+    shown_.clear();
+    shownTitle_.clear();
+    shownZoom_ = 0;
+    return update();
+}
+
+// Only what differs from what the page was last told, so that a tap redraws a few elements.
+std::string WebSheet::update() {
+    const std::vector<Shown> now = shownNow();
+    Json changed = Json::array();
+    for (std::size_t place = 0; place < now.size(); ++place) {
+        if (place < shown_.size() && shown_[place] == now[place]) {
+            continue;
+        }
+        const Shown& it = now[place];
+        changed.push_back(Json::array({place,
+                                       {{"visible", it.visible},
+                                        {"enabled", it.enabled},
+                                        {"readOnly", it.readOnly},
+                                        {"value", it.value},
+                                        {"text", it.text},
+                                        {"toolTip", it.toolTip}}}));
+    }
+    shown_ = now;
+    Json window = Json::object();
+    const bool modified = hasUnsavedChanges();
+    if (sheet_.title() != shownTitle_ || modified != shownModified_ || sheet_.zoom != shownZoom_) {
+        shownTitle_ = sheet_.title();
+        shownModified_ = modified;
+        shownZoom_ = sheet_.zoom;
+        window = {{"title", shownTitle_},
+                  {"modified", modified},
+                  {"zoom", shownZoom_},
+                  {"mechFile", sheet_.mechFile}};
+    }
+    return Json{{"changed", changed},
+                {"window", window},
+                {"requests", requestsJson(platform_.takeRequests())}}
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+template <typename Action> std::string WebSheet::act(const std::string& control, Action action) {
+    if (const auto found = controlOf(control)) {
+        visitControl(sheet_, found->first, found->second, action);
+    }
+    return update();
+}
+
+std::string WebSheet::click(const std::string& control) {
+    return act(control, [](auto& target) {
+        if constexpr (requires { target.userClick(); }) {
+            target.userClick();
+        }
+    });
+}
+
+std::string WebSheet::type(const std::string& control, const std::string& text) {
+    return act(control, [&text](auto& target) {
+        if constexpr (requires { target.userType(text); }) {
+            target.userType(text);
+        }
+    });
+}
+
+std::string WebSheet::pick(const std::string& control, int index) {
+    return act(control, [index](auto& target) {
+        if constexpr (requires { target.userPick(index); }) {
+            target.userPick(index);
+        }
+    });
+}
+
+std::string WebSheet::move(const std::string& control, int position) {
+    return act(control, [position](auto& target) {
+        if constexpr (requires { target.userMove(position); }) {
+            target.userMove(position);
+        }
+    });
+}
+
+std::string WebSheet::openFiles(const std::string& files) {
+    std::vector<std::pair<std::string, std::string>> chosen;
+    const Json list = Json::parse(files, nullptr, false);
+    if (list.is_array()) {
+        for (const Json& file : list) {
+            if (file.is_array() && file.size() == 2 && file[0].is_string() && file[1].is_string()) {
+                chosen.emplace_back(file[0].get<std::string>(), file[1].get<std::string>());
+            }
+        }
+    }
+    platform_.answerOpen(std::move(chosen));
+    return click("mnuOpen");
+}
+
+std::string WebSheet::saveAs(const std::string& name) {
+    platform_.answerSave(name);
+    return click("mnuSaveAs");
+}
+
+void WebSheet::setOtherSheetFiles(const std::string& files) {
+    const Json list = Json::parse(files, nullptr, false);
+    std::set<std::string> names;
+    if (list.is_array()) {
+        for (const Json& name : list) {
+            if (name.is_string()) {
+                names.insert(name.get<std::string>());
+            }
+        }
+    }
+    platform_.setOtherSheetFiles(std::move(names));
+}
+
+bool WebSheet::hasUnsavedChanges() const {
+    return ::hasUnsavedChanges(sheet_);
+}
+
+std::string WebSheet::rangeChartJson() {
+    if (!chart_) {
+        chart_ = std::make_unique<RangeChart>(services_, wireCombatSheet);
+    }
+    chart_->recompute(sheet_);
+    Json lines = Json::array();
+    for (const RangeChart::Line& line : chart_->lines()) {
+        Json cells = Json::array();
+        for (const RangeChart::Cell& cell : line.cells) {
+            cells.push_back({{"text", cell.text},
+                             {"toolTip", cell.toolTip},
+                             {"outOfRange", cell.outOfRange},
+                             {"band", static_cast<int>(cell.band())},
+                             {"bracketEdge", cell.bracketEdge},
+                             {"spoken", cell.spokenText()}});
+        }
+        lines.push_back({{"label", line.label}, {"cells", cells}});
+    }
+    Json damage = Json::array();
+    for (int range = 1; range <= rules::LongestRange && !chart_->lines().empty(); ++range) {
+        damage.push_back(chart_->expectedDamageAt(range));
+    }
+    Json legend = Json::array();
+    for (ChanceBand band : CHANCE_BANDS) {
+        legend.push_back({{"colour", chart::bandColour(band)},
+                          {"textColour", chart::bandTextColour(band)},
+                          {"label", chanceBandLabel(band)}});
+    }
+    return Json{
+        {"title", std::string(chart::TitlePrefix) + sheet_.title()},
+        {"notice", chart_->notice()},
+        {"presentRange", chart_->presentRange()},
+        {"lines", lines},
+        {"expectedDamage", damage},
+        {"expectedDamageHeading", RangeChart::ExpectedDamageHeading},
+        {"legend", legend},
+        {"legendHeading", chart::LegendHeading},
+        {"outOfRange", {{"colour", chart::OutOfRangeHatch}, {"label", chart::OutOfRangeLegend}}},
+        {"bracketEdge",
+         {{"colour", chart::BracketEdgeColour},
+          {"width", chart::BracketEdgeWidth},
+          {"label", chart::BracketEdgeLegend}}},
+        {"presentRangeMark",
+         {{"colour", chart::PresentRangeColour},
+          {"width", chart::PresentRangeWidth},
+          {"label", chart::PresentRangeLegend}}},
+        {"damageLine", {{"colour", chart::DamageLineColour}, {"toolTip", chart::DamageLineTip}}},
+        {"copyText", chart_->tabSeparated()}}
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string WebSheet::state() const {
+    return sheetState(sheet_);
+}
+
+std::unique_ptr<WebSheet> WebSheet::restore(const std::string& state) {
+    auto restored = std::make_unique<WebSheet>();
+    if (!restoreSheetState(state, restored->sheet_)) {
+        return nullptr;
+    }
+    return restored;
+}

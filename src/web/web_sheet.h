@@ -1,0 +1,77 @@
+#pragma once
+
+// One combat sheet of a browser page: the sheet and its platform, driven by the page through
+// the controls' user entry points, and what changed told back as JSON after every action, so
+// that the page redraws only that. The page names a control as the code does
+// ("calculateButton", "weapName(3)") and finds it in the layout it was given.
+
+#include "app/combat_sheet.h"
+#include "tohit/range_chart.h"
+#include "web/browser_platform.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class WebSheet {
+public:
+    explicit WebSheet(int zoom = CombatSheet::ActualSize);
+    ~WebSheet();
+    WebSheet(const WebSheet&) = delete;
+    WebSheet& operator=(const WebSheet&) = delete;
+
+    // The sheet window as tables, the same for every sheet: every control's place, kind,
+    // caption, name for screen readers and entries; the menu bar; the keyboard order.
+    static std::string layoutJson();
+    // The About box's texts.
+    static std::string aboutJson();
+
+    // Every control's state, with the window's title: what the page draws a new sheet from.
+    std::string view();
+
+    // The user's actions, on the control of that name. Each gives what changed since the last
+    // view or action, and what the sheet asks of the page (messages to show, windows to open,
+    // the clipboard, files to save): {"changed": [[place, state], ...], "window": {...},
+    // "requests": {...}}. An unknown name, or an action the control does not take, changes
+    // nothing.
+    std::string click(const std::string& control);
+    std::string type(const std::string& control, const std::string& text);
+    std::string pick(const std::string& control, int index);
+    std::string move(const std::string& control, int position);
+
+    // "Open Mech..." with these files, chosen by the user: a JSON list of [name, text] pairs.
+    std::string openFiles(const std::string& files);
+    // "Save Mech As..." to the name the user chose.
+    std::string saveAs(const std::string& name);
+    // The files that other sheets of the page hold as their own: a JSON list of names.
+    void setOtherSheetFiles(const std::string& files);
+
+    // The range chart of the sheet as it stands.
+    std::string rangeChartJson();
+    bool hasUnsavedChanges() const;
+    const std::string& mechFile() const { return sheet_.mechFile; }
+
+    // The whole sheet as JSON, to keep across a reload; and a sheet taken back from it, as it
+    // was, or none when the text is no such state.
+    std::string state() const;
+    static std::unique_ptr<WebSheet> restore(const std::string& state);
+
+    CombatSheet& sheet() { return sheet_; }
+
+private:
+    struct Shown; // what the page shows of one control
+
+    template <typename Action> std::string act(const std::string& control, Action action);
+    std::string update();
+    std::vector<Shown> shownNow() const;
+
+    BrowserPlatform platform_;
+    platform::PlatformServices services_;
+    CombatSheet sheet_;
+    std::unique_ptr<RangeChart> chart_;
+    std::vector<Shown> shown_; // as the page was last told
+    std::string shownTitle_;
+    bool shownModified_ = false;
+    int shownZoom_ = 0;
+};
