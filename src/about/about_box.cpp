@@ -20,7 +20,6 @@ const char* const Disclaimer = "This application is offered free of charge and i
 
 const char* const Copyright = "Copyright (C) 2026 the Vexolan authors";
 const char* const Warning = "Warning: ...May contain small parts";
-const char* const Title = "Vexolan";
 
 void setLabel(TextBox& label, const std::string& text) {
     label.setReadOnly(true);
@@ -47,7 +46,7 @@ std::string AboutBox::versionLine() {
 
 void AboutBox::load() {
     lblVersion.setText(versionLine());
-    lblTitle.setText(Title);
+    lblTitle.setText(VEXOLAN_TITLE);
 }
 
 void AboutBox::close() {

@@ -15,6 +15,7 @@
 #include "app/situation_modifiers.h"
 #include "app/slider.h"
 #include "app/text_box.h"
+#include "app/version.h"
 #include "platform/platform_services.h"
 
 #include <array>
@@ -177,5 +178,5 @@ private:
     void load();
 
     platform::PlatformServices& platform_;
-    std::string title_ = "Vexolan";
+    std::string title_ = VEXOLAN_TITLE;
 };

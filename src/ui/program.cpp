@@ -11,7 +11,7 @@
 #include <cstdio>
 
 Program::Program(QApplication& application) {
-    QApplication::setApplicationName("Vexolan");
+    QApplication::setApplicationName(VEXOLAN_TITLE);
     QApplication::setApplicationVersion(QString("%1.%2.%3")
                                             .arg(VEXOLAN_VERSION_MAJOR)
                                             .arg(VEXOLAN_VERSION_MINOR)

@@ -1,11 +1,12 @@
 #include "ui/qt_message_box.h"
 
+#include "app/version.h"
 #include "ui/program_look.h"
 
 #include <QMessageBox>
 
 void QtMessageBox::setUp(QMessageBox& box, const std::string& text) const {
-    box.setWindowTitle("Vexolan");
+    box.setWindowTitle(VEXOLAN_TITLE);
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(text));
