@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: in the normal build, then
-# in a build with the sanitizers.
+# Installs what is missing, builds everything and runs every test: in the normal build, in the
+# WebAssembly build of the model, then in a build with the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
@@ -22,6 +22,12 @@ else
     echo "Skipped the package check: lintian is not installed (package lintian)"
 fi
 
+# The model, its layout and its tests once more as WebAssembly (emscripten), into build-web/, run
+# under node; the seeded random runs there are compared with this native build's.
+emcmake cmake -S . -B build-web -DVEXOLAN_NATIVE_BUILD_DIR="$PWD/build" >/dev/null
+cmake --build build-web -j"$(nproc)"
+ctest --test-dir build-web --output-on-failure -j"$(nproc)" | tee build-web/ctest.log
+
 # The same tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer, leak
 # detection included, into build-asan/. VEXOLAN_SANITIZER_TESTS=0 skips this.
 if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
@@ -32,5 +38,6 @@ if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
     ctest --test-dir build-asan --output-on-failure -j"$(nproc)" | tee build-asan/ctest.log
     echo "Normal build:    $(grep 'tests passed' build/ctest.log)"
+    echo "WebAssembly:     $(grep 'tests passed' build-web/ctest.log)"
     echo "Sanitizer build: $(grep 'tests passed' build-asan/ctest.log)"
 fi

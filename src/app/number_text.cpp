@@ -1,9 +1,8 @@
 #include "app/number_text.h"
 
-#include <cctype>
-#include <charconv>
+#include "app/decimal_text.h"
+
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -44,19 +43,6 @@ bool isUnsignedDecimal(std::string_view text) {
     return digit;
 }
 
-// from_chars gives up on numbers beyond double's range; such a number is still a number.
-double outOfRange(std::string_view digits) {
-    for (char c : digits) {
-        if (c == '.') {
-            break;
-        }
-        if (c != '0') {
-            return std::numeric_limits<double>::infinity();
-        }
-    }
-    return 0.0;
-}
-
 // Digits alone, few enough for a double to hold their number exactly: the sheet's usual
 // texts ("4", "15", "0"), read without the general conversion and to the same value.
 std::optional<double> shortWholeNumber(std::string_view digits) {
@@ -88,14 +74,7 @@ std::optional<double> readNumber(std::string_view text) {
     if (std::optional<double> whole = shortWholeNumber(text)) {
         return negative ? -*whole : *whole;
     }
-    double value = 0.0;
-    auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        value = outOfRange(text);
-    } else if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
+    const double value = decimalValue(text);
     return negative ? -value : value;
 }
 
@@ -109,13 +88,5 @@ std::string numberText(double value) {
     if (std::fabs(value) < WholeNumberLimit && value == std::trunc(value)) {
         return std::to_string(static_cast<long long>(value));
     }
-    char buffer[400];
-    auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (error != std::errc()) {
-        auto [generalEnd, generalError] = std::to_chars(buffer, buffer + sizeof buffer, value);
-        (void)generalError;
-        return std::string(buffer, generalEnd);
-    }
-    return std::string(buffer, end);
+    return shortestDecimal(value);
 }

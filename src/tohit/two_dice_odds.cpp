@@ -1,6 +1,7 @@
 #include "tohit/two_dice_odds.h"
 
-#include <charconv>
+#include "app/decimal_text.h"
+
 #include <cmath>
 
 namespace {
@@ -63,11 +64,5 @@ std::string oneDecimal(double value) {
     if (rounded == 0.0) {
         rounded = 0.0; // never "-0.0"
     }
-    char buffer[400];
-    auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 1);
-    if (error != std::errc()) {
-        return std::to_string(rounded);
-    }
-    return std::string(buffer, end);
+    return fixedDecimal(rounded, 1);
 }

@@ -10,6 +10,7 @@
 
 #include "app/number_text.h"
 #include "app/sheet_copy.h"
+#include "support/random_action.h"
 #include "support/sheet_fixture.h"
 #include "tohit/range_chart.h"
 #include "weapons/weapon_catalogue.h"
@@ -72,35 +73,6 @@ SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
 }
 
 const char* const Actuators[] = {"dmgUpperAct1", "dmgLowerAct1", "dmgUpperAct2", "dmgLowerAct2"};
-const char* const Typed[] = {"", "0", "3", "-1", "2.5", "x", "40000", "1e3", "Kai"};
-
-// One action as act() takes it, on any control but a panel.
-std::string randomAction(C& s, std::mt19937& random) {
-    auto roll = [&random](std::size_t n) { return random() % n; };
-    for (;;) {
-        const NamedControl& named = sheetControls()[roll(sheetControls().size())];
-        const int row = isColumn(named.ref) ? static_cast<int>(roll(WEAPON_ROWS)) : -1;
-        std::string word = roleName(named.ref, row), value = Typed[roll(std::size(Typed))];
-        const bool acts = visitControl(s, named.ref, row, [&](const auto& control) {
-            using T = std::remove_cvref_t<decltype(control)>;
-            if constexpr (std::is_same_v<T, ComboBox>) {
-                const auto& items = control.items();
-                value = !items.empty() && roll(3) != 0 ? items[roll(items.size())] : value;
-            } else if constexpr (std::is_same_v<T, Slider>) {
-                value = std::to_string(roll(25));
-            }
-            const bool valued = std::is_same_v<T, ComboBox> || std::is_same_v<T, TextBox> ||
-                                std::is_same_v<T, Slider>;
-            word += valued ? "=" + value : "";
-            return !std::is_same_v<T, Panel>;
-        });
-        if (acts) {
-            std::replace(word.begin(), word.end(), ' ', '_');
-            return word;
-        }
-    }
-}
-
 // Each cell of the chart is what the row shows once a copy of the sheet has its slider moved
 // to that range and Calculate pressed; its notice is the first message that Calculate gives,
 // or the lack of a weapon. The copy is the sheet, and working the chart out leaves the sheet as

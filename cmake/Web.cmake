@@ -1,0 +1,49 @@
+# The WebAssembly build with Debian's emscripten: emcmake cmake -S . -B build-web. It makes the
+# toolkit-free model, the layout and the model's tests, which run under node.
+
+# The Mech file reader catches nlohmann::json's exceptions, and em++ lets exceptions pass
+# uncaught unless told otherwise both when compiling and when linking.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+# libc++'s checks of indexes into the standard containers, as _GLIBCXX_ASSERTIONS in libstdc++.
+add_compile_definitions(_LIBCPP_DEBUG=0)
+
+# Linking optimised code runs emscripten's JavaScript optimizer, which needs Debian's acorn
+# (package node-acorn, in /usr/share/nodejs where an installed node does not look).
+set(VEXOLAN_NODE_PATH /usr/share/nodejs CACHE PATH "Where the node modules emscripten uses lie")
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VEXOLAN_NODE_PATH})
+
+# nlohmann::json is all headers, but its CMake package puts the whole of /usr/include on the path,
+# which would bring the build machine's C library into the WebAssembly build: the build takes
+# them from a folder that holds them alone.
+if(NOT VEXOLAN_JSON_INCLUDE_DIR)
+    find_path(VEXOLAN_HOST_INCLUDE_DIR nlohmann/json.hpp PATHS /usr/include
+        NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    set(VEXOLAN_JSON_INCLUDE_DIR ${CMAKE_BINARY_DIR}/json-include)
+    file(MAKE_DIRECTORY ${VEXOLAN_JSON_INCLUDE_DIR})
+    file(CREATE_LINK ${VEXOLAN_HOST_INCLUDE_DIR}/nlohmann ${VEXOLAN_JSON_INCLUDE_DIR}/nlohmann
+        SYMBOLIC)
+endif()
+
+# GoogleTest is built from its sources (Debian package googletest) with em++; they name their
+# targets GTest::gtest and GTest::gtest_main, as the native package does.
+if(VEXOLAN_BUILD_TESTS)
+    set(VEXOLAN_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources")
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    add_subdirectory(${VEXOLAN_GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+endif()
+
+# The tests run under node as it is: emcmake names node with a flag for WebAssembly threads,
+# which this build does not use and node 20 refuses.
+find_program(VEXOLAN_NODE NAMES node nodejs REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${VEXOLAN_NODE})
+# A program run under node reads the machine's own files (the tests' golden files), and carries
+# its WebAssembly inside its JavaScript: this emscripten's loader would fetch a separate file with
+# node's own fetch (node 18 and later), which cannot read a file path.
+set(VEXOLAN_NODE_PROGRAM_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1
+    -sALLOW_MEMORY_GROWTH=1)
+set(VEXOLAN_MODEL_TEST_LABEL web)
+set(VEXOLAN_NATIVE_BUILD_DIR ${PROJECT_SOURCE_DIR}/build CACHE PATH
+    "The native build tree, whose bin/sheet_dump the WebAssembly build's is compared with")

@@ -1,0 +1,261 @@
+// Doubles to decimal text and back. The conversions in use (the C++ library's or the portable
+// ones, whichever the build found) are checked against known texts and against their own
+// defining properties on many doubles; where the library converts doubles, the portable
+// conversions are also compared with it, text for text and bit for bit.
+
+#include "app/decimal_text.h"
+#include "app/portable_decimal_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <ios>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+std::string zeros(int count) {
+    return std::string(static_cast<std::size_t>(count), '0');
+}
+
+// (The libc++ of the WebAssembly build has no std::bit_cast.)
+double fromBits(std::uint64_t bits) {
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::uint64_t bitsOf(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// The decimal text one unit of its last place higher: "0.19" gives "0.20", "9.9" gives "10.0".
+std::string nextUp(std::string text) {
+    auto digit = text.rbegin();
+    for (; digit != text.rend() && (*digit == '9' || *digit == '.'); ++digit) {
+        *digit = *digit == '.' ? '.' : '0';
+    }
+    if (digit == text.rend()) {
+        return "1" + text;
+    }
+    ++*digit;
+    return text;
+}
+
+// Doubles that each take another path through a conversion: random bit patterns (huge, tiny,
+// infinite and not a number among them), halves and other short binary fractions, powers of
+// ten and of two with their neighbours, subnormals.
+std::vector<double> manyDoubles(int randomCount) {
+    std::mt19937_64 random(20260);
+    const double notANumber = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> values{0.0,          -0.0,     DBL_MAX,   DBL_MIN,
+                               DBL_TRUE_MIN, Infinity, -Infinity, notANumber};
+    for (int i = 0; i < randomCount; ++i) {
+        values.push_back(fromBits(random()));
+        values.push_back(fromBits(random() >> 12)); // subnormal
+        const double halves = static_cast<double>(random() % 4096) + 0.5;
+        values.push_back(std::ldexp(halves, static_cast<int>(random() % 64) - 32));
+    }
+    for (int power = -1074; power <= 1023; ++power) {
+        const double two = std::ldexp(1.0, power);
+        values.insert(values.end(), {two, std::nextafter(two, 0.0), std::nextafter(two, Infinity)});
+    }
+    for (int power = -324; power <= 308; ++power) {
+        const double ten = std::strtod(("1e" + std::to_string(power)).c_str(), nullptr);
+        values.insert(values.end(),
+                      {ten, -std::nextafter(ten, 0.0), std::nextafter(ten, Infinity)});
+    }
+    return values;
+}
+
+TEST(DecimalText, ShortestTexts) {
+    const struct {
+        const char* name;
+        double value;
+        std::string text;
+    } cases[] = {
+        {"Half", 9.5, "9.5"},
+        {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
+        {"NegativeThousandth", -0.001, "-0.001"},
+        {"WholeNumberWithAllItsDigits", 1e23, "99999999999999991611392"},
+        {"TieBetweenTwoShortestGoesToEven", 0x1.0000000000001p+50, "1125899906842624.2"},
+        {"TieUpToEven", 0x1.0000000000003p+50, "1125899906842624.8"},
+        {"PowerOfTwoNearestBelowReadsAsItsNeighbour", 0x1p-140,
+         "0." + zeros(42) + "7174648137343064"},
+        {"SmallestSubnormal", DBL_TRUE_MIN, "0." + zeros(323) + "5"},
+        {"SubnormalOfThreeDigits", 0x0.000000000001fp-1022, "0." + zeros(321) + "153"},
+        {"SmallestNormal", DBL_MIN, "0." + zeros(307) + "22250738585072014"},
+        {"Largest", DBL_MAX,
+         "1797693134862315708145274237317043567980705675258449965989174768031572607800285387605895"
+         "5863276687817154045895351438246423432132688946418276846754670353751698604991057655128207"
+         "6245490090389328944075868508455133942304583236903222948165808559332123348274797826204144"
+         "723168738177180919299881250404026184124858368"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shortestDecimal(c.value), c.text) << c.name;
+    }
+}
+
+TEST(DecimalText, RoundedTexts) {
+    const struct {
+        const char* name;
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"},
+        {"NegativeQuarter", -0.25, 1, "-0.2"},
+        {"ExactTieToEvenUp", 0.75, 1, "0.8"},
+        {"ThirtyFiveHundredthsLiesBelowItsTie", 0.35, 1, "0.3"},
+        {"FiveHundredthsLiesAboveItsTie", 0.05, 1, "0.1"},
+        {"CarryIntoTheWholeNumber", 9.96, 1, "10.0"},
+        {"NegativeZeroKeepsItsSign", -0.0, 1, "-0.0"},
+        {"HugeKeepsEveryDigit", 1e22, 1, "10000000000000000000000.0"},
+        {"NoPlacesTieToEven", 2.5, 0, "2"},
+        {"NoPlacesRoundsUp", 3.5, 0, "4"},
+        {"ThreePlaces", 2.0 / 3.0, 3, "0.667"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fixedDecimal(c.value, c.decimals), c.text) << c.name;
+    }
+}
+
+TEST(DecimalText, ValuesOfTexts) {
+    const struct {
+        const char* name;
+        std::string text;
+        double value;
+    } cases[] = {
+        {"Tenth", "0.1", 0.1},
+        {"NoWholeDigits", ".5", 0.5},
+        {"NoPlaces", "5.", 5.0},
+        {"BeyondTheLargestIsInfinite", "1" + zeros(400), Infinity},
+        {"BelowTheSmallestIsZero", "0." + zeros(400) + "1", 0.0},
+        {"Subnormal", "0." + zeros(323) + "5", DBL_TRUE_MIN},
+        {"TieToEvenBelow", "9007199254740993", 9007199254740992.0},
+        {"JustAboveATieFarOut", "9007199254740993." + zeros(300) + "1", 9007199254740994.0},
+        {"SeventeenDigits", "0.30000000000000004", 0.1 + 0.2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(decimalValue(c.text), c.value) << c.name;
+    }
+}
+
+// Each shortest text reads back to its double, and neither text one place shorter around it
+// does. Whole numbers are written exactly, so only fractions have a shorter text to try.
+TEST(DecimalText, ShortestTextReadsBackAndNoneShorterDoes) {
+    for (double value : manyDoubles(2000)) {
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const double magnitude = std::fabs(value);
+        const std::string text = shortestDecimal(magnitude);
+        EXPECT_EQ(decimalValue(text), magnitude) << text;
+        if (text.find('.') == std::string::npos) {
+            continue;
+        }
+        std::string shorter = text.substr(0, text.size() - 1);
+        if (shorter.back() == '.') {
+            shorter.pop_back();
+        }
+        EXPECT_NE(decimalValue(shorter), magnitude) << text;
+        EXPECT_NE(decimalValue(nextUp(shorter)), magnitude) << text;
+    }
+}
+
+// The exact decimal halfway between two doubles. printf writes a double's exact value when
+// given places enough (1074 for the smallest); the two are added and halved digit by digit.
+std::string halfwayText(double low, double high) {
+    constexpr std::size_t Places = 1080;
+    auto exact = [](double value) {
+        char text[1500];
+        std::snprintf(text, sizeof text, "%.*f", static_cast<int>(Places), value);
+        std::string digits(text);
+        return digits.erase(digits.find('.'), 1);
+    };
+    std::string a = exact(low);
+    const std::string b = exact(high);
+    a.insert(0, b.size() - a.size(), '0'); // 9.999... below 10
+    std::string sum(a.size() + 1, '0');
+    int carry = 0;
+    for (std::size_t i = a.size(); i-- > 0;) {
+        const int digit = (a[i] - '0') + (b[i] - '0') + carry;
+        sum[i + 1] = static_cast<char>('0' + digit % 10);
+        carry = digit / 10;
+    }
+    sum[0] = static_cast<char>('0' + carry);
+    std::string half;
+    int rest = 0;
+    for (char c : sum) {
+        const int digit = rest * 10 + (c - '0');
+        half += static_cast<char>('0' + digit / 2);
+        rest = digit % 2;
+    }
+    half.insert(half.size() - Places, ".");
+    half.erase(half.find_last_not_of('0') + 1);
+    return half.erase(0, std::min(half.find_first_not_of('0'), half.find('.') - 1));
+}
+
+// A decimal exactly halfway between two neighbouring doubles reads as the one whose last bit
+// is 0; a hair above or below it, however far out that hair lies, as the nearer one.
+TEST(DecimalText, HalfwayTextsReadToTheEvenOrTheNearerDouble) {
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 300; ++i) {
+        // Below 2^52, where a halfway point has places and its exact text ends in 5.
+        const int power = static_cast<int>(random() % 1126) - 1074;
+        const double low = std::ldexp(1.0 + static_cast<double>(random() % 1000000) / 1e6, power);
+        const double high = std::nextafter(low, Infinity);
+        const std::string halfway = halfwayText(low, high);
+        const bool lowIsEven = (bitsOf(low) & 1) == 0;
+        EXPECT_EQ(decimalValue(halfway), lowIsEven ? low : high) << halfway;
+        EXPECT_EQ(decimalValue(halfway + "1"), high) << halfway;
+        EXPECT_EQ(decimalValue(halfway.substr(0, halfway.size() - 1) + "4" + zeros(30) + "9"), low)
+            << halfway;
+    }
+}
+
+#ifdef VEXOLAN_HAS_FLOAT_CHARCONV
+// The portable conversions give what the C++ library gives, on every kind of double.
+TEST(DecimalText, PortableConversionsAgreeWithTheLibrary) {
+    std::mt19937_64 random(11);
+    for (double value : manyDoubles(20000)) {
+        const std::string text = shortestDecimal(value);
+        EXPECT_EQ(portable::shortestDecimal(value), text) << std::hexfloat << value;
+        for (int decimals : {0, 1}) {
+            EXPECT_EQ(portable::fixedDecimal(value, decimals), fixedDecimal(value, decimals))
+                << std::hexfloat << value;
+        }
+        const std::size_t digits = text.find_first_of("0123456789");
+        if (std::isfinite(value) && digits != std::string::npos) {
+            const std::string unsignedText = text.substr(digits);
+            EXPECT_EQ(bitsOf(portable::decimalValue(unsignedText)),
+                      bitsOf(decimalValue(unsignedText)))
+                << unsignedText;
+        }
+    }
+    // Random digits with the point anywhere, some far longer than a double holds.
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const std::size_t length = 1 + random() % (i % 10 == 0 ? 800 : 30);
+        for (std::size_t d = 0; d < length; ++d) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        text.insert(random() % (length + 1), ".");
+        EXPECT_EQ(bitsOf(portable::decimalValue(text)), bitsOf(decimalValue(text))) << text;
+    }
+}
+#endif
+
+} // namespace
