@@ -5,6 +5,9 @@
 # uncaught unless told otherwise both when compiling and when linking.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
+# Optimised for size: the page's module is what a phone fetches on its first visit, and the
+# model's calculation is quick at any level.
+add_compile_options(-Oz)
 # libc++'s checks of indexes into the standard containers, as _GLIBCXX_ASSERTIONS in libstdc++.
 add_compile_definitions(_LIBCPP_DEBUG=0)
 
