@@ -55,6 +55,21 @@ TEST(WebSheet, ATapTellsOnlyWhatChanged) {
     EXPECT_TRUE(Json::parse(sheet.type("calculateButton", "x")).at("changed").empty());
 }
 
+// The page fills its lists from the layout, with the entries a wired sheet's lists hold.
+TEST(WebSheet, TheLayoutListsTheEntriesOfTheLists) {
+    const Json layout = Json::parse(WebSheet::layoutJson());
+    WebSheet web;
+    const CombatSheet& sheet = web.sheet();
+    const std::pair<const char*, const ComboBox&> lists[] = {{"weapName(11)", sheet.weapName[11]},
+                                                             {"weapLoc(0)", sheet.weapLoc[0]},
+                                                             {"gunSkill", sheet.gunSkill},
+                                                             {"hexHW", sheet.hexHW}};
+    for (const auto& [name, list] : lists) {
+        const Texts items = layout.at("controls").at(placeNamed(layout, name)).at("items");
+        EXPECT_EQ(items, list.items()) << name;
+    }
+}
+
 // What a handler asks of its platform reaches the page with the update of that action.
 TEST(WebSheet, RequestsReachThePage) {
     WebSheet sheet;
