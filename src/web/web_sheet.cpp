@@ -186,7 +186,9 @@ WebSheet::~WebSheet() = default;
 std::string WebSheet::layoutJson() {
     BrowserPlatform platform;
     platform::PlatformServices services = platform.services();
-    const CombatSheet sheet(services);
+    // Wired, as the lists take their entries from the subsystems that fill them.
+    CombatSheet sheet(services);
+    wireCombatSheet(sheet);
     Json controls = Json::array();
     for (const sheet::ControlLayout& row : sheet::sheetLayout()) {
         controls.push_back(layoutEntry(sheet, row));
