@@ -57,9 +57,9 @@ export const valueOf = (page, role, sheet) => page.$eval(control(role, sheet), (
 export const checkedOf = (page, role) => page.$eval(control(role), (input) => (input.indeterminate ? 2 : Number(input.checked)));
 
 // Taps a control where its caption is, which is part of its target.
-export async function tap(page, role) {
-    const caption = await page.$(`label:has(> ${control(role)}) > span`);
-    await (caption ?? await page.$(control(role))).tap();
+export async function tap(page, role, sheet = 1) {
+    const caption = await page.$(`label:has(> ${control(role, sheet)}) > span`);
+    await (caption ?? await page.$(control(role, sheet))).tap();
 }
 
 export async function menu(page, ...captions) {
