@@ -80,9 +80,11 @@ test('a Mech file opens from the file chooser, saves as a download, and a bad on
     const bad = join(folder, 'broken.vexmech');
     await writeFile(bad, '{"format": "Vexolan Mech"');
     const shown = await sheetShown(page);
-    const [badChooser] = await Promise.all([page.waitForFileChooser(), page.keyboard.down('Control'), page.keyboard.press('o')]);
+    const badChooser = page.waitForFileChooser();
+    await page.keyboard.down('Control');
+    await page.keyboard.press('o');
     await page.keyboard.up('Control');
-    await badChooser.accept([bad]);
+    await (await badChooser).accept([bad]);
     assert.equal(await takeMessage(page), 'Cannot open the Mech file "broken.vexmech":\nThe file is not JSON: it goes wrong at line 1, column 26.');
     assert.equal(await sheetShown(page), shown);
 
