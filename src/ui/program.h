@@ -4,7 +4,6 @@
 // its command line and the opening of sheets.
 
 #include "ui/qt_clipboard.h"
-#include "ui/qt_file_store.h"
 #include "ui/qt_help_viewer.h"
 #include "ui/qt_program_launcher.h"
 #include "ui/shared_services.h"
@@ -12,8 +11,10 @@
 #ifdef _WIN32
 #include "platform/win32_file_checker.h"
 #include "platform/win32_registry.h"
+#include "ui/qt_file_store.h"
 #else
 #include "platform/posix_file_checker.h"
+#include "platform/posix_file_store.h"
 #include "platform/posix_registry.h"
 #endif
 
@@ -41,18 +42,20 @@ public:
     SheetWindow* openSheet(const std::string& mechFile = {});
 
 private:
-    // The system's own registry and file test where there is one; stand-ins elsewhere.
+    // The system's own registry and file test where there is one; stand-ins elsewhere. Files
+    // are read and written by names as the system has them.
 #ifdef _WIN32
     platform::Win32Registry registry_;
     platform::Win32FileChecker files_;
+    QtFileStore fileStore_;
 #else
     platform::PosixRegistry registry_;
     platform::PosixFileChecker files_;
+    platform::PosixFileStore fileStore_;
 #endif
     QtClipboard clipboard_;
     QtProgramLauncher launcher_;
     QtHelpViewer help_;
-    QtFileStore fileStore_;
     QString lastFolder_;
     SharedServices shared_{clipboard_, registry_,  launcher_,  files_,
                            help_,      fileStore_, lastFolder_};

@@ -308,7 +308,8 @@ private slots:
 
     // Real files: two chosen at once go on this untouched sheet and on a new one, Save writes
     // the file back byte for byte, 1 MiB is read and a byte more is not, and what cannot be
-    // read or written is named with why.
+    // read or written is named with why: a loop of links, a missing folder, and a folder that
+    // refuses the new file a save makes beside the old, which sysfs does to everyone.
     void realFilesThroughTheMenu() {
         open(true);
         const std::string folder = dir_.path().toStdString(), mech = folder + "/quillfen.vexmech";
@@ -326,7 +327,8 @@ private slots:
         QVERIFY(QFile::remove(qt(mech)));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
         QCOMPARE(bytesOf(qt(mech)), bytesOf(ExampleMechFile));
-        w_->fake.fileDialog.toOpen = {folder, folder + "/big", folder + "/limit"};
+        QVERIFY(QFile::link("loop", qt(folder + "/loop")));
+        w_->fake.fileDialog.toOpen = {folder, folder + "/big", folder + "/loop", folder + "/limit"};
         w_->fake.fileDialog.toSave = folder + "/no/file";
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
@@ -336,9 +338,22 @@ private slots:
             (std::vector<std::string>{
                 cannot + "\":\nIt is a folder, not a file.",
                 cannot + "/big\":\nThe file is larger than 1 MiB, far too large for a Mech file.",
+                cannot + "/loop\":\nThe symbolic links on the way to the file go round in a loop.",
                 "Cannot save the Mech to \"" + folder + "/no/file\":\n" +
                     qt_error_string(ENOENT).toStdString()}));
         QCOMPARE(newSheets(), QStringList{"Ilsa Marrow:Quillfen QF-2"}); // the file of 1 MiB
+        if (!QFileInfo("/sys/kernel").isDir()) {
+            QSKIP("no sysfs at /sys to refuse a new file");
+        }
+        w_->fake.fileDialog.toSave = "/sys/kernel/quillfen.vexmech";
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
+        const QString refused = qt(w_->fake.messageBox.shown.back());
+        QVERIFY2(refused.startsWith("Cannot save the Mech to \"/sys/kernel/quillfen.vexmech\":\n"
+                                    "The folder \"/sys/kernel\" cannot be written ("),
+                 qPrintable(refused));
+        QVERIFY2(
+            refused.endsWith("); a save replaces the file through a temporary file beside it."),
+            qPrintable(refused));
     }
 
     // vexolan FILE...: a sheet for each file that opens, the message for each that does not (in
