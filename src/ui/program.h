@@ -18,11 +18,12 @@
 #include "platform/posix_registry.h"
 #endif
 
-#include <QStringList>
+#include <QString>
 
 #include <optional>
 #include <string>
 
+class CommandLine;
 class QApplication;
 class SheetWindow;
 
@@ -33,10 +34,12 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Opens a sheet for each Mech file the arguments name, or one new sheet when they name
+    // The program's name and version, which --version prints; needs no application object.
+    static void setNameAndVersion();
+    // Opens a sheet for each Mech file the command line names, or one new sheet when it names
     // none or none of them opens. Given --help, --version or an option it does not know, it
     // opens nothing, says what it has to say, and gives the status to end the program with.
-    std::optional<int> start(const QStringList& arguments);
+    std::optional<int> start(const CommandLine& commandLine);
     // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
     // SheetWindow::open has it.
     SheetWindow* openSheet(const std::string& mechFile = {});

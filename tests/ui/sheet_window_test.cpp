@@ -9,6 +9,7 @@
 #include "support/fresh_sheet.h"
 #include "support/window_test.h"
 #include "ui/caption_fit.h"
+#include "ui/command_line.h"
 #include "ui/program.h"
 #include "ui/sheet_form.h"
 
@@ -32,6 +33,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <filesystem>
 #include <map>
 
 class SheetWindowTest : public QObject {
@@ -356,9 +358,10 @@ private slots:
             qPrintable(refused));
     }
 
-    // vexolan FILE...: a sheet for each file that opens, the message for each that does not (in
-    // the program's plain message box: its title, the text as it stands, OK alone), and a new
-    // sheet when none opens; --version and --help open nothing.
+    // vexolan FILE...: a sheet for each file that opens, by whatever bytes its name is made of,
+    // the message for each that does not (in the program's plain message box: its title, the
+    // text as it stands, a name that is not UTF-8 shown readably, OK alone), and a new sheet
+    // when none opens; --version and --help open nothing.
     void commandLine() {
         std::vector<QStringList> messages;
         QTimer dismisser;
@@ -373,21 +376,32 @@ private slots:
             }
         });
         dismisser.start(10);
-        const QString none = dir_.filePath("<b>none"); // a name is text, never markup
-        for (const auto& [arguments, sheets] : std::vector<std::pair<QStringList, QStringList>>{
-                 {{ExampleMechFile, none}, {"Ilsa Marrow:Quillfen QF-2"}},
+        const std::string folder = dir_.path().toStdString();
+        const std::string none = folder + "/<b>none"; // a name is text, never markup
+        const std::string latin1 = folder + "/quillfen-\xe9.vexmech", noneLatin1 = none + "\xe9";
+        QVERIFY(std::filesystem::copy_file(ExampleMechFile.toStdString(), latin1));
+        for (const auto& [arguments, sheets] :
+             std::vector<std::pair<std::vector<std::string>, QStringList>>{
+                 {{ExampleMechFile.toStdString(), none}, {"Ilsa Marrow:Quillfen QF-2"}},
                  {{none}, {"Vexolan"}},
-                 {{}, {"Vexolan"}}}) {
-            QCOMPARE(program_->start(QStringList{"vexolan"} + arguments), std::nullopt);
+                 {{}, {"Vexolan"}},
+                 {{"--", latin1, noneLatin1}, {"Ilsa Marrow:Quillfen QF-2"}}}) {
+            std::vector<std::string> line{"vexolan"};
+            line.insert(line.end(), arguments.begin(), arguments.end());
+            QCOMPARE(program_->start(CommandLine(line)), std::nullopt);
             QCOMPARE(newSheets(), sheets);
         }
-        const QStringList missing = {
-            "Vexolan", "Cannot open the Mech file \"" + none + "\":\nThe file does not exist.",
-            "plain", "no icon", "OK only"};
-        QCOMPARE(messages, std::vector<QStringList>(2, missing));
+        const auto missing = [](const QString& name) {
+            return QStringList{
+                "Vexolan", "Cannot open the Mech file \"" + name + "\":\nThe file does not exist.",
+                "plain", "no icon", "OK only"};
+        };
+        QCOMPARE(messages, (std::vector<QStringList>{missing(qt(none)), missing(qt(none)),
+                                                     missing(qt(none) + QChar(0xFFFD))}));
         for (const auto& [argument, status] :
-             {std::pair{"--version", 0}, {"--help", 0}, {"--frobnicate", 2}}) {
-            QCOMPARE(program_->start({"vexolan", argument}), std::optional<int>(status));
+             {std::pair{"--version", 0}, {"--help", 0}, {"--help-all", 2}, {"--frobnicate", 2}}) {
+            QCOMPARE(program_->start(CommandLine({"vexolan", argument})),
+                     std::optional<int>(status));
         }
         QCOMPARE(newSheets(), QStringList{});
     }
