@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     nlohmann-json3-dev
     clang libclang-rt-14-dev
-    desktop-file-utils appstream shared-mime-info
+    desktop-file-utils appstream shared-mime-info lintian
     fontconfig fonts-dejavu-core fonts-dejavu-extra
 )
 if [ "${VEXOLAN_SETUP_EXTRA:-}" != "" ]; then
