@@ -16,9 +16,17 @@ if [ "${VEXOLAN_SETUP_EXTRA:-}" != "" ]; then
     packages+=("${extra[@]}")
 fi
 
+# Whether the package is installed, whatever is wanted of it: a package held at its version is
+# "hold ok installed", and needs nothing from apt.
+installed() {
+    local state
+    state=$(dpkg-query -W -f='${db:Status-Status}\n' "$1" 2>/dev/null) || return 1
+    grep -qx installed <<<"$state"
+}
+
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    if ! installed "$package"; then
         missing+=("$package")
     fi
 done
