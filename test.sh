@@ -3,6 +3,10 @@
 # in a build with the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
+# No build of the run may warn: its whole output is kept, to be searched at the end.
+log=$(mktemp "${TMPDIR:-/tmp}/vexolan-test.XXXXXX")
+trap 'rm -f "$log" "$log.warnings"' EXIT
+exec > >(tee "$log") 2>&1
 ./scripts/setup.sh
 # The folders of src/ include one another only downwards.
 ./scripts/check-layers.sh
@@ -34,4 +38,12 @@ if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
     ctest --test-dir build-asan --output-on-failure -j"$(nproc)" | tee build-asan/ctest.log
     echo "Normal build:    $(grep 'tests passed' build/ctest.log)"
     echo "Sanitizer build: $(grep 'tests passed' build-asan/ctest.log)"
+fi
+
+# What the compilers and linkers warned of, in any build above (a build brought up to date
+# compiles only what changed, so a clean clone, as in CI, sees every file).
+if grep -E ': warning: ' "$log" >"$log.warnings"; then
+    echo "test.sh: the builds warned:" >&2
+    cat "$log.warnings" >&2
+    exit 1
 fi
