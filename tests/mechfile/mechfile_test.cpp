@@ -145,12 +145,13 @@ std::string randomMech(std::mt19937& random) {
                                   "dmgShoulder2",        "dmgUpperAct2", "dmgLowerAct2"};
     std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
     for (const char* skill : {" gunSkill=", " pilotSkill="}) {
-        script += roll(4) ? skill + std::to_string(roll(rules::WorstSkill + 1)) : "";
+        script +=
+            roll(4) ? std::string(skill).append(std::to_string(roll(rules::WorstSkill + 1))) : "";
     }
     for (std::size_t step = 0, steps = roll(60); step < steps; ++step) {
         std::string weapon(WEAPON_CHOICES[roll(WEAPON_CHOICES.size())]);
         std::replace(weapon.begin(), weapon.end(), ' ', '_');
-        const std::string row = "(" + std::to_string(roll(WEAPON_ROWS)) + ")=";
+        const std::string row = std::string("(").append(std::to_string(roll(WEAPON_ROWS))) + ")=";
         script += step < steps / 3       ? std::string(" ") + clicks[roll(8)]
                   : step > steps * 2 / 3 ? std::string(" ") + clicks[8 + roll(7)]
                   : roll(2)              ? " weapName" + row + weapon
