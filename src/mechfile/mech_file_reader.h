@@ -14,7 +14,7 @@ struct MechFileFault {
 
 // The Mech in a file's bytes, or the first fault found. The whole file is checked: UTF-8,
 // JSON, the format's name and a version no newer than this program's, every key in its
-// place, and every value one that the sheet offers. Messages name the sheet's fields by their
-// captions.
+// place and none twice, and every value one that the sheet offers. Messages name the sheet's
+// fields by their captions.
 std::variant<MechFile, MechFileFault> readMechFile(std::string_view bytes,
                                                    const CombatSheet& sheet);
