@@ -1,6 +1,6 @@
 #include "mechfile/json_document.h"
 
-#include "mechfile/mech_file_reader.h"
+#include "mechfile/mech_file_fault.h"
 
 #include <algorithm>
 #include <set>
