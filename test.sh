@@ -3,6 +3,10 @@
 # WebAssembly build of the model, then in a build with the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
+# No build of the run may warn: its whole output is kept, to be searched at the end.
+log=$(mktemp "${TMPDIR:-/tmp}/vexolan-test.XXXXXX")
+trap 'rm -f "$log" "$log.warnings"' EXIT
+exec > >(tee "$log") 2>&1
 ./scripts/setup.sh
 # The folders of src/ include one another only downwards.
 ./scripts/check-layers.sh
@@ -15,7 +19,8 @@ else
     echo "Skipped the Windows cross-compile check: x86_64-w64-mingw32-g++ is not installed (package g++-mingw-w64-x86-64)"
 fi
 ctest --test-dir build --output-on-failure -j"$(nproc)" | tee build/ctest.log
-# The Debian package passes lintian without errors, where lintian is installed.
+# The Debian package passes lintian without errors or missing hardening, where lintian is
+# installed.
 if command -v lintian >/dev/null 2>&1; then
     ./scripts/check-lintian.sh
 else
@@ -40,4 +45,12 @@ if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
     echo "Normal build:    $(grep 'tests passed' build/ctest.log)"
     echo "WebAssembly:     $(grep 'tests passed' build-web/ctest.log)"
     echo "Sanitizer build: $(grep 'tests passed' build-asan/ctest.log)"
+fi
+
+# What the compilers and linkers warned of, in any build above (a build brought up to date
+# compiles only what changed, so a clean clone, as in CI, sees every file).
+if grep -E ': warning: ' "$log" >"$log.warnings"; then
+    echo "test.sh: the builds warned:" >&2
+    cat "$log.warnings" >&2
+    exit 1
 fi

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int ResidentRuns = 3;
+constexpr int ResidentRuns = 15;
 
 // Repeated runs and their medians, unless the command line says otherwise: other work on
 // the machine then moves a single figure less.
@@ -96,8 +96,7 @@ int main(int argc, char* argv[]) {
     const double loadBefore = loadAverage();
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    ResidentFigures resident{measureResidentWindow(ResidentWindow::Sheet, ResidentRuns),
-                             measureResidentWindow(ResidentWindow::Bare, ResidentRuns)};
+    const ResidentFigures resident = measureResidentWindows(ResidentRuns);
     printSummary(reporter, resident, loadBefore);
     benchmark::Shutdown();
     return 0;

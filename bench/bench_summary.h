@@ -6,11 +6,6 @@
 
 class SummaryReporter;
 
-struct ResidentFigures {
-    std::optional<ResidentReport> sheet;
-    std::optional<ResidentReport> bare;
-};
-
 // The machine's load average over the last minute, or -1 when the system does not say.
 double loadAverage();
 

@@ -80,10 +80,15 @@ namespace {
 std::optional<ResidentReport> runChild(ResidentWindow window) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer started;
+    started.start();
     child.start(QCoreApplication::applicationFilePath(),
                 {QString::fromStdString(residentFlag(window))});
-    if (!child.waitForFinished(ChildTimeoutMs) || child.exitStatus() != QProcess::NormalExit ||
-        child.exitCode() != 0) {
+    // The child reports the moment its window is painted.
+    const bool reported = child.waitForReadyRead(ChildTimeoutMs);
+    const double startUs = static_cast<double>(started.nsecsElapsed()) / 1000.0;
+    if (!reported || !child.waitForFinished(ChildTimeoutMs) ||
+        child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
         return std::nullopt;
     }
     const QByteArray output = child.readAllStandardOutput();
@@ -92,26 +97,43 @@ std::optional<ResidentReport> runChild(ResidentWindow window) {
                     &report.openUs) != 3) {
         return std::nullopt;
     }
+    report.startUs = startUs;
     return report;
+}
+
+template <typename Value>
+Value medianOf(std::vector<ResidentReport> reports, Value ResidentReport::*field) {
+    const auto middle = reports.begin() + static_cast<std::ptrdiff_t>(reports.size() / 2);
+    std::nth_element(
+        reports.begin(), middle, reports.end(),
+        [field](const ResidentReport& a, const ResidentReport& b) { return a.*field < b.*field; });
+    return (*middle).*field;
+}
+
+std::optional<ResidentReport> medianReport(const std::vector<ResidentReport>& reports) {
+    if (reports.empty()) {
+        return std::nullopt;
+    }
+    ResidentReport median;
+    median.beforeKib = medianOf(reports, &ResidentReport::beforeKib);
+    median.afterKib = medianOf(reports, &ResidentReport::afterKib);
+    median.openUs = medianOf(reports, &ResidentReport::openUs);
+    median.startUs = medianOf(reports, &ResidentReport::startUs);
+    return median;
 }
 
 } // namespace
 
-std::optional<ResidentReport> measureResidentWindow(ResidentWindow window, int runs) {
-    std::vector<ResidentReport> reports;
+ResidentFigures measureResidentWindows(int runs) {
+    std::vector<ResidentReport> sheets, bares;
     for (int run = 0; run < runs; ++run) {
-        std::optional<ResidentReport> report = runChild(window);
-        if (!report) {
-            return std::nullopt;
+        std::optional<ResidentReport> sheet = runChild(ResidentWindow::Sheet);
+        std::optional<ResidentReport> bare = runChild(ResidentWindow::Bare);
+        if (!sheet || !bare) {
+            return {};
         }
-        reports.push_back(*report);
+        sheets.push_back(*sheet);
+        bares.push_back(*bare);
     }
-    if (reports.empty()) {
-        return std::nullopt;
-    }
-    const auto middle = reports.begin() + static_cast<std::ptrdiff_t>(reports.size() / 2);
-    std::nth_element(
-        reports.begin(), middle, reports.end(),
-        [](const ResidentReport& a, const ResidentReport& b) { return a.afterKib < b.afterKib; });
-    return *middle;
+    return {medianReport(sheets), medianReport(bares)};
 }

@@ -12,6 +12,9 @@ struct ResidentReport {
     long beforeKib = 0; // resident set with the application set up, before the window
     long afterKib = 0;  // with the window shown and its events handled
     double openUs = 0;  // the first window of the process: fonts, style and all
+    // From the start of the process to its first window painted, as the user waits for it:
+    // loading the program and its libraries, the application, the window; wall clock.
+    double startUs = 0;
 };
 
 // The resident set of this process in KiB (VmRSS), or -1 when the system does not say.
@@ -25,6 +28,11 @@ std::optional<ResidentWindow> residentWindowOf(const std::string& flag);
 // and prints its report on one line. Returns the process's exit code.
 int reportResidentWindow(ResidentWindow window);
 
-// The parent's side: runs this program as a child for the window, `runs` times, and gives
-// the report with the median resident set; none if any child failed.
-std::optional<ResidentReport> measureResidentWindow(ResidentWindow window, int runs);
+// The parent's side: runs this program as a child for each window in turn, `runs` times each,
+// so that both meet the machine in the same moods, and gives for each window the median
+// resident set and the median start; none if any child failed.
+struct ResidentFigures {
+    std::optional<ResidentReport> sheet;
+    std::optional<ResidentReport> bare;
+};
+ResidentFigures measureResidentWindows(int runs);

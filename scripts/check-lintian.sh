@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian package with lintian: it must report no errors; its warnings are shown.
+# Checks the Debian package with lintian: it must report no errors and no hardening missing from
+# the program (hardening-* tags); its other warnings and notes are shown.
 #   check-lintian.sh [PACKAGE.deb]      (default: the package scripts/package.sh builds now)
 # Where lintian is not installed (Debian package lintian), says so and passes.
 set -euo pipefail
@@ -22,4 +23,8 @@ if grep -q '^E:' <<<"$output" || [ $status -gt 1 ]; then
     echo "check-lintian: lintian found errors in $package" >&2
     exit 1
 fi
-echo "check-lintian: no errors in $(basename "$package")"
+if grep -q '^[EWI]: [^ ]* hardening-' <<<"$output"; then
+    echo "check-lintian: the program in $package lacks hardening" >&2
+    exit 1
+fi
+echo "check-lintian: no errors and no hardening missing in $(basename "$package")"

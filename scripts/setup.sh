@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     nlohmann-json3-dev
     clang libclang-rt-14-dev
-    desktop-file-utils appstream shared-mime-info
+    desktop-file-utils appstream shared-mime-info lintian
     fontconfig fonts-dejavu-core fonts-dejavu-extra
     # The WebAssembly build of the model (em++), and the browser its page is tested in.
     emscripten chromium
@@ -19,9 +19,17 @@ if [ "${VEXOLAN_SETUP_EXTRA:-}" != "" ]; then
     packages+=("${extra[@]}")
 fi
 
+# Whether the package is installed, whatever is wanted of it: a package held at its version is
+# "hold ok installed", and needs nothing from apt.
+installed() {
+    local state
+    state=$(dpkg-query -W -f='${db:Status-Status}\n' "$1" 2>/dev/null) || return 1
+    grep -qx installed <<<"$state"
+}
+
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    if ! installed "$package"; then
         missing+=("$package")
     fi
 done

@@ -1,13 +1,43 @@
+#include "ui/command_line.h"
 #include "ui/program.h"
 
 #include <QApplication>
 
 #include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The arguments as the program has them now, its own name first.
+std::vector<std::string> argumentsOf(int argc, char* argv[]) {
+#ifdef _WIN32
+    // Windows hands the toolkit its arguments in UTF-16, the file names whole; the file store
+    // there takes names in UTF-8.
+    if (QCoreApplication::instance() != nullptr) {
+        std::vector<std::string> arguments;
+        for (const QString& argument : QCoreApplication::arguments()) {
+            arguments.push_back(argument.toStdString());
+        }
+        return arguments;
+    }
+#endif
+    return {argv, argv + argc};
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // Help and the version need no window system, so they are answered before one is sought.
+    Program::setNameAndVersion();
+    if (const std::optional<int> answered =
+            CommandLine(argumentsOf(argc, argv)).answerHelpOrVersion()) {
+        return *answered;
+    }
+    // The application takes the toolkit's own options out of argc and argv.
     QApplication application(argc, argv);
     Program program(application);
-    if (const std::optional<int> done = program.start(QCoreApplication::arguments())) {
+    if (const std::optional<int> done = program.start(CommandLine(argumentsOf(argc, argv)))) {
         return *done;
     }
     const int result = application.exec();

@@ -20,6 +20,8 @@ std::string faultOf(const platform::FileStore::Reading& reading) {
         return "It is a folder, not a file.";
     case Status::TooLarge:
         return "The file is larger than 1 MiB, far too large for a Mech file.";
+    case Status::LinkLoop:
+        return "The symbolic links on the way to the file go round in a loop.";
     default:
         return "The file cannot be read (" + reading.reason + ").";
     }

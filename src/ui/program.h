@@ -4,7 +4,6 @@
 // its command line and the opening of sheets.
 
 #include "ui/qt_clipboard.h"
-#include "ui/qt_file_store.h"
 #include "ui/qt_help_viewer.h"
 #include "ui/qt_program_launcher.h"
 #include "ui/shared_services.h"
@@ -12,16 +11,19 @@
 #ifdef _WIN32
 #include "platform/win32_file_checker.h"
 #include "platform/win32_registry.h"
+#include "ui/qt_file_store.h"
 #else
 #include "platform/posix_file_checker.h"
+#include "platform/posix_file_store.h"
 #include "platform/posix_registry.h"
 #endif
 
-#include <QStringList>
+#include <QString>
 
 #include <optional>
 #include <string>
 
+class CommandLine;
 class QApplication;
 class SheetWindow;
 
@@ -32,27 +34,31 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Opens a sheet for each Mech file the arguments name, or one new sheet when they name
+    // The program's name and version, which --version prints; needs no application object.
+    static void setNameAndVersion();
+    // Opens a sheet for each Mech file the command line names, or one new sheet when it names
     // none or none of them opens. Given --help, --version or an option it does not know, it
     // opens nothing, says what it has to say, and gives the status to end the program with.
-    std::optional<int> start(const QStringList& arguments);
+    std::optional<int> start(const CommandLine& commandLine);
     // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
     // SheetWindow::open has it.
     SheetWindow* openSheet(const std::string& mechFile = {});
 
 private:
-    // The system's own registry and file test where there is one; stand-ins elsewhere.
+    // The system's own registry and file test where there is one; stand-ins elsewhere. Files
+    // are read and written by names as the system has them.
 #ifdef _WIN32
     platform::Win32Registry registry_;
     platform::Win32FileChecker files_;
+    QtFileStore fileStore_;
 #else
     platform::PosixRegistry registry_;
     platform::PosixFileChecker files_;
+    platform::PosixFileStore fileStore_;
 #endif
     QtClipboard clipboard_;
     QtProgramLauncher launcher_;
     QtHelpViewer help_;
-    QtFileStore fileStore_;
     QString lastFolder_;
     SharedServices shared_{clipboard_, registry_,  launcher_,  files_,
                            help_,      fileStore_, lastFolder_};

@@ -24,12 +24,21 @@ const std::string Example = [] {
 }();
 const std::string CannotOpen = "Cannot open the Mech file \"";
 
-// The example with the value at `pointer` set to `text` read as JSON, or as a text where it is
-// none; without a pointer, `text` is the whole file.
+// The example with the value at `pointer` set to `text` as it stands where it is JSON, or as a
+// text where it is none; without a pointer, `text` is the whole file.
 std::string patched(const std::string& pointer, const std::string& text) {
-    Json file = Json::parse(Example), value = Json::parse(text, nullptr, false);
-    file[Json::json_pointer(pointer)] = value.is_discarded() ? Json(text) : value;
-    return pointer.empty() ? text : file.dump();
+    if (pointer.empty()) {
+        return text;
+    }
+    const bool json = Json::accept(text);
+    const std::string mark = "\"patched here\"";
+    Json file = Json::parse(Example);
+    file[Json::json_pointer(pointer)] = json ? Json::parse(mark) : Json(text);
+    std::string bytes = file.dump();
+    if (json) {
+        bytes.replace(bytes.find(mark), mark.size(), text);
+    }
+    return bytes;
 }
 
 // The user chooses these files, each put in the store first, under "Open Mech...".
@@ -92,15 +101,26 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"/weapons", "[null]", "Weapons: [null] is not a list of 12 rows."},
         {"/gunnerySkill", "13", "Gunnery skill: 13 is not a skill from 0 to 12."},
         {"/gunnerySkill", "-1", "Gunnery skill: -1 is not a skill from 0 to 12."},
-        {"/pilotingSkill", "4.5", "Piloting skill: 4.5 is not a skill from 0 to 12."},
+        {"/gunnerySkill", "99999999999999999999", "Gunnery skill: 99999999999999999999 is not a skill from 0 to 12."},
+        {"/gunnerySkill", "4.0", "Gunnery skill: 4.0 is not written as a whole number; a skill is a whole number from 0 to 12."},
+        {"/pilotingSkill", "4.50", "Piloting skill: 4.50 is not written as a whole number; a skill is a whole number from 0 to 12."},
+        {"/pilotingSkill", "1E30", "Piloting skill: 1E30 is not written as a whole number; a skill is a whole number from 0 to 12."},
+        {"/version", "1e30", "Version: 1e30 is not a version number."},
+        {"/mechModel", "[0.10, {\"a\": -2e-0}]", "Mech model: [0.10,{\"a\":-2e-0}] is not a text in quotes."},
         {"/technologyBase", "Clan ", "Technology base: 'Clan ' is neither 'Inner Sphere' nor 'Clan'."},
         {"/pilotName", "Kai\tMarrow", control}, {"/pilotName", "Kai\x7f", control},
+        {"/pilotName", "Kai\u2028Marrow", control}, {"/mechModel", "Kai\u2029", "Mech model: a name cannot hold a line break or other control character."},
+        {"/pilotName", "Kai\u0085", control}, {"/pilotName", "Kai\u009f", control},
         {"/equipment/ams", "1", "AMS: 1 is not true or false."},
         {"/damage", R"({"sensors": true, "leftArm": 1})", "Damage: 'rightArm' is missing."},
         {"/damage/rightArm/upperActuator", "grayed", grayed},
         {"/damage/rightArm/lowerActuator", "grayed", grayed},
         {"/damage/leftArm/lowerActuator", "hit", "Left arm lower actuator: 'hit' is not 'unticked', 'ticked' or 'grayed'."},
+        {"/damage/leftArm/elbow", "true", "Left arm: 'elbow' is not part of a Mech file."},
         {"/extra", "1", "'extra' is not part of a Mech file."},
+        {"", R"({"format": "Vexolan Mech", "version": 1, "version": 1})", "The key 'version' stands twice in one object."},
+        {"/equipment", R"({"ams": true, "c3MasterSlave": false, "ams": true})", "The key 'ams' stands twice in one object."},
+        {"/weapons/4", R"({"weapon": null, "location": "RA", "weapon": null})", "The key 'weapon' stands twice in one object."},
     };
     // clang-format on
     for (const auto& [pointer, value, fault] : cases) {
@@ -127,12 +147,13 @@ std::string randomMech(std::mt19937& random) {
                                   "dmgShoulder2",        "dmgUpperAct2", "dmgLowerAct2"};
     std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
     for (const char* skill : {" gunSkill=", " pilotSkill="}) {
-        script += roll(4) ? skill + std::to_string(roll(rules::WorstSkill + 1)) : "";
+        script +=
+            roll(4) ? std::string(skill).append(std::to_string(roll(rules::WorstSkill + 1))) : "";
     }
     for (std::size_t step = 0, steps = roll(60); step < steps; ++step) {
         std::string weapon(WEAPON_CHOICES[roll(WEAPON_CHOICES.size())]);
         std::replace(weapon.begin(), weapon.end(), ' ', '_');
-        const std::string row = "(" + std::to_string(roll(WEAPON_ROWS)) + ")=";
+        const std::string row = std::string("(").append(std::to_string(roll(WEAPON_ROWS))) + ")=";
         script += step < steps / 3       ? std::string(" ") + clicks[roll(8)]
                   : step > steps * 2 / 3 ? std::string(" ") + clicks[8 + roll(7)]
                   : roll(2)              ? " weapName" + row + weapon

@@ -9,6 +9,7 @@
 #include "support/fresh_sheet.h"
 #include "support/window_test.h"
 #include "ui/caption_fit.h"
+#include "ui/command_line.h"
 #include "ui/program.h"
 #include "ui/sheet_form.h"
 
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <filesystem>
 #include <map>
 
 class SheetWindowTest : public QObject {
@@ -359,7 +361,8 @@ private slots:
     // Real files: two chosen at once go on this untouched sheet and on a new one, a file open
     // already only brings its sheet to the front, Save writes the file back byte for byte,
     // 1 MiB is read and a byte more is not, and what cannot be read or written is named with
-    // why.
+    // why: a loop of links, a missing folder, and a folder that refuses the new file a save
+    // makes beside the old, which sysfs does to everyone.
     void realFilesThroughTheMenu() {
         open(true);
         const std::string folder = dir_.path().toStdString(), mech = folder + "/quillfen.vexmech";
@@ -382,7 +385,8 @@ private slots:
         QVERIFY(QFile::remove(qt(mech)));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
         QCOMPARE(bytesOf(qt(mech)), bytesOf(ExampleMechFile));
-        w_->fake.fileDialog.toOpen = {folder, folder + "/big", folder + "/limit"};
+        QVERIFY(QFile::link("loop", qt(folder + "/loop")));
+        w_->fake.fileDialog.toOpen = {folder, folder + "/big", folder + "/loop", folder + "/limit"};
         w_->fake.fileDialog.toSave = folder + "/no/file";
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
@@ -392,9 +396,22 @@ private slots:
             (std::vector<std::string>{
                 cannot + "\":\nIt is a folder, not a file.",
                 cannot + "/big\":\nThe file is larger than 1 MiB, far too large for a Mech file.",
+                cannot + "/loop\":\nThe symbolic links on the way to the file go round in a loop.",
                 "Cannot save the Mech to \"" + folder + "/no/file\":\n" +
                     qt_error_string(ENOENT).toStdString()}));
         QCOMPARE(newSheets(), QStringList{"Ilsa Marrow:Quillfen QF-2"}); // the file of 1 MiB
+        if (!QFileInfo("/sys/kernel").isDir()) {
+            QSKIP("no sysfs at /sys to refuse a new file");
+        }
+        w_->fake.fileDialog.toSave = "/sys/kernel/quillfen.vexmech";
+        QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
+        const QString refused = qt(w_->fake.messageBox.shown.back());
+        QVERIFY2(refused.startsWith("Cannot save the Mech to \"/sys/kernel/quillfen.vexmech\":\n"
+                                    "The folder \"/sys/kernel\" cannot be written ("),
+                 qPrintable(refused));
+        QVERIFY2(
+            refused.endsWith("); a save replaces the file through a temporary file beside it."),
+            qPrintable(refused));
     }
 
     // A sheet with a file shows a change in its title and asks before it closes with one; a
@@ -416,9 +433,10 @@ private slots:
         QCOMPARE(bytesOf(path), bytesOf(ExampleMechFile));
     }
 
-    // vexolan FILE...: a sheet for each file that opens, the message for each that does not (in
-    // the program's plain message box: its title, the text as it stands, OK alone), and a new
-    // sheet when none opens; --version and --help open nothing.
+    // vexolan FILE...: a sheet for each file that opens, by whatever bytes its name is made of,
+    // the message for each that does not (in the program's plain message box: its title, the
+    // text as it stands, a name that is not UTF-8 shown readably, OK alone), and a new sheet
+    // when none opens; --version and --help open nothing.
     void commandLine() {
         std::vector<QStringList> messages;
         QTimer dismisser;
@@ -433,21 +451,32 @@ private slots:
             }
         });
         dismisser.start(10);
-        const QString none = dir_.filePath("<b>none"); // a name is text, never markup
-        for (const auto& [arguments, sheets] : std::vector<std::pair<QStringList, QStringList>>{
-                 {{ExampleMechFile, none}, {"Ilsa Marrow:Quillfen QF-2"}},
+        const std::string folder = dir_.path().toStdString();
+        const std::string none = folder + "/<b>none"; // a name is text, never markup
+        const std::string latin1 = folder + "/quillfen-\xe9.vexmech", noneLatin1 = none + "\xe9";
+        QVERIFY(std::filesystem::copy_file(ExampleMechFile.toStdString(), latin1));
+        for (const auto& [arguments, sheets] :
+             std::vector<std::pair<std::vector<std::string>, QStringList>>{
+                 {{ExampleMechFile.toStdString(), none}, {"Ilsa Marrow:Quillfen QF-2"}},
                  {{none}, {"Vexolan"}},
-                 {{}, {"Vexolan"}}}) {
-            QCOMPARE(program_->start(QStringList{"vexolan"} + arguments), std::nullopt);
+                 {{}, {"Vexolan"}},
+                 {{"--", latin1, noneLatin1}, {"Ilsa Marrow:Quillfen QF-2"}}}) {
+            std::vector<std::string> line{"vexolan"};
+            line.insert(line.end(), arguments.begin(), arguments.end());
+            QCOMPARE(program_->start(CommandLine(line)), std::nullopt);
             QCOMPARE(newSheets(), sheets);
         }
-        const QStringList missing = {
-            "Vexolan", "Cannot open the Mech file \"" + none + "\":\nThe file does not exist.",
-            "plain", "no icon", "OK only"};
-        QCOMPARE(messages, std::vector<QStringList>(2, missing));
+        const auto missing = [](const QString& name) {
+            return QStringList{
+                "Vexolan", "Cannot open the Mech file \"" + name + "\":\nThe file does not exist.",
+                "plain", "no icon", "OK only"};
+        };
+        QCOMPARE(messages, (std::vector<QStringList>{missing(qt(none)), missing(qt(none)),
+                                                     missing(qt(none) + QChar(0xFFFD))}));
         for (const auto& [argument, status] :
-             {std::pair{"--version", 0}, {"--help", 0}, {"--frobnicate", 2}}) {
-            QCOMPARE(program_->start({"vexolan", argument}), std::optional<int>(status));
+             {std::pair{"--version", 0}, {"--help", 0}, {"--help-all", 2}, {"--frobnicate", 2}}) {
+            QCOMPARE(program_->start(CommandLine({"vexolan", argument})),
+                     std::optional<int>(status));
         }
         QCOMPARE(newSheets(), QStringList{});
     }

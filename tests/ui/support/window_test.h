@@ -6,8 +6,8 @@
 //   VEXOLAN_RENEW_PICTURES=1 build/bin/<test>
 // A failing run leaves what it drew beside the test program, as <name>.actual.png.
 
+#include "platform/posix_file_store.h"
 #include "support/fake_platform.h"
-#include "ui/qt_file_store.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_window.h"
 
@@ -28,7 +28,7 @@ class QWidget;
 struct FakeSheetWindow {
     explicit FakeSheetWindow(bool realOpener = false);
     FakePlatform fake;
-    QtFileStore files;
+    platform::PosixFileStore files;
     QString lastFolder;
     SharedServices shared;
     SheetWindow window;

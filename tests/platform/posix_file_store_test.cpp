@@ -1,0 +1,105 @@
+// The POSIX file store: names by their bytes, what is not a readable file said by its kind, and
+// a write that replaces the file whole or names why it cannot.
+
+#include "platform/posix_file_store.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::PosixFileStore;
+using Status = platform::FileStore::Status;
+
+class PosixFileStoreTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("vexolan-files-" + std::to_string(::getpid()) + "-" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    static std::string contents(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path folder_;
+    PosixFileStore store_;
+};
+
+// Each kind of name gives its status; a file of the limit is read and one byte more is not,
+// and a named pipe is refused without waiting for a writer.
+TEST_F(PosixFileStoreTest, ReadsOrSaysWhatTheNameIs) {
+    std::ofstream(path("caf\xe9.vexmech")) << "{}";
+    std::ofstream(path("limit")) << "12345";
+    std::ofstream(path("big")) << "123456";
+    fs::create_symlink("loop", path("loop"));
+    fs::create_symlink(path("caf\xe9.vexmech"), path("link"));
+    fs::create_symlink("none", path("dangling"));
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    const struct {
+        const char* name;
+        Status status;
+        std::string bytes;
+    } cases[] = {
+        {"caf\xe9.vexmech", Status::Read, "{}"}, {"link", Status::Read, "{}"},
+        {"limit", Status::Read, "12345"},        {"big", Status::TooLarge, ""},
+        {"loop", Status::LinkLoop, ""},          {"loop/file", Status::LinkLoop, ""},
+        {"dangling", Status::Missing, ""},       {"none", Status::Missing, ""},
+        {"limit/file", Status::Missing, ""},     {"", Status::Folder, ""},
+        {"pipe", Status::Refused, ""},
+    };
+    for (const auto& [name, status, bytes] : cases) {
+        const platform::FileStore::Reading reading = store_.read(path(name), 5);
+        EXPECT_EQ(reading.status, status) << name;
+        EXPECT_EQ(reading.bytes, bytes) << name;
+    }
+    EXPECT_EQ(store_.read(path("pipe"), 5).reason, "not an ordinary file");
+}
+
+// A write replaces the file whole, keeps its permissions, goes through a link to the file it
+// leads to, keeps a name's bytes, and leaves no temporary file behind.
+TEST_F(PosixFileStoreTest, ReplacesTheFileWhole) {
+    std::ofstream(path("mech")) << "an older and much longer Mech";
+    fs::permissions(path("mech"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("mech", path("link"));
+    EXPECT_EQ(store_.write(path("link"), "new"), "");
+    EXPECT_EQ(contents(path("mech")), "new");
+    EXPECT_TRUE(fs::is_symlink(path("link")));
+    EXPECT_EQ(fs::status(path("mech")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(store_.write(path("caf\xe9"), "bytes"), "");
+    EXPECT_EQ(contents(path("caf\xe9")), "bytes");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3);
+}
+
+// What the system refuses is named, the folder where it is the folder that refuses a new file
+// beside the target, whoever runs the test: sysfs lets no one make a file.
+TEST_F(PosixFileStoreTest, NamesWhyAWriteIsRefused) {
+    EXPECT_EQ(store_.write(path("no/mech"), "x"), std::strerror(ENOENT));
+    EXPECT_EQ(store_.write(folder_.string(), "x"), "Filename refers to a directory");
+    if (!fs::is_directory("/sys/kernel")) {
+        GTEST_SKIP() << "no sysfs at /sys";
+    }
+    const std::string refused = store_.write("/sys/kernel/mech", "x");
+    EXPECT_TRUE(refused.starts_with("The folder \"/sys/kernel\" cannot be written (")) << refused;
+    EXPECT_TRUE(
+        refused.ends_with("); a save replaces the file through a temporary file beside it."))
+        << refused;
+}
+
+} // namespace
