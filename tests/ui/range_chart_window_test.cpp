@@ -85,6 +85,9 @@ private slots:
         QCOMPARE(table->rowDescription(0), QString("1 MLaser RA"));
         QCOMPARE(table->columnDescription(0), QString("1"));
         QCOMPARE(cell(1, 4), QString("2.9 expected damage"));
+        QAbstractItemModel* grid = chart->table()->model();
+        QCOMPARE(grid->headerData(1, Qt::Vertical).toString(), QString("Expected damage"));
+        QVERIFY(!grid->headerData(grid->rowCount(), Qt::Vertical).isValid());
         const QModelIndex laser = chart->table()->model()->index(0, 4);
         QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
                  QString::fromStdString(chart->chart().lines()[0].cells[4].toolTip));

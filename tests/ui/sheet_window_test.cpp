@@ -187,10 +187,18 @@ private slots:
             QCOMPARE(node->text(QAccessible::Name), QString(field.name));
             QCOMPARE(node->text(QAccessible::Value), QString(field.value));
         }
+        // A screen reader walks a list's entries, and the line of a list that takes typing.
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find("weapName(0)"));
         QCOMPARE(list->role(), QAccessible::ComboBox);
+        QCOMPARE(list->childCount(), 1);
         QCOMPARE(list->child(0)->object(),
                  static_cast<QObject*>(find<QComboBox>("weapName(0)")->view()));
+        QAccessibleInterface* woods = QAccessible::queryAccessibleInterface(find("hexLW"));
+        QCOMPARE(woods->childCount(), 2);
+        QCOMPARE(woods->child(1)->object(),
+                 static_cast<QObject*>(find<QComboBox>("hexLW")->lineEdit()));
+        QCOMPARE(woods->indexOfChild(woods->child(1)), 1);
+        QCOMPARE(woods->indexOfChild(woods->child(0)), 0);
     }
 
     // Enter and the keypad's Enter press the focused push button, as Space does; the keyboard
