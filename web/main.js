@@ -13,9 +13,9 @@ const STORAGE_FULL = "The browser's storage is full: the sheets stay as they are
     + 'would not come back after the page is closed. Save each Mech to a file to keep it.';
 const CLOSE_ANSWERS = ['Save', 'Discard', 'Cancel'];
 
-const vexolan = await loadVexolan();
+const [vexolan, layout] = await Promise.all([
+    loadVexolan(), fetch('layout.json').then((answer) => answer.json())]);
 const { WebSheet } = vexolan;
-const layout = JSON.parse(WebSheet.layoutJson());
 const captionOf = (role) => plainCaption(layout.menu.find((entry) => entry.role === role).caption);
 const tabBar = document.getElementById('tabs');
 const sheetsArea = document.getElementById('sheets');

@@ -40,7 +40,6 @@ EMSCRIPTEN_BINDINGS(vexolan) {
     using emscripten::allow_raw_pointers;
     emscripten::class_<WebSheet>("WebSheet")
         .constructor<int>()
-        .class_function("layoutJson", &WebSheet::layoutJson)
         .class_function("aboutJson", &WebSheet::aboutJson)
         .class_function("restore", &restoreSheet, allow_raw_pointers())
         .function("view", &WebSheet::view)
