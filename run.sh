@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and starts it with the arguments given: Mech
-# files to open, each on a sheet of its own, or --help or --version.
+# files to open, each on a sheet of its own, or --help or --version. `./run.sh --web` builds the
+# browser version instead and serves it on 127.0.0.1, port 8080 or $VEXOLAN_WEB_PORT.
 set -euo pipefail
 checkout=$(cd "$(dirname "$0")" && pwd)
+if [ "${1:-}" = "--web" ]; then
+    cd "$checkout"
+    ./scripts/setup.sh
+    emcmake cmake -S . -B build-web >/dev/null
+    cmake --build build-web -j"$(nproc)" --target vexolan_web_page
+    exec node scripts/serve-web.mjs build-web/page "${VEXOLAN_WEB_PORT:-8080}"
+fi
 (
     cd "$checkout"
     ./scripts/setup.sh

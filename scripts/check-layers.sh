@@ -4,8 +4,9 @@
 #   declare, about, mechfile) > app > platform
 # A subsystem includes app/ and platform/ but never another subsystem. Inside a folder, no file
 # includes one that includes it, through any number of steps (a header and its source count as
-# one). Prints each include against that order as FILE:LINE and each cycle, and fails; with
-# --graph, prints which folder includes which.
+# one). The page in web/ imports only its own modules and names no other host. Prints each
+# include or import against that as FILE:LINE and each cycle, and fails; with --graph, prints
+# which folder includes which.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -54,10 +55,24 @@ if [ -n "$cycles" ]; then
     status=1
 fi
 
+# The page in web/ stands on its own: its modules import only one another (and the module the
+# build makes beside them), and nothing of it names another host, which its security policy
+# would refuse and an offline visit could not reach.
+while IFS=: read -r file line text; do
+    echo "$file:$line: the page imports only its own modules: $text"
+    status=1
+done < <(grep -rnE "^[[:space:]]*import[[:space:]]|import\(" web --include='*.js' |
+    grep -vE "from '\./[a-z_]+\.js';$")
+while IFS=: read -r file line text; do
+    echo "$file:$line: the page names another host: $text"
+    status=1
+done < <(grep -rnE "(https?:)?//[a-z0-9.-]+\.[a-z]{2,}/" web --include='*.js' --include='*.html' \
+    --include='*.css' --include='*.webmanifest' | grep -v "^[^:]*:[0-9]*:[[:space:]]*//")
+
 if [ "${1:-}" = "--graph" ]; then
     printf '%s\n' "${!edges[@]}" | sort
 fi
 if [ $status -eq 0 ]; then
-    echo "check-layers: every include of src/ runs downwards"
+    echo "check-layers: every include of src/ runs downwards, and the page imports only its own modules"
 fi
 exit $status

@@ -121,13 +121,16 @@ bool hasUnsavedChanges(const CombatSheet& sheet) {
     return !sheet.mechFile.empty() && writeMechFile(mechOnSheet(sheet)) != sheet.savedMech;
 }
 
+std::string saveQuestion(const CombatSheet& sheet) {
+    return "Save the changes to the Mech file \"" + sheet.mechFile + "\"?";
+}
+
 bool mayClose(CombatSheet& sheet) {
     if (!hasUnsavedChanges(sheet)) {
         return true;
     }
     using Answer = platform::MessageBox::Answer;
-    switch (sheet.platform().messageBox.askToSave("Save the changes to the Mech file \"" +
-                                                  sheet.mechFile + "\"?")) {
+    switch (sheet.platform().messageBox.askToSave(saveQuestion(sheet))) {
     case Answer::Save:
         return save(sheet);
     case Answer::Discard:

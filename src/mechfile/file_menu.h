@@ -18,6 +18,9 @@ bool openMechFile(CombatSheet& sheet, const std::string& path);
 // or saved it. A sheet without a file has nothing to lose to a file.
 bool hasUnsavedChanges(const CombatSheet& sheet);
 
+// What a sheet with unsaved changes asks before it closes.
+std::string saveQuestion(const CombatSheet& sheet);
+
 // Whether the sheet may close now: at once without unsaved changes; with them, once its user
 // has had them saved or chosen to discard them. False when the user cancels or the saving
 // fails.

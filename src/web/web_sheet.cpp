@@ -186,7 +186,9 @@ WebSheet::~WebSheet() = default;
 std::string WebSheet::layoutJson() {
     BrowserPlatform platform;
     platform::PlatformServices services = platform.services();
-    const CombatSheet sheet(services);
+    // Wired, as the lists take their entries from the subsystems that fill them.
+    CombatSheet sheet(services);
+    wireCombatSheet(sheet);
     Json controls = Json::array();
     for (const sheet::ControlLayout& row : sheet::sheetLayout()) {
         controls.push_back(layoutEntry(sheet, row));
@@ -331,17 +333,8 @@ std::string WebSheet::move(const std::string& control, int position) {
     });
 }
 
-std::string WebSheet::openFiles(const std::string& files) {
-    std::vector<std::pair<std::string, std::string>> chosen;
-    const Json list = Json::parse(files, nullptr, false);
-    if (list.is_array()) {
-        for (const Json& file : list) {
-            if (file.is_array() && file.size() == 2 && file[0].is_string() && file[1].is_string()) {
-                chosen.emplace_back(file[0].get<std::string>(), file[1].get<std::string>());
-            }
-        }
-    }
-    platform_.answerOpen(std::move(chosen));
+std::string WebSheet::openFiles(std::vector<std::pair<std::string, std::string>> files) {
+    platform_.answerOpen(std::move(files));
     return click("mnuOpen");
 }
 
@@ -365,6 +358,10 @@ void WebSheet::setOtherSheetFiles(const std::string& files) {
 
 bool WebSheet::hasUnsavedChanges() const {
     return ::hasUnsavedChanges(sheet_);
+}
+
+std::string WebSheet::closeQuestion() const {
+    return saveQuestion(sheet_);
 }
 
 std::string WebSheet::rangeChartJson() {

@@ -40,8 +40,8 @@ public:
     std::string pick(const std::string& control, int index);
     std::string move(const std::string& control, int position);
 
-    // "Open Mech..." with these files, chosen by the user: a JSON list of [name, text] pairs.
-    std::string openFiles(const std::string& files);
+    // "Open Mech..." with these files, chosen by the user: their names and bytes.
+    std::string openFiles(std::vector<std::pair<std::string, std::string>> files);
     // "Save Mech As..." to the name the user chose.
     std::string saveAs(const std::string& name);
     // The files that other sheets of the page hold as their own: a JSON list of names.
@@ -50,6 +50,9 @@ public:
     // The range chart of the sheet as it stands.
     std::string rangeChartJson();
     bool hasUnsavedChanges() const;
+    // What the page asks, with Save, Discard and Cancel, before it closes a sheet with unsaved
+    // changes.
+    std::string closeQuestion() const;
     const std::string& mechFile() const { return sheet_.mechFile; }
 
     // The whole sheet as JSON, to keep across a reload; and a sheet taken back from it, as it

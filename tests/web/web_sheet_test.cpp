@@ -55,6 +55,21 @@ TEST(WebSheet, ATapTellsOnlyWhatChanged) {
     EXPECT_TRUE(Json::parse(sheet.type("calculateButton", "x")).at("changed").empty());
 }
 
+// The page fills its lists from the layout, with the entries a wired sheet's lists hold.
+TEST(WebSheet, TheLayoutListsTheEntriesOfTheLists) {
+    const Json layout = Json::parse(WebSheet::layoutJson());
+    WebSheet web;
+    const CombatSheet& sheet = web.sheet();
+    const std::pair<const char*, const ComboBox&> lists[] = {{"weapName(11)", sheet.weapName[11]},
+                                                             {"weapLoc(0)", sheet.weapLoc[0]},
+                                                             {"gunSkill", sheet.gunSkill},
+                                                             {"hexHW", sheet.hexHW}};
+    for (const auto& [name, list] : lists) {
+        const Texts items = layout.at("controls").at(placeNamed(layout, name)).at("items");
+        EXPECT_EQ(items, list.items()) << name;
+    }
+}
+
 // What a handler asks of its platform reaches the page with the update of that action.
 TEST(WebSheet, RequestsReachThePage) {
     WebSheet sheet;
@@ -78,17 +93,17 @@ TEST(WebSheet, RequestsReachThePage) {
 TEST(WebSheet, FilesComeFromAndGoToThePage) {
     WebSheet sheet;
     sheet.view();
-    const Json bad = Json::parse(sheet.openFiles(Json::array({{"bad.vexmech", "{"}}).dump()));
+    const Json bad = Json::parse(sheet.openFiles({{"bad.vexmech", "{"}}));
     EXPECT_EQ(bad.at("requests").at("messages"),
               Texts{"Cannot open the Mech file \"bad.vexmech\":\nThe file is not JSON: it goes "
                     "wrong at line 1, column 2."});
     EXPECT_TRUE(bad.at("changed").empty());
-    const Json opened =
-        Json::parse(sheet.openFiles(Json::array({{"mine.vexmech", Example}}).dump()));
+    const Json opened = Json::parse(sheet.openFiles({{"mine.vexmech", Example}}));
     EXPECT_EQ(opened.at("window").at("title"), "Ilsa Marrow:Quillfen QF-2");
     EXPECT_EQ(sheet.mechFile(), "mine.vexmech");
     sheet.click("dmgSensor1");
     EXPECT_TRUE(sheet.hasUnsavedChanges());
+    EXPECT_EQ(sheet.closeQuestion(), "Save the changes to the Mech file \"mine.vexmech\"?");
     const Json asked = Json::parse(sheet.click("mnuSaveAs"));
     EXPECT_EQ(asked.at("requests").at("saveNames"), Texts{"mine.vexmech"});
     EXPECT_TRUE(asked.at("requests").at("downloads").empty());
@@ -96,8 +111,7 @@ TEST(WebSheet, FilesComeFromAndGoToThePage) {
     EXPECT_EQ(saved.at("requests").at("downloads").at(0).at("name"), "other.vexmech");
     EXPECT_EQ(saved.at("window").at("modified"), false);
     sheet.setOtherSheetFiles(Json::array({"held.vexmech"}).dump());
-    const Json shown =
-        Json::parse(sheet.openFiles(Json::array({{"held.vexmech", Example}}).dump()));
+    const Json shown = Json::parse(sheet.openFiles({{"held.vexmech", Example}}));
     EXPECT_EQ(shown.at("requests").at("sheetsToShow"), Texts{"held.vexmech"});
 }
 

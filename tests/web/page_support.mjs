@@ -1,0 +1,86 @@
+// The built page served on the loopback address and opened in the installed Chromium, headless,
+// with a fresh profile each time; and the few steps the page's tests share.
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { serve } from '../../scripts/serve-web.mjs';
+
+export const PAGE_DIR = process.env.VEXOLAN_PAGE_DIR ?? new URL('../../build-web/page', import.meta.url).pathname;
+export const DOCS = new URL('../../docs/', import.meta.url).pathname;
+export const TABLET = { width: 1024, height: 768 };
+export const PHONE = { width: 915, height: 412 };
+
+const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    '--font-render-hinting=none'];
+
+// A browser on a served page; `close()` ends both. With `pickers: false` the page has no File
+// System Access API, and uses its file chooser and downloads.
+export async function openPage({ viewport = TABLET, pickers = false } = {}) {
+    const server = await serve(PAGE_DIR);
+    const profile = await mkdtemp(join(tmpdir(), 'vexolan-chromium-'));
+    const browser = await puppeteer.launch({
+        executablePath: '/usr/bin/chromium', headless: true, args: FLAGS, userDataDir: profile,
+        defaultViewport: viewport, protocolTimeout: 120000,
+    });
+    const page = (await browser.pages())[0] ?? await browser.newPage();
+    page.setDefaultTimeout(60000);
+    if (!pickers) {
+        await page.evaluateOnNewDocument(() => {
+            delete window.showOpenFilePicker;
+            delete window.showSaveFilePicker;
+        });
+    }
+    const url = `http://127.0.0.1:${server.address().port}/`;
+    const session = { browser, page, server, url, profile };
+    session.load = async () => {
+        await page.goto(url);
+        await page.waitForSelector('html[data-ready]');
+    };
+    session.close = async () => {
+        await browser.close();
+        server.closeAllConnections();
+        await new Promise((resolve) => server.close(resolve));
+        await rm(profile, { recursive: true, force: true });
+    };
+    await session.load();
+    return session;
+}
+
+// The selector of a control of the sheet shown, by the name the code calls it ("weapName(0)").
+export function control(role, sheet = 1) {
+    return `#s${sheet}-${role.replace(/[()]/g, '_')}`;
+}
+
+export const valueOf = (page, role, sheet) => page.$eval(control(role, sheet), (input) => input.value);
+export const checkedOf = (page, role) => page.$eval(control(role), (input) => (input.indeterminate ? 2 : Number(input.checked)));
+
+// Taps a control where its caption is, which is part of its target.
+export async function tap(page, role, sheet = 1) {
+    const caption = await page.$(`label:has(> ${control(role, sheet)}) > span`);
+    await (caption ?? await page.$(control(role, sheet))).tap();
+}
+
+export async function menu(page, ...captions) {
+    for (const caption of captions) {
+        const item = await page.waitForSelector(`.sheet-tab:not([hidden]) ::-p-aria([name="${caption}"][role="menuitem"])`, { visible: true });
+        await item.click();
+    }
+}
+
+// The message the page shows, once answered with the key (Enter: the first answer, Escape: the
+// last).
+export async function takeMessage(page, key = 'Enter') {
+    const dialog = await page.waitForSelector('#message[open]');
+    const text = await dialog.$eval('#messageText', (p) => p.textContent);
+    await page.keyboard.press(key);
+    await page.waitForSelector('#message:not([open])');
+    return text;
+}
+
+// Every control of the sheet shown, as the page shows it.
+export function sheetShown(page) {
+    return page.$$eval('.sheet-tab:not([hidden]) .sheet :is(input, select, textarea)', (inputs) => inputs.map((input) =>
+        `${input.id}=${input.type === 'checkbox' || input.type === 'radio' ? input.checked : input.value}`).join('\n'));
+}

@@ -1,0 +1,81 @@
+// What the page shows besides the sheet: the range chart panel following the sheet, the About
+// box, the help guide, a new sheet's tab at its sheet's zoom, and a full storage.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { control, menu, openPage, takeMessage, tap } from './page_support.mjs';
+
+let session;
+let page;
+before(async () => {
+    session = await openPage();
+    page = session.page;
+    await page.select(control('gunSkill'), '4');
+    await tap(page, 'doneButton');
+    await page.select(control('weapName(0)'), 'MLaser');
+    await page.select(control('weapName(1)'), 'LRM20');
+});
+after(() => session.close());
+
+const chartCell = (row, range) => page.$eval(`.sheet-tab:not([hidden]) .chart tbody tr:nth-child(${row + 1}) td:nth-child(${range + 1})`,
+    (td) => ({ text: td.textContent, background: getComputedStyle(td).backgroundColor, classes: td.className }));
+
+test('the range chart shows under the sheet with Ctrl+R and follows it', async () => {
+    await page.focus(control('rangeSlider'));
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.down('Control');
+    await page.keyboard.press('r');
+    await page.keyboard.up('Control');
+    await page.waitForSelector('.sheet-tab:not([hidden]) .chart:not([hidden])');
+    const rows = [
+        ['MLaser at 1: short range, likely', 0, 1, { text: '4', background: 'rgb(145, 207, 96)', classes: 'present' }],
+        ['MLaser at 4: a bracket starts', 0, 4, { text: '6', background: 'rgb(145, 207, 96)', classes: 'edge' }],
+        ['MLaser at 10: beyond long range', 0, 10, { text: '', background: 'rgba(0, 0, 0, 0)', classes: 'beyond edge' }],
+        ['LRM20 at 1: inside its minimum range', 1, 1, { text: '10', background: 'rgb(252, 141, 89)', classes: 'present' }],
+    ];
+    for (const [name, row, range, expected] of rows) assert.deepEqual(await chartCell(row, range), expected, name);
+    await tap(page, 'aMove3');
+    assert.equal((await chartCell(0, 1)).text, '6', 'after Ran');
+    await page.focus(control('rangeSlider'));
+    await page.keyboard.press('ArrowRight');
+    assert.equal((await chartCell(0, 2)).classes, 'present', 'after the slider moved');
+});
+
+test('About says what it is, and that System Info has no meaning here', async () => {
+    await menu(page, 'Help', 'About Vexolan');
+    const box = await page.waitForSelector('#about[open]');
+    assert.match(await box.$eval('#aboutVersion', (p) => p.textContent), /1\.1/);
+    assert.match(await box.$eval('#aboutSystemInfo', (p) => p.textContent), /no System Info/);
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#about:not([open])');
+});
+
+test('Help opens the guide as a page of the site', async () => {
+    const opened = new Promise((resolve) => session.browser.once('targetcreated', resolve));
+    await menu(page, 'Help', 'Contents');
+    const target = await opened;
+    assert.equal(new URL(target.url()).pathname, '/Vexo.html');
+    await (await target.page())?.close();
+});
+
+test('New Mech opens a tab at the zoom of the sheet it came from', async () => {
+    const width = () => page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.getBoundingClientRect().width);
+    const before = await width();
+    await menu(page, 'View', 'Zoom In');
+    assert.equal(await width(), before * 1.25);
+    await menu(page, 'New Mech');
+    assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
+    assert.equal(await width(), before * 1.25);
+});
+
+test('a full storage says so once and loses nothing on screen', async () => {
+    await page.evaluate(() => {
+        Storage.prototype.setItem = () => {
+            throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
+        };
+    });
+    await tap(page, 'amsBox', 2);
+    assert.match(await takeMessage(page), /^The browser's storage is full/);
+    await tap(page, 'ecmBox', 2);
+    assert.equal(await page.$('#message[open]'), null);
+    assert.equal(await page.$eval(control('amsBox', 2), (box) => box.checked), true);
+});

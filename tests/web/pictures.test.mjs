@@ -1,0 +1,62 @@
+// The page as a tablet and a phone in landscape show it, against reviewed reference pictures
+// in tests/web/reference/. After a deliberate change of the look, VEXOLAN_RENEW_PICTURES=1
+// writes them anew: look at them before committing them.
+import assert from 'node:assert/strict';
+import { readFile, writeFile } from 'node:fs/promises';
+import { test } from 'node:test';
+import { PNG } from 'pngjs';
+import { DOCS, PHONE, TABLET, control, menu, openPage } from './page_support.mjs';
+
+const REFERENCE = new URL('reference/', import.meta.url);
+
+// The share of pixels that differ by more than a few levels in any channel: text drawn a shade
+// differently passes, a moved or missing control does not.
+function differingShare(actual, expected) {
+    if (actual.width !== expected.width || actual.height !== expected.height) return 1;
+    let differing = 0;
+    for (let at = 0; at < actual.data.length; at += 4) {
+        for (let channel = 0; channel < 3; ++channel) {
+            if (Math.abs(actual.data[at + channel] - expected.data[at + channel]) > 24) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return differing / (actual.width * actual.height);
+}
+
+async function compare(name, picture) {
+    const file = new URL(`${name}.png`, REFERENCE);
+    if (process.env.VEXOLAN_RENEW_PICTURES === '1') {
+        await writeFile(file, picture);
+        return;
+    }
+    const share = differingShare(PNG.sync.read(picture), PNG.sync.read(await readFile(file)));
+    assert.ok(share < 0.002, `${name}: ${(share * 100).toFixed(2)}% of the pixels differ from the reference`);
+}
+
+// Quillfen's sheet in play, so that every panel, list and number shows.
+async function sheetInPlay(page) {
+    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+    await chooser.accept([`${DOCS}quillfen.vexmech`]);
+    await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
+    await page.focus(control('rangeSlider'));
+    for (let step = 0; step < 5; ++step) await page.keyboard.press('ArrowRight');
+    await page.click(control('calculateButton'));
+    await page.evaluate(() => {
+        document.activeElement.blur();
+        scrollTo(0, 0);
+    });
+}
+
+for (const [name, viewport] of [['tablet', TABLET], ['phone', PHONE]]) {
+    test(`the sheet at ${name} size`, async () => {
+        const session = await openPage({ viewport });
+        try {
+            await sheetInPlay(session.page);
+            await compare(name, await session.page.screenshot());
+        } finally {
+            await session.close();
+        }
+    });
+}

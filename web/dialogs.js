@@ -1,0 +1,64 @@
+// The page's own dialogs: messages, questions, the About box and tips. One dialog at a time,
+// in the order asked, as the desktop's modal boxes come one after another.
+
+const message = document.getElementById('message');
+const tip = document.getElementById('tip');
+let queue = Promise.resolve();
+
+// Shows the text with a button for each answer and gives the one chosen; Esc gives the last.
+export function ask(text, answers = ['OK'], field = null) {
+    const asked = queue.then(() => new Promise((resolve) => {
+        document.getElementById('messageText').textContent = text;
+        const buttons = message.querySelector('.answers');
+        buttons.replaceChildren(...answers.map((answer) => Object.assign(document.createElement('button'), { value: answer, textContent: answer })));
+        message.querySelector('input')?.remove();
+        if (field) buttons.before(field);
+        message.returnValue = answers.at(-1);
+        message.addEventListener('close', () => resolve(message.returnValue || answers.at(-1)), { once: true });
+        hideTip();
+        message.showModal();
+        (field ?? buttons.firstElementChild).focus();
+    }));
+    queue = asked;
+    return asked;
+}
+
+export const showMessage = (text) => ask(text);
+
+// A name for a file, with the suggestion filled in; null when the user cancels.
+export async function askName(question, suggested, saveCaption, cancelCaption) {
+    const field = Object.assign(document.createElement('input'), { type: 'text', value: suggested, ariaLabel: question });
+    field.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') {
+            event.preventDefault();
+            message.close(saveCaption);
+        }
+    });
+    const answer = await ask(question, [saveCaption, cancelCaption], field);
+    return answer === saveCaption && field.value.trim() ? field.value.trim() : null;
+}
+
+export function showAbout(about) {
+    const texts = { aboutCaption: about.caption, aboutTitle: about.title, aboutVersion: about.version, aboutCopyright: about.copyright, aboutDisclaimer: about.disclaimer, aboutWarning: about.warning, aboutOk: about.ok.replace(/&(&?)/g, '$1') };
+    for (const [id, text] of Object.entries(texts)) document.getElementById(id).textContent = text;
+    const box = document.getElementById('about');
+    queue = queue.then(() => new Promise((resolve) => {
+        box.addEventListener('close', resolve, { once: true });
+        box.showModal();
+    }));
+    return queue;
+}
+
+// A number's breakdown beside its field, on hover and on tap.
+export function showTip(element, text) {
+    tip.textContent = text;
+    tip.hidden = false;
+    const place = element.getBoundingClientRect();
+    const below = place.bottom + 4 + tip.offsetHeight <= innerHeight;
+    tip.style.left = `${Math.max(0, Math.min(place.left, innerWidth - tip.offsetWidth)) + scrollX}px`;
+    tip.style.top = `${(below ? place.bottom + 4 : place.top - 4 - tip.offsetHeight) + scrollY}px`;
+}
+
+export function hideTip() {
+    tip.hidden = true;
+}

@@ -1,0 +1,256 @@
+// One combat sheet drawn from the layout table with the browser's own controls, placed where the
+// desktop places its widgets. The user's input goes to the model through `act`; what the model
+// then says changed is all that is redrawn, and a control the model did not follow is put back.
+
+import { showTip, hideTip } from './dialogs.js';
+
+// The dense desktop form grows by half at least, so that its 16-pixel rows are 24 CSS pixels
+// apart: WCAG 2.2's minimum target spacing.
+export const BASE_SCALE = 1.5;
+
+export function plainCaption(caption) {
+    return caption.replace(/&(&?)/g, '$1');
+}
+
+const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
+
+export class SheetView {
+    // `act(action, role, argument)` passes the user's input on and returns once the model has
+    // answered and the page has been updated.
+    constructor(layout, id, act) {
+        this.layout = layout;
+        this.id = id;
+        this.act = act;
+        this.controls = layout.controls;
+        this.boxes = []; // the placed element of each place
+        this.inputs = []; // the element that holds each place's state
+        this.states = [];
+        this.element = make('div', { className: 'sheet' });
+        this.element.style.width = `${layout.width}px`;
+        this.element.style.height = `${layout.height}px`;
+        this.headings = new Set(this.controls.map((c) => c.headedBy).filter((p) => p >= 0));
+        this.controls.forEach((control, place) => this.build(control, place));
+        this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
+        this.setupPlace = this.controls.findIndex((c) => c.role === 'setupPanel');
+        this.attackerPlace = this.controls.findIndex((c) => c.role === 'attackerPanel');
+        this.element.addEventListener('keydown', (event) => this.onKey(event));
+    }
+
+    idOf(place) {
+        return `${this.id}-${this.controls[place].role.replace(/[()]/g, '_')}`;
+    }
+
+    containerOf(control) {
+        if (control.headedBy >= 0) {
+            return this.boxes[control.headedBy].parentElement;
+        }
+        return control.in >= 0 ? this.boxes[control.in] : this.element;
+    }
+
+    build(control, place) {
+        const { box, input } = this.makeControl(control, place);
+        box.classList.add('placed');
+        box.style.left = `${control.left}px`;
+        box.style.top = `${control.top}px`;
+        box.style.width = `${control.width}px`;
+        box.style.height = `${control.height}px`;
+        if (control.underlined) box.classList.add('underlined');
+        if (control.shaded) box.classList.add('shaded');
+        if (input !== box || !box.parentElement) this.containerOf(control).append(box);
+        this.boxes[place] = box;
+        this.inputs[place] = input;
+        if (input.matches('input, select, textarea, button')) {
+            input.id ||= this.idOf(place);
+            input.tabIndex = this.layout.tabOrder.includes(place) ? 0 : -1;
+            input.addEventListener('focus', () => this.showTipOf(input));
+            input.addEventListener('blur', hideTip);
+            box.addEventListener('pointerenter', () => this.showTipOf(input));
+            box.addEventListener('pointerleave', hideTip);
+        }
+    }
+
+    makeControl(control, place) {
+        const caption = plainCaption(control.caption ?? '');
+        const named = (input) => {
+            if (!this.controls.some((c) => c.labelFor === place)) input.ariaLabel = control.name;
+            return { box: input, input };
+        };
+        switch (control.kind) {
+            case 'panel': {
+                const box = make('fieldset', { className: 'panel' });
+                if (caption) box.append(make('legend', { textContent: caption }));
+                return { box, input: box };
+            }
+            case 'label': {
+                if (this.headings.has(place)) {
+                    // The heading of an option group that shares its panel with other controls:
+                    // the group is a fieldset of its own, without a frame, headed by the label.
+                    const group = make('fieldset', { className: 'group' });
+                    this.containerOf(control).append(group);
+                    const box = make('legend', { textContent: caption });
+                    group.append(box);
+                    return { box, input: box };
+                }
+                const box = make(control.labelFor >= 0 ? 'label' : 'span', { textContent: caption });
+                if (control.labelFor >= 0) box.htmlFor = this.idOf(control.labelFor);
+                return { box, input: box };
+            }
+            case 'line':
+                return { box: make('span', { className: 'line' }), input: make('span') };
+            case 'text':
+                return named(this.listen(make('input', { type: 'text', spellcheck: false }), place));
+            case 'multiline':
+                return named(this.listen(make('textarea', { spellcheck: false }), place));
+            case 'list':
+                return named(control.editable ? this.editableList(control, place) : this.list(control, place));
+            case 'slider':
+                return named(this.listen(make('input', { type: 'range', min: control.minimum, max: control.maximum }), place));
+            case 'button': {
+                const button = this.listen(make('button', { type: 'button', textContent: caption }), place);
+                return { box: button, input: button };
+            }
+            case 'barecheck': {
+                // The whole of the row's box is the target, not just the small square.
+                const { input } = named(this.listen(make('input', { type: 'checkbox' }), place));
+                const box = make('label', { className: 'bare' });
+                box.append(input);
+                return { box, input };
+            }
+            case 'check':
+            case 'option': {
+                const input = make('input', { type: control.kind === 'check' ? 'checkbox' : 'radio' });
+                if (control.kind === 'option') input.name = `${this.id}-${this.controls[control.headedBy >= 0 ? control.headedBy : control.in].role}`;
+                const box = make('label', { className: control.kind });
+                box.append(this.listen(input, place), make('span', { textContent: caption }));
+                return { box, input };
+            }
+        }
+        return { box: make('span'), input: make('span') };
+    }
+
+    list(control, place) {
+        const select = make('select');
+        for (const item of control.items) select.append(make('option', { textContent: item }));
+        return this.listen(select, place);
+    }
+
+    editableList(control, place) {
+        const input = make('input', { type: 'text', spellcheck: false, className: 'editable' });
+        const choices = make('datalist', { id: `${this.idOf(place)}-choices` });
+        for (const item of control.items) choices.append(make('option', { value: item }));
+        input.setAttribute('list', choices.id);
+        this.element.append(choices);
+        return this.listen(input, place);
+    }
+
+    // The user's own input, and only that, goes to the model's entry points.
+    listen(input, place) {
+        const role = this.controls[place].role;
+        const after = () => this.putBack(place);
+        if (input.type === 'checkbox' || input.tagName === 'BUTTON') {
+            input.addEventListener('click', () => this.act('click', role).then(after));
+        } else if (input.type === 'radio') {
+            input.addEventListener('change', () => this.act('click', role).then(after));
+        } else if (input.tagName === 'SELECT') {
+            input.addEventListener('change', () => this.act('pick', role, input.selectedIndex).then(after));
+        } else if (input.type === 'range') {
+            input.addEventListener('input', () => this.act('move', role, input.valueAsNumber).then(after));
+        } else {
+            input.addEventListener('input', () => this.act('type', role, input.value).then(after));
+        }
+        return input;
+    }
+
+    // The model's answer to an action: the state of each place that changed.
+    apply(changed) {
+        const setupBefore = this.states[this.setupPlace]?.visible;
+        for (const [place, state] of changed) {
+            this.states[place] = state;
+            this.show(place, state);
+        }
+        const setupNow = this.states[this.setupPlace].visible;
+        if (setupBefore !== undefined && setupBefore !== setupNow) {
+            this.focusFirst(this.boxes[setupNow ? this.setupPlace : this.attackerPlace]);
+        }
+    }
+
+    // A radio button the browser checked takes its group's others with it.
+    putBack(place) {
+        const input = this.inputs[place];
+        const group = input.type === 'radio' ? this.inputs.filter((other) => other?.name === input.name) : [input];
+        for (const member of group) {
+            const at = this.inputs.indexOf(member);
+            if (this.states[at]) this.show(at, this.states[at]);
+        }
+    }
+
+    show(place, state) {
+        const box = this.boxes[place];
+        const input = this.inputs[place] ?? box;
+        box.hidden = !state.visible;
+        if (this.controls[place].kind === 'panel') return;
+        input.disabled = !state.enabled;
+        if (state.toolTip) {
+            input.dataset.tip = state.toolTip;
+            input.ariaDescription = state.toolTip;
+        } else if (input.dataset.tip) {
+            delete input.dataset.tip;
+            input.ariaDescription = null;
+            if (document.activeElement === input) hideTip();
+        }
+        switch (input.type) {
+            case 'checkbox':
+                input.checked = state.value === 1;
+                input.indeterminate = state.value === 2;
+                break;
+            case 'radio':
+                input.checked = state.value === 1;
+                break;
+            case 'range':
+                input.value = state.value;
+                break;
+            case 'select-one':
+                input.selectedIndex = state.value;
+                break;
+            default:
+                if ('readOnly' in input) input.readOnly = state.readOnly;
+                if ('value' in input && input.value !== state.text) input.value = state.text;
+        }
+    }
+
+    showTipOf(input) {
+        if (input.dataset.tip) showTip(input, input.dataset.tip);
+    }
+
+    // Tab follows the desktop's keyboard order; it enters an option group at its chosen
+    // button, and the arrow keys move within the group as the browser does.
+    onKey(event) {
+        if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
+        const from = this.tabStops.indexOf(event.target);
+        if (from < 0) return;
+        const step = event.shiftKey ? -1 : 1;
+        for (let at = from + step; at >= 0 && at < this.tabStops.length; at += step) {
+            const stop = this.tabStops[at];
+            if (!this.reachable(stop) || (stop.type === 'radio' && stop.name === event.target.name && event.target.type === 'radio')) continue;
+            const chosen = stop.type === 'radio' ? this.element.querySelector(`input[name="${stop.name}"]:checked`) ?? stop : stop;
+            event.preventDefault();
+            chosen.focus();
+            return;
+        }
+    }
+
+    reachable(input) {
+        return !input.disabled && input.offsetParent !== null;
+    }
+
+    // When the setup panel comes to the front or goes, the keyboard goes with the user's eyes:
+    // to the first field of the panel now in front.
+    focusFirst(panel = this.element) {
+        this.tabStops.find((stop) => panel.contains(stop) && this.reachable(stop))?.focus();
+    }
+
+    // The element of the control with that role name, for the page's own use.
+    inputOf(role) {
+        return this.inputs[this.controls.findIndex((c) => c.role === role)];
+    }
+}
