@@ -50,13 +50,12 @@ struct FakeWindowOpener : platform::WindowOpener {
                std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
     }
     void openAboutBox() override { ++aboutBoxesOpened; }
-    void openRangeChart() override { ++rangeChartsOpened; }
+    void openRangeChart() override {}
     int sheetsOpened = 0;
     std::vector<std::string> sheetsOpenedFor;
     std::vector<std::string> sheetsShownFor; // "" where none was shown
     std::set<std::string> filesOnOtherSheets;
     int aboutBoxesOpened = 0;
-    int rangeChartsOpened = 0;
 };
 
 struct FakeClipboard : platform::Clipboard {
