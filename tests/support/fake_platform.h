@@ -21,11 +21,8 @@ struct FakeMessageBox : platform::MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
     Answer askToSave(const std::string& question) override {
         asked.push_back(question);
-        if (answers.empty()) {
-            return Answer::Cancel;
-        }
-        const Answer answer = answers.front();
-        answers.erase(answers.begin());
+        const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
+        answers.erase(answers.begin(), answers.begin() + !answers.empty());
         return answer;
     }
     std::vector<std::string> shown;
@@ -105,13 +102,10 @@ struct FakeRegistry : platform::Registry {
             std::memset(data, 'y', size++);
             return Success;
         }
-        if (bytes.size() > size) {
-            size = static_cast<std::uint32_t>(bytes.size());
-            return 234; // more data
-        }
-        std::memcpy(data, bytes.data(), bytes.size());
+        const bool fits = bytes.size() <= size;
+        std::memcpy(data, bytes.data(), fits ? bytes.size() : 0);
         size = static_cast<std::uint32_t>(bytes.size());
-        return Success;
+        return fits ? Success : 234; // 234: more data
     }
     long closeKey(Key key) override {
         closeOfUnopenedKeys += openHandles.erase(key) == 0;
