@@ -113,18 +113,12 @@ TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
 }
 
 TEST(ToSixteenBit, RoundsHalfToEvenWithinSixteenBits) {
-    const std::pair<double, std::optional<std::int16_t>> cases[] = {{2.5, 2},
-                                                                    {3.5, 4},
-                                                                    {-2.5, -2},
-                                                                    {-3.5, -4},
-                                                                    {0.5, 0},
-                                                                    {2.5001, 3},
-                                                                    {32767.4, 32767},
-                                                                    {32767.5, std::nullopt},
-                                                                    {-32768.5, -32768},
-                                                                    {-32768.6, std::nullopt},
-                                                                    {1e300, std::nullopt},
-                                                                    {std::nan(""), std::nullopt}};
+    // clang-format off
+    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {2.5001, 3}, {32767.4, 32767},
+        {32767.5, std::nullopt}, {-32768.5, -32768}, {-32768.6, std::nullopt},
+        {1e300, std::nullopt}, {std::nan(""), std::nullopt}};
+    // clang-format on
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(toSixteenBit(value), expected) << value;
     }
