@@ -10,7 +10,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
