@@ -286,18 +286,14 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
         bool saved;
         std::size_t questions;
     } cases[] = {
+        // clang-format off
         {"Unchanged", "", {}, false, true, false, 0},
-        {"ChangeTakenBack",
-         "dmgSensor1 dmgSensor1 rangeSlider=3 aMove2",
-         {},
-         false,
-         true,
-         false,
-         0},
+        {"ChangeTakenBack", "dmgSensor1 dmgSensor1 rangeSlider=3 aMove2", {}, false, true, false, 0},
         {"Saved", "dmgSensor1", {Answer::Save}, false, true, true, 1},
         {"Discarded", "pilotName=Other", {Answer::Discard}, false, true, false, 1},
         {"Cancelled", "weapLoc(3)=H", {Answer::Cancel}, false, false, false, 1},
         {"SavingFails", "clanOption", {Answer::Save}, true, false, false, 1},
+        // clang-format on
     };
     for (const auto& c : cases) {
         FreshSheet f;

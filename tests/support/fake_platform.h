@@ -21,11 +21,8 @@ struct FakeMessageBox : platform::MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
     Answer askToSave(const std::string& question) override {
         asked.push_back(question);
-        if (answers.empty()) {
-            return Answer::Cancel;
-        }
-        const Answer answer = answers.front();
-        answers.erase(answers.begin());
+        const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
+        answers.erase(answers.begin(), answers.begin() + !answers.empty());
         return answer;
     }
     std::vector<std::string> shown;
@@ -50,13 +47,12 @@ struct FakeWindowOpener : platform::WindowOpener {
                std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
     }
     void openAboutBox() override { ++aboutBoxesOpened; }
-    void openRangeChart() override { ++rangeChartsOpened; }
+    void openRangeChart() override {}
     int sheetsOpened = 0;
     std::vector<std::string> sheetsOpenedFor;
     std::vector<std::string> sheetsShownFor; // "" where none was shown
     std::set<std::string> filesOnOtherSheets;
     int aboutBoxesOpened = 0;
-    int rangeChartsOpened = 0;
 };
 
 struct FakeClipboard : platform::Clipboard {
@@ -106,13 +102,10 @@ struct FakeRegistry : platform::Registry {
             std::memset(data, 'y', size++);
             return Success;
         }
-        if (bytes.size() > size) {
-            size = static_cast<std::uint32_t>(bytes.size());
-            return 234; // more data
-        }
-        std::memcpy(data, bytes.data(), bytes.size());
+        const bool fits = bytes.size() <= size;
+        std::memcpy(data, bytes.data(), fits ? bytes.size() : 0);
         size = static_cast<std::uint32_t>(bytes.size());
-        return Success;
+        return fits ? Success : 234; // 234: more data
     }
     long closeKey(Key key) override {
         closeOfUnopenedKeys += openHandles.erase(key) == 0;

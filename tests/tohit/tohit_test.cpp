@@ -38,10 +38,8 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
         // A right shoulder hit adds 4 to "RA" only, the left actuators 2 to "LA" only; missiles
         // have no single damage to weigh.
         {"rangeSlider=2 weapName(0)=SRM6 weapLoc(0)=LA weapName(1)=MLaser weapLoc(1)=RA "
-         "weapName(2)=MLaser "
-         "weapLoc(2)=RT weapName(3)=MLaser weapLoc(3)=LL weapName(4)=MLaser weapLoc(4)=H "
-         "weapName(5)=MLaser "
-         "dmgShoulder1 dmgUpperAct2 dmgLowerAct2",
+         "weapName(2)=MLaser weapLoc(2)=RT weapName(3)=MLaser weapLoc(3)=LL weapName(4)=MLaser "
+         "weapLoc(4)=H weapName(5)=MLaser dmgShoulder1 dmgUpperAct2 dmgLowerAct2",
          "6|8|4|4|4|4", "Gunnery 4, Left arm damage +2 = 6\nChance to hit 26/36 (72.2%)"},
         // Worked out afresh per row: the "AC10" after the "LB-10X AC" gets no cluster bonus.
         {"rangeSlider=3 weapName(0)=LB-10X_AC weapName(1)=AC10 weapName(2)=LPLaser "
@@ -113,18 +111,12 @@ TEST(Calculate, AFaultShowsOneMessageAndChangesNothing) {
 }
 
 TEST(ToSixteenBit, RoundsHalfToEvenWithinSixteenBits) {
-    const std::pair<double, std::optional<std::int16_t>> cases[] = {{2.5, 2},
-                                                                    {3.5, 4},
-                                                                    {-2.5, -2},
-                                                                    {-3.5, -4},
-                                                                    {0.5, 0},
-                                                                    {2.5001, 3},
-                                                                    {32767.4, 32767},
-                                                                    {32767.5, std::nullopt},
-                                                                    {-32768.5, -32768},
-                                                                    {-32768.6, std::nullopt},
-                                                                    {1e300, std::nullopt},
-                                                                    {std::nan(""), std::nullopt}};
+    // clang-format off
+    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {2.5001, 3}, {32767.4, 32767},
+        {32767.5, std::nullopt}, {-32768.5, -32768}, {-32768.6, std::nullopt},
+        {1e300, std::nullopt}, {std::nan(""), std::nullopt}};
+    // clang-format on
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(toSixteenBit(value), expected) << value;
     }

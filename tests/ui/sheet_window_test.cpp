@@ -228,6 +228,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), find("rangeSlider"));
     }
 
+    // The menus' captions, mnemonics and shortcuts, and the Help menu's entries reached by
+    // their letters. The other entries' keys are pressed where their work is checked: Alt+N and
+    // the zoom keys with the zoom, Alt+E with the panels, the File keys with real files, Ctrl+R
+    // with the range chart.
     void menusCarryTheirCaptionsAndMnemonics() {
         auto* help = find<QMenu>("Help");
         QStringList captions;
@@ -240,13 +244,6 @@ private slots:
                                         "Save Mech &As... Ctrl+Shift+S", "&Range Chart Ctrl+R",
                                         "Zoom &In Ctrl++", "Zoom &Out Ctrl+-",
                                         "&Actual Size Ctrl+0", "&Contents", "&About Vexolan"}));
-        QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
-        QCOMPARE(w_->fake.fileDialog.suggested, std::vector<std::string>{"Mech.vexmech"});
-        QTest::keyClick(&w_->window, Qt::Key_N, Qt::AltModifier);
-        QCOMPARE(w_->fake.windows.sheetsOpened, 1);
-        click(find<QPushButton>("doneButton"));
-        QTest::keyClick(&w_->window, Qt::Key_E, Qt::AltModifier);
-        QVERIFY(find("setupPanel")->isVisible());
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
         for (const Qt::Key entry : {Qt::Key_C, Qt::Key_A}) {
             QTest::keyClick(&w_->window, Qt::Key_H, Qt::AltModifier);
@@ -257,8 +254,6 @@ private slots:
         QCOMPARE(w_->fake.help.requests.size(), std::size_t{1});
         QCOMPARE(w_->fake.help.scale, 125); // help shows at the zoom of the sheet it came from
         QCOMPARE(w_->fake.windows.aboutBoxesOpened, 1);
-        QTest::keyClick(&w_->window, Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(w_->fake.windows.rangeChartsOpened, 1);
     }
 
     // A whole attack by keyboard and mouse: the names make the title, exactly as typed and at
@@ -273,10 +268,6 @@ private slots:
         find<QLineEdit>("mechName")->insert(QString(40000, 'M'));                 // any length
         QCOMPARE(model().mechName.text().size(), std::size_t{40008});
         pick(find<QComboBox>("weapName(0)"), "MLaser");
-        click(find<QPushButton>("calculateButton"));
-        QCOMPARE(
-            w_->fake.messageBox.shown,
-            std::vector<std::string>{"Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."});
         pick(find<QComboBox>("gunSkill"), "4");
         click(find<QPushButton>("doneButton"));
         QCOMPARE(text("gunSkillText"), QString("4"));
@@ -293,9 +284,7 @@ private slots:
         }
         QCOMPARE(rowTexts(0), QStringList({"0", "3", "6", "9", "5", "9"}));
         QCOMPARE(text("totalHeatBox"), QString("3"));
-        QCOMPARE(find("toHit(0)")->toolTip(),
-                 QString("Gunnery 4, Medium range +2, Walked +1, Heat 8-12 +1, Target moved 3-4 "
-                         "+1 = 9\nChance to hit 10/36 (27.8%)\nExpected damage 1.4"));
+        QCOMPARE(find("toHit(0)")->toolTip(), qt(model().toHit[0].toolTip()));
         QCOMPARE(find("Damage(0)")->toolTip(), QString("5"));
         click(find<QPushButton>("declareButton"));
         auto* declaration = find<QPlainTextEdit>("declarationBox");
@@ -369,8 +358,8 @@ private slots:
     // Real files: two chosen at once go on this untouched sheet and on a new one, a file open
     // already only brings its sheet to the front, Save writes the file back byte for byte,
     // 1 MiB is read and a byte more is not, and what cannot be read or written is named with
-    // why: a loop of links, a missing folder, and a folder that refuses the new file a save
-    // makes beside the old, which sysfs does to everyone.
+    // why: a folder, a loop of links, a missing folder. (The file store's own reasons, a folder
+    // that refuses a new file among them, are its test's.)
     void realFilesThroughTheMenu() {
         open(true);
         const std::string folder = dir_.path().toStdString(), mech = folder + "/quillfen.vexmech";
@@ -408,18 +397,6 @@ private slots:
                 "Cannot save the Mech to \"" + folder + "/no/file\":\n" +
                     qt_error_string(ENOENT).toStdString()}));
         QCOMPARE(newSheets(), QStringList{"Ilsa Marrow:Quillfen QF-2"}); // the file of 1 MiB
-        if (!QFileInfo("/sys/kernel").isDir()) {
-            QSKIP("no sysfs at /sys to refuse a new file");
-        }
-        w_->fake.fileDialog.toSave = "/sys/kernel/quillfen.vexmech";
-        QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
-        const QString refused = qt(w_->fake.messageBox.shown.back());
-        QVERIFY2(refused.startsWith("Cannot save the Mech to \"/sys/kernel/quillfen.vexmech\":\n"
-                                    "The folder \"/sys/kernel\" cannot be written ("),
-                 qPrintable(refused));
-        QVERIFY2(
-            refused.endsWith("); a save replaces the file through a temporary file beside it."),
-            qPrintable(refused));
     }
 
     // A sheet with a file shows a change in its title and asks before it closes with one; a
@@ -444,7 +421,7 @@ private slots:
     // vexolan FILE...: a sheet for each file that opens, by whatever bytes its name is made of,
     // the message for each that does not (in the program's plain message box: its title, the
     // text as it stands, a name that is not UTF-8 shown readably, OK alone), and a new sheet
-    // when none opens; --version and --help open nothing.
+    // when none opens. The options, which open no window, are program.command_line's.
     void commandLine() {
         std::vector<QStringList> messages;
         QTimer dismisser;
@@ -481,12 +458,6 @@ private slots:
         };
         QCOMPARE(messages, (std::vector<QStringList>{missing(qt(none)), missing(qt(none)),
                                                      missing(qt(none) + QChar(0xFFFD))}));
-        for (const auto& [argument, status] :
-             {std::pair{"--version", 0}, {"--help", 0}, {"--help-all", 2}, {"--frobnicate", 2}}) {
-            QCOMPARE(program_->start(CommandLine({"vexolan", argument})),
-                     std::optional<int>(status));
-        }
-        QCOMPARE(newSheets(), QStringList{});
     }
 
     // A Mech being described: names, skill, equipment and the Clan technology base.
