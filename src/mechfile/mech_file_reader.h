@@ -8,7 +8,6 @@
 #include <string_view>
 #include <variant>
 
-
 // The Mech in a file's bytes, or the first fault found. The whole file is checked: UTF-8,
 // JSON, the format's name and a version no newer than this program's, every key in its
 // place and none twice, and every value one that the sheet offers. Messages name the sheet's
