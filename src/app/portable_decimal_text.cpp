@@ -95,11 +95,15 @@ Scientific shortestScientific(double magnitude) {
 
 // A fraction's decimal in fixed notation, "0.0012" or "12.5": its digits reach past the point.
 std::string fixedNotation(Scientific decimal) {
+    // Appended piece by piece: GCC 12 at -O3 takes the joining of temporaries for an overlap.
     if (decimal.exponent < 0) {
-        return "0." + std::string(static_cast<std::size_t>(-decimal.exponent - 1), '0') +
-               decimal.digits;
+        std::string text = "0.";
+        text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
+        text.append(decimal.digits);
+        return text;
     }
-    return decimal.digits.insert(static_cast<std::size_t>(decimal.exponent) + 1, ".");
+    decimal.digits.insert(decimal.digits.begin() + decimal.exponent + 1, '.');
+    return decimal.digits;
 }
 
 std::string nonFinite(double value) {
@@ -134,7 +138,9 @@ std::string shortestDecimal(double value) {
     if (value == std::trunc(value)) {
         return printedFixed(value, 0);
     }
-    return (value < 0 ? "-" : "") + fixedNotation(shortestScientific(std::fabs(value)));
+    std::string text = value < 0 ? "-" : "";
+    text.append(fixedNotation(shortestScientific(std::fabs(value))));
+    return text;
 }
 
 std::string fixedDecimal(double value, int decimals) {
@@ -144,8 +150,13 @@ std::string fixedDecimal(double value, int decimals) {
     const std::string printed = printedFixed(value, decimals);
     const std::string digits = digitsOf(printed);
     const std::size_t wholeDigits = digits.size() - static_cast<std::size_t>(decimals);
-    std::string text = (printed.front() == '-' ? "-" : "") + digits.substr(0, wholeDigits);
-    return decimals > 0 ? text + "." + digits.substr(wholeDigits) : text;
+    std::string text = printed.front() == '-' ? "-" : "";
+    text.append(digits, 0, wholeDigits);
+    if (decimals > 0) {
+        text += '.';
+        text.append(digits, wholeDigits);
+    }
+    return text;
 }
 
 } // namespace portable
