@@ -134,8 +134,13 @@ std::string shortestDecimal(double value) {
         return nonFinite(value);
     }
     // Every digit of a whole number is shown, as std::to_chars shows them: of the texts as
-    // short, the exact one is nearest.
+    // short, the exact one is nearest. Those of a 64-bit integer's range, the numbers of the
+    // sheet among them, are written without printf, whose floating-point path is slow.
     if (value == std::trunc(value)) {
+        constexpr double IntegerLimit = 0x1p63;
+        if (std::fabs(value) < IntegerLimit && !(value == 0 && std::signbit(value))) {
+            return std::to_string(static_cast<long long>(value));
+        }
         return printedFixed(value, 0);
     }
     std::string text = value < 0 ? "-" : "";
