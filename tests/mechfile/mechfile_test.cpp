@@ -106,7 +106,7 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"/pilotingSkill", "4.50", "Piloting skill: 4.50 is not written as a whole number; a skill is a whole number from 0 to 12."},
         {"/pilotingSkill", "1E30", "Piloting skill: 1E30 is not written as a whole number; a skill is a whole number from 0 to 12."},
         {"/version", "1e30", "Version: 1e30 is not a version number."},
-        {"/mechModel", "[0.10, {\"a\": -2e-0}]", "Mech model: [0.10,{\"a\":-2e-0}] is not a text in quotes."},
+        {"/mechModel", "[0.10, {\"\u00c4\": -2e-0}]", "Mech model: [0.10,{\"\u00c4\":-2e-0}] is not a text in quotes."},
         {"/technologyBase", "Clan ", "Technology base: 'Clan ' is neither 'Inner Sphere' nor 'Clan'."},
         {"/pilotName", "Kai\tMarrow", control}, {"/pilotName", "Kai\x7f", control},
         {"/pilotName", "Kai\u2028Marrow", control}, {"/mechModel", "Kai\u2029", "Mech model: a name cannot hold a line break or other control character."},
