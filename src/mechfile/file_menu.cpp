@@ -66,21 +66,6 @@ void openChosenFiles(CombatSheet& sheet) {
     }
 }
 
-// The Mech model as a file name, without the characters that file names cannot hold.
-std::string suggestedFileName(const CombatSheet& sheet) {
-    std::string name = sheet.mechName.text();
-    std::replace_if(
-        name.begin(), name.end(),
-        [](unsigned char c) {
-            return c < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
-        },
-        '-');
-    if (name.find_first_not_of(" .") == std::string::npos) {
-        name = "Mech";
-    }
-    return name + std::string(MechFileExtension);
-}
-
 bool saveMech(CombatSheet& sheet, const std::string& path) {
     std::string refused;
     if (path != sheet.mechFile && sheet.platform().windows.otherSheetHolds(path)) {
@@ -107,6 +92,20 @@ bool save(CombatSheet& sheet) {
 }
 
 } // namespace
+
+std::string suggestedFileName(const CombatSheet& sheet) {
+    std::string name = sheet.mechName.text();
+    std::replace_if(
+        name.begin(), name.end(),
+        [](unsigned char c) {
+            return c < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        },
+        '-');
+    if (name.find_first_not_of(" .") == std::string::npos) {
+        name = "Mech";
+    }
+    return name + std::string(MechFileExtension);
+}
 
 bool openMechFile(CombatSheet& sheet, const std::string& path) {
     const std::optional<MechFile> mech = loadMechFile(sheet, path);

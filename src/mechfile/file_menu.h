@@ -18,6 +18,9 @@ bool openMechFile(CombatSheet& sheet, const std::string& path);
 // or saved it. A sheet without a file has nothing to lose to a file.
 bool hasUnsavedChanges(const CombatSheet& sheet);
 
+// The Mech model as a file name, without the characters that file names cannot hold.
+std::string suggestedFileName(const CombatSheet& sheet);
+
 // What a sheet with unsaved changes asks before it closes.
 std::string saveQuestion(const CombatSheet& sheet);
 

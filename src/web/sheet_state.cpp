@@ -16,9 +16,14 @@ constexpr int StateVersion = 1;
 template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
-// Thrown at the first thing in a state that this program would never have written.
+// Thrown at the first thing in a state that this program would never have written, with what
+// it is.
 struct NoState : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+// Thrown at a state that a later version of the page wrote, with why it is not read.
+struct NewerState : NoState {
+    using NoState::NoState;
 };
 
 template <typename Each> void forEachControl(Each each) {
@@ -69,12 +74,12 @@ Json stateOf(const CombatSheet& sheet, const ControlRef& ref, int row) {
 
 template <typename T> T field(const Json& object, const char* key) {
     if (!object.is_object() || !object.contains(key)) {
-        throw NoState(std::string("no ") + key);
+        throw NoState(std::string("no \"") + key + "\"");
     }
     try {
         return object.at(key).get<T>();
     } catch (const Json::exception&) {
-        throw NoState(std::string("not a ") + key);
+        throw NoState(std::string("a wrong \"") + key + "\"");
     }
 }
 
@@ -142,41 +147,74 @@ void restoreControl(const Json& state, CombatSheet& sheet, const ControlRef& ref
 template <typename T, typename Values> void restoreRows(const Json& state, Values& values) {
     const auto rows = field<std::vector<T>>(state, "rows");
     if (rows.size() != values.size()) {
-        throw NoState("rows");
+        throw NoState("the number of rows");
     }
     std::copy(rows.begin(), rows.end(), values.begin());
+}
+
+// A state names the version of the page that kept it: an older one is read as it was written,
+// a newer one is never guessed at.
+void checkVersion(const Json& state) {
+    const int version = field<int>(state, "version");
+    if (version > StateVersion) {
+        throw NewerState("it was kept by a newer version of Vexolan (version " +
+                         std::to_string(version) + "; this page reads up to version " +
+                         std::to_string(StateVersion) + ")");
+    }
+    if (version < 1) {
+        throw NoState("version " + std::to_string(version));
+    }
+}
+
+const Json& member(const Json& state, const char* key) {
+    if (!state.contains(key) || !state.at(key).is_object()) {
+        throw NoState(std::string("no \"") + key + "\"");
+    }
+    return state.at(key);
+}
+
+void restoreControls(const Json& state, CombatSheet& scratch) {
+    const Json& controls = member(state, "controls");
+    forEachControl([&](const ControlRef& ref, int row, const std::string& name) {
+        if (!controls.contains(name)) {
+            throw NoState("no " + name);
+        }
+        try {
+            restoreControl(controls.at(name), scratch, ref, row);
+        } catch (const NoState& fault) {
+            throw NoState(name + ": " + fault.what());
+        }
+    });
+}
+
+TechBase techBaseOf(const Json& state) {
+    const int base = field<int>(state, "techBase");
+    if (base != static_cast<int>(TechBase::InnerSphere) &&
+        base != static_cast<int>(TechBase::Clan)) {
+        throw NoState("a technology base of " + std::to_string(base));
+    }
+    return static_cast<TechBase>(base);
 }
 
 // Everything is read and checked on a scratch sheet first, so that a bad state leaves the
 // sheet as it was.
 void restoreInto(const Json& state, CombatSheet& scratch) {
-    if (field<int>(state, "version") != StateVersion) {
-        throw NoState("another version");
-    }
-    const Json& controls = state.at("controls");
-    forEachControl([&](const ControlRef& ref, int row, const std::string& name) {
-        restoreControl(controls.contains(name) ? controls.at(name) : throw NoState(name), scratch,
-                       ref, row);
-    });
-    const Json& situation = state.at("situation");
+    checkVersion(state);
+    restoreControls(state, scratch);
+    const Json& situation = member(state, "situation");
     for (const ModifierField& modifier : MODIFIER_FIELDS) {
         scratch.situation.*modifier.field = field<std::int16_t>(situation, modifier.name.data());
     }
-    restoreRows<std::int16_t>(state.at("weapHeat"), scratch.weapHeat);
+    restoreRows<std::int16_t>(member(state, "weapHeat"), scratch.weapHeat);
     std::vector<int> families(WEAPON_ROWS);
-    restoreRows<int>(state.at("weapFamily"), families);
+    restoreRows<int>(member(state, "weapFamily"), families);
     for (int i = 0; i < WEAPON_ROWS; ++i) {
         if (families[i] < 0 || families[i] > static_cast<int>(WeaponFamily::LbxAutocannon)) {
             throw NoState("a weapon's family");
         }
         scratch.weapFamily[i] = static_cast<WeaponFamily>(families[i]);
     }
-    const int base = field<int>(state, "techBase");
-    if (base != static_cast<int>(TechBase::InnerSphere) &&
-        base != static_cast<int>(TechBase::Clan)) {
-        throw NoState("a technology base");
-    }
-    scratch.techBase = static_cast<TechBase>(base);
+    scratch.techBase = techBaseOf(state);
     scratch.setTitle(field<std::string>(state, "title"));
     scratch.zoom = field<int>(state, "zoom");
     scratch.mechFile = field<std::string>(state, "mechFile");
@@ -211,22 +249,46 @@ std::string sheetState(const CombatSheet& sheet) {
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-bool restoreSheetState(const std::string& state, CombatSheet& sheet) {
+std::string restoreSheetState(const std::string& state, CombatSheet& sheet) {
     const Json parsed = Json::parse(state, nullptr, false);
     CombatSheet scratch(sheet.platform());
     try {
         if (!parsed.is_object()) {
-            throw NoState("not an object");
+            throw NoState(parsed.is_discarded() ? "not JSON" : "not a JSON object");
         }
         restoreInto(parsed, scratch);
-    } catch (const NoState&) {
-        return false;
-    } catch (const Json::exception&) {
-        return false;
+    } catch (const NewerState& fault) {
+        return fault.what();
+    } catch (const NoState& fault) {
+        return std::string("its kept copy is damaged (") + fault.what() + ")";
+    } catch (const Json::exception& fault) {
+        return std::string("its kept copy is damaged (") + fault.what() + ")";
     }
     copySheet(scratch, sheet);
     sheet.zoom = scratch.zoom;
     sheet.mechFile = scratch.mechFile;
     sheet.savedMech = scratch.savedMech;
+    return {};
+}
+
+bool salvageSheetState(const std::string& state, CombatSheet& sheet) {
+    const Json parsed = Json::parse(state, nullptr, false);
+    if (!parsed.is_object() || !parsed.contains("controls") || !parsed.at("controls").is_object()) {
+        return false;
+    }
+    const Json& controls = parsed.at("controls");
+    forEachControl([&](const ControlRef& ref, int row, const std::string& name) {
+        try {
+            if (controls.contains(name)) {
+                restoreControl(controls.at(name), sheet, ref, row);
+            }
+        } catch (const NoState&) {
+        } catch (const Json::exception&) {
+        }
+    });
+    try {
+        sheet.techBase = techBaseOf(parsed);
+    } catch (const NoState&) {
+    }
     return true;
 }

@@ -11,6 +11,12 @@ class CombatSheet;
 
 std::string sheetState(const CombatSheet& sheet);
 
-// Puts the state on a sheet as new as the one it came from; false, with the sheet unchanged,
-// when the text is no state of this program's.
-bool restoreSheetState(const std::string& state, CombatSheet& sheet);
+// Puts the state on a sheet as new as the one it came from. When it cannot, the sheet stays
+// as it was and the answer says why, in words for the sheet's user ("its kept copy is damaged
+// (...)", or that a newer version kept it); empty once the sheet holds the state.
+std::string restoreSheetState(const std::string& state, CombatSheet& sheet);
+
+// What can still be read of a state that does not restore, put on a sheet as new as the one it
+// came from: each control whose state reads, and the technology base. False when the text
+// holds no controls at all.
+bool salvageSheetState(const std::string& state, CombatSheet& sheet);

@@ -34,6 +34,16 @@ std::string openFilesOf(WebSheet& sheet, const emscripten::val& files) {
     return sheet.openFiles(std::move(chosen));
 }
 
+// The page's sheets, an array of WebSheet objects, as one backup file's bytes.
+std::string backUpSheets(const emscripten::val& sheets) {
+    std::vector<const WebSheet*> all;
+    const auto count = sheets["length"].as<unsigned>();
+    for (unsigned at = 0; at < count; ++at) {
+        all.push_back(sheets[at].as<WebSheet*>(emscripten::allow_raw_pointers()));
+    }
+    return WebSheet::backUp(all);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(vexolan) {
@@ -42,6 +52,10 @@ EMSCRIPTEN_BINDINGS(vexolan) {
         .constructor<int>()
         .class_function("aboutJson", &WebSheet::aboutJson)
         .class_function("restore", &restoreSheet, allow_raw_pointers())
+        .class_function("whyNotRestored", &WebSheet::whyNotRestored)
+        .class_function("salvagedMech", &WebSheet::salvagedMech)
+        .class_function("backUp", &backUpSheets)
+        .class_function("readBackup", &WebSheet::readBackup)
         .function("view", &WebSheet::view)
         .function("click", &WebSheet::click)
         .function("type", &WebSheet::type)
@@ -52,6 +66,7 @@ EMSCRIPTEN_BINDINGS(vexolan) {
         .function("setOtherSheetFiles", &WebSheet::setOtherSheetFiles)
         .function("rangeChartJson", &WebSheet::rangeChartJson)
         .function("hasUnsavedChanges", &WebSheet::hasUnsavedChanges)
+        .function("isUntouched", &WebSheet::isUntouched)
         .function("closeQuestion", &WebSheet::closeQuestion)
         .function("mechFile", &mechFileOf)
         .function("state", &WebSheet::state);

@@ -7,7 +7,12 @@
 #include "layout/sheet_layout.h"
 #include "layout/twips.h"
 #include "mechfile/file_menu.h"
+#include "mechfile/mech_file_reader.h"
+#include "mechfile/mech_file_writer.h"
+#include "mechfile/mech_on_sheet.h"
+#include "mechfile/untouched_sheet.h"
 #include "web/sheet_state.h"
+#include "web/sheets_backup.h"
 
 #include <nlohmann/json.hpp>
 
@@ -421,8 +426,88 @@ std::string WebSheet::state() const {
 
 std::unique_ptr<WebSheet> WebSheet::restore(const std::string& state) {
     auto restored = std::make_unique<WebSheet>();
-    if (!restoreSheetState(state, restored->sheet_)) {
+    if (!restoreSheetState(state, restored->sheet_).empty()) {
         return nullptr;
     }
     return restored;
+}
+
+std::string WebSheet::whyNotRestored(const std::string& state) {
+    WebSheet scratch;
+    return restoreSheetState(state, scratch.sheet_);
+}
+
+std::string WebSheet::salvagedMech(const std::string& state) {
+    WebSheet scratch;
+    if (!salvageSheetState(state, scratch.sheet_)) {
+        return "{}";
+    }
+    return Json{{"name", suggestedFileName(scratch.sheet_)},
+                {"bytes", writeMechFile(mechOnSheet(scratch.sheet_))}}
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+bool WebSheet::isUntouched() {
+    return ::isUntouched(sheet_);
+}
+
+std::string WebSheet::backUp(const std::vector<const WebSheet*>& sheets) {
+    std::vector<BackedUpSheet> backedUp;
+    for (const WebSheet* sheet : sheets) {
+        backedUp.push_back({.mech = writeMechFile(mechOnSheet(sheet->sheet_)),
+                            .state = sheet->state(),
+                            .file = sheet->sheet_.mechFile});
+    }
+    return writeSheetsBackup(backedUp);
+}
+
+namespace {
+
+// The sheet of a backup's entry: as it was kept where its state reads, and otherwise its Mech
+// entered on a new sheet, without the file, whose saved state the backup does not hold.
+std::string stateOf(const BackedUpSheet& entry, const MechFile& mech,
+                    const std::set<std::string>& otherFiles) {
+    if (std::unique_ptr<WebSheet> kept = WebSheet::restore(entry.state)) {
+        if (otherFiles.contains(kept->sheet().mechFile)) {
+            kept->sheet().mechFile.clear();
+            kept->sheet().savedMech.clear();
+        }
+        return kept->state();
+    }
+    WebSheet fresh;
+    putMechOnSheet(mech, fresh.sheet());
+    return fresh.state();
+}
+
+} // namespace
+
+std::string WebSheet::readBackup(const std::string& name, const std::string& bytes,
+                                 const std::string& otherFiles) {
+    const std::string cannot = "Cannot restore the sheets of \"" + name + "\":\n";
+    const SheetsBackupReading reading = readSheetsBackup(bytes);
+    if (!reading.fault.empty()) {
+        return Json{{"fault", cannot + reading.fault}}.dump();
+    }
+    WebSheet scratch;
+    std::vector<MechFile> mechs;
+    for (const BackedUpSheet& entry : reading.sheets) {
+        auto mech = readMechFile(entry.mech, scratch.sheet_);
+        if (const auto* fault = std::get_if<MechFileFault>(&mech)) {
+            return Json{{"fault",
+                         cannot + "Sheet " + std::to_string(mechs.size() + 1) + ": " + fault->text}}
+                .dump(-1, ' ', false, Json::error_handler_t::replace);
+        }
+        mechs.push_back(std::get<MechFile>(std::move(mech)));
+    }
+    std::set<std::string> held;
+    for (const Json& file : Json::parse(otherFiles, nullptr, false)) {
+        if (file.is_string()) {
+            held.insert(file.get<std::string>());
+        }
+    }
+    Json states = Json::array();
+    for (std::size_t at = 0; at < mechs.size(); ++at) {
+        states.push_back(stateOf(reading.sheets[at], mechs[at], held));
+    }
+    return Json{{"states", states}}.dump(-1, ' ', false, Json::error_handler_t::replace);
 }

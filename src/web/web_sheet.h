@@ -59,6 +59,23 @@ public:
     // was, or none when the text is no such state.
     std::string state() const;
     static std::unique_ptr<WebSheet> restore(const std::string& state);
+    // Why a kept state does not restore, in words for its user; empty when it does.
+    static std::string whyNotRestored(const std::string& state);
+    // What can still be read of a kept state that does not restore, as a Mech file:
+    // {"name": ..., "bytes": ...}; {} when the text holds no sheet at all.
+    static std::string salvagedMech(const std::string& state);
+
+    // Whether the sheet is still as it opened, so that closing it loses nothing.
+    bool isUntouched();
+
+    // Every sheet given as one backup file's bytes.
+    static std::string backUp(const std::vector<const WebSheet*>& sheets);
+    // The kept states of the sheets of a backup, each ready for restore():
+    // {"states": [...]} once the whole file is found good, or {"fault": ...} naming what is
+    // wrong, in the words of a message, with no state. A sheet that names a file one of
+    // `otherFiles` holds comes without that file.
+    static std::string readBackup(const std::string& name, const std::string& bytes,
+                                  const std::string& otherFiles);
 
     CombatSheet& sheet() { return sheet_; }
 

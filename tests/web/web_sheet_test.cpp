@@ -137,7 +137,7 @@ TEST(SheetState, ASheetComesBackWhole) {
         played.sheet.mechFile = "mine.vexmech";
         played.sheet.savedMech = "{}";
         FreshSheet taken;
-        ASSERT_TRUE(restoreSheetState(sheetState(played.sheet), taken.sheet)) << game;
+        ASSERT_EQ(restoreSheetState(sheetState(played.sheet), taken.sheet), "") << game;
         EXPECT_EQ(snapshot(taken.sheet), snapshot(played.sheet)) << game;
         EXPECT_EQ(taken.sheet.zoom, played.sheet.zoom) << game;
         EXPECT_EQ(taken.sheet.savedMech, played.sheet.savedMech) << game;
@@ -154,9 +154,137 @@ TEST(SheetState, ASheetComesBackWhole) {
         FreshSheet f;
         act(f.sheet, "pilotName=Kai dmgSensor1");
         const std::string before = snapshot(f.sheet);
-        EXPECT_FALSE(restoreSheetState(state, f.sheet)) << name;
+        EXPECT_NE(restoreSheetState(state, f.sheet), "") << name;
         EXPECT_EQ(snapshot(f.sheet), before) << name;
     }
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// A sheet kept by an earlier page opens in this one as it was kept.
+TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
+    const auto kept = WebSheet::restore(fileText(VEXOLAN_TEST_DATA "/web/data/sheet-state-1.json"));
+    ASSERT_NE(kept, nullptr);
+    const CombatSheet& sheet = kept->sheet();
+    const std::pair<const char*, std::string> facts[] = {
+        {"title", sheet.title()},
+        {"to-hit", sheet.toHit[0].text()},
+        {"declaration", sheet.declarationBox.text()},
+        {"total heat", sheet.totalHeatBox.text()},
+        {"file", sheet.mechFile}};
+    const std::string expected[] = {"Ilsa Marrow:Quillfen QF-2", "6", "  LB-10X AC@6  MLaser@9",
+                                    "5", "quillfen.vexmech"};
+    for (std::size_t at = 0; at < std::size(facts); ++at) {
+        EXPECT_EQ(facts[at].second, expected[at]) << facts[at].first;
+    }
+    EXPECT_TRUE(kept->hasUnsavedChanges()); // its skill was changed after the file opened
+}
+
+// A state that does not restore says why, in words for its user.
+TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
+    const std::string kept = sheetState(FreshSheet().sheet);
+    const std::pair<std::string, std::string> rows[] = {
+        {"", "its kept copy is damaged (not JSON)"},
+        {"[]", "its kept copy is damaged (not a JSON object)"},
+        {patched(kept, {{"version", 2}}),
+         "it was kept by a newer version of Vexolan (version 2; this page reads up to version "
+         "1)"},
+        {patched(kept, {{"version", 0}}), "its kept copy is damaged (version 0)"},
+        {patched(kept, {{"controls", {{"aMove1", nullptr}}}}),
+         "its kept copy is damaged (no aMove1)"},
+        {patched(kept, {{"controls", {{"dmgSensor1", {{"value", 3}}}}}}),
+         "its kept copy is damaged (dmgSensor1: a check box's value)"},
+        {patched(kept, {{"situation", nullptr}}), "its kept copy is damaged (no \"situation\")"},
+        {patched(kept, {{"techBase", 3}}), "its kept copy is damaged (a technology base of 3)"}};
+    for (const auto& [state, why] : rows) {
+        EXPECT_EQ(WebSheet::whyNotRestored(state), why) << state.substr(0, 40);
+        EXPECT_EQ(WebSheet::restore(state), nullptr) << why;
+    }
+    EXPECT_EQ(WebSheet::whyNotRestored(kept), "");
+}
+
+// What reads of a damaged state can still be saved as a Mech file; a text that holds no sheet
+// gives nothing to save.
+TEST(SheetState, ADamagedStateStillGivesItsMech) {
+    const std::string kept = fileText(VEXOLAN_TEST_DATA "/web/data/sheet-state-1.json");
+    const Json salvaged = Json::parse(
+        WebSheet::salvagedMech(patched(kept, {{"controls", {{"dmgSensor1", {{"value", 7}}}}}})));
+    EXPECT_EQ(salvaged.at("name"), "Quillfen QF-2.vexmech");
+    WebSheet opened;
+    opened.openFiles({{"salvaged.vexmech", salvaged.at("bytes").get<std::string>()}});
+    EXPECT_EQ(opened.sheet().title(), "Ilsa Marrow:Quillfen QF-2");
+    EXPECT_EQ(opened.sheet().weapName[3].text(), "MLaser");
+    EXPECT_EQ(WebSheet::salvagedMech("{\"controls"), "{}");
+    EXPECT_EQ(WebSheet::salvagedMech("[1]"), "{}");
+}
+
+// A backup of the page's sheets restores each as it was; a sheet whose kept state a later
+// page cannot read comes back from its Mech; a file another sheet holds is not taken twice.
+TEST(SheetsBackup, EverySheetComesBack) {
+    WebSheet first;
+    first.openFiles({{"quillfen.vexmech", Example}});
+    act(first.sheet(), "gunSkill=3 rangeSlider=5 aMove2 fireCheck(3) calculateButton");
+    WebSheet second;
+    act(second.sheet(), "mechName=Brindle pilotName=Oska weapName(0)=PPC dmgShoulder1");
+    const std::string backup = WebSheet::backUp({&first, &second});
+    const Json read = Json::parse(WebSheet::readBackup("all.vexsheets", backup, "[]"));
+    ASSERT_EQ(read.at("states").size(), 2U);
+    WebSheet* sheets[] = {&first, &second};
+    for (std::size_t at = 0; at < 2; ++at) {
+        const auto back = WebSheet::restore(read.at("states")[at]);
+        ASSERT_NE(back, nullptr) << at;
+        EXPECT_EQ(snapshot(back->sheet()), snapshot(sheets[at]->sheet())) << at;
+    }
+
+    Json file = Json::parse(backup);
+    file["sheets"][0]["state"]["version"] = 99;
+    const Json fromMech =
+        Json::parse(WebSheet::readBackup("all.vexsheets", file.dump(), "[\"quillfen.vexmech\"]"));
+    const auto mechOnly = WebSheet::restore(fromMech.at("states")[0]);
+    EXPECT_EQ(mechOnly->sheet().title(), "Ilsa Marrow:Quillfen QF-2");
+    EXPECT_EQ(mechOnly->sheet().toHit[3].text(), "");
+    EXPECT_EQ(mechOnly->mechFile(), "");
+    const auto held = WebSheet::restore(
+        Json::parse(WebSheet::readBackup("all.vexsheets", backup, "[\"quillfen.vexmech\"]"))
+            .at("states")[0]);
+    EXPECT_EQ(held->mechFile(), "");
+    EXPECT_EQ(held->sheet().toHit[3].text(), first.sheet().toHit[3].text());
+}
+
+// A backup that is wrong anywhere restores nothing and says what is wrong.
+TEST(SheetsBackup, ABadBackupRestoresNothing) {
+    WebSheet one;
+    const Json good = Json::parse(WebSheet::backUp({&one, &one}));
+    auto with = [&good](const Json& patch) {
+        Json file = good;
+        file.merge_patch(patch);
+        return file.dump();
+    };
+    Json badMech = good;
+    badMech["sheets"][1]["mech"]["technologyBase"] = "Outer Rim";
+    const std::pair<std::string, std::string> rows[] = {
+        {"{", "The file is not JSON in UTF-8."},
+        {with({{"format", "Vexolan Mech"}}), "It is not a backup of Vexolan's sheets."},
+        {with({{"version", 2}}), "It was written by a newer version of Vexolan."},
+        {with({{"version", "1"}}), "It names no version of its format."},
+        {with({{"sheets", {{"mech", 1}}}}), "It holds no list of sheets."},
+        {with({{"sheets", Json::array({Json::object()})}}), "Sheet 1 holds no Mech."},
+        {with({{"sheets", Json::array({{{"mech", good["sheets"][0]["mech"]}, {"file", 3}}})}}),
+         "Sheet 1: \"file\" is not a text."}};
+    for (const auto& [bytes, fault] : rows) {
+        const Json read = Json::parse(WebSheet::readBackup("b.vexsheets", bytes, "[]"));
+        EXPECT_EQ(read.value("fault", ""),
+                  "Cannot restore the sheets of \"b.vexsheets\":\n" + fault)
+            << fault;
+        EXPECT_FALSE(read.contains("states")) << fault;
+    }
+    const Json read = Json::parse(WebSheet::readBackup("b.vexsheets", badMech.dump(), "[]"));
+    EXPECT_EQ(read.at("fault").get<std::string>().rfind(
+                  "Cannot restore the sheets of \"b.vexsheets\":\nSheet 2: ", 0),
+              0U);
 }
 
 } // namespace
