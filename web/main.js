@@ -6,12 +6,29 @@ import loadVexolan from './vexolan.js';
 import { SheetView, BASE_SCALE, plainCaption } from './sheet_view.js';
 import { ask, askName, showMessage, showAbout, hideTip } from './dialogs.js';
 import { drawRangeChart } from './range_chart_view.js';
-import { chooseFiles, chooseSaveName, writeFile } from './files.js';
-import { keep, kept, forget } from './storage.js';
+import { chooseFiles, chooseSaveName, writeFile, SHEETS_FILES } from './files.js';
+import { Keeper, newId } from './storage.js';
+import { showNotice, hideNotice } from './notices.js';
 
 const STORAGE_FULL = "The browser's storage is full: the sheets stay as they are on screen, but "
     + 'would not come back after the page is closed. Save each Mech to a file to keep it.';
+const NO_STORAGE = 'This browser keeps nothing for this page: the sheets would not come back '
+    + 'after the page is closed. Save each Mech to a file to keep it.';
+const NOT_KEPT = 'The browser did not keep the sheets: they stay as they are on screen, but '
+    + 'would not come back after the page is closed. Save each Mech to a file to keep it';
 const CLOSE_ANSWERS = ['Save', 'Discard', 'Cancel'];
+const SET_ASIDE_ANSWERS = ['Save as Mech File', 'Delete', 'Keep'];
+// A closed sheet can be brought back for so long; a tap on a tab's × so soon after a close is
+// the second tap of a double tap, which must not close the next sheet that moved under it.
+const UNDO_SECONDS = 10;
+const DOUBLE_TAP_MS = 600;
+// Safari clears what a site keeps after seven days without a visit: a backup is due well before.
+const BACKUP_DUE_MS = 3 * 24 * 60 * 60 * 1000;
+// The page's own entries of the File menu, after the Mech's, and the desktop's that a page has
+// no use for.
+const BACK_UP = 'Back Up All Sheets...';
+const RESTORE = 'Restore Sheets...';
+const DESKTOP_ONLY = new Set(['mnuQuit']);
 
 const [vexolan, layout] = await Promise.all([
     loadVexolan(), fetch('layout.json').then((answer) => answer.json())]);
@@ -28,12 +45,18 @@ let chosenFiles = new Map(); // the files of the last Open Mech, for the sheets 
 const unkept = new Set(); // sheets changed since the storage last took them
 let storageFull = false;
 let keeping = 0;
+let keeper = null; // none where the browser keeps nothing for the page
+let keptSoFar = Promise.resolve();
+const closed = []; // sheets closed within the undo's time, the latest last
+let closedAt = -Infinity;
+let backupDue = false; // whether the reminder to back up may show in this page
+let backupNote = { at: null, changedSince: null }; // when the last backup was, and the first change since
 
 // ---- Sheets and their tabs
 
-function addSheet(sheet, { id = nextId, chart = false } = {}) {
-    nextId = Math.max(nextId, id + 1);
-    const tab = { id, sheet, title: '', modified: false, zoom: 100, mechFile: '', chartShown: false };
+function addSheet(sheet, { uid = newId(), chart = false, at = tabs.length } = {}) {
+    const id = nextId++;
+    const tab = { id, uid, sheet, title: '', modified: false, zoom: 100, mechFile: '', chartShown: false };
     tab.view = new SheetView(layout, `s${id}`, (action, role, argument) => {
         perform(tab, (it) => (action === 'click' ? it.click(role) : it[action](role, argument)));
         return Promise.resolve();
@@ -51,12 +74,14 @@ function addSheet(sheet, { id = nextId, chart = false } = {}) {
     tab.button.addEventListener('click', () => activate(tab));
     tab.panel.setAttribute('aria-labelledby', tab.button.id);
     tab.closeButton = make('button', { type: 'button', className: 'close', textContent: '×' });
-    tab.closeButton.addEventListener('click', () => closeSheet(tab));
-    const holder = make('div', { className: 'tab-holder' });
-    holder.setAttribute('role', 'presentation');
-    holder.append(tab.button, tab.closeButton);
-    tabBar.append(holder);
-    tabs.push(tab);
+    tab.closeButton.addEventListener('click', () => {
+        if (performance.now() - closedAt >= DOUBLE_TAP_MS) closeSheet(tab);
+    });
+    tab.holder = make('div', { className: 'tab-holder' });
+    tab.holder.setAttribute('role', 'presentation');
+    tab.holder.append(tab.button, tab.closeButton);
+    tabBar.insertBefore(tab.holder, tabs[at]?.holder ?? null);
+    tabs.splice(at, 0, tab);
     const first = JSON.parse(sheet.view());
     tab.view.apply(first.changed);
     showWindow(tab, first.window);
@@ -99,7 +124,11 @@ function rescale(tab) {
     tab.view.element.style.zoom = Math.max(BASE_SCALE * (tab.zoom / 100), room);
 }
 
+// A sheet with changes its file lacks asks first, as on the desktop. Any other sheet that holds
+// something its user entered closes at once with an undo, since a page's sheets have no window
+// of their own to come back in; its kept copy stays until the undo is past.
 async function closeSheet(tab) {
+    if (!tabs.includes(tab)) return;
     if (tab.sheet.hasUnsavedChanges()) {
         activate(tab);
         const answer = await ask(tab.sheet.closeQuestion(), CLOSE_ANSWERS);
@@ -109,15 +138,61 @@ async function closeSheet(tab) {
             if (tab.sheet.hasUnsavedChanges()) return;
         }
     }
+    if (!tabs.includes(tab)) return;
+    closedAt = performance.now();
     const at = tabs.indexOf(tab);
     tabs.splice(at, 1);
     tab.panel.remove();
-    tab.button.parentElement.remove();
-    unkept.delete(tab.id);
-    forget(tab.id);
-    tab.sheet.delete();
+    tab.holder.remove();
+    unkept.delete(tab.uid);
+    if (tab.sheet.isUntouched()) {
+        finishClosing(tab);
+    } else {
+        closed.push({ tab, at });
+        offerUndo();
+    }
     if (!tabs.length) addSheet(new WebSheet(tab.zoom));
     activate(tabs[Math.min(at, tabs.length - 1)]);
+}
+
+function finishClosing(tab) {
+    keptSoFar = keptSoFar.then(() => keeper?.forget(tab.uid)).catch(() => {});
+    tab.sheet.delete();
+}
+
+function offerUndo() {
+    const text = closed.length === 1 ? `Closed ${labelOf(closed[0].tab)}.` : `Closed ${closed.length} sheets.`;
+    showNotice('undo', text, [{ caption: 'Undo', run: undoClose }], {
+        seconds: UNDO_SECONDS,
+        expire: () => closed.splice(0).forEach(({ tab }) => finishClosing(tab)),
+    });
+}
+
+// Brings back every sheet of the undo, each where it stood, in the order they closed.
+function undoClose() {
+    const back = closed.splice(0).reverse(); // the last closed first, so each finds its place
+    if (tabs.length === 1 && tabs[0].sheet.isUntouched() && back.length) forgetTab(tabs[0]);
+    for (const { tab, at } of back) {
+        const again = addSheet(tab.sheet, { uid: tab.uid, chart: tab.chartShown, at: Math.min(at, tabs.length) });
+        activate(again);
+    }
+}
+
+// The tabs as Undo would leave them: a sheet closed within the undo's time keeps its place in
+// the storage, where a reload finds it.
+function shownAfterUndo() {
+    const shown = [...tabs];
+    for (const { tab, at } of [...closed].reverse()) shown.splice(Math.min(at, shown.length), 0, tab);
+    return shown;
+}
+
+// Takes a sheet away with nothing to lose: a new sheet that a restored one replaces.
+function forgetTab(tab) {
+    tabs.splice(tabs.indexOf(tab), 1);
+    tab.panel.remove();
+    tab.holder.remove();
+    unkept.delete(tab.uid);
+    finishClosing(tab);
 }
 
 tabBar.addEventListener('keydown', (event) => {
@@ -139,6 +214,7 @@ function perform(tab, action) {
     showWindow(tab, update.window);
     if (tab.chartShown) redrawChart(tab);
     remember(tab);
+    if (update.changed.length) noteChange();
     return carryOut(tab, update.requests);
 }
 
@@ -162,9 +238,7 @@ async function carryOut(tab, requests) {
         const holder = tabs.find((t) => t.mechFile === name);
         if (holder) activate(holder);
     }
-    for (const { name, bytes } of requests.downloads) {
-        writeFile(name, bytes).catch((error) => showMessage(`${name}: ${error.message}`));
-    }
+    for (const { name, bytes } of requests.downloads) await saveFile(name, bytes);
     for (const suggested of requests.saveNames) {
         let name = await chooseSaveName(suggested);
         if (name === undefined) name = await askName(captionOf('mnuSaveAs'), suggested, 'Save', 'Cancel');
@@ -172,8 +246,22 @@ async function carryOut(tab, requests) {
     }
 }
 
+// Tells where a file went that no file dialog of the browser's chose.
+async function saveFile(name, bytes) {
+    try {
+        if ((await writeFile(name, bytes)) === 'downloaded') showMessage(`Saved as a download: ${name}`);
+        return true;
+    } catch (error) {
+        showMessage(`${name}: ${error.message}`);
+        return false;
+    }
+}
+
 async function command(tab, role) {
     hideTip();
+    if (role === 'mnuClose') return closeSheet(tab);
+    if (role === BACK_UP) return backUp();
+    if (role === RESTORE) return restoreBackup(tab);
     if (role === 'mnuOpen') {
         const files = await chooseFiles();
         if (!files.length) return;
@@ -190,7 +278,7 @@ function menuBar(tab) {
     bar.setAttribute('role', 'menubar');
     bar.ariaLabel = 'Menu';
     const menus = new Map();
-    for (const entry of layout.menu) {
+    for (const entry of pageMenu()) {
         const item = make('button', { type: 'button', textContent: plainCaption(entry.caption) });
         item.setAttribute('role', 'menuitem');
         if (entry.menu) {
@@ -222,6 +310,14 @@ function menuBar(tab) {
     }
     bar.addEventListener('keydown', (event) => menuKey(bar, event));
     return bar;
+}
+
+// The sheet's menu with the page's own entries after the Mech's.
+function pageMenu() {
+    const menu = layout.menu.filter((entry) => !DESKTOP_ONLY.has(entry.role));
+    const after = menu.findIndex((entry) => entry.role === 'mnuSaveAs') + 1;
+    const own = [BACK_UP, RESTORE].map((caption) => ({ role: caption, caption, menu: 'File', keys: [] }));
+    return [...menu.slice(0, after), ...own, ...menu.slice(after)];
 }
 
 function openMenu(button, list, open) {
@@ -315,7 +411,7 @@ function redrawChart(tab) {
 // ---- Kept across reloads
 
 function remember(tab) {
-    unkept.add(tab.id);
+    unkept.add(tab.uid);
     scheduleKeep();
 }
 
@@ -323,17 +419,35 @@ function scheduleKeep() {
     if (!keeping) keeping = setTimeout(keepNow, 0);
 }
 
+// Writes the order of the tabs and the state of each sheet that changed, one write at a time.
 function keepNow() {
     clearTimeout(keeping);
     keeping = 0;
-    const index = { sheets: tabs.map((t) => ({ id: t.id, chart: t.chartShown })), active: active?.id };
-    const states = [...unkept].map((id) => [id, tabs.find((t) => t.id === id).sheet.state()]);
-    if (keep(index, states)) {
-        unkept.clear();
-        storageFull = false;
-    } else if (!storageFull) {
+    if (!keeper) return keptSoFar;
+    const changed = new Set(unkept);
+    unkept.clear();
+    sessionStorage.setItem('vexolan.active', active?.uid ?? '');
+    const sheets = shownAfterUndo().map((t, order) => ({ uid: t.uid, order, chart: t.chartShown, ...(changed.has(t.uid) && { state: t.sheet.state() }) }));
+    keptSoFar = keptSoFar
+        .then(() => keeper.keep(sheets))
+        .then(({ kept, refused }) => afterKeeping(kept ? '' : STORAGE_FULL, refused, changed))
+        .catch((error) => afterKeeping(`${NOT_KEPT} (${error?.message}).`, [], changed));
+    return keptSoFar;
+}
+
+// Says once that the browser did not keep the sheets, and tries again at the next change.
+function afterKeeping(fault, refused, changed) {
+    if (fault) {
+        changed.forEach((uid) => unkept.add(uid));
+        if (!storageFull) showMessage(fault);
         storageFull = true;
-        showMessage(STORAGE_FULL);
+        return;
+    }
+    storageFull = false;
+    // A sheet that another page took over meanwhile: this one is kept beside it, not over it.
+    for (const tab of tabs.filter((t) => refused.includes(t.uid))) {
+        tab.uid = newId();
+        remember(tab);
     }
 }
 
@@ -341,19 +455,132 @@ addEventListener('pagehide', keepNow);
 document.addEventListener('visibilitychange', () => document.hidden && keepNow());
 addEventListener('resize', () => tabs.forEach(rescale));
 
+// ---- Backups
+
+async function backUp() {
+    const bytes = WebSheet.backUp(tabs.map((t) => t.sheet));
+    let name = await chooseSaveName('vexolan-sheets.vexsheets', SHEETS_FILES).catch(() => null);
+    if (name === null) return;
+    name ??= 'vexolan-sheets.vexsheets';
+    if (!(await saveFile(name, bytes))) return;
+    hideNotice('backup');
+    backupNote = { at: Date.now(), changedSince: null };
+    await keeper?.setNote('backup', backupNote).catch(() => {});
+}
+
+async function restoreBackup(tab) {
+    const [file] = await chooseFiles({ type: SHEETS_FILES, multiple: false });
+    if (!file) return;
+    const held = JSON.stringify(tabs.map((t) => t.mechFile).filter(Boolean));
+    const read = JSON.parse(WebSheet.readBackup(file[0], file[1], held));
+    if (read.fault) return showMessage(read.fault);
+    const replaced = tabs.length === 1 && tab.sheet.isUntouched() ? tab : null;
+    for (const state of read.states) activate(addSheet(WebSheet.restore(state)));
+    if (replaced) forgetTab(replaced);
+    showMessage(`Restored ${read.states.length} ${read.states.length === 1 ? 'sheet' : 'sheets'} from ${file[0]}.`);
+}
+
+// Where the browser may clear what it keeps (a Safari tab, not installed, without persistent
+// storage), a change that no backup holds for some days brings a reminder.
+function noteChange() {
+    if (!backupDue) return;
+    if (backupNote.changedSince === null) {
+        backupNote = { ...backupNote, changedSince: Date.now() };
+        keeper.setNote('backup', backupNote).catch(() => {});
+    } else if (Date.now() - backupNote.changedSince > BACKUP_DUE_MS) {
+        backupDue = false;
+        showNotice('backup', 'These sheets changed days ago and no backup holds them yet. This browser may delete what it keeps after seven days without a visit.', [
+            { caption: BACK_UP, run: backUp },
+            { caption: 'Later', run: () => {} },
+        ]);
+    }
+}
+
+async function mayBeCleared() {
+    const installed = matchMedia('(display-mode: standalone)').matches || navigator.standalone === true;
+    if (installed || !('storage' in navigator)) return !installed;
+    const persisted = (await navigator.storage.persist?.().catch(() => false)) || (await navigator.storage.persisted?.().catch(() => false));
+    return !persisted;
+}
+
+// ---- Sheets that cannot be restored
+
+// A kept sheet that this page cannot restore is never deleted unasked: its user hears which
+// sheet and why, and may save what it holds as a Mech file.
+async function setAside(record) {
+    let title = '';
+    try {
+        title = String(JSON.parse(record.state).title ?? '');
+    } catch {
+        // nothing of it reads
+    }
+    const named = title ? `The sheet "${title}"` : 'A sheet';
+    const state = typeof record.state === 'string' ? record.state : '';
+    const why = WebSheet.whyNotRestored(state);
+    const answer = await ask(`${named} kept in this browser cannot be restored: ${why}. It stays in the browser's storage, untouched, until you delete it.`, SET_ASIDE_ANSWERS);
+    if (answer === 'Save as Mech File') {
+        const mech = JSON.parse(WebSheet.salvagedMech(state));
+        if (mech.name) await saveFile(mech.name, mech.bytes);
+        else showMessage('Nothing of that sheet can be read: there is no Mech to save.');
+    } else if (answer === 'Delete') {
+        await keeper.forget(record.uid).catch(() => {});
+    }
+}
+
 // ---- Start
 
-const saved = kept();
-for (const { id, chart } of saved?.index.sheets ?? []) {
-    const state = saved.states.get(id);
-    const sheet = state ? WebSheet.restore(state) : null;
-    if (sheet) addSheet(sheet, { id, chart });
+let taken = [];
+try {
+    keeper = await Keeper.open();
+    taken = await keeper.takeOver();
+} catch {
+    keeper = null;
+    showMessage(NO_STORAGE);
+}
+const unrestored = [];
+for (const record of taken) {
+    const sheet = typeof record.state === 'string' ? WebSheet.restore(record.state) : null;
+    if (sheet) addSheet(sheet, { uid: record.uid, chart: record.chart });
+    else unrestored.push(record);
 }
 if (!tabs.length) addSheet(new WebSheet(100));
-activate(tabs.find((t) => t.id === saved?.index.active) ?? tabs[0]);
+const wasActive = sessionStorage.getItem('vexolan.active');
+activate(tabs.find((t) => t.uid === wasActive) ?? tabs[0]);
 document.documentElement.dataset.ready = 'true';
 performance.mark('vexolan-ready');
+unrestored.forEach(setAside);
+if (keeper) {
+    backupNote = (await keeper.note('backup').catch(() => null)) ?? backupNote;
+    backupDue = await mayBeCleared();
+}
+
+// ---- A new version
+
+// The service worker fetches a new version while this one runs and holds it back; once it is
+// ready the page says so, and the reload it offers runs the new version whole.
+function watchForUpdates(registration) {
+    let asked = false;
+    const offer = (update) =>
+        showNotice('update', 'A new version of Vexolan is ready.', [{ caption: 'Reload to update', run: () => {
+            asked = true;
+            keepNow().finally(update);
+        } }]);
+    const offerWorker = (worker) => offer(() => worker.postMessage('activate'));
+    if (registration.waiting && navigator.serviceWorker.controller) offerWorker(registration.waiting);
+    registration.addEventListener('updatefound', () => {
+        const worker = registration.installing;
+        worker?.addEventListener('statechange', () => {
+            if (worker.state === 'installed' && navigator.serviceWorker.controller) offerWorker(worker);
+        });
+    });
+    // Another page of the site may have taken the new version: this one then reloads when asked.
+    const before = navigator.serviceWorker.controller;
+    navigator.serviceWorker.addEventListener('controllerchange', () => {
+        if (asked) location.reload();
+        else if (before) offer(() => location.reload());
+    });
+}
 
 if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('service_worker.js').catch(() => {});
+    navigator.serviceWorker.register('service_worker.js').then(watchForUpdates, () => {});
 }

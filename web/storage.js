@@ -1,32 +1,184 @@
-// The open sheets kept in the browser's storage, each under a key of its own, so that they
-// come back after a reload or after a tablet closed the page.
+// The open sheets kept in the browser's IndexedDB, so that they come back after a reload, after a
+// tablet closed the page, or in a page opened later. Each page (a tab, or the installed app's
+// window) keeps its own sheets, each under an id of its own, and holds a lock for as long as it
+// lives: a page that starts takes over the sheets of pages that are gone, and never touches those
+// of a page still open, so that two pages never overwrite or delete each other's sheets.
 
-const INDEX = 'vexolan.sheets';
-const sheetKey = (id) => `vexolan.sheet.${id}`;
+const DATABASE = 'vexolan';
+const SHEETS = 'sheets'; // {uid, owner, order, chart, state}
+const NOTES = 'notes'; // small facts under a name: when the sheets were last backed up
+const EARLIER_INDEX = 'vexolan.sheets'; // where pages before this one kept them, in localStorage
+const earlierSheetKey = (id) => `vexolan.sheet.${id}`;
+const PAGE_ID = 'vexolan.page'; // a tab's own id, which its reloads keep (sessionStorage)
+const TAKING_OVER = 'vexolan.taking-over';
+const lockOf = (page) => `vexolan.page.${page}`;
+// A reloaded page waits this long for its earlier self to let go of its lock; a page that is a
+// copy of an open tab, holding the same id, then takes an id of its own.
+const RELOAD_WAIT = 1500;
 
-// Writes what changed; false when the storage is full, which leaves what it held before.
-export function keep(index, states) {
+export const newId = () =>
+    [...crypto.getRandomValues(new Uint8Array(12))]
+        .map((byte) => byte.toString(16).padStart(2, '0'))
+        .join('');
+
+const settled = (request) =>
+    new Promise((resolve, reject) => {
+        request.onsuccess = () => resolve(request.result);
+        request.onerror = () => reject(request.error);
+    });
+
+const finished = (transaction) =>
+    new Promise((resolve, reject) => {
+        transaction.oncomplete = () => resolve();
+        transaction.onerror = () => reject(transaction.error);
+        transaction.onabort = () => reject(transaction.error);
+    });
+
+// Runs the work on the stores in one transaction; resolves once it is written.
+async function inTransaction(db, mode, work) {
+    const transaction = db.transaction([SHEETS, NOTES], mode);
+    const done = finished(transaction);
+    let result;
     try {
-        for (const [id, state] of states) localStorage.setItem(sheetKey(id), state);
-        localStorage.setItem(INDEX, JSON.stringify(index));
-        return true;
+        result = await work(transaction.objectStore(SHEETS), transaction.objectStore(NOTES));
     } catch (error) {
-        if (error.name === 'QuotaExceededError') return false;
+        transaction.abort();
+        await done.catch(() => {});
         throw error;
+    }
+    await done;
+    return result;
+}
+
+function openDatabase() {
+    const request = indexedDB.open(DATABASE, 1);
+    request.onupgradeneeded = () => {
+        request.result.createObjectStore(SHEETS, { keyPath: 'uid' });
+        request.result.createObjectStore(NOTES);
+    };
+    return settled(request);
+}
+
+// Holds the page's lock until the page goes; false when another page holds it past the wait.
+function hold(page, wait) {
+    return new Promise((resolve) => {
+        const options = wait === undefined ? {} : { signal: AbortSignal.timeout(wait) };
+        navigator.locks
+            .request(lockOf(page), options, () => {
+                resolve(true);
+                return new Promise(() => {});
+            })
+            .catch(() => resolve(false));
+    });
+}
+
+async function takePageId() {
+    const earlier = sessionStorage.getItem(PAGE_ID);
+    if (earlier && (await hold(earlier, RELOAD_WAIT))) return earlier;
+    const page = newId();
+    sessionStorage.setItem(PAGE_ID, page);
+    await hold(page);
+    return page;
+}
+
+// The sheets that pages before this one kept in localStorage, as records of this page's.
+function earlierSheets(page) {
+    try {
+        const index = JSON.parse(localStorage.getItem(EARLIER_INDEX));
+        if (!index || !Array.isArray(index.sheets)) return [];
+        return index.sheets
+            .map(({ id, chart }, order) => ({
+                id,
+                record: { uid: newId(), owner: page, order, chart: Boolean(chart), state: localStorage.getItem(earlierSheetKey(id)) },
+            }))
+            .filter(({ record }) => record.state !== null);
+    } catch {
+        return [];
     }
 }
 
-export function forget(id) {
-    localStorage.removeItem(sheetKey(id));
+function forgetEarlierSheets(moved) {
+    for (const { id } of moved) localStorage.removeItem(earlierSheetKey(id));
+    localStorage.removeItem(EARLIER_INDEX);
 }
 
-// The index ({sheets: [{id, chart}], active}) and each sheet's state, or none.
-export function kept() {
-    try {
-        const index = JSON.parse(localStorage.getItem(INDEX));
-        if (!index || !Array.isArray(index.sheets)) return null;
-        return { index, states: new Map(index.sheets.map(({ id }) => [id, localStorage.getItem(sheetKey(id))])) };
-    } catch {
-        return null;
+// One page's share of the kept sheets.
+export class Keeper {
+    constructor(db, page) {
+        this.db = db;
+        this.page = page;
+    }
+
+    static async open() {
+        if (!navigator.locks) throw new Error('This browser cannot tell one page from another.');
+        const [db, page] = await Promise.all([openDatabase(), takePageId()]);
+        return new Keeper(db, page);
+    }
+
+    // Takes over this page's own sheets and those of every page that is gone, and gives them
+    // in the order their pages showed them.
+    takeOver() {
+        return navigator.locks.request(TAKING_OVER, async () => {
+            const { held } = await navigator.locks.query();
+            const live = new Set(held.map((lock) => lock.name));
+            const moved = earlierSheets(this.page);
+            const taken = await inTransaction(this.db, 'readwrite', async (sheets) => {
+                const all = await settled(sheets.getAll());
+                const byOrder = (a, b) => a.owner.localeCompare(b.owner) || a.order - b.order;
+                const own = all.filter((r) => r.owner === this.page).sort(byOrder);
+                const left = all.filter((r) => r.owner !== this.page && !live.has(lockOf(r.owner)));
+                const records = [...own, ...left.sort(byOrder), ...moved.map((m) => m.record)];
+                for (const record of records) {
+                    record.owner = this.page;
+                    sheets.put(record);
+                }
+                return records;
+            });
+            forgetEarlierSheets(moved);
+            return taken;
+        });
+    }
+
+    // Writes the sheets of this page: each {uid, order, chart} with its state where it changed.
+    // False when the storage is full, which leaves what it held before. A sheet that another
+    // page has taken over meanwhile is never written over: its uid comes back in `refused`.
+    async keep(sheets) {
+        try {
+            const refused = await inTransaction(this.db, 'readwrite', async (store) => {
+                const turnedDown = [];
+                for (const sheet of sheets) {
+                    const kept = await settled(store.get(sheet.uid));
+                    if (kept && kept.owner !== this.page) {
+                        turnedDown.push(sheet.uid);
+                        continue;
+                    }
+                    const state = sheet.state ?? kept?.state;
+                    if (state !== undefined) store.put({ ...kept, ...sheet, state, owner: this.page });
+                }
+                return turnedDown;
+            });
+            return { kept: true, refused };
+        } catch (error) {
+            if (error?.name === 'QuotaExceededError') return { kept: false, refused: [] };
+            throw error;
+        }
+    }
+
+    // Deletes a sheet of this page's, and only of this page's.
+    forget(uid) {
+        return inTransaction(this.db, 'readwrite', async (store) => {
+            const kept = await settled(store.get(uid));
+            if (kept?.owner === this.page) store.delete(uid);
+        });
+    }
+
+    note(name) {
+        return inTransaction(this.db, 'readonly', (store, notes) => settled(notes.get(name)));
+    }
+
+    setNote(name, value) {
+        return inTransaction(this.db, 'readwrite', async (store, notes) => {
+            notes.put(value, name);
+        });
     }
 }

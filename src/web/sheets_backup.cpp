@@ -25,7 +25,7 @@ BackedUpSheet sheetOf(const Json& entry, int number) {
     if (!entry.is_object() || !entry.contains("mech") || !entry.at("mech").is_object()) {
         throw Fault{"Sheet " + std::to_string(number) + " holds no Mech."};
     }
-    BackedUpSheet sheet{.mech = entry.at("mech").dump(4), .file = textOf(entry, "file", number)};
+    BackedUpSheet sheet{.mech = entry.at("mech").dump(2), .file = textOf(entry, "file", number)};
     if (entry.contains("state")) {
         sheet.state = entry.at("state").dump();
     }
@@ -63,7 +63,7 @@ std::string writeSheetsBackup(const std::vector<BackedUpSheet>& sheets) {
     }
     const Json file = {
         {"format", SheetsFormatName}, {"version", SheetsFormatVersion}, {"sheets", list}};
-    return file.dump(4, ' ', false, Json::error_handler_t::replace) + "\n";
+    return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 SheetsBackupReading readSheetsBackup(std::string_view bytes) {

@@ -17,26 +17,35 @@ const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-ru
 
 // A browser on a served page; `close()` ends both. With `pickers: false` the page has no File
 // System Access API, and uses its file chooser and downloads.
-export async function openPage({ viewport = TABLET, pickers = false } = {}) {
-    const server = await serve(PAGE_DIR);
+export async function openPage({ viewport = TABLET, pickers = false, dir = PAGE_DIR } = {}) {
+    const server = await serve(dir);
     const profile = await mkdtemp(join(tmpdir(), 'vexolan-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: '/usr/bin/chromium', headless: true, args: FLAGS, userDataDir: profile,
         defaultViewport: viewport, protocolTimeout: 120000,
     });
-    const page = (await browser.pages())[0] ?? await browser.newPage();
-    page.setDefaultTimeout(60000);
-    if (!pickers) {
-        await page.evaluateOnNewDocument(() => {
-            delete window.showOpenFilePicker;
-            delete window.showSaveFilePicker;
-        });
-    }
+    const prepare = async (page) => {
+        page.setDefaultTimeout(60000);
+        if (!pickers) {
+            await page.evaluateOnNewDocument(() => {
+                delete window.showOpenFilePicker;
+                delete window.showSaveFilePicker;
+            });
+        }
+        return page;
+    };
+    const page = await prepare((await browser.pages())[0] ?? await browser.newPage());
     const url = `http://127.0.0.1:${server.address().port}/`;
     const session = { browser, page, server, url, profile };
-    session.load = async () => {
-        await page.goto(url);
-        await page.waitForSelector('html[data-ready]');
+    session.load = async (on = page) => {
+        await on.goto(url);
+        await on.waitForSelector('html[data-ready]');
+    };
+    // Another page of the same browser, as a second tab of the site.
+    session.another = async () => {
+        const other = await prepare(await browser.newPage());
+        await session.load(other);
+        return other;
     };
     session.close = async () => {
         await browser.close();
@@ -74,8 +83,13 @@ export async function menu(page, ...captions) {
 export async function takeMessage(page, key = 'Enter') {
     const dialog = await page.waitForSelector('#message[open]');
     const text = await dialog.$eval('#messageText', (p) => p.textContent);
+    // Waits for this message to close, though the next may open at once in the same dialog.
+    await dialog.evaluate((d) => {
+        d.closedOnce = false;
+        d.addEventListener('close', () => (d.closedOnce = true), { once: true });
+    });
     await page.keyboard.press(key);
-    await page.waitForSelector('#message:not([open])');
+    await page.waitForFunction((d) => d.closedOnce, {}, dialog);
     return text;
 }
 
@@ -83,4 +97,57 @@ export async function takeMessage(page, key = 'Enter') {
 export function sheetShown(page) {
     return page.$$eval('.sheet-tab:not([hidden]) .sheet :is(input, select, textarea)', (inputs) => inputs.map((input) =>
         `${input.id}=${input.type === 'checkbox' || input.type === 'radio' ? input.checked : input.value}`).join('\n'));
+}
+
+export const tabTitles = (page) => page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent));
+
+export async function typeInto(page, role, text, sheet = 1) {
+    await page.click(control(role, sheet), { count: 3 });
+    await page.keyboard.type(text);
+}
+
+// Lets the page download into a new folder; `next()` resolves to the path of the next file.
+export async function downloadsOf(page) {
+    const folder = await mkdtemp(join(tmpdir(), 'vexolan-downloads-'));
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+    const names = new Map();
+    let waiting = [];
+    cdp.on('Browser.downloadWillBegin', (event) => names.set(event.guid, event.suggestedFilename));
+    cdp.on('Browser.downloadProgress', (event) => {
+        if (event.state !== 'completed') return;
+        waiting.forEach((resolve) => resolve(join(folder, names.get(event.guid))));
+        waiting = [];
+    });
+    return { folder, next: () => new Promise((resolve) => waiting.push(resolve)) };
+}
+
+// The sheets the browser keeps for the site, as the page's storage holds them.
+export function keptSheets(page) {
+    return page.evaluate(() => new Promise((resolve, reject) => {
+        const open = indexedDB.open('vexolan');
+        open.onerror = () => reject(open.error);
+        open.onsuccess = () => {
+            const all = open.result.transaction('sheets').objectStore('sheets').getAll();
+            all.onsuccess = () => resolve(all.result);
+            all.onerror = () => reject(all.error);
+        };
+    }));
+}
+
+// Puts records into the site's storage as if a page that is gone had kept them.
+export function keepAsIfBefore(page, storeName, entries) {
+    return page.evaluate((storeName, entries) => new Promise((resolve, reject) => {
+        const open = indexedDB.open('vexolan');
+        open.onerror = () => reject(open.error);
+        open.onsuccess = () => {
+            const transaction = open.result.transaction(storeName, 'readwrite');
+            for (const [key, value] of entries) {
+                if (storeName === 'sheets') transaction.objectStore(storeName).put(value);
+                else transaction.objectStore(storeName).put(value, key);
+            }
+            transaction.oncomplete = () => resolve();
+            transaction.onerror = () => reject(transaction.error);
+        };
+    }), storeName, entries);
 }

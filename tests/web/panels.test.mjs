@@ -69,7 +69,7 @@ test('New Mech opens a tab at the zoom of the sheet it came from', async () => {
 
 test('a full storage says so once and loses nothing on screen', async () => {
     await page.evaluate(() => {
-        Storage.prototype.setItem = () => {
+        IDBObjectStore.prototype.put = () => {
             throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
         };
     });

@@ -102,6 +102,7 @@ test('a Mech file opens from the file chooser, saves as a download, and a bad on
     assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*');
     await menu(page, 'File', 'Save Mech');
     await done;
+    assert.equal(await takeMessage(page), 'Saved as a download: quillfen.vexmech');
     const saved = JSON.parse(await readFile(join(folder, 'quillfen.vexmech'), 'utf8'));
     assert.equal(saved.damage.sensors, true);
     assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2');

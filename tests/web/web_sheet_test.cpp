@@ -254,6 +254,18 @@ TEST(SheetsBackup, EverySheetComesBack) {
     EXPECT_EQ(held->sheet().toHit[3].text(), first.sheet().toHit[3].text());
 }
 
+// The format's example restores each of its sheets from its Mech.
+TEST(SheetsBackup, TheExampleRestores) {
+    const Json read = Json::parse(
+        WebSheet::readBackup("lance-sheets.vexsheets",
+                             fileText(VEXOLAN_TEST_DATA "/../docs/lance-sheets.vexsheets"), "[]"));
+    const std::string titles[] = {"Ilsa Marrow:Quillfen QF-2", "Oska Venn:Brindle BR-1"};
+    ASSERT_EQ(read.at("states").size(), std::size(titles));
+    for (std::size_t at = 0; at < std::size(titles); ++at) {
+        EXPECT_EQ(WebSheet::restore(read.at("states")[at])->sheet().title(), titles[at]);
+    }
+}
+
 // A backup that is wrong anywhere restores nothing and says what is wrong.
 TEST(SheetsBackup, ABadBackupRestoresNothing) {
     WebSheet one;

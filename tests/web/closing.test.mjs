@@ -1,0 +1,65 @@
+// Closing a sheet of the page: a double tap on × closes one sheet, not the next one that moved
+// under the finger; a sheet that holds what its user entered comes back with Undo, also after a
+// reload within the undo's time; a sheet still as it opened just goes.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { PHONE, menu, openPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
+
+async function threeSheets(page) {
+    await typeInto(page, 'mechName', 'Alpha');
+    for (const [name, sheet] of [['Bravo', 2], ['Charlie', 3]]) {
+        await menu(page, 'New Mech');
+        await typeInto(page, 'mechName', name, sheet);
+    }
+}
+
+test('a double tap on × closes one sheet, and Undo brings it back where it stood', async () => {
+    const session = await openPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } });
+    const { page } = session;
+    try {
+        await threeSheets(page);
+        const close = await page.$('.tab-holder:nth-child(1) .close');
+        const box = await close.boundingBox();
+        const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+        await page.touchscreen.tap(x, y);
+        await page.touchscreen.tap(x, y);
+        assert.deepEqual(await tabTitles(page), [':Bravo', ':Charlie'], 'after the double tap');
+        const notice = await page.waitForSelector('[data-notice="undo"]', { visible: true });
+        assert.equal(await notice.$eval('p', (p) => p.textContent), 'Closed :Alpha.');
+        await (await notice.$('button')).tap();
+        assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie'], 'after Undo');
+        assert.equal(await valueOf(page, 'mechName', 4), 'Alpha');
+    } finally {
+        await session.close();
+    }
+});
+
+test('a sheet closed just before the page went comes back with it', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await threeSheets(page);
+        await page.click('.tab-holder:nth-child(2) .close');
+        assert.deepEqual(await tabTitles(page), [':Alpha', ':Charlie']);
+        await session.load();
+        assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie']);
+    } finally {
+        await session.close();
+    }
+});
+
+test('a sheet still as it opened closes without an undo', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await typeInto(page, 'mechName', 'Alpha');
+        await menu(page, 'New Mech');
+        await page.click('.tab-holder:nth-child(2) .close');
+        assert.deepEqual(await tabTitles(page), [':Alpha']);
+        assert.equal(await page.$('[data-notice="undo"]'), null);
+        await session.load();
+        assert.deepEqual(await tabTitles(page), [':Alpha']);
+    } finally {
+        await session.close();
+    }
+});

@@ -1,0 +1,73 @@
+// Saving and opening without the browser's own file dialogs, as on every phone, in Safari and
+// in Firefox: Save says where the file went, the page installed as an app hands it to the
+// system's share sheet, and the file chooser lets every file through to the reader's own check.
+import assert from 'node:assert/strict';
+import { readFile, mkdtemp, copyFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { test } from 'node:test';
+import { DOCS, control, downloadsOf, menu, openPage, takeMessage } from './page_support.mjs';
+
+async function openExample(page, path = join(DOCS, 'quillfen.vexmech')) {
+    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+    await chooser.accept([path]);
+    await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
+}
+
+test('Save without a file dialog says that it saved a download', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await openExample(page);
+        const downloads = await downloadsOf(page);
+        const saved = downloads.next();
+        await page.tap(control('dmgSensor1'));
+        await menu(page, 'File', 'Save Mech');
+        assert.equal(await takeMessage(page), 'Saved as a download: quillfen.vexmech');
+        assert.equal(JSON.parse(await readFile(await saved, 'utf8')).damage.sensors, true);
+    } finally {
+        await session.close();
+    }
+});
+
+test('installed as an app that can share files, Save hands the file to the share sheet', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await page.evaluateOnNewDocument(() => {
+            const asked = window.matchMedia.bind(window);
+            window.matchMedia = (query) => (query === '(display-mode: standalone)' ? { matches: true } : asked(query));
+            navigator.canShare = (data) => Array.isArray(data?.files);
+            navigator.share = async ({ files }) => {
+                window.shared = await Promise.all(files.map(async (file) => [file.name, file.type, await file.text()]));
+            };
+        });
+        await session.load();
+        await openExample(page);
+        await page.tap(control('dmgSensor1'));
+        await menu(page, 'File', 'Save Mech');
+        const [[name, type, text]] = await (await page.waitForFunction(() => window.shared)).jsonValue();
+        assert.equal(name, 'quillfen.vexmech');
+        assert.equal(type, 'application/x-vexolan-mech');
+        assert.equal(JSON.parse(text).damage.sensors, true);
+        assert.equal(await page.$('#message[open]'), null);
+    } finally {
+        await session.close();
+    }
+});
+
+test('the file chooser lets every file through, and the reader judges it', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+        assert.equal(await page.$eval('input[type="file"]', (input) => input.accept), '');
+        const folder = await mkdtemp(join(tmpdir(), 'vexolan-any-'));
+        const renamed = join(folder, 'quillfen.txt');
+        await copyFile(join(DOCS, 'quillfen.vexmech'), renamed);
+        await chooser.accept([renamed]);
+        await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
+    } finally {
+        await session.close();
+    }
+});
