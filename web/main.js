@@ -124,12 +124,13 @@ function rescale(tab) {
     tab.view.element.style.zoom = Math.max(BASE_SCALE * (tab.zoom / 100), room);
 }
 
-// A sheet with changes its file lacks asks first, as on the desktop. Any other sheet that holds
-// something its user entered closes at once with an undo, since a page's sheets have no window
+// A sheet with changes its file lacks asks first, as on the desktop, and is gone once answered.
+// Any other sheet that holds something its user entered closes at once with an undo, since a page's sheets have no window
 // of their own to come back in; its kept copy stays until the undo is past.
 async function closeSheet(tab) {
     if (!tabs.includes(tab)) return;
-    if (tab.sheet.hasUnsavedChanges()) {
+    const asked = tab.sheet.hasUnsavedChanges();
+    if (asked) {
         activate(tab);
         const answer = await ask(tab.sheet.closeQuestion(), CLOSE_ANSWERS);
         if (answer === 'Cancel') return;
@@ -145,7 +146,7 @@ async function closeSheet(tab) {
     tab.panel.remove();
     tab.holder.remove();
     unkept.delete(tab.uid);
-    if (tab.sheet.isUntouched()) {
+    if (asked || tab.sheet.isUntouched()) {
         finishClosing(tab);
     } else {
         closed.push({ tab, at });
