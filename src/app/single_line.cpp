@@ -149,7 +149,13 @@ bool changesDirection(std::string_view text) {
 }
 
 std::size_t characterCount(std::string_view text) {
-    return characterStarts(text).size() - 1;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        std::size_t length = 0;
+        decode(text.substr(at), length);
+        at += length;
+    }
+    return count;
 }
 
 std::string editWithin(std::string_view before, std::string_view after, std::size_t limit) {
