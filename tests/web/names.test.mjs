@@ -79,6 +79,17 @@ test('typing stops at 80 characters, counted as characters, not bytes', async ()
     });
 });
 
+test('a character typed into a full name goes, and the cursor stays where it was', async () => {
+    await withPage(PHONE, async (page) => {
+        const full = 'Q'.repeat(80);
+        await paste(page, 'mechName', full);
+        await page.$eval(control('mechName'), (input) => input.setSelectionRange(4, 4));
+        await page.keyboard.type('xy');
+        assert.equal(await valueOf(page, 'mechName'), full);
+        assert.equal(await page.$eval(control('mechName'), (input) => input.selectionStart), 4);
+    });
+});
+
 test('characters that change the direction of the text are dropped from a name', async () => {
     await withPage(NARROW_PHONE, async (page) => {
         await paste(page, 'pilotName', 'Ilsa \u202eworraM\u202c \u2067Kai\u2069');
