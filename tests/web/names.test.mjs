@@ -1,14 +1,18 @@
-// Names as long as a paste can make them: the boxes keep 80 characters, the tab shows one line
-// ending in an ellipsis with its close button on screen at a phone's width, and its tool tip
-// holds the whole title. Each test has a page of its own.
+// Names as long as a paste or a file can make them: the boxes keep 80 characters and a file
+// with a longer name does not open; the tab shows one line ending in an ellipsis with its close
+// button on screen at a phone's width, and its tool tip holds the whole title. Each test has a
+// page of its own.
 import assert from 'node:assert/strict';
+import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { test } from 'node:test';
-import { PHONE, control, openPage, valueOf } from './page_support.mjs';
+import { DOCS, PHONE, control, menu, openPage, takeMessage, valueOf } from './page_support.mjs';
 
 const NARROW_PHONE = { width: 360, height: 740 };
 
 // 300 characters each: a model in words, and a pilot's name without a blank to break it at.
-const LONG_MODEL = 'Quillfen QF-2 Long Coast Guard '.repeat(10);
+const LONG_MODEL = 'Quillfen QF-2 Long Coast Guard '.repeat(10).slice(0, 300);
 const LONG_PILOT = 'Ilsa-Marrow-of-the-Third-Company-'.repeat(10).slice(0, 300);
 
 // The text pasted over the whole of the box, as Ctrl+V does.
@@ -95,5 +99,24 @@ test('characters that change the direction of the text are dropped from a name',
         await paste(page, 'pilotName', 'Ilsa \u202eworraM\u202c \u2067Kai\u2069');
         assert.equal(await valueOf(page, 'pilotName'), 'Ilsa worraM Kai');
         assert.equal((await tabShown(page)).title, 'Ilsa worraM Kai:');
+    });
+});
+
+test('a Mech file with a 300-character name does not open', async () => {
+    await withPage(NARROW_PHONE, async (page) => {
+        const folder = await mkdtemp(join(tmpdir(), 'vexolan-names-'));
+        try {
+            const mech = JSON.parse(await readFile(join(DOCS, 'quillfen.vexmech'), 'utf8'));
+            mech.mechModel = LONG_MODEL;
+            const file = join(folder, 'long.vexmech');
+            await writeFile(file, JSON.stringify(mech));
+            const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+            await chooser.accept([file]);
+            assert.equal(await takeMessage(page), 'Cannot open the Mech file "long.vexmech":\nMech model: a name holds at most 80 characters; this one holds 300.');
+            assert.equal(await valueOf(page, 'mechName'), '');
+            assert.equal(await page.$eval('.tab', (tab) => tab.title), 'Vexolan');
+        } finally {
+            await rm(folder, { recursive: true, force: true });
+        }
     });
 });
