@@ -24,10 +24,12 @@ async function paste(page, role, text) {
     await page.keyboard.up('Control');
 }
 
+const CLIPBOARD = ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write'];
+
 async function withPage(viewport, check) {
     const session = await openPage({ viewport });
     try {
-        await session.browser.defaultBrowserContext().overridePermissions(session.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+        await session.browser.defaultBrowserContext().overridePermissions(session.url, CLIPBOARD);
         await check(session.page);
     } finally {
         await session.close();
@@ -43,7 +45,9 @@ const tabShown = (page) => page.$eval('.tab-holder', (holder) => {
     return {
         lines: new Set([...text.getClientRects()].map((line) => Math.round(line.top))).size,
         cut: tab.scrollWidth > tab.clientWidth,
-        closeInside: close.left >= 0 && close.right <= innerWidth && close.top >= 0 && close.bottom <= innerHeight,
+        closeInside:
+            close.left >= 0 && close.right <= innerWidth &&
+            close.top >= 0 && close.bottom <= innerHeight,
         barRight: holder.parentElement.getBoundingClientRect().right,
         barOverflows: holder.parentElement.scrollWidth > holder.parentElement.clientWidth,
         title: tab.title,
@@ -52,7 +56,7 @@ const tabShown = (page) => page.$eval('.tab-holder', (holder) => {
 });
 
 for (const [name, viewport] of [['360', NARROW_PHONE], ['915', PHONE]]) {
-    test(`a pasted 300-character name keeps 80 and its tab stays one line at ${name} px`, async () => {
+    test(`a pasted 300-character name keeps 80, its tab one line at ${name} px`, async () => {
         await withPage(viewport, async (page) => {
             await paste(page, 'mechName', LONG_MODEL);
             await paste(page, 'pilotName', LONG_PILOT);
@@ -110,9 +114,16 @@ test('a Mech file with a 300-character name does not open', async () => {
             mech.mechModel = LONG_MODEL;
             const file = join(folder, 'long.vexmech');
             await writeFile(file, JSON.stringify(mech));
-            const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+            const [chooser] = await Promise.all([
+                page.waitForFileChooser(),
+                menu(page, 'File', 'Open Mech...'),
+            ]);
             await chooser.accept([file]);
-            assert.equal(await takeMessage(page), 'Cannot open the Mech file "long.vexmech":\nMech model: a name holds at most 80 characters; this one holds 300.');
+            assert.equal(
+                await takeMessage(page),
+                'Cannot open the Mech file "long.vexmech":\n' +
+                    'Mech model: a name holds at most 80 characters; this one holds 300.',
+            );
             assert.equal(await valueOf(page, 'mechName'), '');
             assert.equal(await page.$eval('.tab', (tab) => tab.title), 'Vexolan');
         } finally {
