@@ -109,6 +109,7 @@ function showWindow(tab, window) {
     if (window.title === undefined) return;
     Object.assign(tab, { title: window.title, modified: window.modified, mechFile: window.mechFile });
     tab.button.textContent = labelOf(tab);
+    tab.button.title = labelOf(tab);
     tab.closeButton.ariaLabel = `Close ${labelOf(tab)}`;
     if (tab === active) document.title = labelOf(tab);
     if (tab.zoom !== window.zoom) {

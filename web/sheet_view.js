@@ -156,7 +156,19 @@ export class SheetView {
         } else if (input.type === 'range') {
             input.addEventListener('input', () => this.act('move', role, input.valueAsNumber).then(after));
         } else {
-            input.addEventListener('input', () => this.act('type', role, input.value).then(after));
+            input.addEventListener('input', () => {
+                const typed = input.value;
+                const behindCursor = typed.length - input.selectionEnd;
+                this.act('type', role, typed).then(() => {
+                    after();
+                    // What the model left out of the edit was typed before the cursor: the
+                    // cursor stays where the user left it, before the same text as before.
+                    if (input.value !== typed) {
+                        const at = Math.max(input.value.length - behindCursor, 0);
+                        input.setSelectionRange(at, at);
+                    }
+                });
+            });
         }
         return input;
     }

@@ -27,9 +27,11 @@ CombatSheet::CombatSheet(platform::PlatformServices& platform) : platform_(platf
 }
 
 void CombatSheet::setUpControls() {
-    // The names make the window's title and go into Mech files: each stays one line.
-    mechName.setSingleLine(true);
-    pilotName.setSingleLine(true);
+    // The names make the window's title and go into Mech files: each stays one short line.
+    for (TextBox* name : {&mechName, &pilotName}) {
+        name->setSingleLine(true);
+        name->setMaxLength(NameLength);
+    }
     gunSkill.setItems(skills());
     pilotSkill.setItems(skills());
     gunSkillText.setEnabled(false);

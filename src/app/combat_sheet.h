@@ -19,6 +19,7 @@
 #include "platform/platform_services.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,6 +32,10 @@ inline constexpr std::string_view RightArm = "RA";
 inline constexpr std::string_view LeftArm = "LA";
 inline constexpr auto WEAPON_LOCATIONS =
     std::to_array<std::string_view>({RightArm, "RL", "RT", "CT", "LT", "LL", LeftArm, "H"});
+
+// The most characters of a Mech model or a pilot's name: far more than any name needs, few
+// enough for a window's title and a page's tab.
+inline constexpr std::size_t NameLength = 80;
 
 // The families of weapons that Calculate treats apart: pulse lasers aim better, and LB-X
 // autocannons do when the Mech fires cluster munitions.

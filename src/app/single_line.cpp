@@ -1,7 +1,9 @@
 #include "app/single_line.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -50,6 +52,38 @@ bool isControl(char32_t code) {
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
 }
 
+// The embeddings and overrides (LRE, RLE, PDF, LRO, RLO) and the isolates (LRI, RLI, FSI, PDI).
+bool isDirectionFormat(char32_t code) {
+    return (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+bool isDropped(char32_t code) {
+    return isControl(code) || isDirectionFormat(code);
+}
+
+// The byte at which each character of the text starts, and then the text's end.
+std::vector<std::size_t> characterStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < text.size();) {
+        starts.push_back(at);
+        std::size_t length = 0;
+        decode(text.substr(at), length);
+        at += length;
+    }
+    starts.push_back(text.size());
+    return starts;
+}
+
+// The text's characters, each as its bytes.
+std::vector<std::string_view> characters(std::string_view text) {
+    const std::vector<std::size_t> starts = characterStarts(text);
+    std::vector<std::string_view> list;
+    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+        list.push_back(text.substr(starts[k], starts[k + 1] - starts[k]));
+    }
+    return list;
+}
+
 void append(std::string& text, char32_t code) {
     if (code < 0x80) {
         text += static_cast<char>(code);
@@ -83,7 +117,7 @@ std::string singleLine(std::string_view text) {
             append(line, Replacement);
         } else if (breaksTheLine(*code)) {
             line += ' ';
-        } else if (!isControl(*code)) {
+        } else if (!isDropped(*code)) {
             line.append(text.substr(at - length, length));
         }
     }
@@ -94,10 +128,57 @@ bool isSingleLine(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         std::size_t length = 0;
         const std::optional<char32_t> code = decode(text.substr(at), length);
-        if (!code || breaksTheLine(*code) || isControl(*code)) {
+        if (!code || breaksTheLine(*code) || isDropped(*code)) {
             return false;
         }
         at += length;
     }
     return true;
+}
+
+bool changesDirection(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = 0;
+        const std::optional<char32_t> code = decode(text.substr(at), length);
+        if (code && isDirectionFormat(*code)) {
+            return true;
+        }
+        at += length;
+    }
+    return false;
+}
+
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        std::size_t length = 0;
+        decode(text.substr(at), length);
+        at += length;
+    }
+    return count;
+}
+
+std::string editWithin(std::string_view before, std::string_view after, std::size_t limit) {
+    const std::vector<std::string_view> now = characters(after);
+    if (now.size() <= limit) {
+        return std::string(after);
+    }
+    const std::vector<std::string_view> old = characters(before);
+    // The characters the edit left alone at the start, and then at the end.
+    const std::size_t shorter = std::min(old.size(), now.size());
+    std::size_t head = 0;
+    while (head < shorter && old[head] == now[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < shorter - head && old[old.size() - 1 - tail] == now[now.size() - 1 - tail]) {
+        ++tail;
+    }
+    const std::vector<std::size_t> starts = characterStarts(after);
+    if (head + tail > limit) {
+        return std::string(after.substr(0, starts[limit]));
+    }
+    const std::size_t fitting = limit - tail; // the untouched head and what of the edit fits
+    return std::string(after.substr(0, starts[fitting]))
+        .append(after.substr(starts[now.size() - tail]));
 }

@@ -19,6 +19,7 @@ void TextBox::copyFrom(const TextBox& other) {
 
 void TextBox::userType(std::string text) {
     if (!readOnly_ && enabled()) {
-        setText(singleLine_ ? ::singleLine(text) : std::move(text));
+        std::string typed = singleLine_ ? ::singleLine(text) : std::move(text);
+        setText(editWithin(text_, typed, maxLength_));
     }
 }

@@ -3,7 +3,9 @@
 #include "app/control.h"
 #include "app/notifier.h"
 
+#include <cstddef>
 #include <functional>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -15,11 +17,15 @@ public:
 
     const std::string& text() const { return text_; }
     void setText(std::string text);
-    // Typing by the user; a read-only or disabled box takes none, and a single-line box takes
-    // what is typed or pasted as one line (single_line.h).
+    // Typing by the user; a read-only or disabled box takes none, a single-line box takes what
+    // is typed or pasted as one line (single_line.h), and a box with a length limit takes what
+    // of it fits. Text set by code is taken whole.
     void userType(std::string text);
     bool singleLine() const { return singleLine_; }
     void setSingleLine(bool singleLine) { singleLine_ = singleLine; }
+    // The most characters (code points) the user can put in the box.
+    std::size_t maxLength() const { return maxLength_; }
+    void setMaxLength(std::size_t maxLength) { maxLength_ = maxLength; }
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     const std::string& toolTip() const { return toolTip_; }
@@ -33,5 +39,6 @@ private:
     std::string toolTip_;
     bool readOnly_ = false;
     bool singleLine_ = false;
+    std::size_t maxLength_ = std::numeric_limits<std::size_t>::max();
     Notifier change_;
 };

@@ -60,16 +60,25 @@ void checkFormat(const JsonDocument& file) {
     }
 }
 
-// A name as a single-line box holds it.
-std::string nameIn(const JsonDocument& file, const Json& value, const std::string& label) {
+// A name as its single-line box holds it.
+std::string nameIn(const JsonDocument& file, const Json& value, const std::string& label,
+                   const TextBox& box) {
     if (!value.is_string()) {
         refuse(label + ": " + file.spelled(value) + " is not a text in quotes.");
     }
     // What the sheet's name boxes make of any text typed or pasted into them, so that every
     // name the writer can write is one this reader reads.
     const std::string& text = value.get_ref<const std::string&>();
+    if (changesDirection(text)) {
+        refuse(label + ": a name cannot hold a character that changes the direction of the "
+                       "text (U+202A to U+202E, U+2066 to U+2069).");
+    }
     if (!isSingleLine(text)) {
         refuse(label + ": a name cannot hold a line break or other control character.");
+    }
+    if (const std::size_t length = characterCount(text); length > box.maxLength()) {
+        refuse(label + ": a name holds at most " + std::to_string(box.maxLength()) +
+               " characters; this one holds " + std::to_string(length) + ".");
     }
     return text;
 }
@@ -202,8 +211,8 @@ MechFile mechIn(const JsonDocument& file, const CombatSheet& sheet) {
               {"format", "version", "mechModel", "pilotName", "gunnerySkill", "pilotingSkill",
                "technologyBase", "equipment", "weapons", "damage"});
     MechFile mech;
-    mech.mechModel = nameIn(file, document.at("mechModel"), "Mech model");
-    mech.pilotName = nameIn(file, document.at("pilotName"), "Pilot name");
+    mech.mechModel = nameIn(file, document.at("mechModel"), "Mech model", sheet.mechName);
+    mech.pilotName = nameIn(file, document.at("pilotName"), "Pilot name", sheet.pilotName);
     mech.gunnerySkill = skillIn(file, document.at("gunnerySkill"), "Gunnery skill");
     mech.pilotingSkill = skillIn(file, document.at("pilotingSkill"), "Piloting skill");
     mech.techBase = techBaseIn(file, document.at("technologyBase"));

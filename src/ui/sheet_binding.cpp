@@ -5,6 +5,8 @@
 #include "layout/sheet_layout.h"
 #include "ui/sheet_form.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,8 +132,15 @@ void SheetBinding::bind(QWidget* widget, TextBox& box) {
 }
 
 void SheetBinding::bindLine(QLineEdit* edit, TextBox& box) {
-    connect(edit, &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this, [this, edit, &box](const QString& text) {
+        const qsizetype behindCursor = text.size() - edit->cursorPosition();
         userAction([&] { box.userType(text.toStdString()); });
+        // What the box did not take of the edit was typed before the cursor: the cursor stays
+        // where the user left it, before the same text as before.
+        if (edit->text() != text) {
+            edit->setCursorPosition(
+                static_cast<int>(std::max<qsizetype>(edit->text().size() - behindCursor, 0)));
+        }
     });
     refreshers_.push_back([edit, &box] {
         const QSignalBlocker blocker(edit);

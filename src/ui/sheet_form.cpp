@@ -73,7 +73,8 @@ QWidget* createLabel(const QString& caption, QWidget* container) {
     return label;
 }
 
-// Names and other texts take any length; the toolkit would stop them at 32767 characters.
+// The model decides how long a text may be, counting characters where the toolkit would count
+// UTF-16 units; the toolkit would stop every text at 32767 of them.
 QLineEdit* unlimited(QLineEdit* edit) {
     edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;

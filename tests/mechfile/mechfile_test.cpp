@@ -24,6 +24,14 @@ const std::string Example = [] {
 }();
 const std::string CannotOpen = "Cannot open the Mech file \"";
 
+std::string times(std::size_t count, std::string_view character) {
+    std::string text;
+    for (std::size_t k = 0; k < count; ++k) {
+        text += character;
+    }
+    return text;
+}
+
 // The example with the value at `pointer` set to `text` as it stands where it is JSON, or as a
 // text where it is none; without a pointer, `text` is the whole file.
 std::string patched(const std::string& pointer, const std::string& text) {
@@ -111,6 +119,9 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"/pilotName", "Kai\tMarrow", control}, {"/pilotName", "Kai\x7f", control},
         {"/pilotName", "Kai\u2028Marrow", control}, {"/mechModel", "Kai\u2029", "Mech model: a name cannot hold a line break or other control character."},
         {"/pilotName", "Kai\u0085", control}, {"/pilotName", "Kai\u009f", control},
+        {"/mechModel", std::string(81, 'Q'), "Mech model: a name holds at most 80 characters; this one holds 81."},
+        {"/pilotName", times(81, "\u00dc"), "Pilot name: a name holds at most 80 characters; this one holds 81."},
+        {"/pilotName", std::string(1000000, 'K'), "Pilot name: a name holds at most 80 characters; this one holds 1000000."},
         {"/equipment/ams", "1", "AMS: 1 is not true or false."},
         {"/damage", R"({"sensors": true, "leftArm": 1})", "Damage: 'rightArm' is missing."},
         {"/damage/rightArm/upperActuator", "grayed", grayed},
@@ -130,6 +141,41 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         EXPECT_EQ(f.fake.messageBox.shown, Texts{CannotOpen + "a\":\n" + fault});
         EXPECT_EQ(snapshot(f.sheet), before);
     }
+}
+
+// A name that turns the text around it is refused like a control character, each of those
+// characters alone.
+TEST(MechFileOpen, ANameCannotChangeTheDirectionOfText) {
+    const char* const marks[] = {"\u202a", "\u202b", "\u202c", "\u202d", "\u202e",
+                                 "\u2066", "\u2067", "\u2068", "\u2069"};
+    const std::string fault = ": a name cannot hold a character that changes the direction of "
+                              "the text (U+202A to U+202E, U+2066 to U+2069).";
+    for (const char* mark : marks) {
+        for (const auto& [pointer, label] :
+             {std::pair{"/mechModel", "Mech model"}, std::pair{"/pilotName", "Pilot name"}}) {
+            FreshSheet f;
+            open(f, {{"a", patched(pointer, std::string("Kai") + mark + "Stone")}});
+            EXPECT_EQ(f.fake.messageBox.shown, Texts{CannotOpen + "a\":\n" + label + fault})
+                << pointer << " " << mark;
+            EXPECT_EQ(f.sheet.mechName.text(), "") << pointer << " " << mark;
+        }
+    }
+}
+
+// Names of exactly the longest length open, in characters of any width, and save as they came.
+TEST(MechFileOpen, NamesAtTheLimitOpen) {
+    Json file = Json::parse(Example);
+    file["mechModel"] = times(80, "\U0001f600");
+    file["pilotName"] = std::string(80, 'K');
+    const std::string bytes = file.dump(2) + "\n";
+    FreshSheet f;
+    f.fake.fileDialog.toSave = "a";
+    open(f, {{"a", bytes}});
+    EXPECT_EQ(f.fake.messageBox.shown, Texts{});
+    EXPECT_EQ(f.sheet.mechName.text(), times(80, "\U0001f600"));
+    EXPECT_EQ(f.sheet.pilotName.text(), std::string(80, 'K'));
+    act(f.sheet, "mnuSave");
+    EXPECT_EQ(f.fake.fileStore.files.at("a"), bytes);
 }
 
 // Each part of a Mech in the order a sheet is filled in, the technology base before the
@@ -165,12 +211,32 @@ std::string randomMech(std::mt19937& random) {
 // Saved and opened on a new sheet, a Mech gives the same controls, values and title, the row
 // fill under its technology base and the shoulder rule included; saved again, the same file.
 // What a user may type or paste into a name: line breaks of every kind, tabs, escapes and other
-// control characters, bytes that are no UTF-8, and ordinary text.
+// control characters, characters that change the direction of the text, bytes that are no
+// UTF-8, ordinary text, and more than a name holds.
 std::string randomPaste(std::mt19937& random) {
-    const char* const pieces[] = {"\t",           "\r\n",     "\n",        "\r",       "\x1b[0m",
-                                  "\xe2\x80\xa8", "\xc2\x85", "\x7f",      "\xc2\x9b", "\xff",
-                                  "\xe2\x82",     " ",        "Kai Stone", "\u00e9",   "\U0001f600",
-                                  "\v\f",         "\0",       "{\"}:/"};
+    const char* const pieces[] = {"\t",
+                                  "\r\n",
+                                  "\n",
+                                  "\r",
+                                  "\x1b[0m",
+                                  "\xe2\x80\xa8",
+                                  "\xc2\x85",
+                                  "\x7f",
+                                  "\xc2\x9b",
+                                  "\xff",
+                                  "\xe2\x82",
+                                  " ",
+                                  "Kai Stone",
+                                  "\u00e9",
+                                  "\U0001f600",
+                                  "\v\f",
+                                  "\0",
+                                  "{\"}:/",
+                                  "\u202e",
+                                  "\u2066",
+                                  "\u2069",
+                                  "Kai Stone of the Third Company, Ilsa Marrow's Lance, the "
+                                  "Quillfen Guard of the Long Coast"};
     std::string text;
     for (std::size_t piece = 0, count = random() % 8; piece < count; ++piece) {
         text += pieces[random() % std::size(pieces)];

@@ -256,17 +256,26 @@ private slots:
         QCOMPARE(w_->fake.windows.aboutBoxesOpened, 1);
     }
 
-    // A whole attack by keyboard and mouse: the names make the title, exactly as typed and at
-    // any length; the slider shows its range and, at 1, an adjacent target; the model's rule
-    // for a click on a grayed box shows, not the widget's own next state. Calculate writes the
-    // row with its explanation as a tip, and the total heat; Declare, the user's edit and Copy
-    // reach the clipboard; Clear empties the results on screen.
+    // A whole attack by keyboard and mouse: the names make the title, exactly as typed, up to
+    // their length, where typing stops with the cursor where it was; the slider shows its range
+    // and, at 1, an adjacent target; the model's rule for a click on a grayed box shows, not the
+    // widget's own next state. Calculate writes the row with its explanation as a tip, and the
+    // total heat; Declare, the user's edit and Copy reach the clipboard; Clear empties the results
+    // on screen.
     void aWholeAttack() {
         QTest::keyClicks(find<QLineEdit>("pilotName"), "Kai[*]");
         QTest::keyClicks(find<QLineEdit>("mechName"), "Quillfen");
         QCOMPARE(w_->window.windowHandle()->title(), QString("Kai[*]:Quillfen")); // as typed
-        find<QLineEdit>("mechName")->insert(QString(40000, 'M'));                 // any length
-        QCOMPARE(model().mechName.text().size(), std::size_t{40008});
+        auto* mechName = find<QLineEdit>("mechName");
+        mechName->insert(QString(40000, 'M')); // cut at the name's length
+        const QString full = "Quillfen" + QString(72, 'M');
+        QCOMPARE(model().mechName.text(), full.toStdString());
+        QCOMPARE(mechName->text(), full);
+        QCOMPARE(mechName->cursorPosition(), 80);
+        mechName->setCursorPosition(4);
+        QTest::keyClicks(mechName, "xy");
+        QCOMPARE(mechName->text(), full);
+        QCOMPARE(mechName->cursorPosition(), 4);
         pick(find<QComboBox>("weapName(0)"), "MLaser");
         pick(find<QComboBox>("gunSkill"), "4");
         click(find<QPushButton>("doneButton"));
