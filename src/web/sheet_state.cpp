@@ -2,6 +2,7 @@
 
 #include "app/sheet_controls.h"
 #include "app/sheet_copy.h"
+#include "app/single_line.h"
 
 #include <nlohmann/json.hpp>
 
@@ -83,6 +84,12 @@ template <typename T> T field(const Json& object, const char* key) {
     }
 }
 
+// A name kept by a page from before names had their limits comes back within them, so that
+// what it saves opens again.
+std::string keptText(const TextBox& box, const std::string& text) {
+    return box.singleLine() ? editWithin({}, singleLine(text), box.maxLength()) : text;
+}
+
 // A control like the one in the sheet, holding the state, for the sheet's own to copy.
 void restoreControl(const Json& state, CombatSheet& sheet, const ControlRef& ref, int row) {
     const bool visible = field<bool>(state, "visible");
@@ -97,7 +104,7 @@ void restoreControl(const Json& state, CombatSheet& sheet, const ControlRef& ref
                          TextBox held;
                          withState(held);
                          held.setReadOnly(box.readOnly());
-                         held.setText(field<std::string>(state, "text"));
+                         held.setText(keptText(box, field<std::string>(state, "text")));
                          held.setToolTip(field<std::string>(state, "toolTip"));
                          box.copyFrom(held);
                      },
@@ -215,7 +222,7 @@ void restoreInto(const Json& state, CombatSheet& scratch) {
         scratch.weapFamily[i] = static_cast<WeaponFamily>(families[i]);
     }
     scratch.techBase = techBaseOf(state);
-    scratch.setTitle(field<std::string>(state, "title"));
+    scratch.setTitle(singleLine(field<std::string>(state, "title")));
     scratch.zoom = field<int>(state, "zoom");
     scratch.mechFile = field<std::string>(state, "mechFile");
     scratch.savedMech = field<std::string>(state, "savedMech");

@@ -183,6 +183,22 @@ TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
     EXPECT_TRUE(kept->hasUnsavedChanges()); // its skill was changed after the file opened
 }
 
+// A name kept before names had their limits comes back within them.
+TEST(SheetState, AKeptNameComesBackWithinItsLimits) {
+    FreshSheet played;
+    const std::string overlong(300, 'x');
+    const std::string reversed = "Ilsa\u202eMarrow";
+    const std::string kept = patched(
+        sheetState(played.sheet),
+        {{"controls", {{"mechName", {{"text", overlong}}}, {"pilotName", {{"text", reversed}}}}},
+         {"title", reversed + ":" + overlong}});
+    const auto back = WebSheet::restore(kept);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->sheet().mechName.text(), std::string(NameLength, 'x'));
+    EXPECT_EQ(back->sheet().pilotName.text(), "IlsaMarrow");
+    EXPECT_EQ(back->sheet().title(), "IlsaMarrow:" + overlong);
+}
+
 // A state that does not restore says why, in words for its user.
 TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
     const std::string kept = sheetState(FreshSheet().sheet);
