@@ -61,6 +61,10 @@ struct ControlLayout {
     // which shares its panel with other controls; screen readers hear the group under the
     // label's text.
     const char* headedBy = nullptr;
+    // The role name of the passive label that tells which of two like controls this one is:
+    // screen readers hear the label's text before the control's caption ("Right Arm Shoulder"),
+    // while the control shows its caption alone.
+    const char* namedAfter = nullptr;
 };
 
 struct MenuEntry {
@@ -81,6 +85,10 @@ const std::vector<std::size_t>& sheetTabOrder();
 // The names a control of the layout goes by: the model's, or the label's or line's own.
 std::string roleNameOf(const ControlLayout& layout);
 std::string formNameOf(const ControlLayout& layout);
+// What a screen reader calls a control of the model: its caption; a weapon row's field, its
+// column's heading and the row's number as the user counts them ("Weapon 1", "To-Hit 12"); an
+// arm's damage box, the arm's label and the box's caption ("Left Arm Lower Actuator").
+std::string spokenNameOf(const CombatSheet& sheet, const ControlLayout& layout);
 // The place in sheetLayout() of the control, or of the passive label or line with that role
 // name; throws when there is none.
 std::size_t placeOf(const ControlRef& control, int row = -1);
