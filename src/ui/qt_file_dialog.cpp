@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QScreen>
 #include <QSplitter>
@@ -37,6 +38,9 @@ QString firstFolderThere(const QStringList& folders) {
 // what they are at another. Qt's own dialog measures them in the face it starts with, that of
 // actual size, and keeps the columns and sidebar for the next dialog as they were at its end.
 void scaleDialog(QFileDialog& dialog, int from, int to) {
+    if (from == to) {
+        return;
+    }
     const auto scaled = [from, to](int length) { return (length * to + from / 2) / from; };
     if (auto* files = dialog.findChild<QTreeView*>()) {
         QHeaderView* header = files->header();
@@ -44,12 +48,12 @@ void scaleDialog(QFileDialog& dialog, int from, int to) {
             header->resizeSection(column, scaled(header->sectionSize(column)));
         }
     }
-    if (auto* splitter = dialog.findChild<QSplitter*>()) {
-        QList<int> sizes = splitter->sizes();
-        for (int& size : sizes) {
-            size = scaled(size);
-        }
-        splitter->setSizes(sizes);
+    // The places beside the files: at the zoom, as wide as their names then need; back at
+    // actual size, as wide as they were at the zoom, scaled back.
+    if (auto* splitter = dialog.findChild<QSplitter*>(); splitter && splitter->count() == 2) {
+        const int places = to == ActualZoom ? scaled(splitter->sizes().constFirst())
+                                            : splitter->widget(0)->sizeHint().width();
+        splitter->setSizes({places, splitter->widget(1)->sizeHint().width()});
     }
     QSize size(scaled(dialog.width()), scaled(dialog.height()));
     if (const QScreen* screen = dialog.screen(); screen != nullptr && to > from) {
@@ -58,15 +62,36 @@ void scaleDialog(QFileDialog& dialog, int from, int to) {
     dialog.resize(size);
 }
 
-// Widens the columns of the files to show their headings whole, which Qt's own dialog sizes for
-// the texts under them alone ("Date Modified" over a short date).
-void fitHeadings(QFileDialog& dialog) {
-    if (auto* files = dialog.findChild<QTreeView*>()) {
-        QHeaderView* header = files->header();
-        for (int column = 0; column < header->count(); ++column) {
-            header->resizeSection(
-                column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
-        }
+// Widens the columns of the files to show their headings whole, and, once a folder's files are
+// in, the sizes, types and dates whole: Qt's own dialog sizes them for short samples of its own
+// ("Date Modified" over "10/29/81 02:02PM").
+void fitColumns(QFileDialog& dialog) {
+    auto* files = dialog.findChild<QTreeView*>();
+    if (files == nullptr) {
+        return;
+    }
+    QHeaderView* header = files->header();
+    const auto widen = [header](int column, int width) {
+        header->resizeSection(column, std::max(header->sectionSize(column), width));
+    };
+    for (int column = 0; column < header->count(); ++column) {
+        widen(column, header->sectionSizeHint(column));
+    }
+    if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, &dialog, [files, widen] {
+            const QAbstractItemView& view = *files;
+            QHeaderView* header = files->header();
+            int others = 0;
+            for (int column = 1; column < header->count(); ++column) {
+                widen(column, view.sizeHintForColumn(column));
+                others += header->sectionSize(column);
+            }
+            // The names give up room, down to their heading's, for the rest to show: a long
+            // name is cut short in the middle.
+            const int names =
+                std::max(files->viewport()->width() - others, header->sectionSizeHint(0));
+            header->resizeSection(0, std::min(header->sectionSize(0), names));
+        });
     }
 }
 
@@ -104,7 +129,7 @@ int QtFileDialog::setUp(QFileDialog& dialog, const FileKind& kind) const {
     dialog.setOption(QFileDialog::DontUseNativeDialog, zoom != ActualZoom);
     showAtZoom(dialog, zoom);
     scaleDialog(dialog, ActualZoom, zoom);
-    fitHeadings(dialog);
+    fitColumns(dialog);
     return zoom;
 }
 

@@ -227,7 +227,9 @@ private slots:
     // the files, which show their headings whole. The next dialog at actual size is as the
     // first one was.
     void zoomedFileDialogsGrowWithTheirText() {
-        QString lastFolder = QDir::tempPath();
+        // An empty folder, whose files, when they are in, change no column.
+        const QTemporaryDir empty;
+        QString lastFolder = empty.path();
         int zoom = ActualZoom;
         QtFileDialog dialogs(nullptr, lastFolder, [&zoom] { return zoom; });
         std::vector<DialogSeen> seen;
@@ -253,7 +255,11 @@ private slots:
             }
         }
         QCOMPARE(seen[3].size, actual);
-        QCOMPARE(seen[3].columns, seen[0].columns);
+        // The names' column gives up room to the rest once the folder is in, whenever that is.
+        const auto rest = [](const DialogSeen& one) {
+            return std::vector<int>(one.columns.begin() + 1, one.columns.end());
+        };
+        QCOMPARE(rest(seen[3]), rest(seen[0]));
     }
 
 private:
