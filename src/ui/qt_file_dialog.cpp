@@ -62,36 +62,38 @@ void scaleDialog(QFileDialog& dialog, int from, int to) {
     dialog.resize(size);
 }
 
-// Widens the columns of the files to show their headings whole, and, once a folder's files are
-// in, the sizes, types and dates whole: Qt's own dialog sizes them for short samples of its own
-// ("Date Modified" over "10/29/81 02:02PM").
+void widenColumn(QHeaderView& header, int column, int width) {
+    header.resizeSection(column, std::max(header.sectionSize(column), width));
+}
+
+// Once a folder's files are in: the sizes, types and dates show whole, and the names give up
+// room for them, down to their heading's; a long name is then cut short in the middle.
+void fitFiles(QTreeView& files) {
+    const QAbstractItemView& view = files;
+    QHeaderView& header = *files.header();
+    int others = 0;
+    for (int column = 1; column < header.count(); ++column) {
+        widenColumn(header, column, view.sizeHintForColumn(column));
+        others += header.sectionSize(column);
+    }
+    const int names = std::max(files.viewport()->width() - others, header.sectionSizeHint(0));
+    header.resizeSection(0, std::min(header.sectionSize(0), names));
+}
+
+// Widens the columns of the files to show their headings whole, and their files once they are
+// in: Qt's own dialog sizes the columns for short samples of its own ("Date Modified" over
+// "10/29/81 02:02PM").
 void fitColumns(QFileDialog& dialog) {
     auto* files = dialog.findChild<QTreeView*>();
     if (files == nullptr) {
         return;
     }
-    QHeaderView* header = files->header();
-    const auto widen = [header](int column, int width) {
-        header->resizeSection(column, std::max(header->sectionSize(column), width));
-    };
-    for (int column = 0; column < header->count(); ++column) {
-        widen(column, header->sectionSizeHint(column));
+    for (int column = 0; column < files->header()->count(); ++column) {
+        widenColumn(*files->header(), column, files->header()->sectionSizeHint(column));
     }
     if (auto* model = dialog.findChild<QFileSystemModel*>()) {
-        QObject::connect(model, &QFileSystemModel::directoryLoaded, &dialog, [files, widen] {
-            const QAbstractItemView& view = *files;
-            QHeaderView* header = files->header();
-            int others = 0;
-            for (int column = 1; column < header->count(); ++column) {
-                widen(column, view.sizeHintForColumn(column));
-                others += header->sectionSize(column);
-            }
-            // The names give up room, down to their heading's, for the rest to show: a long
-            // name is cut short in the middle.
-            const int names =
-                std::max(files->viewport()->width() - others, header->sectionSizeHint(0));
-            header->resizeSection(0, std::min(header->sectionSize(0), names));
-        });
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, &dialog,
+                         [files] { fitFiles(*files); });
     }
 }
 
