@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,8 @@ struct DialogSeen {
     QSize size;
     std::vector<int> columns;
     std::vector<int> columnsNeed; // the width of each column's heading
+    int places = 0;               // the width of the places beside the files
+    int placesNeed = 0;           // the width their names take
 };
 
 // Opens one dialog after another with `open`, each seen as it opens and then cancelled.
@@ -53,6 +56,9 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Op
             one.columns.push_back(header->sectionSize(column));
             one.columnsNeed.push_back(header->sectionSizeHint(column));
         }
+        const auto* splitter = dialog->findChild<QSplitter*>();
+        one.places = splitter->sizes().constFirst();
+        one.placesNeed = splitter->widget(0)->sizeHint().width();
         seen.push_back(one);
         dialog->reject();
     });
@@ -253,6 +259,7 @@ private slots:
                 QVERIFY2(seen[at].columns[column] >= seen[at].columnsNeed[column],
                          qPrintable(QString("column %1 %2").arg(column).arg(name)));
             }
+            QVERIFY2(seen[at].places >= seen[at].placesNeed, qPrintable(name));
         }
         QCOMPARE(seen[3].size, actual);
         // The names' column gives up room to the rest once the folder is in, whenever that is.
