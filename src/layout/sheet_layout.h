@@ -3,8 +3,8 @@
 // The combat sheet window as tables, the same for every front end: where each control stands,
 // in twips, in which panel and as what kind of control; the menu bar; and the keyboard order.
 // A control of the model takes its names and caption from the model; only passive labels and
-// lines are named here. A window is built from these tables and nothing else decides where a
-// control stands.
+// lines are named here, and the label that a control's spoken name begins with. A window is
+// built from these tables and nothing else decides where a control stands.
 
 #include "app/sheet_controls.h"
 
