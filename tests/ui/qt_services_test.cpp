@@ -75,8 +75,11 @@ public:
           hadConfig_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
         qputenv("HOME", folder_.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (folder_.path() + "/.config").toLocal8Bit());
+        // Started from the desktop, the program runs in the home folder.
+        QDir::setCurrent(folder_.path());
     }
     ~HomeFolder() {
+        QDir::setCurrent(current_);
         qputenv("HOME", home_);
         if (hadConfig_) {
             qputenv("XDG_CONFIG_HOME", config_);
@@ -92,6 +95,7 @@ public:
 
 private:
     QTemporaryDir folder_;
+    QString current_ = QDir::currentPath();
     QByteArray home_;
     QByteArray config_;
     bool hadConfig_;
@@ -200,11 +204,15 @@ private slots:
         const HomeFolder home;
         QString lastFolder;
         QtFileDialog dialogs(nullptr, lastFolder, [] { return ActualZoom; });
-        const auto open = [&](const QString& last) {
-            lastFolder = last;
+        const auto opened = [&] {
             return seeDialogs(*this, [&] { dialogs.chooseFilesToOpen(); }).at(0);
         };
-        const DialogSeen noDocuments = open({});
+        const auto open = [&](const QString& last) {
+            lastFolder = last;
+            return opened();
+        };
+        // The first dialog of a run, with no folder used yet.
+        const DialogSeen noDocuments = opened();
         QVERIFY(QDir(home.path()).mkdir("Documents"));
         QVERIFY(QDir(home.path()).mkdir("Mechs"));
         const struct {
