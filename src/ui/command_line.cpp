@@ -33,8 +33,7 @@ constexpr ToolkitOption ToolkitOptions[] = {
     {"reverse", false},      {"session", true},
     {"display", true},       {"geometry", true},
     {"style", true},         {"stylesheet", true},
-    {"widgetcount", false},  {"dialogs", true},
-    {"fontengine", true},
+    {"widgetcount", false},
 };
 
 // The one definition of the program's options.
