@@ -28,11 +28,15 @@ std::vector<std::string> argumentsOf(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Help and the version need no window system, so they are answered before one is sought.
+    // Help, the version and an unknown option need no window system, so they are answered
+    // before one is sought.
     Program::setNameAndVersion();
-    if (const std::optional<int> answered =
-            CommandLine(argumentsOf(argc, argv)).answerHelpOrVersion()) {
+    const CommandLine given(argumentsOf(argc, argv));
+    if (const std::optional<int> answered = given.answerHelpOrVersion()) {
         return *answered;
+    }
+    if (const std::optional<int> fault = given.answerFault()) {
+        return *fault;
     }
     // The application takes the toolkit's own options out of argc and argv.
     QApplication application(argc, argv);

@@ -121,6 +121,8 @@ export class SheetView {
                 const input = make('input', { type: control.kind === 'check' ? 'checkbox' : 'radio' });
                 if (control.kind === 'option') input.name = `${this.id}-${this.controls[control.headedBy >= 0 ? control.headedBy : control.in].role}`;
                 const box = make('label', { className: control.kind });
+                // A box shows its caption; a screen reader may hear more ("Right Arm Shoulder").
+                if (control.name !== caption.trim()) input.ariaLabel = control.name;
                 box.append(this.listen(input, place), make('span', { textContent: caption }));
                 return { box, input };
             }

@@ -30,13 +30,13 @@ std::vector<ControlLayout> upperHalf() {
         {.control = &C::damagePanel, .kind = Kind::Panel, .in = &C::attackerPanel, .left = 2280, .top = 960, .width = 1935, .height = 2775},
         {.control = &C::dmgSensor1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 240, .width = 975, .height = 255},
         {.role = "rightArmLabel", .form = "Label1", .caption = "Right Arm", .in = &C::damagePanel, .left = 120, .top = 600, .width = 1095, .height = 255},
-        {.control = &C::dmgShoulder1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 840, .width = 1215, .height = 255},
-        {.control = &C::dmgUpperAct1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1080, .width = 1575, .height = 255},
-        {.control = &C::dmgLowerAct1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1320, .width = 1575, .height = 255},
+        {.control = &C::dmgShoulder1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 840, .width = 1215, .height = 255, .namedAfter = "rightArmLabel"},
+        {.control = &C::dmgUpperAct1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1080, .width = 1575, .height = 255, .namedAfter = "rightArmLabel"},
+        {.control = &C::dmgLowerAct1, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1320, .width = 1575, .height = 255, .namedAfter = "rightArmLabel"},
         {.role = "leftArmLabel", .form = "Label12", .caption = "Left Arm", .in = &C::damagePanel, .left = 120, .top = 1680, .width = 1095, .height = 255},
-        {.control = &C::dmgShoulder2, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1920, .width = 1215, .height = 255},
-        {.control = &C::dmgUpperAct2, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 2160, .width = 1575, .height = 255},
-        {.control = &C::dmgLowerAct2, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 2400, .width = 1575, .height = 255},
+        {.control = &C::dmgShoulder2, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1920, .width = 1215, .height = 255, .namedAfter = "leftArmLabel"},
+        {.control = &C::dmgUpperAct2, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 2160, .width = 1575, .height = 255, .namedAfter = "leftArmLabel"},
+        {.control = &C::dmgLowerAct2, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 2400, .width = 1575, .height = 255, .namedAfter = "leftArmLabel"},
         {.control = &C::heatPanel, .kind = Kind::Panel, .in = &C::attackerPanel, .left = 4320, .top = 960, .width = 1455, .height = 2775},
         {.control = &C::aHeat0, .kind = Kind::OptionButton, .in = &C::heatPanel, .left = 120, .top = 360, .width = 855, .height = 255},
         {.control = &C::aHeat1, .kind = Kind::OptionButton, .in = &C::heatPanel, .left = 120, .top = 720, .width = 1215, .height = 255},
@@ -341,6 +341,22 @@ std::string roleNameOf(const ControlLayout& layout) {
 
 std::string formNameOf(const ControlLayout& layout) {
     return layout.control ? formName(*layout.control, layout.row) : layout.form;
+}
+
+std::string spokenNameOf(const CombatSheet& sheet, const ControlLayout& layout) {
+    std::string name = visitControl(sheet, *layout.control, std::max(layout.row, 0),
+                                    [](const Control& control) { return control.plainCaption(); });
+    // A caption may keep spaces that set it off on the sheet; a name is said without them.
+    const std::size_t first = name.find_first_not_of(' ');
+    const std::size_t last = name.find_last_not_of(' ');
+    name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    if (layout.row >= 0) {
+        name += " " + std::to_string(layout.row + 1);
+    }
+    if (layout.namedAfter != nullptr) {
+        name = sheetLayout()[placeOf(layout.namedAfter)].caption + " " + name;
+    }
+    return name;
 }
 
 std::size_t placeOf(const ControlRef& control, int row) {

@@ -3,8 +3,8 @@
 // The combat sheet window as tables, the same for every front end: where each control stands,
 // in twips, in which panel and as what kind of control; the menu bar; and the keyboard order.
 // A control of the model takes its names and caption from the model; only passive labels and
-// lines are named here. A window is built from these tables and nothing else decides where a
-// control stands.
+// lines are named here, and the label that a control's spoken name begins with. A window is
+// built from these tables and nothing else decides where a control stands.
 
 #include "app/sheet_controls.h"
 
@@ -61,6 +61,10 @@ struct ControlLayout {
     // which shares its panel with other controls; screen readers hear the group under the
     // label's text.
     const char* headedBy = nullptr;
+    // The role name of the passive label that tells which of two like controls this one is:
+    // screen readers hear the label's text before the control's caption ("Right Arm Shoulder"),
+    // while the control shows its caption alone.
+    const char* namedAfter = nullptr;
 };
 
 struct MenuEntry {
@@ -81,6 +85,10 @@ const std::vector<std::size_t>& sheetTabOrder();
 // The names a control of the layout goes by: the model's, or the label's or line's own.
 std::string roleNameOf(const ControlLayout& layout);
 std::string formNameOf(const ControlLayout& layout);
+// What a screen reader calls a control of the model: its caption; a weapon row's field, its
+// column's heading and the row's number as the user counts them ("Weapon 1", "To-Hit 12"); an
+// arm's damage box, the arm's label and the box's caption ("Left Arm Lower Actuator").
+std::string spokenNameOf(const CombatSheet& sheet, const ControlLayout& layout);
 // The place in sheetLayout() of the control, or of the passive label or line with that role
 // name; throws when there is none.
 std::size_t placeOf(const ControlRef& control, int row = -1);

@@ -18,6 +18,24 @@ std::string bytes(const QString& characters) {
     return characters.toLatin1().toStdString();
 }
 
+// The toolkit's own options, as QGuiApplication and QApplication document them, and whether each
+// takes a value: the application takes them out of the arguments, so that they must pass here
+// for an option unknown to both to be told before the window system is sought.
+struct ToolkitOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr ToolkitOption ToolkitOptions[] = {
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true},
+    {"qwindowicon", true},   {"qwindowtitle", true},
+    {"reverse", false},      {"session", true},
+    {"display", true},       {"geometry", true},
+    {"style", true},         {"stylesheet", true},
+    {"widgetcount", false},
+};
+
 // The one definition of the program's options.
 void defineOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription("Works out the to-hit numbers of a Mech's attack.");
@@ -26,6 +44,11 @@ void defineOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({{"h", "help"}, "Prints this summary of the command line and exits."});
     parser.addOption({{"v", "version"}, "Prints the program's version and exits."});
+    for (const ToolkitOption& toolkit : ToolkitOptions) {
+        QCommandLineOption option(toolkit.name, {}, toolkit.takesValue ? "value" : QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     parser.addPositionalArgument("files", "Mech files to open, each on a sheet of its own.",
                                  "[FILE...]");
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-// The program's command line and its options, defined once. It is read twice: before the
-// window system is sought, where only help and the version are answered, so that both work
-// without a display; and once the toolkit has taken its own options (-platform, -style...) out
-// of the arguments, where an option left unknown is a fault.
+// The program's command line and its options, defined once, the toolkit's own (-platform,
+// -style...) among them. It is read before the window system is sought, so that help, the
+// version and an option unknown to both the program and the toolkit are answered without a
+// display; and again once the toolkit has taken its own options out of the arguments, for the
+// files.
 
 #include <optional>
 #include <string>

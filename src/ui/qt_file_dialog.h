@@ -13,7 +13,7 @@ struct FileKind;
 
 // Qt's file dialogs for Mech files and pictures, modal over one window and shown at its zoom.
 // Every dialog starts in the folder where the last one that shares `lastFolder` ended, or else
-// in the user's documents.
+// in the user's documents, or else at home, with no file's name typed in but a saved one's.
 class QtFileDialog : public platform::FileDialog {
 public:
     enum class Kind { MechFiles, Pictures };
@@ -28,8 +28,10 @@ public:
     static QStringList nameFilters(Kind kind);
 
 private:
-    void setUp(QFileDialog& dialog, const FileKind& kind) const;
-    std::vector<std::string> chosen(QFileDialog& dialog);
+    QString startFolder() const;
+    // Sets the dialog up for the kind of file at the owner's zoom, and gives that zoom.
+    int setUp(QFileDialog& dialog, const FileKind& kind) const;
+    std::vector<std::string> chosen(QFileDialog& dialog, int zoom);
     std::string chooseToSave(const std::string& suggested, const QString& title,
                              const FileKind& kind);
 

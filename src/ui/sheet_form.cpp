@@ -48,13 +48,6 @@ QString captionOf(const CombatSheet& sheet, const ControlLayout& layout) {
     return qt(layout.caption);
 }
 
-// What a screen reader calls a control: its caption; a weapon row's field, its column's
-// heading and the row's number as the user counts them: "Weapon 1", "To-Hit 12".
-QString spokenName(const CombatSheet& sheet, const ControlLayout& layout) {
-    const QString name = qt(modelControl(sheet, *layout.control, layout.row).plainCaption());
-    return layout.row < 0 ? name.trimmed() : QString("%1 %2").arg(name).arg(layout.row + 1);
-}
-
 QWidget* createPanel(const QString& caption, const ControlLayout& layout, QWidget* container) {
     auto* panel = new QGroupBox(caption, container);
     if (layout.look == sheet::Look::Shaded) {
@@ -223,7 +216,7 @@ QSize SheetForm::sizeHint() const {
 void SheetForm::name(QWidget& widget, const ControlLayout& layout) {
     widget.setObjectName(qt(sheet::formNameOf(layout)));
     if (layout.control && layout.kind != ControlKind::Label) {
-        widget.setAccessibleName(spokenName(sheet_, layout));
+        widget.setAccessibleName(qt(sheet::spokenNameOf(sheet_, layout)));
     }
     // A list that takes typing hands its focus to its own line, which screen readers read.
     if (auto* list = qobject_cast<QComboBox*>(&widget); list && list->lineEdit()) {

@@ -104,8 +104,7 @@ Json layoutEntry(const CombatSheet& sheet, const sheet::ControlLayout& row) {
     }
     const Control& control = modelControl(sheet, *row.control, row.row);
     entry["caption"] = control.caption();
-    entry["name"] = row.row < 0 ? control.plainCaption()
-                                : control.plainCaption() + " " + std::to_string(row.row + 1);
+    entry["name"] = sheet::spokenNameOf(sheet, row);
     visitControl(sheet, *row.control, std::max(row.row, 0),
                  Overloaded{
                      [&entry](const ComboBox& list) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line as a user meets it, with no window system at all: --help and --version print
-# and end the program, an option it does not know is refused, the manual page names the options
-# the help lists, and run.sh starts the program with every argument it was given.
+# and end the program, an option it does not know is refused while the toolkit's own pass to the
+# toolkit, the manual page names the options the help lists, and run.sh starts the program with
+# every argument it was given.
 #   check_command_line.sh PROGRAM VERSION SOURCE_DIR
 set -euo pipefail
 
@@ -46,15 +47,28 @@ done
 help=$out
 ! grep -q -- "--help-all" <<<"$help" || fail "--help advertises --help-all"
 
-# Whether an option is the toolkit's the application alone knows, so the window system is needed
-# to refuse one.
-for option in --help-all --frobnicate; do
-    run env QT_QPA_PLATFORM=offscreen "$program" "$option"
-    expect "$option: status" 2 "$status"
-    # The toolkit may have had its say first (an XDG_RUNTIME_DIR not set).
-    expect "$option: error" "vexolan: Unknown option '${option#--}'." "$(tail -n1 <<<"$err")"
-    expect "$option: output" "" "$out"
-done
+# An option neither the program's nor the toolkit's is refused with no window system, the
+# toolkit's own options and their values letting it through; a plain word is a file's name.
+while IFS='|' read -r unknown line; do
+    read -r -a arguments <<<"$line"
+    run "$program" "${arguments[@]}"
+    expect "$line: status" 2 "$status"
+    expect "$line: error" "vexolan: Unknown option '$unknown'." "$err"
+    expect "$line: output" "" "$out"
+done <<'LINES'
+frobnicate|--frobnicate
+frobnicate|-frobnicate
+help-all|--help-all
+frobnicate|-platform offscreen -style fusion -reverse --frobnicate
+frobnicate|-qwindowtitle two -stylesheet=x.qss -frobnicate quillfen.vexmech
+LINES
+
+# The toolkit gets its own options: a platform that is not there is the toolkit's to refuse.
+run "$program" -platform vexolan-nowhere -reverse
+case $status in
+0 | 2 | 124) fail "-platform vexolan-nowhere: status $status" ;;
+esac
+grep -q '"vexolan-nowhere"' <<<"$err" || fail "-platform vexolan-nowhere: the toolkit said '$err'"
 
 # The manual page describes the very options the help lists.
 help_options=$(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | sort -u)

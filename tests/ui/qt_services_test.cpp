@@ -10,19 +10,109 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <sys/wait.h>
+
+namespace {
+
+// What a file dialog showed when it opened.
+struct DialogSeen {
+    QString folder;
+    QString typedName;
+    QSize size;
+    std::vector<int> columns;
+    std::vector<int> columnsNeed; // the width of each column's heading
+    int places = 0;               // the width of the places beside the files
+    int placesNeed = 0;           // the width their names take
+};
+
+// Opens one dialog after another with `open`, each seen as it opens and then cancelled.
+template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Open open) {
+    std::vector<DialogSeen> seen;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, &context, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        DialogSeen one{dialog->directory().absolutePath(),
+                       dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
+                       dialog->size(),
+                       {},
+                       {}};
+        const QHeaderView* header = dialog->findChild<QTreeView*>()->header();
+        for (int column = 0; column < header->count(); ++column) {
+            one.columns.push_back(header->sectionSize(column));
+            one.columnsNeed.push_back(header->sectionSizeHint(column));
+        }
+        const auto* splitter = dialog->findChild<QSplitter*>();
+        one.places = splitter->sizes().constFirst();
+        one.placesNeed = splitter->widget(0)->sizeHint().width();
+        seen.push_back(one);
+        dialog->reject();
+    });
+    cancel.start(10);
+    open();
+    return seen;
+}
+
+// The user's home for as long as it lives: a folder of its own, with its own settings.
+class HomeFolder {
+public:
+    HomeFolder()
+        : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")),
+          hadConfig_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+        qputenv("HOME", folder_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (folder_.path() + "/.config").toLocal8Bit());
+        // Started from the desktop, the program runs in the home folder.
+        QDir::setCurrent(folder_.path());
+    }
+    ~HomeFolder() {
+        QDir::setCurrent(current_);
+        qputenv("HOME", home_);
+        if (hadConfig_) {
+            qputenv("XDG_CONFIG_HOME", config_);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    }
+    HomeFolder(const HomeFolder&) = delete;
+    HomeFolder& operator=(const HomeFolder&) = delete;
+    QString path(const QString& name = {}) const {
+        return name.isEmpty() ? folder_.path() : folder_.filePath(name);
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString current_ = QDir::currentPath();
+    QByteArray home_;
+    QByteArray config_;
+    bool hadConfig_;
+};
+
+} // namespace
 
 class QtServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyProgramLook(*qApp); }
+    void initTestCase() {
+        applyProgramLook(*qApp);
+        // The dialogs keep their columns in the user's settings: these go to a folder of the
+        // test's own.
+        qputenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit());
+    }
 
     void theClipboardTakesTheText() {
         QtClipboard clipboard;
@@ -106,6 +196,89 @@ private slots:
                                        "PNG pictures (*.png)"}));
         QCOMPARE(fontSize, sheetFont(150).pixelSize());
     }
+
+    // The first dialog opens in the user's documents, or at home when there are none, and
+    // later ones where the last ended or, when that folder is gone, where the first did; never
+    // with a folder's name typed in as the file's. A saved file's name stands ready.
+    void fileDialogsStartInAFolderThatIsThere() {
+        const HomeFolder home;
+        QString lastFolder;
+        QtFileDialog dialogs(nullptr, lastFolder, [] { return ActualZoom; });
+        const auto opened = [&] {
+            return seeDialogs(*this, [&] { dialogs.chooseFilesToOpen(); }).at(0);
+        };
+        const auto open = [&](const QString& last) {
+            lastFolder = last;
+            return opened();
+        };
+        // The first dialog of a run, with no folder used yet.
+        const DialogSeen noDocuments = opened();
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        QVERIFY(QDir(home.path()).mkdir("Mechs"));
+        const struct {
+            const char* name;
+            DialogSeen seen;
+            QString folder;
+        } cases[] = {
+            {"no documents", noDocuments, home.path()},
+            {"documents", open({}), home.path("Documents")},
+            {"the last folder", open(home.path("Mechs")), home.path("Mechs")},
+            {"the last folder gone", open(home.path("Lost")), home.path("Documents")},
+        };
+        for (const auto& [name, seen, folder] : cases) {
+            QVERIFY2(seen.folder == folder, name);
+            QVERIFY2(seen.typedName.isEmpty(), name);
+        }
+        lastFolder.clear();
+        const auto saved = seeDialogs(*this, [&] {
+            dialogs.chooseFileToSave(home.path("Gone/Quillfen QF-2.vexmech").toStdString());
+        });
+        QCOMPARE(saved.at(0).folder, home.path("Documents"));
+        QCOMPARE(saved.at(0).typedName, QString("Quillfen QF-2.vexmech"));
+    }
+
+    // Qt's own dialog, shown at a zoom, grows with its text: the window, and the columns of
+    // the files, which show their headings whole. The next dialog at actual size is as the
+    // first one was.
+    void zoomedFileDialogsGrowWithTheirText() {
+        // An empty folder, whose files, when they are in, change no column.
+        const QTemporaryDir empty;
+        QString lastFolder = empty.path();
+        int zoom = ActualZoom;
+        QtFileDialog dialogs(nullptr, lastFolder, [&zoom] { return zoom; });
+        std::vector<DialogSeen> seen;
+        for (const int at : {ActualZoom, 150, 200, ActualZoom}) {
+            zoom = at;
+            const auto one = seeDialogs(*this, [&] { dialogs.chooseFilesToOpen(); });
+            seen.push_back(one.at(0));
+        }
+        const QSize actual = seen[0].size;
+        const auto near = [](int length, int expected) { return std::abs(length - expected) <= 2; };
+        // A dialog larger than the screen's room would not fit on it.
+        const QSize room = QApplication::primaryScreen()->availableSize();
+        for (const auto& [at, zoom] : {std::pair{1, 150}, {2, 200}}) {
+            const QSize size = seen[at].size;
+            const QString name = QString("at %1%").arg(zoom);
+            QVERIFY2(near(size.width(), std::min(zoomed(actual.width(), zoom), room.width())),
+                     qPrintable(name));
+            QVERIFY2(near(size.height(), std::min(zoomed(actual.height(), zoom), room.height())),
+                     qPrintable(name));
+            for (std::size_t column = 0; column < seen[at].columns.size(); ++column) {
+                QVERIFY2(seen[at].columns[column] >= seen[at].columnsNeed[column],
+                         qPrintable(QString("column %1 %2").arg(column).arg(name)));
+            }
+            QVERIFY2(seen[at].places >= seen[at].placesNeed, qPrintable(name));
+        }
+        QCOMPARE(seen[3].size, actual);
+        // The names' column gives up room to the rest once the folder is in, whenever that is.
+        const auto rest = [](const DialogSeen& one) {
+            return std::vector<int>(one.columns.begin() + 1, one.columns.end());
+        };
+        QCOMPARE(rest(seen[3]), rest(seen[0]));
+    }
+
+private:
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(QtServicesTest)

@@ -201,6 +201,27 @@ private slots:
         QCOMPARE(woods->indexOfChild(woods->child(0)), 0);
     }
 
+    // The two arms' damage boxes show the same captions under their arm's label; a screen
+    // reader, which hears a box without the label above it, hears the arm with the caption.
+    void armDamageBoxesAreNamedByTheirArm() {
+        const struct {
+            const char* role;
+            const char* caption;
+            const char* name;
+        } boxes[] = {{"dmgShoulder1", "Shoulder", "Right Arm Shoulder"},
+                     {"dmgUpperAct1", "Upper Actuator", "Right Arm Upper Actuator"},
+                     {"dmgLowerAct1", "Lower Actuator", "Right Arm Lower Actuator"},
+                     {"dmgShoulder2", "Shoulder", "Left Arm Shoulder"},
+                     {"dmgUpperAct2", "Upper Actuator", "Left Arm Upper Actuator"},
+                     {"dmgLowerAct2", "Lower Actuator", "Left Arm Lower Actuator"},
+                     {"dmgSensor1", "Sensors", "Sensors"}};
+        for (const auto& box : boxes) {
+            QCOMPARE(find<QCheckBox>(box.role)->text(), QString(box.caption));
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(box.role));
+            QCOMPARE(node->text(QAccessible::Name), QString(box.name));
+        }
+    }
+
     // Enter and the keypad's Enter press the focused push button, as Space does; the keyboard
     // follows the panel in front: Done leaves it on the sheet's first control, Edit Mech on the
     // setup panel's first field.

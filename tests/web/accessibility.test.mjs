@@ -60,6 +60,8 @@ test('the panels behind the setup panel are out of the tree until Done, and the 
     await assertControls([
         ['radio', 'Walked', 'ATTACKER/Movement'],
         ['checkbox', 'In Lvl 1 Water', 'ATTACKER/Movement'],
+        ['checkbox', 'Right Arm Shoulder', 'ATTACKER/Damage'],
+        ['checkbox', 'Left Arm Lower Actuator', 'ATTACKER/Damage'],
         ['radio', '24+', 'ATTACKER/Heat Level'],
         ['slider', 'Range to Target', 'ATTACKER/Range to Target'],
         ['radio', '3-4', 'TARGET/Movement'],

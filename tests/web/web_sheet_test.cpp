@@ -1,6 +1,7 @@
 // The sheet of a browser page: driven by the names of its controls, telling only what changed
 // and what it asks of the page, and kept whole across a reload.
 
+#include "app/arm_damage.h"
 #include "support/fresh_sheet.h"
 #include "web/sheet_state.h"
 #include "web/web_sheet.h"
@@ -68,6 +69,33 @@ TEST(WebSheet, TheLayoutListsTheEntriesOfTheLists) {
         const Texts items = layout.at("controls").at(placeNamed(layout, name)).at("items");
         EXPECT_EQ(items, list.items()) << name;
     }
+}
+
+// An arm's damage boxes show their own captions and are named for the arm they belong to, the
+// arm whose damage they count.
+TEST(WebSheet, TheLayoutNamesTheArmOfADamageBox) {
+    const Json layout = Json::parse(WebSheet::layoutJson());
+    const auto entry = [&layout](const std::string& role) -> const Json& {
+        return layout.at("controls").at(placeNamed(layout, role));
+    };
+    const struct {
+        const char* arm;
+        std::size_t of;
+    } arms[] = {{"Right Arm", 0}, {"Left Arm", 1}};
+    for (const auto& [arm, of] : arms) {
+        const ArmDamage& damage = ARMS.at(of);
+        const std::pair<Member<CheckBox>, std::string> boxes[] = {
+            {damage.shoulder, "Shoulder"},
+            {damage.upperActuator, "Upper Actuator"},
+            {damage.lowerActuator, "Lower Actuator"}};
+        for (const auto& [box, caption] : boxes) {
+            EXPECT_EQ(entry(roleName(box)).at("caption"), caption) << arm;
+            EXPECT_EQ(entry(roleName(box)).at("name"), std::string(arm) + " " + caption) << arm;
+        }
+    }
+    // Any other box goes by its caption, said without the spaces that set it off.
+    EXPECT_EQ(entry("dmgSensor1").at("name"), "Sensors");
+    EXPECT_EQ(entry("clanOption").at("name"), "Clan");
 }
 
 // What a handler asks of its platform reaches the page with the update of that action.
