@@ -150,6 +150,8 @@ public:
     Command mnuOpen{"&Open Mech..."};
     Command mnuSave{"&Save Mech"};
     Command mnuSaveAs{"Save Mech &As..."};
+    Command mnuClose{"&Close"};
+    Command mnuQuit{"&Quit"};
     Command mnuNew{"&New Mech"};
     Command mnuEdit{"&Edit Mech"};
     Command mnuRangeChart{"&Range Chart"};

@@ -145,4 +145,6 @@ void wireFileMenu(CombatSheet& sheet) {
     sheet.mnuOpen.onClick([&sheet] { openChosenFiles(sheet); });
     sheet.mnuSave.onClick([&sheet] { save(sheet); });
     sheet.mnuSaveAs.onClick([&sheet] { saveMechAs(sheet); });
+    sheet.mnuClose.onClick([&sheet] { sheet.platform().windows.closeSheet(); });
+    sheet.mnuQuit.onClick([&sheet] { sheet.platform().windows.closeAllSheets(); });
 }

@@ -38,6 +38,8 @@ public:
         bool newSheet = false;
         std::vector<std::string> sheetsForFiles; // a new sheet for each of these files
         std::vector<std::string> sheetsToShow;   // the sheets holding these files, to the front
+        bool closeSheet = false;
+        bool closeAllSheets = false;
         bool aboutBox = false;
         bool rangeChart = false;
         bool help = false;
@@ -70,6 +72,9 @@ public:
     bool openSheetFor(const std::string& path) override;
     bool showSheetFor(const std::string& path) override;
     bool otherSheetHolds(const std::string& path) override;
+    // The page closes its sheets, asking as it does before it closes one.
+    void closeSheet() override;
+    void closeAllSheets() override;
     void openAboutBox() override;
     void openRangeChart() override;
 

@@ -11,6 +11,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <random>
 
 namespace {
@@ -311,6 +313,17 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
     EXPECT_TRUE(mayClose(fileless.sheet));
     EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
+}
+
+// File -> Close closes this sheet, File -> Quit every sheet; the windows ask as they close.
+TEST(MechFileClose, CloseAndQuitGoToTheWindows) {
+    FreshSheet f;
+    act(f.sheet, "mnuClose");
+    EXPECT_EQ(f.fake.windows.sheetsClosed, 1);
+    EXPECT_EQ(f.fake.windows.allSheetsClosed, 0);
+    act(f.sheet, "mnuQuit");
+    EXPECT_EQ(f.fake.windows.sheetsClosed, 1);
+    EXPECT_EQ(f.fake.windows.allSheetsClosed, 1);
 }
 
 } // namespace

@@ -46,9 +46,13 @@ struct FakeWindowOpener : platform::WindowOpener {
         return filesOnOtherSheets.count(path) > 0 ||
                std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
     }
+    void closeSheet() override { ++sheetsClosed; }
+    void closeAllSheets() override { ++allSheetsClosed; }
     void openAboutBox() override { ++aboutBoxesOpened; }
     void openRangeChart() override {}
     int sheetsOpened = 0;
+    int sheetsClosed = 0;
+    int allSheetsClosed = 0;
     std::vector<std::string> sheetsOpenedFor;
     std::vector<std::string> sheetsShownFor; // "" where none was shown
     std::set<std::string> filesOnOtherSheets;

@@ -86,6 +86,12 @@ TEST(WebSheet, RequestsReachThePage) {
     EXPECT_TRUE(Json::parse(sheet.click("mnuRangeChart")).at("requests").at("rangeChart"));
     EXPECT_TRUE(Json::parse(sheet.click("mnuHelp")).at("requests").at("help"));
     EXPECT_TRUE(Json::parse(sheet.click("mnuAbout")).at("requests").at("aboutBox"));
+    const Json closed = Json::parse(sheet.click("mnuClose")).at("requests");
+    EXPECT_TRUE(closed.at("closeSheet"));
+    EXPECT_FALSE(closed.at("closeAllSheets"));
+    const Json quit = Json::parse(sheet.click("mnuQuit")).at("requests");
+    EXPECT_TRUE(quit.at("closeAllSheets"));
+    EXPECT_FALSE(quit.at("closeSheet"));
 }
 
 // A file chosen by the user opens on the sheet; Save asks the page for a name, then saves to
