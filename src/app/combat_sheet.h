@@ -174,6 +174,9 @@ public:
     // Mech as that file held it then, in the file's words: what tells a change since.
     std::string mechFile;
     std::string savedMech;
+    // The very bytes the sheet last read from its file or wrote to it: a file that holds others
+    // now was changed by someone else since.
+    std::string mechFileBytes;
 
 private:
     void setUpControls();

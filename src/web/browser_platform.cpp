@@ -45,6 +45,10 @@ platform::MessageBox::Answer BrowserPlatform::askToSave(const std::string& /*que
     return Answer::Cancel;
 }
 
+platform::MessageBox::Answer BrowserPlatform::askToOverwrite(const std::string& /*question*/) {
+    return Answer::Overwrite;
+}
+
 void BrowserPlatform::openSheet() {
     requests_.newSheet = true;
 }

@@ -67,6 +67,8 @@ public:
     void show(const std::string& text) override;
     // A page asks before it closes a sheet, with its own dialog; nothing is lost meanwhile.
     Answer askToSave(const std::string& question) override;
+    // What a page saves is a download, which nobody else changes behind the sheet's back.
+    Answer askToOverwrite(const std::string& question) override;
 
     void openSheet() override;
     bool openSheetFor(const std::string& path) override;

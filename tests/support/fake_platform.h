@@ -15,11 +15,13 @@
 #include <utility>
 #include <vector>
 
-// Shows nothing; asked whether to save, it gives the answers it is given, Cancel once they
-// run out.
+// Shows nothing; asked whether to save or to overwrite, it gives the answers it is given,
+// Cancel once they run out.
 struct FakeMessageBox : platform::MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
-    Answer askToSave(const std::string& question) override {
+    Answer askToSave(const std::string& question) override { return ask(question); }
+    Answer askToOverwrite(const std::string& question) override { return ask(question); }
+    Answer ask(const std::string& question) {
         asked.push_back(question);
         const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
         answers.erase(answers.begin(), answers.begin() + !answers.empty());
