@@ -154,9 +154,14 @@ void restoreInto(const Json& state, CombatSheet& scratch) {
         throw NoState("another version");
     }
     const Json& controls = state.at("controls");
+    // A menu entry newer than the state keeps its fresh state: commands hold nothing the user
+    // made, and a page kept before the entry came along still comes back.
     forEachControl([&](const ControlRef& ref, int row, const std::string& name) {
-        restoreControl(controls.contains(name) ? controls.at(name) : throw NoState(name), scratch,
-                       ref, row);
+        if (controls.contains(name)) {
+            restoreControl(controls.at(name), scratch, ref, row);
+        } else if (!std::holds_alternative<Member<Command>>(ref)) {
+            throw NoState(name);
+        }
     });
     const Json& situation = state.at("situation");
     for (const ModifierField& modifier : MODIFIER_FIELDS) {

@@ -165,4 +165,16 @@ TEST(SheetState, ASheetComesBackWhole) {
     }
 }
 
+// A page kept before a menu entry came along comes back whole, the entry as a fresh sheet has
+// it; a control the user sets never goes missing unnoticed (NoControl above).
+TEST(SheetState, AStateKeptBeforeANewMenuEntryComesBack) {
+    FreshSheet played;
+    act(played.sheet, "pilotName=Kai dmgSensor1 gunSkill=3");
+    const std::string older = patched(
+        sheetState(played.sheet), {{"controls", {{"mnuClose", nullptr}, {"mnuQuit", nullptr}}}});
+    FreshSheet taken;
+    ASSERT_TRUE(restoreSheetState(older, taken.sheet));
+    EXPECT_EQ(snapshot(taken.sheet), snapshot(played.sheet));
+}
+
 } // namespace
