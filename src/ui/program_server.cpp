@@ -92,19 +92,10 @@ bool ProgramServer::handOver(const QString& name, const std::vector<std::string>
     return socket.read(Received.size()) == Received;
 }
 
+// Only this user's programs may hand files over. The toolkit makes such a socket aside and
+// renames it into place, so that one left behind by a program that was killed gives way.
 bool ProgramServer::listen(const QString& name) {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (server_->listen(name)) {
-        return true;
-    }
-    // The name of a program that crashed stays behind, with nobody listening.
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (server_->serverError() != QAbstractSocket::AddressInUseError ||
-        probe.waitForConnected(ConnectWait)) {
-        return false;
-    }
-    QLocalServer::removeServer(name);
     return server_->listen(name);
 }
 

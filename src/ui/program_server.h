@@ -35,7 +35,8 @@ public:
     // when no program answers there.
     static bool handOver(const QString& name, const std::vector<std::string>& files);
     // Listens under `name` for later starts, taking the name over from a program that ended
-    // without giving it back; false when it cannot.
+    // without giving it back; false when it cannot. Call it only once handOver has found
+    // nobody listening there.
     bool listen(const QString& name);
 
 private:

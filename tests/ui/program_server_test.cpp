@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
@@ -17,6 +18,10 @@
 #include <QWindow>
 
 #include <optional>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class ProgramServerTest : public QObject {
     Q_OBJECT
@@ -86,27 +91,50 @@ private slots:
         SheetWindow* blank = sheets().front();
         QVERIFY(QTest::qWaitForWindowActive(blank));
 
-        QCOMPARE(startLater({mech}), 0);
+        QCOMPARE(startLater(server, {mech}), 0);
         QTRY_COMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
 
         blank->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(blank));
-        QCOMPARE(startLater({mech}), 0);
+        QCOMPARE(startLater(server, {mech}), 0);
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
         QCOMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
 
-        QCOMPARE(startLater({}), 0);
+        QCOMPARE(startLater(server, {}), 0);
         QTRY_COMPARE(sheetTitles(),
                      QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan", "Vexolan"}));
-        for (SheetWindow* sheet : sheets()) {
-            QVERIFY(sheet->close());
-        }
-        // Gone while the program whose services they use is still there.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeAll();
+    }
+
+    // A program that was killed leaves its socket behind, with nobody listening: the next
+    // program takes the name over, and a later start reaches it there.
+    void aNameLeftBehindIsTakenOver() {
+        const QString server = dir_.filePath("left-behind");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(server);
+        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(left);
+        QVERIFY(QFileInfo(server).exists());
+        Program program(*qApp);
+        QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
+        QCOMPARE(startLater(server, {}), 0);
+        QTRY_COMPARE(sheetTitles(), QStringList({"Vexolan", "Vexolan"}));
+        closeAll();
     }
 
 private:
+    // Every sheet closed and gone while the program whose services they use is still there.
+    static void closeAll() {
+        for (SheetWindow* sheet : sheets()) {
+            QVERIFY(sheet->close());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     static std::vector<SheetWindow*> sheets() {
         std::vector<SheetWindow*> found;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -129,12 +157,12 @@ private:
         QWidget* active = QApplication::activeWindow();
         return active == nullptr ? QString() : active->windowHandle()->title();
     }
-    // The exit status of the built program, started with these files under this test's server
-    // name; this program serves it meanwhile.
-    int startLater(const QStringList& files) {
+    // The exit status of the built program, started with these files under the server name;
+    // this program serves it meanwhile.
+    static int startLater(const QString& server, const QStringList& files) {
         QProcess later;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VEXOLAN_SERVER", dir_.filePath("server"));
+        environment.insert("VEXOLAN_SERVER", server);
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         later.setProcessEnvironment(environment);
         later.setProcessChannelMode(QProcess::ForwardedChannels);
