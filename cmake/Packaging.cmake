@@ -40,7 +40,7 @@ find_program(VEXOLAN_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(VEXOLAN_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6core6, libstdc++6, libc6")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6gui6, libqt6network6, libqt6core6, libstdc++6, libc6")
 endif()
 # The sheet's captions were fitted to DejaVu Sans, the first face the program asks for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")

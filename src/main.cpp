@@ -1,5 +1,6 @@
 #include "ui/command_line.h"
 #include "ui/program.h"
+#include "ui/program_server.h"
 
 #include <QApplication>
 
@@ -41,7 +42,8 @@ int main(int argc, char* argv[]) {
     // The application takes the toolkit's own options out of argc and argv.
     QApplication application(argc, argv);
     Program program(application);
-    if (const std::optional<int> done = program.start(CommandLine(argumentsOf(argc, argv)))) {
+    if (const std::optional<int> done =
+            program.start(CommandLine(argumentsOf(argc, argv)), ProgramServer::name())) {
         return *done;
     }
     const int result = application.exec();

@@ -25,7 +25,7 @@ const DOUBLE_TAP_MS = 600;
 // Safari clears what a site keeps after seven days without a visit: a backup is due well before.
 const BACKUP_DUE_MS = 3 * 24 * 60 * 60 * 1000;
 // The page's own entries of the File menu, after the Mech's, and the desktop's that a page has
-// no use for.
+// no use for: the browser closes the page.
 const BACK_UP = 'Back Up All Sheets...';
 const RESTORE = 'Restore Sheets...';
 const DESKTOP_ONLY = new Set(['mnuQuit']);
@@ -316,7 +316,10 @@ function menuBar(tab) {
 
 // The sheet's menu with the page's own entries after the Mech's.
 function pageMenu() {
-    const menu = layout.menu.filter((entry) => !DESKTOP_ONLY.has(entry.role));
+    // The browser keeps Ctrl+W for its own tabs: the page's Close has no key.
+    const menu = layout.menu
+        .filter((entry) => !DESKTOP_ONLY.has(entry.role))
+        .map((entry) => (entry.role === 'mnuClose' ? { ...entry, keys: [] } : entry));
     const after = menu.findIndex((entry) => entry.role === 'mnuSaveAs') + 1;
     const own = [BACK_UP, RESTORE].map((caption) => ({ role: caption, caption, menu: 'File', keys: [] }));
     return [...menu.slice(0, after), ...own, ...menu.slice(after)];

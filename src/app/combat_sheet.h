@@ -155,6 +155,8 @@ public:
     Command mnuOpen{"&Open Mech..."};
     Command mnuSave{"&Save Mech"};
     Command mnuSaveAs{"Save Mech &As..."};
+    Command mnuClose{"&Close"};
+    Command mnuQuit{"&Quit"};
     Command mnuNew{"&New Mech"};
     Command mnuEdit{"&Edit Mech"};
     Command mnuRangeChart{"&Range Chart"};
@@ -177,6 +179,9 @@ public:
     // Mech as that file held it then, in the file's words: what tells a change since.
     std::string mechFile;
     std::string savedMech;
+    // The very bytes the sheet last read from its file or wrote to it: a file that holds others
+    // now was changed by someone else since.
+    std::string mechFileBytes;
 
 private:
     void setUpControls();

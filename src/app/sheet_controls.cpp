@@ -92,6 +92,8 @@ const auto CONTROLS = std::to_array<NamedControl>({
     {"mnuOpen", "mnuOpen", &C::mnuOpen},
     {"mnuSave", "mnuSave", &C::mnuSave},
     {"mnuSaveAs", "mnuSaveAs", &C::mnuSaveAs},
+    {"mnuClose", "mnuClose", &C::mnuClose},
+    {"mnuQuit", "mnuQuit", &C::mnuQuit},
     {"mnuNew", "mnuNew", &C::mnuNew},
     {"mnuEdit", "mnuEdit", &C::mnuEdit},
     {"mnuRangeChart", "mnuRangeChart", &C::mnuRangeChart},

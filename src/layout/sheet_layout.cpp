@@ -315,6 +315,8 @@ const std::vector<MenuEntry>& sheetMenu() {
         {.command = &C::mnuOpen, .menu = "File", .keys = {"Ctrl+O"}},
         {.command = &C::mnuSave, .menu = "File", .keys = {"Ctrl+S"}},
         {.command = &C::mnuSaveAs, .menu = "File", .keys = {"Ctrl+Shift+S"}},
+        {.command = &C::mnuClose, .menu = "File", .keys = {"Ctrl+W"}},
+        {.command = &C::mnuQuit, .menu = "File", .keys = {"Ctrl+Q"}},
         {.command = &C::mnuNew},
         {.command = &C::mnuEdit},
         {.name = "View", .caption = "&View"},

@@ -27,10 +27,15 @@ std::string faultOf(const platform::FileStore::Reading& reading) {
     }
 }
 
+// A Mech file as read, with the very bytes it held.
+struct ReadMech {
+    MechFile mech;
+    std::string bytes;
+};
+
 // The file's Mech, or none once a message has named the file and what is wrong with it.
-std::optional<MechFile> loadMechFile(CombatSheet& sheet, const std::string& path) {
-    const platform::FileStore::Reading reading =
-        sheet.platform().fileStore.read(path, MechFileSizeLimit);
+std::optional<ReadMech> loadMechFile(CombatSheet& sheet, const std::string& path) {
+    platform::FileStore::Reading reading = sheet.platform().fileStore.read(path, MechFileSizeLimit);
     std::variant<MechFile, MechFileFault> mech = MechFileFault{faultOf(reading)};
     if (reading.status == Status::Read) {
         mech = readMechFile(reading.bytes, sheet);
@@ -40,13 +45,33 @@ std::optional<MechFile> loadMechFile(CombatSheet& sheet, const std::string& path
                                          fault->text);
         return std::nullopt;
     }
-    return std::get<MechFile>(std::move(mech));
+    return ReadMech{std::get<MechFile>(std::move(mech)), std::move(reading.bytes)};
 }
 
-// The sheet now holds the Mech of its file as the file holds it.
-void keepAsSaved(CombatSheet& sheet, const std::string& path) {
+// The sheet now holds the Mech of its file as the file holds it, in these bytes.
+void keepAsSaved(CombatSheet& sheet, const std::string& path, std::string bytes) {
     sheet.mechFile = path;
     sheet.savedMech = writeMechFile(mechOnSheet(sheet));
+    sheet.mechFileBytes = std::move(bytes);
+}
+
+// Whether the sheet's own file holds other bytes than the sheet last read from it or wrote to
+// it: another program, or another copy of this one, saved it since. A file gone loses nothing
+// to a save, and one that cannot be read at all gets its own message from the write.
+bool changedSinceKept(CombatSheet& sheet) {
+    const platform::FileStore::Reading reading =
+        sheet.platform().fileStore.read(sheet.mechFile, MechFileSizeLimit);
+    return reading.status == Status::TooLarge ||
+           (reading.status == Status::Read && reading.bytes != sheet.mechFileBytes);
+}
+
+// Whether the user lets the sheet write over what someone else saved to its file.
+bool overwriteAllowed(CombatSheet& sheet) {
+    const std::string question = "The Mech file \"" + sheet.mechFile +
+                                 "\" has changed on disk since this sheet opened or saved it.\n"
+                                 "Overwrite it with the Mech on this sheet?";
+    return sheet.platform().messageBox.askToOverwrite(question) ==
+           platform::MessageBox::Answer::Overwrite;
 }
 
 // A file that is no good gets its message from the sheet it was chosen on, whichever sheet
@@ -66,18 +91,23 @@ void openChosenFiles(CombatSheet& sheet) {
     }
 }
 
+// A cancel of the question about a file changed on disk leaves the file and the sheet as they
+// are, as if Save had not been chosen.
 bool saveMech(CombatSheet& sheet, const std::string& path) {
+    std::string bytes = writeMechFile(mechOnSheet(sheet));
     std::string refused;
     if (path != sheet.mechFile && sheet.platform().windows.otherSheetHolds(path)) {
         refused = "The file is open on another sheet; save it there, or close that sheet first.";
+    } else if (path == sheet.mechFile && changedSinceKept(sheet) && !overwriteAllowed(sheet)) {
+        return false;
     } else {
-        refused = sheet.platform().fileStore.write(path, writeMechFile(mechOnSheet(sheet)));
+        refused = sheet.platform().fileStore.write(path, bytes);
     }
     if (!refused.empty()) {
         sheet.platform().messageBox.show("Cannot save the Mech to \"" + path + "\":\n" + refused);
         return false;
     }
-    keepAsSaved(sheet, path);
+    keepAsSaved(sheet, path, std::move(bytes));
     return true;
 }
 
@@ -108,12 +138,12 @@ std::string suggestedFileName(const CombatSheet& sheet) {
 }
 
 bool openMechFile(CombatSheet& sheet, const std::string& path) {
-    const std::optional<MechFile> mech = loadMechFile(sheet, path);
-    if (mech) {
-        putMechOnSheet(*mech, sheet);
-        keepAsSaved(sheet, path);
+    std::optional<ReadMech> read = loadMechFile(sheet, path);
+    if (read) {
+        putMechOnSheet(read->mech, sheet);
+        keepAsSaved(sheet, path, std::move(read->bytes));
     }
-    return mech.has_value();
+    return read.has_value();
 }
 
 bool hasUnsavedChanges(const CombatSheet& sheet) {
@@ -134,6 +164,7 @@ bool mayClose(CombatSheet& sheet) {
         return save(sheet);
     case Answer::Discard:
         return true;
+    case Answer::Overwrite: // not an answer to this question
     case Answer::Cancel:
         break;
     }
@@ -144,4 +175,6 @@ void wireFileMenu(CombatSheet& sheet) {
     sheet.mnuOpen.onClick([&sheet] { openChosenFiles(sheet); });
     sheet.mnuSave.onClick([&sheet] { save(sheet); });
     sheet.mnuSaveAs.onClick([&sheet] { saveMechAs(sheet); });
+    sheet.mnuClose.onClick([&sheet] { sheet.platform().windows.closeSheet(); });
+    sheet.mnuQuit.onClick([&sheet] { sheet.platform().windows.closeAllSheets(); });
 }

@@ -17,6 +17,10 @@ public:
         texts_.push_back(question);
         return Answer::Cancel;
     }
+    Answer askToOverwrite(const std::string& question) override {
+        texts_.push_back(question);
+        return Answer::Cancel;
+    }
     const std::vector<std::string>& texts() const { return texts_; }
     void clear() { texts_.clear(); }
 

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-// Opens the program's other windows on behalf of one sheet window.
+// Opens the program's other windows on behalf of one sheet window, and closes the sheets.
 class WindowOpener {
 public:
     virtual ~WindowOpener() = default;
@@ -18,6 +18,11 @@ public:
     virtual bool showSheetFor(const std::string& path) = 0;
     // Whether a sheet other than this one holds the file at `path` as its own.
     virtual bool otherSheetHolds(const std::string& path) = 0;
+    // Closes this sheet as its close box does: one with unsaved changes asks first.
+    virtual void closeSheet() = 0;
+    // Closes every sheet of the program in turn, this one first, each as closeSheet does; the
+    // first that stays open, its user having cancelled, leaves the rest open too.
+    virtual void closeAllSheets() = 0;
     // The About box, modal and owned by the sheet; returns when it closes.
     virtual void openAboutBox() = 0;
     // The sheet's range chart, a window of its own that closes with the sheet; a sheet has

@@ -20,12 +20,18 @@ void Program::setNameAndVersion() {
                                             .arg(VEXOLAN_VERSION_REVISION));
 }
 
-std::optional<int> Program::start(const CommandLine& commandLine) {
+std::optional<int> Program::start(const CommandLine& commandLine, const QString& serverName) {
     if (const std::optional<int> fault = commandLine.answerFault()) {
         return fault;
     }
     if (const std::optional<int> answered = commandLine.answerHelpOrVersion()) {
         return answered;
+    }
+    if (!serverName.isEmpty()) {
+        if (ProgramServer::handOver(serverName, commandLine.files())) {
+            return 0;
+        }
+        server_.listen(serverName);
     }
     int opened = 0;
     for (const std::string& file : commandLine.files()) {
@@ -39,4 +45,21 @@ std::optional<int> Program::start(const CommandLine& commandLine) {
 
 SheetWindow* Program::openSheet(const std::string& mechFile) {
     return SheetWindow::open(shared_, mechFile);
+}
+
+// The sheets come to the front: the user started the program to see them.
+void Program::takeFiles(const std::vector<std::string>& files) {
+    std::vector<SheetWindow*> sheets;
+    for (const std::string& file : files) {
+        sheets.push_back(openSheet(file));
+    }
+    if (files.empty()) {
+        sheets.push_back(openSheet());
+    }
+    for (SheetWindow* sheet : sheets) {
+        if (sheet != nullptr) {
+            sheet->raise();
+            sheet->activateWindow();
+        }
+    }
 }

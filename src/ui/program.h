@@ -3,6 +3,7 @@
 // The program as a whole: its look, the platform services that all its sheet windows share,
 // its command line and the opening of sheets.
 
+#include "ui/program_server.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_help_viewer.h"
 #include "ui/qt_program_launcher.h"
@@ -22,6 +23,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class CommandLine;
 class QApplication;
@@ -39,12 +41,19 @@ public:
     // Opens a sheet for each Mech file the command line names, or one new sheet when it names
     // none or none of them opens. Given --help, --version or an option it does not know, it
     // opens nothing, says what it has to say, and gives the status to end the program with.
-    std::optional<int> start(const CommandLine& commandLine);
+    // Given the name of a server (ProgramServer::name()), a program that listens under it
+    // already gets the files instead, and this one ends at once; else this one listens there
+    // for later starts.
+    std::optional<int> start(const CommandLine& commandLine, const QString& serverName = {});
     // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
     // SheetWindow::open has it.
     SheetWindow* openSheet(const std::string& mechFile = {});
 
 private:
+    // A later start's files: each raises the sheet that holds it or opens on one of its own;
+    // without files, a new sheet.
+    void takeFiles(const std::vector<std::string>& files);
+
     // The system's own registry and file test where there is one; stand-ins elsewhere. Files
     // are read and written by names as the system has them.
 #ifdef _WIN32
@@ -62,4 +71,5 @@ private:
     QString lastFolder_;
     SharedServices shared_{clipboard_, registry_,  launcher_,  files_,
                            help_,      fileStore_, lastFolder_};
+    ProgramServer server_{[this](const std::vector<std::string>& files) { takeFiles(files); }};
 };

@@ -4,6 +4,7 @@
 #include "ui/program_look.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtMessageBox::setUp(QMessageBox& box, const std::string& text) const {
     box.setWindowTitle(VEXOLAN_TITLE);
@@ -35,4 +36,16 @@ QtMessageBox::Answer QtMessageBox::askToSave(const std::string& question) {
     default:
         return Answer::Cancel;
     }
+}
+
+// Cancel is the default: a hasty Return loses nobody's work.
+QtMessageBox::Answer QtMessageBox::askToOverwrite(const std::string& question) {
+    QMessageBox box(owner_);
+    setUp(box, question);
+    QPushButton* overwrite = box.addButton("&Overwrite", QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == overwrite ? Answer::Overwrite : Answer::Cancel;
 }

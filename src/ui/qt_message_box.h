@@ -14,6 +14,7 @@ public:
         : owner_(owner), zoom_(std::move(zoom)) {}
     void show(const std::string& text) override;
     Answer askToSave(const std::string& question) override;
+    Answer askToOverwrite(const std::string& question) override;
 
 private:
     // The program's plain box: its title, the text as it stands, no icon, modal.

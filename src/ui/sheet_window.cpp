@@ -198,6 +198,27 @@ SheetWindow* SheetWindow::holding(const std::string& path) {
     return nullptr;
 }
 
+void SheetWindow::closeSheet() {
+    close();
+}
+
+// Each sheet is closed as its own close box would close it; the ones already asked about and
+// closed stay closed when a later one's user cancels.
+void SheetWindow::closeAllSheets() {
+    std::vector<QPointer<SheetWindow>> sheets{this};
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* sheet = qobject_cast<SheetWindow*>(window);
+        if (sheet != nullptr && sheet != this && sheet->isVisible()) {
+            sheets.emplace_back(sheet);
+        }
+    }
+    for (const QPointer<SheetWindow>& sheet : sheets) {
+        if (sheet != nullptr && sheet->isVisible() && !sheet->close()) {
+            return;
+        }
+    }
+}
+
 void SheetWindow::openAboutBox() {
     AboutDialog dialog(services_, this, sheet_.zoom);
     dialog.exec();

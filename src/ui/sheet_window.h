@@ -62,11 +62,14 @@ protected:
 
 private:
     // The windows this sheet opens: further sheets without an owner, at this sheet's zoom; the
-    // About box, modal; the range chart, one at most, made and gone with the sheet.
+    // About box, modal; the range chart, one at most, made and gone with the sheet. Closing
+    // goes through the close box's way, question and all.
     void openSheet() override;
     bool openSheetFor(const std::string& path) override;
     bool showSheetFor(const std::string& path) override;
     bool otherSheetHolds(const std::string& path) override;
+    void closeSheet() override;
+    void closeAllSheets() override;
     void openAboutBox() override;
     void openRangeChart() override;
 

@@ -10,8 +10,8 @@ constexpr long NotFound = 2; // as the system registry says it
 
 bool BrowserPlatform::Requests::empty() const {
     return messages.empty() && !newSheet && sheetsForFiles.empty() && sheetsToShow.empty() &&
-           !aboutBox && !rangeChart && !help && clipboard.empty() && saveNames.empty() &&
-           downloads.empty();
+           !closeSheet && !closeAllSheets && !aboutBox && !rangeChart && !help &&
+           clipboard.empty() && saveNames.empty() && downloads.empty();
 }
 
 platform::PlatformServices BrowserPlatform::services() {
@@ -45,6 +45,10 @@ platform::MessageBox::Answer BrowserPlatform::askToSave(const std::string& /*que
     return Answer::Cancel;
 }
 
+platform::MessageBox::Answer BrowserPlatform::askToOverwrite(const std::string& /*question*/) {
+    return Answer::Overwrite;
+}
+
 void BrowserPlatform::openSheet() {
     requests_.newSheet = true;
 }
@@ -66,6 +70,14 @@ bool BrowserPlatform::showSheetFor(const std::string& path) {
 
 bool BrowserPlatform::otherSheetHolds(const std::string& path) {
     return otherSheetFiles_.count(path) > 0;
+}
+
+void BrowserPlatform::closeSheet() {
+    requests_.closeSheet = true;
+}
+
+void BrowserPlatform::closeAllSheets() {
+    requests_.closeAllSheets = true;
 }
 
 void BrowserPlatform::openAboutBox() {

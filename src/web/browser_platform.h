@@ -38,6 +38,8 @@ public:
         bool newSheet = false;
         std::vector<std::string> sheetsForFiles; // a new sheet for each of these files
         std::vector<std::string> sheetsToShow;   // the sheets holding these files, to the front
+        bool closeSheet = false;
+        bool closeAllSheets = false;
         bool aboutBox = false;
         bool rangeChart = false;
         bool help = false;
@@ -65,11 +67,16 @@ public:
     void show(const std::string& text) override;
     // A page asks before it closes a sheet, with its own dialog; nothing is lost meanwhile.
     Answer askToSave(const std::string& question) override;
+    // What a page saves is a download, which nobody else changes behind the sheet's back.
+    Answer askToOverwrite(const std::string& question) override;
 
     void openSheet() override;
     bool openSheetFor(const std::string& path) override;
     bool showSheetFor(const std::string& path) override;
     bool otherSheetHolds(const std::string& path) override;
+    // The page closes its sheets, asking as it does before it closes one.
+    void closeSheet() override;
+    void closeAllSheets() override;
     void openAboutBox() override;
     void openRangeChart() override;
 

@@ -170,6 +170,8 @@ Json requestsJson(const BrowserPlatform::Requests& requests) {
             {"newSheet", requests.newSheet},
             {"sheetsForFiles", requests.sheetsForFiles},
             {"sheetsToShow", requests.sheetsToShow},
+            {"closeSheet", requests.closeSheet},
+            {"closeAllSheets", requests.closeAllSheets},
             {"aboutBox", requests.aboutBox},
             {"rangeChart", requests.rangeChart},
             {"help", requests.help},

@@ -104,8 +104,10 @@ check_layout() {
         fail "bin/vexolan still looks for libraries in the build tree"
     fi
     # It starts and keeps running until it is stopped; a missing library or a crash ends it early.
+    # A server name of its own keeps it from handing over to a program that runs already.
     local status=0
-    QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/vexolan" || status=$?
+    QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER="$prefix/server" timeout 3 "$prefix/bin/vexolan" ||
+        status=$?
     [ $status -eq 124 ] || fail "the installed program ended by itself with status $status"
 }
 

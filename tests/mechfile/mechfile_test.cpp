@@ -11,6 +11,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <random>
 
 namespace {
@@ -377,6 +379,91 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
     EXPECT_TRUE(mayClose(fileless.sheet));
     EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
+}
+
+// Someone else saved the sheet's file since the sheet opened or saved it: Save asks first.
+// Cancel leaves both the file and the sheet as they are; Overwrite writes the sheet's Mech. A
+// file that this sheet wrote last, that holds the very bytes the sheet read, or that is gone, is
+// written without a question.
+TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
+    using Answer = platform::MessageBox::Answer;
+    const std::string theirs = patched("/pilotName", "Other Pilot");
+    const struct {
+        const char* name;
+        const char* before;              // what the user does before the file changes
+        std::optional<std::string> disk; // what someone else leaves in the file, if anything
+        bool gone;                       // someone else removes the file
+        std::vector<Answer> answers;
+        bool asked;
+        bool written;
+    } cases[] = {
+        // clang-format off
+        {"Cancelled", "", theirs, false, {Answer::Cancel}, true, false},
+        {"Overwritten", "", theirs, false, {Answer::Overwrite}, true, true},
+        {"ChangedAfterASave", "dmgSensor1 mnuSave", theirs, false, {Answer::Cancel}, true, false},
+        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel},
+         true, false},
+        {"SameBytesAgain", "", Example, false, {}, false, true},
+        {"SavedByThisSheet", "dmgSensor1 mnuSave", std::nullopt, false, {}, false, true},
+        {"Gone", "", std::nullopt, true, {}, false, true},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        FreshSheet f;
+        auto& files = f.fake.fileStore.files;
+        open(f, {{"m", Example}});
+        act(f.sheet, c.before);
+        if (c.disk) {
+            files["m"] = *c.disk;
+        }
+        if (c.gone) {
+            files.erase("m");
+        }
+        const std::map<std::string, std::string> disk = files;
+        act(f.sheet, "pilotName=Mine");
+        const std::string sheet = snapshot(f.sheet);
+        f.fake.messageBox.answers = c.answers;
+        act(f.sheet, "mnuSave");
+        EXPECT_EQ(f.fake.messageBox.asked.size(), c.asked ? 1u : 0u) << c.name;
+        EXPECT_EQ(snapshot(f.sheet), sheet) << c.name;
+        EXPECT_EQ(hasUnsavedChanges(f.sheet), !c.written) << c.name;
+        EXPECT_EQ(files == disk, !c.written) << c.name;
+        EXPECT_EQ(files.count("m") > 0 && files.at("m").find("\"Mine\"") != std::string::npos,
+                  c.written)
+            << c.name;
+        EXPECT_EQ(f.fake.messageBox.shown, Texts{}) << c.name;
+    }
+}
+
+// The question names the file; a sheet closing with Save waits on it, and stays open when its
+// user cancels there.
+TEST(MechFileSave, TheQuestionNamesTheFileAndAClosingSheetStaysOpenOnCancel) {
+    using Answer = platform::MessageBox::Answer;
+    FreshSheet f;
+    open(f, {{"m", Example}});
+    act(f.sheet, "dmgSensor1");
+    f.fake.fileStore.files["m"] = patched("/pilotName", "Other Pilot");
+    f.fake.messageBox.answers = {Answer::Save, Answer::Cancel};
+    EXPECT_FALSE(mayClose(f.sheet));
+    EXPECT_EQ(f.fake.messageBox.asked,
+              (Texts{saveQuestion(f.sheet),
+                     "The Mech file \"m\" has changed on disk since this sheet opened or saved "
+                     "it.\nOverwrite it with the Mech on this sheet?"}));
+    EXPECT_NE(f.fake.fileStore.files["m"].find("Other Pilot"), std::string::npos);
+    f.fake.messageBox.answers = {Answer::Save, Answer::Overwrite};
+    EXPECT_TRUE(mayClose(f.sheet));
+    EXPECT_EQ(f.fake.fileStore.files["m"].find("Other Pilot"), std::string::npos);
+}
+
+// File -> Close closes this sheet, File -> Quit every sheet; the windows ask as they close.
+TEST(MechFileClose, CloseAndQuitGoToTheWindows) {
+    FreshSheet f;
+    act(f.sheet, "mnuClose");
+    EXPECT_EQ(f.fake.windows.sheetsClosed, 1);
+    EXPECT_EQ(f.fake.windows.allSheetsClosed, 0);
+    act(f.sheet, "mnuQuit");
+    EXPECT_EQ(f.fake.windows.sheetsClosed, 1);
+    EXPECT_EQ(f.fake.windows.allSheetsClosed, 1);
 }
 
 } // namespace

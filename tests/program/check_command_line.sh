@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The command line as a user meets it, with no window system at all: --help and --version print
 # and end the program, an option it does not know is refused while the toolkit's own pass to the
-# toolkit, the manual page names the options the help lists, and run.sh starts the program with
-# every argument it was given.
+# toolkit, the manual page names the options the help lists, a start while the program runs hands
+# its file over and ends, and run.sh starts the program with every argument it was given.
 #   check_command_line.sh PROGRAM VERSION SOURCE_DIR
 set -euo pipefail
 
@@ -14,7 +14,8 @@ program=$1 version=$2 source=$3
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/vexolan-command-line.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
+first=
+trap '[ -z "$first" ] || kill "$first" 2>/dev/null; rm -rf "$scratch"' EXIT
 failures=0
 fail() {
     echo "FAIL: $*"
@@ -75,6 +76,24 @@ help_options=$(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
 manual_options=$(grep -oE '\\-\\-[a-z][a-z-]*' "$source/packaging/vexolan.1.in" | sed 's/\\-/-/g' |
     sort -u)
 expect "the manual page's options" "$help_options" "$manual_options"
+
+# The program runs on the offscreen platform, listening under a server name of this test's own;
+# a second start with a file hands it over and ends at once, and the first keeps running. Without
+# the handover, the second would open a sheet and run until it is stopped.
+server=$scratch/server
+QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER=$server "$program" >/dev/null 2>&1 &
+first=$!
+for _ in $(seq 300); do
+    [ ! -S "$server" ] || break
+    sleep 0.1
+done
+[ -S "$server" ] || fail "the running program does not listen at $server"
+run env QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER="$server" "$program" "$source/docs/quillfen.vexmech"
+expect "a second start: status" 0 "$status"
+kill -0 "$first" 2>/dev/null || fail "the running program ended when a second one started"
+kill "$first"
+wait "$first" || true
+first=
 
 # run.sh, in a copy whose set-up and build have nothing to do, started from another folder: the
 # program gets every argument, in the folder run.sh was started from, where a relative name leads.

@@ -15,11 +15,13 @@
 #include <utility>
 #include <vector>
 
-// Shows nothing; asked whether to save, it gives the answers it is given, Cancel once they
-// run out.
+// Shows nothing; asked whether to save or to overwrite, it gives the answers it is given,
+// Cancel once they run out.
 struct FakeMessageBox : platform::MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
-    Answer askToSave(const std::string& question) override {
+    Answer askToSave(const std::string& question) override { return ask(question); }
+    Answer askToOverwrite(const std::string& question) override { return ask(question); }
+    Answer ask(const std::string& question) {
         asked.push_back(question);
         const Answer answer = answers.empty() ? Answer::Cancel : answers.front();
         answers.erase(answers.begin(), answers.begin() + !answers.empty());
@@ -46,9 +48,13 @@ struct FakeWindowOpener : platform::WindowOpener {
         return filesOnOtherSheets.count(path) > 0 ||
                std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
     }
+    void closeSheet() override { ++sheetsClosed; }
+    void closeAllSheets() override { ++allSheetsClosed; }
     void openAboutBox() override { ++aboutBoxesOpened; }
     void openRangeChart() override {}
     int sheetsOpened = 0;
+    int sheetsClosed = 0;
+    int allSheetsClosed = 0;
     std::vector<std::string> sheetsOpenedFor;
     std::vector<std::string> sheetsShownFor; // "" where none was shown
     std::set<std::string> filesOnOtherSheets;

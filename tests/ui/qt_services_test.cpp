@@ -172,6 +172,45 @@ private slots:
         QCOMPARE(seen[1].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     }
 
+    // The question before a file changed on disk is written over: Overwrite and Cancel, with
+    // Cancel the default, so that Return and Esc both keep the file, and the Overwrite button
+    // alone writes it.
+    void theOverwriteQuestionDefaultsToCancel() {
+        using Answer = platform::MessageBox::Answer;
+        QtMessageBox messages(nullptr, [] { return 100; });
+        QStringList buttons;
+        int reply = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                buttons.clear();
+                for (QAbstractButton* button : box->buttons()) {
+                    buttons << button->text();
+                }
+                buttons.sort();
+                switch (reply++) {
+                case 0:
+                    QTest::keyClick(box, Qt::Key_Return);
+                    break;
+                case 1:
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    break;
+                default:
+                    for (QAbstractButton* button : box->buttons()) {
+                        if (button->text() == "&Overwrite") {
+                            button->click();
+                        }
+                    }
+                }
+            }
+        });
+        answer.start(10);
+        QCOMPARE(messages.askToOverwrite("Overwrite?"), Answer::Cancel);
+        QCOMPARE(messages.askToOverwrite("Overwrite?"), Answer::Cancel);
+        QCOMPARE(messages.askToOverwrite("Overwrite?"), Answer::Overwrite);
+        QCOMPARE(buttons, QStringList({"&Overwrite", "Cancel"}));
+    }
+
     // Each dialog offers its kind of file first, takes the owner's zoom, and a cancel
     // chooses nothing.
     void fileDialogsOfferTheirKindOfFile() {

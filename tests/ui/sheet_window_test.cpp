@@ -251,8 +251,8 @@ private slots:
 
     // The menus' captions, mnemonics and shortcuts, and the Help menu's entries reached by
     // their letters. The other entries' keys are pressed where their work is checked: Alt+N and
-    // the zoom keys with the zoom, Alt+E with the panels, the File keys with real files, Ctrl+R
-    // with the range chart.
+    // the zoom keys with the zoom, Alt+E with the panels, the File keys with real files and with
+    // closing, Ctrl+R with the range chart.
     void menusCarryTheirCaptionsAndMnemonics() {
         auto* help = find<QMenu>("Help");
         QStringList captions;
@@ -260,11 +260,12 @@ private slots:
                                   find<QMenu>("View")->actions() + help->actions()) {
             captions << (entry->text() + " " + entry->shortcut().toString()).trimmed();
         }
-        QCOMPARE(captions, QStringList({"&File", "&New Mech", "&Edit Mech", "&View", "&Help",
-                                        "&Open Mech... Ctrl+O", "&Save Mech Ctrl+S",
-                                        "Save Mech &As... Ctrl+Shift+S", "&Range Chart Ctrl+R",
-                                        "Zoom &In Ctrl++", "Zoom &Out Ctrl+-",
-                                        "&Actual Size Ctrl+0", "&Contents", "&About Vexolan"}));
+        QCOMPARE(captions,
+                 QStringList({"&File", "&New Mech", "&Edit Mech", "&View", "&Help",
+                              "&Open Mech... Ctrl+O", "&Save Mech Ctrl+S",
+                              "Save Mech &As... Ctrl+Shift+S", "&Close Ctrl+W", "&Quit Ctrl+Q",
+                              "&Range Chart Ctrl+R", "Zoom &In Ctrl++", "Zoom &Out Ctrl+-",
+                              "&Actual Size Ctrl+0", "&Contents", "&About Vexolan"}));
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
         for (const Qt::Key entry : {Qt::Key_C, Qt::Key_A}) {
             QTest::keyClick(&w_->window, Qt::Key_H, Qt::AltModifier);
@@ -445,6 +446,50 @@ private slots:
         w_->fake.messageBox.answers = {platform::MessageBox::Answer::Discard};
         QVERIFY(w_->window.close());
         QCOMPARE(w_->fake.messageBox.asked.size(), std::size_t{2});
+        QCOMPARE(bytesOf(path), bytesOf(ExampleMechFile));
+    }
+
+    // Ctrl+W and File -> Close close the sheet as its close box does, asking where it has a
+    // change its file lacks; a cancel keeps it open. Ctrl+Q and File -> Quit close every sheet,
+    // the one asked first, each asking as it closes, and stop at the first cancel.
+    void closeAndQuitByKeysAndMenu() {
+        using Answer = platform::MessageBox::Answer;
+        open(true);
+        const QString path = dir_.filePath("closing.vexmech");
+        QVERIFY(QFile::copy(ExampleMechFile, path));
+        const auto activate = [](QWidget& window) {
+            window.show();
+            window.activateWindow();
+            return QTest::qWaitForWindowActive(&window);
+        };
+        FakeSheetWindow plain(true), changed(true);
+        QVERIFY(activate(plain.window));
+        QTest::keySequence(&plain.window, QKeySequence("Ctrl+W"));
+        QVERIFY(!plain.window.isVisible());
+        QCOMPARE(plain.fake.messageBox.asked.size(), std::size_t{0});
+
+        QVERIFY(activate(changed.window));
+        changed.fake.fileDialog.toOpen = {path.toStdString()};
+        QTest::keySequence(&changed.window, QKeySequence("Ctrl+O"));
+        click(findIn<QCheckBox>(changed.window, "dmgSensor1"));
+        changed.fake.messageBox.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
+        QTest::keySequence(&changed.window, QKeySequence("Ctrl+W"));
+        QVERIFY(changed.window.isVisible());
+        QTest::keySequence(&changed.window, QKeySequence("Ctrl+Q"));
+        QVERIFY(changed.window.isVisible());
+        QVERIFY(w_->window.isVisible());
+        QCOMPARE(changed.fake.messageBox.asked.size(), std::size_t{2});
+
+        findIn<QAction>(w_->window, "mnuQuit")->trigger();
+        QVERIFY(!w_->window.isVisible());
+        QVERIFY(changed.window.isVisible());
+        QCOMPARE(changed.fake.messageBox.asked.size(), std::size_t{3});
+        QCOMPARE(w_->fake.messageBox.asked.size(), std::size_t{0});
+
+        changed.fake.messageBox.answers = {Answer::Discard};
+        findIn<QAction>(changed.window, "mnuClose")->trigger();
+        QVERIFY(!changed.window.isVisible());
+        QCOMPARE(changed.fake.messageBox.asked.size(), std::size_t{4});
         QCOMPARE(bytesOf(path), bytesOf(ExampleMechFile));
     }
 

@@ -114,6 +114,12 @@ TEST(WebSheet, RequestsReachThePage) {
     EXPECT_TRUE(Json::parse(sheet.click("mnuRangeChart")).at("requests").at("rangeChart"));
     EXPECT_TRUE(Json::parse(sheet.click("mnuHelp")).at("requests").at("help"));
     EXPECT_TRUE(Json::parse(sheet.click("mnuAbout")).at("requests").at("aboutBox"));
+    const Json closed = Json::parse(sheet.click("mnuClose")).at("requests");
+    EXPECT_TRUE(closed.at("closeSheet"));
+    EXPECT_FALSE(closed.at("closeAllSheets"));
+    const Json quit = Json::parse(sheet.click("mnuQuit")).at("requests");
+    EXPECT_TRUE(quit.at("closeAllSheets"));
+    EXPECT_FALSE(quit.at("closeSheet"));
 }
 
 // A file chosen by the user opens on the sheet; Save asks the page for a name, then saves to
@@ -341,6 +347,18 @@ TEST(SheetsBackup, ABadBackupRestoresNothing) {
     EXPECT_EQ(read.at("fault").get<std::string>().rfind(
                   "Cannot restore the sheets of \"b.vexsheets\":\nSheet 2: ", 0),
               0U);
+}
+
+// A page kept before a menu entry came along comes back whole, the entry as a fresh sheet has
+// it; a control the user sets never goes missing unnoticed (NoControl above).
+TEST(SheetState, AStateKeptBeforeANewMenuEntryComesBack) {
+    FreshSheet played;
+    act(played.sheet, "pilotName=Kai dmgSensor1 gunSkill=3");
+    const std::string older = patched(
+        sheetState(played.sheet), {{"controls", {{"mnuClose", nullptr}, {"mnuQuit", nullptr}}}});
+    FreshSheet taken;
+    ASSERT_EQ(restoreSheetState(older, taken.sheet), "");
+    EXPECT_EQ(snapshot(taken.sheet), snapshot(played.sheet));
 }
 
 } // namespace

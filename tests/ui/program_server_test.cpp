@@ -1,0 +1,183 @@
+// One running program per user and display: the server's name, and the built program started
+// while another runs, handing its files over and ending.
+
+#include "support/window_test.h"
+#include "ui/command_line.h"
+#include "ui/program.h"
+#include "ui/program_server.h"
+#include "ui/sheet_window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <optional>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+class ProgramServerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Another user, another display, another session's runtime folder: another name. A
+    // Wayland display wins over the X server it may carry along; a test names its own.
+    void theNameBelongsToOneUserAndOneDisplay() {
+        const QString runtime = dir_.path();
+        const struct {
+            const char* name;
+            QStringList environment; // NAME=value
+            QString user;
+            QString platform;
+            QString expected;
+        } cases[] = {
+            {"X", {"DISPLAY=:0"}, "1000", "xcb", "vexolan-1000-_0"},
+            {"OtherUser", {"DISPLAY=:0"}, "1001", "xcb", "vexolan-1001-_0"},
+            {"OtherDisplay", {"DISPLAY=:1"}, "1000", "xcb", "vexolan-1000-_1"},
+            {"Wayland",
+             {"DISPLAY=:0", "WAYLAND_DISPLAY=wayland-0"},
+             "1000",
+             "wayland",
+             "vexolan-1000-wayland-0"},
+            {"WaylandPath",
+             {"WAYLAND_DISPLAY=/run/user/7/wayland-1"},
+             "7",
+             "wayland",
+             "vexolan-7-_run_user_7_wayland-1"},
+            {"NoDisplay", {}, "1000", "offscreen", "vexolan-1000-offscreen"},
+            {"RuntimeFolder",
+             {"DISPLAY=:0", "XDG_RUNTIME_DIR=" + runtime},
+             "1000",
+             "xcb",
+             runtime + "/vexolan-1000-_0"},
+            {"NoRuntimeFolder",
+             {"DISPLAY=:0", "XDG_RUNTIME_DIR=" + runtime + "/none"},
+             "1000",
+             "xcb",
+             "vexolan-1000-_0"},
+            {"ChosenByATest",
+             {"DISPLAY=:0", "VEXOLAN_SERVER=/tmp/mine"},
+             "1000",
+             "xcb",
+             "/tmp/mine"},
+        };
+        for (const auto& c : cases) {
+            QProcessEnvironment environment;
+            for (const QString& variable : c.environment) {
+                environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+            }
+            QCOMPARE(ProgramServer::nameFor(environment, c.user, c.platform), c.expected);
+        }
+    }
+
+    // The built program, started while this one runs under the same name, hands its file over
+    // and ends: this program shows the file's sheet in front. Started again for the same file
+    // it opens no second sheet but brings the one that holds the file to the front; started
+    // without a file, it has a new sheet opened here.
+    void aLaterStartHandsItsFilesToTheRunningProgram() {
+        const QString server = dir_.filePath("server");
+        const QString mech = dir_.filePath("quillfen.vexmech");
+        QVERIFY(QFile::copy(ExampleMechFile, mech));
+        Program program(*qApp);
+        QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
+        QCOMPARE(sheetTitles(), QStringList{"Vexolan"});
+        SheetWindow* blank = sheets().front();
+        QVERIFY(QTest::qWaitForWindowActive(blank));
+
+        QCOMPARE(startLater(server, {mech}), 0);
+        QTRY_COMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
+        QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
+
+        blank->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(blank));
+        QCOMPARE(startLater(server, {mech}), 0);
+        QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
+        QCOMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
+
+        QCOMPARE(startLater(server, {}), 0);
+        QTRY_COMPARE(sheetTitles(),
+                     QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan", "Vexolan"}));
+        closeAll();
+    }
+
+    // A program that was killed leaves its socket behind, with nobody listening: the next
+    // program takes the name over, and a later start reaches it there.
+    void aNameLeftBehindIsTakenOver() {
+        const QString server = dir_.filePath("left-behind");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(server);
+        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(left);
+        QVERIFY(QFileInfo(server).exists());
+        Program program(*qApp);
+        QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
+        QCOMPARE(startLater(server, {}), 0);
+        QTRY_COMPARE(sheetTitles(), QStringList({"Vexolan", "Vexolan"}));
+        closeAll();
+    }
+
+private:
+    // Every sheet closed and gone while the program whose services they use is still there.
+    static void closeAll() {
+        for (SheetWindow* sheet : sheets()) {
+            QVERIFY(sheet->close());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static std::vector<SheetWindow*> sheets() {
+        std::vector<SheetWindow*> found;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* sheet = qobject_cast<SheetWindow*>(window);
+            if (sheet != nullptr && sheet->isVisible()) {
+                found.push_back(sheet);
+            }
+        }
+        return found;
+    }
+    static QStringList sheetTitles() {
+        QStringList titles;
+        for (SheetWindow* sheet : sheets()) {
+            titles << sheet->windowHandle()->title();
+        }
+        titles.sort();
+        return titles;
+    }
+    static QString activeTitle() {
+        QWidget* active = QApplication::activeWindow();
+        return active == nullptr ? QString() : active->windowHandle()->title();
+    }
+    // The exit status of the built program, started with these files under the server name;
+    // this program serves it meanwhile.
+    static int startLater(const QString& server, const QStringList& files) {
+        QProcess later;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VEXOLAN_SERVER", server);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        later.setProcessEnvironment(environment);
+        later.setProcessChannelMode(QProcess::ForwardedChannels);
+        QSignalSpy finished(&later, &QProcess::finished);
+        later.start(VEXOLAN_PROGRAM, files);
+        if (!finished.wait(60000)) {
+            later.kill();
+            later.waitForFinished();
+            return -1;
+        }
+        return later.exitStatus() == QProcess::NormalExit ? later.exitCode() : -2;
+    }
+
+    QTemporaryDir dir_;
+};
+
+QTEST_MAIN(ProgramServerTest)
+#include "program_server_test.moc"
