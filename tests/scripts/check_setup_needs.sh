@@ -112,6 +112,13 @@ check_configures run.sh "$run" -DVEXOLAN_WERROR=OFF -DVEXOLAN_BUILD_TESTS=OFF
 check_configures "run.sh --web" "$run_web" -DVEXOLAN_WERROR=OFF -DVEXOLAN_BUILD_TESTS=OFF
 check_configures test.sh "$test_run" -DVEXOLAN_WERROR=ON
 
+# The other scripts that install through setup.sh name what they need too: without a need it
+# stops with its usage.
+while IFS=: read -r file line call; do
+    [[ $call =~ setup\.sh(\ (desktop|web|test))+$ ]] ||
+        fail "$file:$line calls setup.sh without a need: $call"
+done < <(cd "$source" && grep -rnE '\./scripts/setup\.sh' run.sh test.sh scripts .ci)
+
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed"
     exit 1
