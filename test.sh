@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: in the normal build, in the
-# WebAssembly build of the model, then in a build with the sanitizers.
+# WebAssembly build of the model, then in a build with the sanitizers. Every build here makes
+# any compiler warning an error (VEXOLAN_WERROR).
 set -euo pipefail
 cd "$(dirname "$0")"
-# No build of the run may warn: its whole output is kept, to be searched at the end.
+# No build of the run may warn, the linkers included, which -Werror does not stop: its whole
+# output is kept, to be searched at the end.
 log=$(mktemp "${TMPDIR:-/tmp}/vexolan-test.XXXXXX")
 trap 'rm -f "$log" "$log.warnings"' EXIT
 exec > >(tee "$log") 2>&1
-./scripts/setup.sh
+./scripts/setup.sh desktop web test
 # The folders of src/ include one another only downwards.
 ./scripts/check-layers.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXOLAN_BUILD_TESTS=ON \
+    -DVEXOLAN_BUILD_BENCH=ON -DVEXOLAN_WERROR=ON
 cmake --build build -j"$(nproc)"
 # The Windows side compiles too, where the mingw-w64 cross compiler is installed.
 if command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1; then
@@ -29,7 +32,8 @@ fi
 
 # The model, its layout and its tests once more as WebAssembly (emscripten), into build-web/, run
 # under node; the seeded random runs there are compared with this native build's.
-emcmake cmake -S . -B build-web -DVEXOLAN_NATIVE_BUILD_DIR="$PWD/build" >/dev/null
+emcmake cmake -S . -B build-web -DVEXOLAN_BUILD_TESTS=ON -DVEXOLAN_WERROR=ON \
+    -DVEXOLAN_NATIVE_BUILD_DIR="$PWD/build" >/dev/null
 cmake --build build-web -j"$(nproc)"
 ctest --test-dir build-web --output-on-failure -j"$(nproc)" | tee build-web/ctest.log
 
@@ -37,7 +41,7 @@ ctest --test-dir build-web --output-on-failure -j"$(nproc)" | tee build-web/ctes
 # detection included, into build-asan/. VEXOLAN_SANITIZER_TESTS=0 skips this.
 if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
     cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVEXOLAN_SANITIZE=ON \
-        -DVEXOLAN_BUILD_BENCH=OFF
+        -DVEXOLAN_BUILD_BENCH=OFF -DVEXOLAN_WERROR=ON
     cmake --build build-asan -j"$(nproc)"
     export ASAN_OPTIONS="detect_leaks=1:${ASAN_OPTIONS:-}"
     export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
@@ -47,8 +51,10 @@ if [ "${VEXOLAN_SANITIZER_TESTS:-1}" != 0 ]; then
     echo "Sanitizer build: $(grep 'tests passed' build-asan/ctest.log)"
 fi
 
-# What the compilers and linkers warned of, in any build above (a build brought up to date
-# compiles only what changed, so a clean clone, as in CI, sees every file).
+# What the compilers and linkers warned of, in any build above: -Werror stops a compiler's
+# warning where it is made, but not the linkers' ("ld: warning:", "wasm-ld: warning:", "emcc:
+# warning:"), which only this finds (a build brought up to date compiles only what changed, so
+# a clean clone, as in CI, sees every file).
 if grep -E ': warning: ' "$log" >"$log.warnings"; then
     echo "test.sh: the builds warned:" >&2
     cat "$log.warnings" >&2

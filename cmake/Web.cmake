@@ -14,17 +14,27 @@ add_compile_options(${VEXOLAN_WEB_OPTIMIZATION})
 # libc++'s checks of indexes into the standard containers, as _GLIBCXX_ASSERTIONS in libstdc++.
 add_compile_definitions(_LIBCPP_DEBUG=0)
 
-# Linking optimised code runs emscripten's JavaScript optimizer, which needs Debian's acorn
-# (package node-acorn, in /usr/share/nodejs where an installed node does not look).
-set(VEXOLAN_NODE_PATH /usr/share/nodejs CACHE PATH "Where the node modules emscripten uses lie")
-set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VEXOLAN_NODE_PATH})
+# Linking optimised code runs emscripten's JavaScript optimizer, which needs acorn: Debian's
+# (package node-acorn) lies in /usr/share/nodejs, where an installed node does not look. An
+# emscripten that brings its own (emsdk's) needs no folder named.
+find_path(VEXOLAN_NODE_PATH acorn/package.json PATHS /usr/share/nodejs NO_CMAKE_FIND_ROOT_PATH
+    DOC "Where the node modules emscripten uses lie (Debian: /usr/share/nodejs)")
+if(VEXOLAN_NODE_PATH)
+    set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VEXOLAN_NODE_PATH})
+endif()
 
 # nlohmann::json is all headers, but its CMake package puts the whole of /usr/include on the path,
 # which would bring the build machine's C library into the WebAssembly build: the build takes
 # them from a folder that holds them alone.
 if(NOT VEXOLAN_JSON_INCLUDE_DIR)
     find_path(VEXOLAN_HOST_INCLUDE_DIR nlohmann/json.hpp PATHS /usr/include
-        NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+        NO_CMAKE_FIND_ROOT_PATH
+        DOC "The folder that holds nlohmann/json.hpp (Debian: /usr/include)")
+    if(NOT VEXOLAN_HOST_INCLUDE_DIR)
+        message(FATAL_ERROR "nlohmann/json.hpp not found (Debian package nlohmann-json3-dev): "
+            "name the folder that holds it with -DVEXOLAN_HOST_INCLUDE_DIR=... or give its "
+            "prefix in CMAKE_PREFIX_PATH")
+    endif()
     set(VEXOLAN_JSON_INCLUDE_DIR ${CMAKE_BINARY_DIR}/json-include)
     file(MAKE_DIRECTORY ${VEXOLAN_JSON_INCLUDE_DIR})
     file(CREATE_LINK ${VEXOLAN_HOST_INCLUDE_DIR}/nlohmann ${VEXOLAN_JSON_INCLUDE_DIR}/nlohmann
@@ -34,7 +44,14 @@ endif()
 # GoogleTest is built from its sources (Debian package googletest) with em++; they name their
 # targets GTest::gtest and GTest::gtest_main, as the native package does.
 if(VEXOLAN_BUILD_TESTS)
-    set(VEXOLAN_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources")
+    find_path(VEXOLAN_GOOGLETEST_SOURCE_DIR googletest/include/gtest/gtest.h
+        PATHS /usr/src/googletest NO_CMAKE_FIND_ROOT_PATH
+        DOC "GoogleTest's sources (Debian: /usr/src/googletest)")
+    if(NOT VEXOLAN_GOOGLETEST_SOURCE_DIR)
+        message(FATAL_ERROR "GoogleTest's sources not found (Debian package googletest): name "
+            "their folder with -DVEXOLAN_GOOGLETEST_SOURCE_DIR=..., or leave the tests out with "
+            "-DVEXOLAN_BUILD_TESTS=OFF")
+    endif()
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

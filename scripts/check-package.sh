@@ -16,7 +16,8 @@ fi
 display=${VEXOLAN_CHECK_DISPLAY:-:96}
 screenshot=${VEXOLAN_CHECK_SCREENSHOT:-/tmp/deb-help.png}
 
-VEXOLAN_SETUP_EXTRA="xvfb xdotool imagemagick ${VEXOLAN_SETUP_EXTRA:-}" ./scripts/setup.sh
+VEXOLAN_SETUP_EXTRA="xvfb xdotool imagemagick ${VEXOLAN_SETUP_EXTRA:-}" \
+    ./scripts/setup.sh desktop
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)

@@ -14,16 +14,15 @@ if ! command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1 &&
 fi
 
 build=${VEXOLAN_WINDOWS_BUILD_DIR:-build-windows}
-# Unoptimised: mingw-w64's GCC 12 raises false maybe-uninitialized and restrict warnings inside
-# std::string once the optimiser inlines it (the same code is clean with the native compiler).
-flags="-Werror"
 # nlohmann::json is all headers: the cross compiler takes Debian's, from a folder that holds them
 # alone, so that no other header of the build machine comes into a Windows compile.
 json_headers=$(dirname "$(find /usr/include -path '*/nlohmann/json.hpp' -print -quit)")
 mkdir -p "$build/json-include"
 ln -sfn "$json_headers" "$build/json-include/nlohmann"
+# Unoptimised: mingw-w64's GCC 12 raises false maybe-uninitialized and restrict warnings inside
+# std::string once the optimiser inlines it (the same code is clean with the native compiler).
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_BUILD_TYPE=Debug -DVEXOLAN_WERROR=ON \
     -DVEXOLAN_JSON_INCLUDE_DIR="$(cd "$build" && pwd)/json-include" \
     -DVEXOLAN_BUILD_UI=OFF -DVEXOLAN_BUILD_TESTS=OFF -DVEXOLAN_FUZZ=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target vexolan_model vexolan_system
@@ -53,7 +52,8 @@ int main() {
     return files.exists("C:\\Windows\\notepad.exe") ? 1 : 0;
 }
 CPP
-"$compiler" -std=c++20 -Wall -Wextra $flags -Isrc -I"$build/src/generated" "$build/link_check.cpp" \
-    -L"$build/src" -lvexolan_system -lvexolan_model -o "$build/link_check.exe"
+"$compiler" -std=c++20 -Wall -Wextra -Werror -Isrc -I"$build/src/generated" \
+    "$build/link_check.cpp" -L"$build/src" -lvexolan_system -lvexolan_model \
+    -o "$build/link_check.exe"
 
 echo "check-windows: the model and the Win32 adapters compile and link for Windows"

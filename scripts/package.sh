@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-shlibdeps (package dpkg-dev) finds the packages the program's libraries come from.
-VEXOLAN_SETUP_EXTRA="dpkg-dev ${VEXOLAN_SETUP_EXTRA:-}" ./scripts/setup.sh
+VEXOLAN_SETUP_EXTRA="dpkg-dev ${VEXOLAN_SETUP_EXTRA:-}" ./scripts/setup.sh desktop
 
 build=${VEXOLAN_PACKAGE_BUILD_DIR:-build-package}
 # Built with Debian's hardening, as dpkg-buildflags gives it to every package: fortified

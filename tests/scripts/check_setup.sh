@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# scripts/setup.sh asks apt for nothing when every package is installed, a package held at its
-# version included, and for exactly the missing packages otherwise. dpkg-query and apt-get are
-# stand-ins that answer for such a system and note what is asked of them.
+# scripts/setup.sh, asked for everything ./test.sh needs, asks apt for nothing when every package
+# is installed, a package held at its version included, and for exactly the missing packages
+# otherwise. dpkg-query and apt-get are stand-ins that answer for such a system and note what is
+# asked of them.
 #   check_setup.sh SOURCE_DIR
 set -euo pipefail
 
@@ -36,7 +37,8 @@ chmod +x "$scratch/dpkg-query" "$scratch/apt-get" "$scratch/sudo"
 asked() {
     : >"$scratch/apt.log"
     env -u VEXOLAN_SETUP_EXTRA MISSING="$1" APT_LOG="$scratch/apt.log" \
-        PATH="$scratch:$PATH" "$source/scripts/setup.sh" >/dev/null || fail "setup.sh failed"
+        PATH="$scratch:$PATH" "$source/scripts/setup.sh" desktop web test >/dev/null ||
+        fail "setup.sh failed"
     cat "$scratch/apt.log"
 }
 
