@@ -16,8 +16,15 @@ before(async () => {
 });
 after(() => session.close());
 
-const chartCell = (row, range) => page.$eval(`.sheet-tab:not([hidden]) .chart tbody tr:nth-child(${row + 1}) td:nth-child(${range + 1})`,
-    (td) => ({ text: td.textContent, background: getComputedStyle(td).backgroundColor, classes: td.className }));
+const chartCell = (row, range) =>
+    page.$eval(
+        `.sheet-tab:not([hidden]) .chart tbody tr:nth-child(${row + 1}) td:nth-child(${range + 1})`,
+        (td) => ({
+            text: td.textContent,
+            background: getComputedStyle(td).backgroundColor,
+            classes: td.className,
+        }),
+    );
 
 test('the range chart shows under the sheet with Ctrl+R and follows it', async () => {
     await page.focus(control('rangeSlider'));
@@ -27,12 +34,33 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', async (
     await page.keyboard.up('Control');
     await page.waitForSelector('.sheet-tab:not([hidden]) .chart:not([hidden])');
     const rows = [
-        ['MLaser at 1: short range, likely', 0, 1, { text: '4', background: 'rgb(145, 207, 96)', classes: 'present' }],
-        ['MLaser at 4: a bracket starts', 0, 4, { text: '6', background: 'rgb(145, 207, 96)', classes: 'edge' }],
-        ['MLaser at 10: beyond long range', 0, 10, { text: '', background: 'rgba(0, 0, 0, 0)', classes: 'beyond edge' }],
-        ['LRM20 at 1: inside its minimum range', 1, 1, { text: '10', background: 'rgb(252, 141, 89)', classes: 'present' }],
+        [
+            'MLaser at 1: short range, likely',
+            0,
+            1,
+            { text: '4', background: 'rgb(145, 207, 96)', classes: 'present' },
+        ],
+        [
+            'MLaser at 4: a bracket starts',
+            0,
+            4,
+            { text: '6', background: 'rgb(145, 207, 96)', classes: 'edge' },
+        ],
+        [
+            'MLaser at 10: beyond long range',
+            0,
+            10,
+            { text: '', background: 'rgba(0, 0, 0, 0)', classes: 'beyond edge' },
+        ],
+        [
+            'LRM20 at 1: inside its minimum range',
+            1,
+            1,
+            { text: '10', background: 'rgb(252, 141, 89)', classes: 'present' },
+        ],
     ];
-    for (const [name, row, range, expected] of rows) assert.deepEqual(await chartCell(row, range), expected, name);
+    for (const [name, row, range, expected] of rows)
+        assert.deepEqual(await chartCell(row, range), expected, name);
     await tap(page, 'aMove3');
     assert.equal((await chartCell(0, 1)).text, '6', 'after Ran');
     await page.focus(control('rangeSlider'));
@@ -58,7 +86,11 @@ test('Help opens the guide as a page of the site', async () => {
 });
 
 test('New Mech opens a tab at the zoom of the sheet it came from', async () => {
-    const width = () => page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.getBoundingClientRect().width);
+    const width = () =>
+        page.$eval(
+            '.sheet-tab:not([hidden]) .sheet',
+            (sheet) => sheet.getBoundingClientRect().width,
+        );
     const before = await width();
     await menu(page, 'View', 'Zoom In');
     assert.equal(await width(), before * 1.25);

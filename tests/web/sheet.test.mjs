@@ -6,7 +6,17 @@ import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { DOCS, checkedOf, control, menu, openPage, sheetShown, takeMessage, tap, valueOf } from './page_support.mjs';
+import {
+    DOCS,
+    checkedOf,
+    control,
+    menu,
+    openPage,
+    sheetShown,
+    takeMessage,
+    tap,
+    valueOf,
+} from './page_support.mjs';
 
 let session;
 let page;
@@ -51,11 +61,20 @@ test('a sheet filled in by taps and keys gives the numbers of the rules', async 
 
     await page.tap(control('toHit(0)'));
     const tip = await page.waitForSelector('#tip:not([hidden])');
-    assert.match(await tip.evaluate((t) => t.textContent), /^Gunnery 4, Medium range \+2, Walked \+1, Light woods \+1, Target moved 3-4 \+1 = 9/);
+    assert.match(
+        await tip.evaluate((t) => t.textContent),
+        /^Gunnery 4, Medium range \+2, Walked \+1, Light woods \+1, Target moved 3-4 \+1 = 9/,
+    );
 });
 
 test('Declare, Copy and Clear', async () => {
-    await session.browser.defaultBrowserContext().overridePermissions(session.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    await session.browser
+        .defaultBrowserContext()
+        .overridePermissions(session.url, [
+            'clipboard-read',
+            'clipboard-write',
+            'clipboard-sanitized-write',
+        ]);
     await tap(page, 'declareButton');
     assert.equal(await valueOf(page, 'declarationBox'), '  MLaser@9');
     await tap(page, 'copyButton');
@@ -75,7 +94,7 @@ test('the shoulder grays the actuators of its arm, shown as indeterminate', asyn
     assert.equal(await checkedOf(page, 'dmgUpperAct1'), 0);
 });
 
-test('a Mech file opens from the file chooser, saves as a download, and a bad one changes nothing', async () => {
+test('a Mech file opens and saves as a download, and a bad one changes nothing', async () => {
     const folder = await mkdtemp(join(tmpdir(), 'vexolan-files-'));
     const bad = join(folder, 'broken.vexmech');
     await writeFile(bad, '{"format": "Vexolan Mech"');
@@ -85,19 +104,32 @@ test('a Mech file opens from the file chooser, saves as a download, and a bad on
     await page.keyboard.press('o');
     await page.keyboard.up('Control');
     await (await badChooser).accept([bad]);
-    assert.equal(await takeMessage(page), 'Cannot open the Mech file "broken.vexmech":\nThe file is not JSON: it goes wrong at line 1, column 26.');
+    assert.equal(
+        await takeMessage(page),
+        'Cannot open the Mech file "broken.vexmech":\n' +
+            'The file is not JSON: it goes wrong at line 1, column 26.',
+    );
     assert.equal(await sheetShown(page), shown);
 
     await menu(page, 'New Mech');
     assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
-    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+    const [chooser] = await Promise.all([
+        page.waitForFileChooser(),
+        menu(page, 'File', 'Open Mech...'),
+    ]);
     await chooser.accept([join(DOCS, 'quillfen.vexmech')]);
     await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
     assert.equal(await valueOf(page, 'weapName(3)', 2), 'MLaser');
 
     const cdp = await page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
-    const done = new Promise((resolve) => cdp.on('Browser.downloadProgress', (event) => event.state === 'completed' && resolve()));
+    await cdp.send('Browser.setDownloadBehavior', {
+        behavior: 'allow',
+        downloadPath: folder,
+        eventsEnabled: true,
+    });
+    const done = new Promise((resolve) =>
+        cdp.on('Browser.downloadProgress', (event) => event.state === 'completed' && resolve()),
+    );
     await page.tap(control('dmgSensor1', 2));
     assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*');
     await menu(page, 'File', 'Save Mech');
@@ -111,7 +143,10 @@ test('a Mech file opens from the file chooser, saves as a download, and a bad on
 test('a sheet with unsaved changes asks before its tab closes', async () => {
     await page.tap(control('dmgSensor1', 2));
     await page.click('.tab-holder:nth-child(2) .close');
-    assert.equal(await takeMessage(page, 'Escape'), 'Save the changes to the Mech file "quillfen.vexmech"?');
+    assert.equal(
+        await takeMessage(page, 'Escape'),
+        'Save the changes to the Mech file "quillfen.vexmech"?',
+    );
     assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
     await page.click('.tab-holder:nth-child(2) .close');
     await (await page.waitForSelector('#message[open] button[value="Discard"]')).click();
@@ -122,6 +157,9 @@ test('the open sheets come back after a reload', async () => {
     const tabs = await page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent));
     const shown = await sheetShown(page);
     await session.load();
-    assert.deepEqual(await page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent)), tabs);
+    assert.deepEqual(
+        await page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent)),
+        tabs,
+    );
     assert.equal(await sheetShown(page), shown);
 });
