@@ -12,6 +12,9 @@ exec > >(tee "$log") 2>&1
 ./scripts/setup.sh desktop web test
 # The folders of src/ include one another only downwards.
 ./scripts/check-layers.sh
+# The JavaScript of the page, of its tests and of the scripts, as ESLint and Prettier want it.
+npx eslint .
+npx prettier --check 'web/**/*.js' 'tests/web/**/*.mjs' 'scripts/*.mjs' eslint.config.mjs
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXOLAN_BUILD_TESTS=ON \
     -DVEXOLAN_BUILD_BENCH=ON -DVEXOLAN_WERROR=ON
 cmake --build build -j"$(nproc)"

@@ -67,6 +67,6 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${VEXOLAN_NODE})
 # node's own fetch (node 18 and later), which cannot read a file path.
 set(VEXOLAN_NODE_PROGRAM_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1
     -sALLOW_MEMORY_GROWTH=1)
-set(VEXOLAN_MODEL_TEST_LABEL web)
+set(VEXOLAN_MODEL_TEST_LABEL wasm)
 set(VEXOLAN_NATIVE_BUILD_DIR ${PROJECT_SOURCE_DIR}/build CACHE PATH
     "The native build tree, whose bin/sheet_dump the WebAssembly build's is compared with")

@@ -15,7 +15,9 @@ try {
     for (const size of [192, 512]) {
         await page.setViewport({ width: size, height: size });
         const source = `data:image/svg+xml;base64,${Buffer.from(svg).toString('base64')}`;
-        await page.setContent(`<body style="margin:0"><img src="${source}" width="${size}" height="${size}">`);
+        await page.setContent(
+            `<body style="margin:0"><img src="${source}" width="${size}" height="${size}">`,
+        );
         const picture = await page.screenshot({ omitBackground: true });
         await writeFile(new URL(`web/icons/vexolan-${size}.png`, root), picture);
     }

@@ -48,5 +48,7 @@ export function serve(root, port = 0, host = '127.0.0.1') {
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
     const [root, port = '8080'] = process.argv.slice(2);
     const server = await serve(root, Number(port));
-    console.log(`Vexolan is served at http://127.0.0.1:${server.address().port}/ (Ctrl+C stops it)`);
+    console.log(
+        `Vexolan is served at http://127.0.0.1:${server.address().port}/ (Ctrl+C stops it)`,
+    );
 }

@@ -7,18 +7,32 @@ let queue = Promise.resolve();
 
 // Shows the text with a button for each answer and gives the one chosen; Esc gives the last.
 export function ask(text, answers = ['OK'], field = null) {
-    const asked = queue.then(() => new Promise((resolve) => {
-        document.getElementById('messageText').textContent = text;
-        const buttons = message.querySelector('.answers');
-        buttons.replaceChildren(...answers.map((answer) => Object.assign(document.createElement('button'), { value: answer, textContent: answer })));
-        message.querySelector('input')?.remove();
-        if (field) buttons.before(field);
-        message.returnValue = answers.at(-1);
-        message.addEventListener('close', () => resolve(message.returnValue || answers.at(-1)), { once: true });
-        hideTip();
-        message.showModal();
-        (field ?? buttons.firstElementChild).focus();
-    }));
+    const asked = queue.then(
+        () =>
+            new Promise((resolve) => {
+                document.getElementById('messageText').textContent = text;
+                const buttons = message.querySelector('.answers');
+                buttons.replaceChildren(
+                    ...answers.map((answer) =>
+                        Object.assign(document.createElement('button'), {
+                            value: answer,
+                            textContent: answer,
+                        }),
+                    ),
+                );
+                message.querySelector('input')?.remove();
+                if (field) buttons.before(field);
+                message.returnValue = answers.at(-1);
+                message.addEventListener(
+                    'close',
+                    () => resolve(message.returnValue || answers.at(-1)),
+                    { once: true },
+                );
+                hideTip();
+                message.showModal();
+                (field ?? buttons.firstElementChild).focus();
+            }),
+    );
     queue = asked;
     return asked;
 }
@@ -27,7 +41,11 @@ export const showMessage = (text) => ask(text);
 
 // A name for a file, with the suggestion filled in; null when the user cancels.
 export async function askName(question, suggested, saveCaption, cancelCaption) {
-    const field = Object.assign(document.createElement('input'), { type: 'text', value: suggested, ariaLabel: question });
+    const field = Object.assign(document.createElement('input'), {
+        type: 'text',
+        value: suggested,
+        ariaLabel: question,
+    });
     field.addEventListener('keydown', (event) => {
         if (event.key === 'Enter') {
             event.preventDefault();
@@ -39,13 +57,24 @@ export async function askName(question, suggested, saveCaption, cancelCaption) {
 }
 
 export function showAbout(about) {
-    const texts = { aboutCaption: about.caption, aboutTitle: about.title, aboutVersion: about.version, aboutCopyright: about.copyright, aboutDisclaimer: about.disclaimer, aboutWarning: about.warning, aboutOk: about.ok.replace(/&(&?)/g, '$1') };
+    const texts = {
+        aboutCaption: about.caption,
+        aboutTitle: about.title,
+        aboutVersion: about.version,
+        aboutCopyright: about.copyright,
+        aboutDisclaimer: about.disclaimer,
+        aboutWarning: about.warning,
+        aboutOk: about.ok.replace(/&(&?)/g, '$1'),
+    };
     for (const [id, text] of Object.entries(texts)) document.getElementById(id).textContent = text;
     const box = document.getElementById('about');
-    queue = queue.then(() => new Promise((resolve) => {
-        box.addEventListener('close', resolve, { once: true });
-        box.showModal();
-    }));
+    queue = queue.then(
+        () =>
+            new Promise((resolve) => {
+                box.addEventListener('close', resolve, { once: true });
+                box.showModal();
+            }),
+    );
     return queue;
 }
 
@@ -55,7 +84,8 @@ export function showTip(element, text) {
     tip.hidden = false;
     const place = element.getBoundingClientRect();
     const below = place.bottom + 4 + tip.offsetHeight <= innerHeight;
-    tip.style.left = `${Math.max(0, Math.min(place.left, innerWidth - tip.offsetWidth)) + scrollX}px`;
+    const left = Math.max(0, Math.min(place.left, innerWidth - tip.offsetWidth));
+    tip.style.left = `${left + scrollX}px`;
     tip.style.top = `${(below ? place.bottom + 4 : place.top - 4 - tip.offsetHeight) + scrollY}px`;
 }
 

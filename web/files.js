@@ -3,8 +3,14 @@
 // the system's share sheet in the page installed as an app on a phone, which has no downloads
 // folder to speak of. Names are what the model knows a file by.
 
-export const MECH_FILES = { description: 'Mech files', accept: { 'application/x-vexolan-mech': ['.vexmech'] } };
-export const SHEETS_FILES = { description: 'Sheet backups', accept: { 'application/x-vexolan-sheets': ['.vexsheets'] } };
+export const MECH_FILES = {
+    description: 'Mech files',
+    accept: { 'application/x-vexolan-mech': ['.vexmech'] },
+};
+export const SHEETS_FILES = {
+    description: 'Sheet backups',
+    accept: { 'application/x-vexolan-sheets': ['.vexsheets'] },
+};
 const handles = new Map(); // file name -> the handle to write it through
 
 // The chooser names no type: iOS greys out a file whose type it does not know, which a Mech file
@@ -28,10 +34,12 @@ export async function chooseFiles({ type = MECH_FILES, multiple = true } = {}) {
     if (window.showOpenFilePicker) {
         try {
             const chosen = await window.showOpenFilePicker({ multiple, types: [type] });
-            files = await Promise.all(chosen.map(async (handle) => {
-                handles.set(handle.name, handle);
-                return handle.getFile();
-            }));
+            files = await Promise.all(
+                chosen.map(async (handle) => {
+                    handles.set(handle.name, handle);
+                    return handle.getFile();
+                }),
+            );
         } catch (error) {
             if (error.name === 'AbortError') return [];
             throw error;
@@ -39,7 +47,9 @@ export async function chooseFiles({ type = MECH_FILES, multiple = true } = {}) {
     } else {
         files = await choose(multiple);
     }
-    return Promise.all(files.map(async (file) => [file.name, new Uint8Array(await file.arrayBuffer())]));
+    return Promise.all(
+        files.map(async (file) => [file.name, new Uint8Array(await file.arrayBuffer())]),
+    );
 }
 
 // The name to save to, chosen in the browser's own save dialog; undefined where there is none,
@@ -56,10 +66,13 @@ export async function chooseSaveName(suggested, type = MECH_FILES) {
     }
 }
 
-const installed = () => matchMedia('(display-mode: standalone)').matches || navigator.standalone === true;
+const installed = () =>
+    matchMedia('(display-mode: standalone)').matches || navigator.standalone === true;
 
 function typeOf(name) {
-    const type = [MECH_FILES, SHEETS_FILES].find((t) => Object.values(t.accept)[0].some((e) => name.endsWith(e)));
+    const type = [MECH_FILES, SHEETS_FILES].find((t) =>
+        Object.values(t.accept)[0].some((e) => name.endsWith(e)),
+    );
     return Object.keys((type ?? MECH_FILES).accept)[0];
 }
 
@@ -83,7 +96,10 @@ export async function writeFile(name, bytes) {
             // turned down, or not allowed now: the download below keeps it
         }
     }
-    const link = Object.assign(document.createElement('a'), { download: name, href: URL.createObjectURL(file) });
+    const link = Object.assign(document.createElement('a'), {
+        download: name,
+        href: URL.createObjectURL(file),
+    });
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
     return 'downloaded';

@@ -10,12 +10,15 @@ import { chooseFiles, chooseSaveName, writeFile, SHEETS_FILES } from './files.js
 import { Keeper, newId } from './storage.js';
 import { showNotice, hideNotice } from './notices.js';
 
-const STORAGE_FULL = "The browser's storage is full: the sheets stay as they are on screen, but "
-    + 'would not come back after the page is closed. Save each Mech to a file to keep it.';
-const NO_STORAGE = 'This browser keeps nothing for this page: the sheets would not come back '
-    + 'after the page is closed. Save each Mech to a file to keep it.';
-const NOT_KEPT = 'The browser did not keep the sheets: they stay as they are on screen, but '
-    + 'would not come back after the page is closed. Save each Mech to a file to keep it';
+const STORAGE_FULL =
+    "The browser's storage is full: the sheets stay as they are on screen, but " +
+    'would not come back after the page is closed. Save each Mech to a file to keep it.';
+const NO_STORAGE =
+    'This browser keeps nothing for this page: the sheets would not come back ' +
+    'after the page is closed. Save each Mech to a file to keep it.';
+const NOT_KEPT =
+    'The browser did not keep the sheets: they stay as they are on screen, but ' +
+    'would not come back after the page is closed. Save each Mech to a file to keep it';
 const CLOSE_ANSWERS = ['Save', 'Discard', 'Cancel'];
 const SET_ASIDE_ANSWERS = ['Save as Mech File', 'Delete', 'Keep'];
 // A closed sheet can be brought back for so long; a tap on a tab's × so soon after a close is
@@ -31,7 +34,9 @@ const RESTORE = 'Restore Sheets...';
 const DESKTOP_ONLY = new Set(['mnuQuit']);
 
 const [vexolan, layout] = await Promise.all([
-    loadVexolan(), fetch('layout.json').then((answer) => answer.json())]);
+    loadVexolan(),
+    fetch('layout.json').then((answer) => answer.json()),
+]);
 const { WebSheet } = vexolan;
 const captionOf = (role) => plainCaption(layout.menu.find((entry) => entry.role === role).caption);
 const tabBar = document.getElementById('tabs');
@@ -50,13 +55,23 @@ let keptSoFar = Promise.resolve();
 const closed = []; // sheets closed within the undo's time, the latest last
 let closedAt = -Infinity;
 let backupDue = false; // whether the reminder to back up may show in this page
-let backupNote = { at: null, changedSince: null }; // when the last backup was, and the first change since
+// When the last backup was, and the first change since.
+let backupNote = { at: null, changedSince: null };
 
 // ---- Sheets and their tabs
 
 function addSheet(sheet, { uid = newId(), chart = false, at = tabs.length } = {}) {
     const id = nextId++;
-    const tab = { id, uid, sheet, title: '', modified: false, zoom: 100, mechFile: '', chartShown: false };
+    const tab = {
+        id,
+        uid,
+        sheet,
+        title: '',
+        modified: false,
+        zoom: 100,
+        mechFile: '',
+        chartShown: false,
+    };
     tab.view = new SheetView(layout, `s${id}`, (action, role, argument) => {
         perform(tab, (it) => (action === 'click' ? it.click(role) : it[action](role, argument)));
         return Promise.resolve();
@@ -107,7 +122,11 @@ const labelOf = (tab) => `${tab.title || 'Vexolan'}${tab.modified ? '*' : ''}`;
 
 function showWindow(tab, window) {
     if (window.title === undefined) return;
-    Object.assign(tab, { title: window.title, modified: window.modified, mechFile: window.mechFile });
+    Object.assign(tab, {
+        title: window.title,
+        modified: window.modified,
+        mechFile: window.mechFile,
+    });
     tab.button.textContent = labelOf(tab);
     tab.button.title = labelOf(tab);
     tab.closeButton.ariaLabel = `Close ${labelOf(tab)}`;
@@ -126,8 +145,9 @@ function rescale(tab) {
 }
 
 // A sheet with changes its file lacks asks first, as on the desktop, and is gone once answered.
-// Any other sheet that holds something its user entered closes at once with an undo, since a page's sheets have no window
-// of their own to come back in; its kept copy stays until the undo is past.
+// Any other sheet that holds something its user entered closes at once with an undo, since a
+// page's sheets have no window of their own to come back in; its kept copy stays until the undo
+// is past.
 async function closeSheet(tab) {
     if (!tabs.includes(tab)) return;
     const asked = tab.sheet.hasUnsavedChanges();
@@ -163,7 +183,10 @@ function finishClosing(tab) {
 }
 
 function offerUndo() {
-    const text = closed.length === 1 ? `Closed ${labelOf(closed[0].tab)}.` : `Closed ${closed.length} sheets.`;
+    const text =
+        closed.length === 1
+            ? `Closed ${labelOf(closed[0].tab)}.`
+            : `Closed ${closed.length} sheets.`;
     showNotice('undo', text, [{ caption: 'Undo', run: undoClose }], {
         seconds: UNDO_SECONDS,
         expire: () => closed.splice(0).forEach(({ tab }) => finishClosing(tab)),
@@ -175,7 +198,11 @@ function undoClose() {
     const back = closed.splice(0).reverse(); // the last closed first, so each finds its place
     if (tabs.length === 1 && tabs[0].sheet.isUntouched() && back.length) forgetTab(tabs[0]);
     for (const { tab, at } of back) {
-        const again = addSheet(tab.sheet, { uid: tab.uid, chart: tab.chartShown, at: Math.min(at, tabs.length) });
+        const again = addSheet(tab.sheet, {
+            uid: tab.uid,
+            chart: tab.chartShown,
+            at: Math.min(at, tabs.length),
+        });
         activate(again);
     }
 }
@@ -184,7 +211,8 @@ function undoClose() {
 // the storage, where a reload finds it.
 function shownAfterUndo() {
     const shown = [...tabs];
-    for (const { tab, at } of [...closed].reverse()) shown.splice(Math.min(at, shown.length), 0, tab);
+    for (const { tab, at } of [...closed].reverse())
+        shown.splice(Math.min(at, shown.length), 0, tab);
     return shown;
 }
 
@@ -210,7 +238,9 @@ tabBar.addEventListener('keydown', (event) => {
 // Passes one action to the sheet and redraws what it changed; resolves once what the sheet
 // asked for is done.
 function perform(tab, action) {
-    tab.sheet.setOtherSheetFiles(JSON.stringify(tabs.filter((t) => t !== tab && t.mechFile).map((t) => t.mechFile)));
+    tab.sheet.setOtherSheetFiles(
+        JSON.stringify(tabs.filter((t) => t !== tab && t.mechFile).map((t) => t.mechFile)),
+    );
     const update = JSON.parse(action(tab.sheet));
     tab.view.apply(update.changed);
     showWindow(tab, update.window);
@@ -243,7 +273,8 @@ async function carryOut(tab, requests) {
     for (const { name, bytes } of requests.downloads) await saveFile(name, bytes);
     for (const suggested of requests.saveNames) {
         let name = await chooseSaveName(suggested);
-        if (name === undefined) name = await askName(captionOf('mnuSaveAs'), suggested, 'Save', 'Cancel');
+        if (name === undefined)
+            name = await askName(captionOf('mnuSaveAs'), suggested, 'Save', 'Cancel');
         if (name) await perform(tab, (it) => it.saveAs(name));
     }
 }
@@ -251,7 +282,8 @@ async function carryOut(tab, requests) {
 // Tells where a file went that no file dialog of the browser's chose.
 async function saveFile(name, bytes) {
     try {
-        if ((await writeFile(name, bytes)) === 'downloaded') showMessage(`Saved as a download: ${name}`);
+        if ((await writeFile(name, bytes)) === 'downloaded')
+            showMessage(`Saved as a download: ${name}`);
         return true;
     } catch (error) {
         showMessage(`${name}: ${error.message}`);
@@ -286,8 +318,17 @@ function menuBar(tab) {
         if (entry.menu) {
             item.tabIndex = -1;
             if (entry.keys.length) {
-                item.append(make('span', { className: 'keys', textContent: entry.keys[0], ariaHidden: 'true' }));
-                item.setAttribute('aria-keyshortcuts', entry.keys.map((k) => k.replace('++', '+Plus')).join(' '));
+                item.append(
+                    make('span', {
+                        className: 'keys',
+                        textContent: entry.keys[0],
+                        ariaHidden: 'true',
+                    }),
+                );
+                item.setAttribute(
+                    'aria-keyshortcuts',
+                    entry.keys.map((k) => k.replace('++', '+Plus')).join(' '),
+                );
             }
             item.addEventListener('click', () => {
                 closeMenus();
@@ -321,7 +362,12 @@ function pageMenu() {
         .filter((entry) => !DESKTOP_ONLY.has(entry.role))
         .map((entry) => (entry.role === 'mnuClose' ? { ...entry, keys: [] } : entry));
     const after = menu.findIndex((entry) => entry.role === 'mnuSaveAs') + 1;
-    const own = [BACK_UP, RESTORE].map((caption) => ({ role: caption, caption, menu: 'File', keys: [] }));
+    const own = [BACK_UP, RESTORE].map((caption) => ({
+        role: caption,
+        caption,
+        menu: 'File',
+        keys: [],
+    }));
     return [...menu.slice(0, after), ...own, ...menu.slice(after)];
 }
 
@@ -343,7 +389,8 @@ function menuKey(bar, event) {
     const top = [...bar.querySelectorAll(':scope > button, :scope > .menu > button')];
     const list = event.target.closest('.dropdown');
     const items = list ? [...list.children] : [];
-    const step = (array, from, by) => array[(array.indexOf(from) + by + array.length) % array.length];
+    const step = (array, from, by) =>
+        array[(array.indexOf(from) + by + array.length) % array.length];
     const owner = list ? list.previousElementSibling : event.target;
     if (event.key === 'Escape') {
         closeMenus();
@@ -368,10 +415,13 @@ document.addEventListener('pointerdown', (event) => {
 });
 
 // The menu's keys, as on the desktop, where the browser lets a page have them.
-const shortcuts = new Map(layout.menu.flatMap((entry) => entry.keys.map((keys) => [keys, entry.role])));
+const shortcuts = new Map(
+    layout.menu.flatMap((entry) => entry.keys.map((keys) => [keys, entry.role])),
+);
 document.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') hideTip();
-    if (!active || document.querySelector('dialog[open]') || !(event.ctrlKey || event.metaKey)) return;
+    if (!active || document.querySelector('dialog[open]') || !(event.ctrlKey || event.metaKey))
+        return;
     const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
     const shift = event.shiftKey && /^[A-Z]$/.test(key) ? 'Shift+' : '';
     const role = shortcuts.get(`Ctrl+${shift}${key}`);
@@ -387,7 +437,9 @@ function chartPanel(tab) {
     const heading = make('h2', { id: `s${tab.id}-chart` });
     panel.setAttribute('aria-labelledby', heading.id);
     const copy = make('button', { type: 'button', textContent: 'Copy' });
-    copy.addEventListener('click', () => navigator.clipboard.writeText(tab.chart.copyText).catch(() => {}));
+    copy.addEventListener('click', () =>
+        navigator.clipboard.writeText(tab.chart.copyText).catch(() => {}),
+    );
     const close = make('button', { type: 'button', textContent: 'Close' });
     close.addEventListener('click', () => {
         tab.chartShown = false;
@@ -432,7 +484,12 @@ function keepNow() {
     const changed = new Set(unkept);
     unkept.clear();
     sessionStorage.setItem('vexolan.active', active?.uid ?? '');
-    const sheets = shownAfterUndo().map((t, order) => ({ uid: t.uid, order, chart: t.chartShown, ...(changed.has(t.uid) && { state: t.sheet.state() }) }));
+    const sheets = shownAfterUndo().map((t, order) => ({
+        uid: t.uid,
+        order,
+        chart: t.chartShown,
+        ...(changed.has(t.uid) && { state: t.sheet.state() }),
+    }));
     keptSoFar = keptSoFar
         .then(() => keeper.keep(sheets))
         .then(({ kept, refused }) => afterKeeping(kept ? '' : STORAGE_FULL, refused, changed))
@@ -482,7 +539,10 @@ async function restoreBackup(tab) {
     const replaced = tabs.length === 1 && tab.sheet.isUntouched() ? tab : null;
     for (const state of read.states) activate(addSheet(WebSheet.restore(state)));
     if (replaced) forgetTab(replaced);
-    showMessage(`Restored ${read.states.length} ${read.states.length === 1 ? 'sheet' : 'sheets'} from ${file[0]}.`);
+    showMessage(
+        `Restored ${read.states.length} ${read.states.length === 1 ? 'sheet' : 'sheets'} ` +
+            `from ${file[0]}.`,
+    );
 }
 
 // Where the browser may clear what it keeps (a Safari tab, not installed, without persistent
@@ -494,17 +554,25 @@ function noteChange() {
         keeper.setNote('backup', backupNote).catch(() => {});
     } else if (Date.now() - backupNote.changedSince > BACKUP_DUE_MS) {
         backupDue = false;
-        showNotice('backup', 'These sheets changed days ago and no backup holds them yet. This browser may delete what it keeps after seven days without a visit.', [
-            { caption: BACK_UP, run: backUp },
-            { caption: 'Later', run: () => {} },
-        ]);
+        showNotice(
+            'backup',
+            'These sheets changed days ago and no backup holds them yet. This browser may delete ' +
+                'what it keeps after seven days without a visit.',
+            [
+                { caption: BACK_UP, run: backUp },
+                { caption: 'Later', run: () => {} },
+            ],
+        );
     }
 }
 
 async function mayBeCleared() {
-    const installed = matchMedia('(display-mode: standalone)').matches || navigator.standalone === true;
+    const installed =
+        matchMedia('(display-mode: standalone)').matches || navigator.standalone === true;
     if (installed || !('storage' in navigator)) return !installed;
-    const persisted = (await navigator.storage.persist?.().catch(() => false)) || (await navigator.storage.persisted?.().catch(() => false));
+    const persisted =
+        (await navigator.storage.persist?.().catch(() => false)) ||
+        (await navigator.storage.persisted?.().catch(() => false));
     return !persisted;
 }
 
@@ -522,7 +590,11 @@ async function setAside(record) {
     const named = title ? `The sheet "${title}"` : 'A sheet';
     const state = typeof record.state === 'string' ? record.state : '';
     const why = WebSheet.whyNotRestored(state);
-    const answer = await ask(`${named} kept in this browser cannot be restored: ${why}. It stays in the browser's storage, untouched, until you delete it.`, SET_ASIDE_ANSWERS);
+    const answer = await ask(
+        `${named} kept in this browser cannot be restored: ${why}. It stays in the browser's ` +
+            'storage, untouched, until you delete it.',
+        SET_ASIDE_ANSWERS,
+    );
     if (answer === 'Save as Mech File') {
         const mech = JSON.parse(WebSheet.salvagedMech(state));
         if (mech.name) await saveFile(mech.name, mech.bytes);
@@ -566,16 +638,23 @@ if (keeper) {
 function watchForUpdates(registration) {
     let asked = false;
     const offer = (update) =>
-        showNotice('update', 'A new version of Vexolan is ready.', [{ caption: 'Reload to update', run: () => {
-            asked = true;
-            keepNow().finally(update);
-        } }]);
+        showNotice('update', 'A new version of Vexolan is ready.', [
+            {
+                caption: 'Reload to update',
+                run: () => {
+                    asked = true;
+                    keepNow().finally(update);
+                },
+            },
+        ]);
     const offerWorker = (worker) => offer(() => worker.postMessage('activate'));
-    if (registration.waiting && navigator.serviceWorker.controller) offerWorker(registration.waiting);
+    if (registration.waiting && navigator.serviceWorker.controller)
+        offerWorker(registration.waiting);
     registration.addEventListener('updatefound', () => {
         const worker = registration.installing;
         worker?.addEventListener('statechange', () => {
-            if (worker.state === 'installed' && navigator.serviceWorker.controller) offerWorker(worker);
+            if (worker.state === 'installed' && navigator.serviceWorker.controller)
+                offerWorker(worker);
         });
     });
     // Another page of the site may have taken the new version: this one then reloads when asked.

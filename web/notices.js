@@ -12,7 +12,10 @@ export function showNotice(name, text, actions = [], { seconds = 0, expire = () 
     const notice = Object.assign(document.createElement('div'), { className: 'notice' });
     notice.dataset.notice = name;
     const buttons = actions.map(({ caption, run }) => {
-        const button = Object.assign(document.createElement('button'), { type: 'button', textContent: caption });
+        const button = Object.assign(document.createElement('button'), {
+            type: 'button',
+            textContent: caption,
+        });
         button.addEventListener('click', () => {
             hideNotice(name);
             run();
@@ -22,10 +25,13 @@ export function showNotice(name, text, actions = [], { seconds = 0, expire = () 
     notice.append(Object.assign(document.createElement('p'), { textContent: text }), ...buttons);
     area.append(notice);
     if (seconds) {
-        timers.set(name, setTimeout(() => {
-            hideNotice(name);
-            expire();
-        }, seconds * 1000));
+        timers.set(
+            name,
+            setTimeout(() => {
+                hideNotice(name);
+                expire();
+            }, seconds * 1000),
+        );
     }
 }
 

@@ -22,7 +22,10 @@ function withTip(element, text) {
 function grid(chart) {
     const table = make('table', { className: 'grid' });
     const heading = make('tr');
-    heading.append(cell('th', ''), ...chart.lines[0].cells.map((_, at) => cell('th', String(at + 1), { scope: 'col' })));
+    heading.append(
+        cell('th', ''),
+        ...chart.lines[0].cells.map((_, at) => cell('th', String(at + 1), { scope: 'col' })),
+    );
     table.createTHead().append(heading);
     const body = table.createTBody();
     for (const line of chart.lines) {
@@ -44,8 +47,15 @@ function grid(chart) {
         body.append(row);
     }
     const damage = make('tr', { className: 'damage' });
-    damage.append(withTip(cell('th', chart.expectedDamageHeading, { scope: 'row' }), chart.damageLine.toolTip),
-        ...chart.expectedDamage.map((text, at) => cell('td', text, { className: at + 1 === chart.presentRange ? 'present' : '' })));
+    damage.append(
+        withTip(
+            cell('th', chart.expectedDamageHeading, { scope: 'row' }),
+            chart.damageLine.toolTip,
+        ),
+        ...chart.expectedDamage.map((text, at) =>
+            cell('td', text, { className: at + 1 === chart.presentRange ? 'present' : '' }),
+        ),
+    );
     body.append(damage);
     return table;
 }
@@ -59,8 +69,12 @@ function legend(chart) {
         item.append(swatch, text);
         return item;
     };
-    list.append(...chart.legend.map((band) => entry('band', band.label, band.colour)),
-        entry('beyond', chart.outOfRange.label), entry('edge', chart.bracketEdge.label), entry('present', chart.presentRangeMark.label));
+    list.append(
+        ...chart.legend.map((band) => entry('band', band.label, band.colour)),
+        entry('beyond', chart.outOfRange.label),
+        entry('edge', chart.bracketEdge.label),
+        entry('present', chart.presentRangeMark.label),
+    );
     const heading = make('p', { textContent: chart.legendHeading, className: 'legend-heading' });
     return [heading, list];
 }
@@ -68,8 +82,14 @@ function legend(chart) {
 // Fills the panel with the chart; its marks' colours and widths are the model's.
 export function drawRangeChart(panel, chart) {
     panel.style.setProperty('--hatch', hex(chart.outOfRange.colour));
-    panel.style.setProperty('--edge', `${chart.bracketEdge.width}px solid ${hex(chart.bracketEdge.colour)}`);
-    panel.style.setProperty('--present', `${chart.presentRangeMark.width}px solid ${hex(chart.presentRangeMark.colour)}`);
+    panel.style.setProperty(
+        '--edge',
+        `${chart.bracketEdge.width}px solid ${hex(chart.bracketEdge.colour)}`,
+    );
+    panel.style.setProperty(
+        '--present',
+        `${chart.presentRangeMark.width}px solid ${hex(chart.presentRangeMark.colour)}`,
+    );
     panel.style.setProperty('--damage', hex(chart.damageLine.colour));
     panel.querySelector('h2').textContent = chart.title;
     const body = panel.querySelector('.chart-body');

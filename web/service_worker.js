@@ -19,7 +19,10 @@ self.addEventListener('message', (event) => {
 
 self.addEventListener('activate', (event) => {
     event.waitUntil(caches.keys()
-        .then((names) => Promise.all(names.filter((name) => name !== CACHE).map((name) => caches.delete(name))))
+        .then((names) => {
+            const old = names.filter((name) => name !== CACHE);
+            return Promise.all(old.map((name) => caches.delete(name)));
+        })
         .then(() => self.clients.claim()));
 });
 

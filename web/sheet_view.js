@@ -91,22 +91,42 @@ export class SheetView {
                     group.append(box);
                     return { box, input: box };
                 }
-                const box = make(control.labelFor >= 0 ? 'label' : 'span', { textContent: caption });
+                const box = make(control.labelFor >= 0 ? 'label' : 'span', {
+                    textContent: caption,
+                });
                 if (control.labelFor >= 0) box.htmlFor = this.idOf(control.labelFor);
                 return { box, input: box };
             }
             case 'line':
                 return { box: make('span', { className: 'line' }), input: make('span') };
             case 'text':
-                return named(this.listen(make('input', { type: 'text', spellcheck: false }), place));
+                return named(
+                    this.listen(make('input', { type: 'text', spellcheck: false }), place),
+                );
             case 'multiline':
                 return named(this.listen(make('textarea', { spellcheck: false }), place));
             case 'list':
-                return named(control.editable ? this.editableList(control, place) : this.list(control, place));
+                return named(
+                    control.editable
+                        ? this.editableList(control, place)
+                        : this.list(control, place),
+                );
             case 'slider':
-                return named(this.listen(make('input', { type: 'range', min: control.minimum, max: control.maximum }), place));
+                return named(
+                    this.listen(
+                        make('input', {
+                            type: 'range',
+                            min: control.minimum,
+                            max: control.maximum,
+                        }),
+                        place,
+                    ),
+                );
             case 'button': {
-                const button = this.listen(make('button', { type: 'button', textContent: caption }), place);
+                const button = this.listen(
+                    make('button', { type: 'button', textContent: caption }),
+                    place,
+                );
                 return { box: button, input: button };
             }
             case 'barecheck': {
@@ -118,8 +138,13 @@ export class SheetView {
             }
             case 'check':
             case 'option': {
-                const input = make('input', { type: control.kind === 'check' ? 'checkbox' : 'radio' });
-                if (control.kind === 'option') input.name = `${this.id}-${this.controls[control.headedBy >= 0 ? control.headedBy : control.in].role}`;
+                const input = make('input', {
+                    type: control.kind === 'check' ? 'checkbox' : 'radio',
+                });
+                if (control.kind === 'option') {
+                    const head = control.headedBy >= 0 ? control.headedBy : control.in;
+                    input.name = `${this.id}-${this.controls[head].role}`;
+                }
                 const box = make('label', { className: control.kind });
                 // A box shows its caption; a screen reader may hear more ("Right Arm Shoulder").
                 if (control.name !== caption.trim()) input.ariaLabel = control.name;
@@ -154,9 +179,13 @@ export class SheetView {
         } else if (input.type === 'radio') {
             input.addEventListener('change', () => this.act('click', role).then(after));
         } else if (input.tagName === 'SELECT') {
-            input.addEventListener('change', () => this.act('pick', role, input.selectedIndex).then(after));
+            input.addEventListener('change', () =>
+                this.act('pick', role, input.selectedIndex).then(after),
+            );
         } else if (input.type === 'range') {
-            input.addEventListener('input', () => this.act('move', role, input.valueAsNumber).then(after));
+            input.addEventListener('input', () =>
+                this.act('move', role, input.valueAsNumber).then(after),
+            );
         } else {
             input.addEventListener('input', () => {
                 const typed = input.value;
@@ -191,7 +220,10 @@ export class SheetView {
     // A radio button the browser checked takes its group's others with it.
     putBack(place) {
         const input = this.inputs[place];
-        const group = input.type === 'radio' ? this.inputs.filter((other) => other?.name === input.name) : [input];
+        const group =
+            input.type === 'radio'
+                ? this.inputs.filter((other) => other?.name === input.name)
+                : [input];
         for (const member of group) {
             const at = this.inputs.indexOf(member);
             if (this.states[at]) this.show(at, this.states[at]);
@@ -245,8 +277,17 @@ export class SheetView {
         const step = event.shiftKey ? -1 : 1;
         for (let at = from + step; at >= 0 && at < this.tabStops.length; at += step) {
             const stop = this.tabStops[at];
-            if (!this.reachable(stop) || (stop.type === 'radio' && stop.name === event.target.name && event.target.type === 'radio')) continue;
-            const chosen = stop.type === 'radio' ? this.element.querySelector(`input[name="${stop.name}"]:checked`) ?? stop : stop;
+            if (
+                !this.reachable(stop) ||
+                (stop.type === 'radio' &&
+                    stop.name === event.target.name &&
+                    event.target.type === 'radio')
+            )
+                continue;
+            const chosen =
+                stop.type === 'radio'
+                    ? (this.element.querySelector(`input[name="${stop.name}"]:checked`) ?? stop)
+                    : stop;
             event.preventDefault();
             chosen.focus();
             return;

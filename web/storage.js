@@ -89,7 +89,13 @@ function earlierSheets(page) {
         return index.sheets
             .map(({ id, chart }, order) => ({
                 id,
-                record: { uid: newId(), owner: page, order, chart: Boolean(chart), state: localStorage.getItem(earlierSheetKey(id)) },
+                record: {
+                    uid: newId(),
+                    owner: page,
+                    order,
+                    chart: Boolean(chart),
+                    state: localStorage.getItem(earlierSheetKey(id)),
+                },
             }))
             .filter(({ record }) => record.state !== null);
     } catch {
@@ -153,7 +159,8 @@ export class Keeper {
                         continue;
                     }
                     const state = sheet.state ?? kept?.state;
-                    if (state !== undefined) store.put({ ...kept, ...sheet, state, owner: this.page });
+                    if (state !== undefined)
+                        store.put({ ...kept, ...sheet, state, owner: this.page });
                 }
                 return turnedDown;
             });

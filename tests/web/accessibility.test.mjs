@@ -24,7 +24,8 @@ async function tree() {
     return nodes;
 }
 
-const find = (nodes, role, name) => nodes.filter((node) => node.role === role && node.name === name);
+const find = (nodes, role, name) =>
+    nodes.filter((node) => node.role === role && node.name === name);
 
 // Role, name and the groups around it, each control once.
 async function assertControls(rows) {
@@ -36,24 +37,25 @@ async function assertControls(rows) {
     }
 }
 
-test('the setup panel: radio buttons in their group, fields named by their labels', () => assertControls([
-    ['radio', 'Inner Sphere', 'SETUP/Mech Type (Required)'],
-    ['radio', 'Clan', 'SETUP/Mech Type (Required)'],
-    ['textbox', 'Mech Model', 'SETUP'],
-    ['combobox', 'Gunnery Skill (Required)', 'SETUP'],
-    ['checkbox', 'LB-X Cluster Munitions', 'SETUP'],
-    ['button', 'Done', 'SETUP'],
-    ['combobox', 'Weapon 1', ''],
-    ['combobox', 'Location 12', ''],
-    ['textbox', 'To-Hit 1', ''],
-    ['textbox', 'Min 12', ''],
-    ['checkbox', 'Check to Declare 1', ''],
-    ['combobox', 'Light Woods', 'Intervening Terrain'],
-    ['textbox', 'Total Heat', ''],
-    ['button', 'Calculate', ''],
-]));
+test('the setup panel: radio buttons in their group, fields named by their labels', () =>
+    assertControls([
+        ['radio', 'Inner Sphere', 'SETUP/Mech Type (Required)'],
+        ['radio', 'Clan', 'SETUP/Mech Type (Required)'],
+        ['textbox', 'Mech Model', 'SETUP'],
+        ['combobox', 'Gunnery Skill (Required)', 'SETUP'],
+        ['checkbox', 'LB-X Cluster Munitions', 'SETUP'],
+        ['button', 'Done', 'SETUP'],
+        ['combobox', 'Weapon 1', ''],
+        ['combobox', 'Location 12', ''],
+        ['textbox', 'To-Hit 1', ''],
+        ['textbox', 'Min 12', ''],
+        ['checkbox', 'Check to Declare 1', ''],
+        ['combobox', 'Light Woods', 'Intervening Terrain'],
+        ['textbox', 'Total Heat', ''],
+        ['button', 'Calculate', ''],
+    ]));
 
-test('the panels behind the setup panel are out of the tree until Done, and the setup panel then', async () => {
+test('panels behind setup are out of the tree until Done, and the setup panel then', async () => {
     assert.equal(find(await tree(), 'radio', 'Walked').length, 0);
     await tap(page, 'doneButton');
     assert.equal(find(await tree(), 'radio', 'Clan').length, 0);
@@ -70,26 +72,36 @@ test('the panels behind the setup panel are out of the tree until Done, and the 
 });
 
 test('every target is 24 CSS pixels or more, or stands 24 pixels clear of the next', async () => {
-    const small = await page.$$eval('.sheet-tab:not([hidden]) .sheet :is(label.check, label.option, input, select, textarea, button)', (all) => {
-        // A check box or option button is tapped anywhere on its label.
-        const targets = all.filter((e) => e.offsetParent !== null && !(e.matches('input') && e.closest('label')))
-            .map((e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect() }));
-        const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
-        // WCAG 2.5.8: an undersized target passes when a 24-pixel circle on its centre meets no
-        // other target nor another undersized target's circle.
-        const undersized = targets.filter(({ box }) => box.width < 24 || box.height < 24);
-        return undersized.filter((target) => {
-            const [x, y] = centre(target);
-            return targets.some((other) => {
-                if (other === target) return false;
-                const { box } = other;
-                const dx = Math.max(box.left - x, 0, x - box.right);
-                const dy = Math.max(box.top - y, 0, y - box.bottom);
-                const [ox, oy] = centre(other);
-                const circles = undersized.includes(other) && Math.hypot(ox - x, oy - y) < 24 - 0.01;
-                return Math.hypot(dx, dy) < 12 - 0.01 || circles;
-            });
-        }).map(({ id }) => id);
-    });
+    const small = await page.$$eval(
+        '.sheet-tab:not([hidden]) .sheet ' +
+            ':is(label.check, label.option, input, select, textarea, button)',
+        (all) => {
+            // A check box or option button is tapped anywhere on its label.
+            const targets = all
+                .filter(
+                    (e) => e.offsetParent !== null && !(e.matches('input') && e.closest('label')),
+                )
+                .map((e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect() }));
+            const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
+            // WCAG 2.5.8: an undersized target passes when a 24-pixel circle on its centre meets no
+            // other target nor another undersized target's circle.
+            const undersized = targets.filter(({ box }) => box.width < 24 || box.height < 24);
+            return undersized
+                .filter((target) => {
+                    const [x, y] = centre(target);
+                    return targets.some((other) => {
+                        if (other === target) return false;
+                        const { box } = other;
+                        const dx = Math.max(box.left - x, 0, x - box.right);
+                        const dy = Math.max(box.top - y, 0, y - box.bottom);
+                        const [ox, oy] = centre(other);
+                        const circles =
+                            undersized.includes(other) && Math.hypot(ox - x, oy - y) < 24 - 0.01;
+                        return Math.hypot(dx, dy) < 12 - 0.01 || circles;
+                    });
+                })
+                .map(({ id }) => id);
+        },
+    );
     assert.deepEqual(small, []);
 });

@@ -7,7 +7,10 @@ import { PHONE, menu, openPage, tabTitles, typeInto, valueOf } from './page_supp
 
 async function threeSheets(page) {
     await typeInto(page, 'mechName', 'Alpha');
-    for (const [name, sheet] of [['Bravo', 2], ['Charlie', 3]]) {
+    for (const [name, sheet] of [
+        ['Bravo', 2],
+        ['Charlie', 3],
+    ]) {
         await menu(page, 'New Mech');
         await typeInto(page, 'mechName', name, sheet);
     }

@@ -5,7 +5,18 @@ import assert from 'node:assert/strict';
 import { readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { DOCS, downloadsOf, keepAsIfBefore, keptSheets, menu, openPage, tabTitles, takeMessage, typeInto, valueOf } from './page_support.mjs';
+import {
+    DOCS,
+    downloadsOf,
+    keepAsIfBefore,
+    keptSheets,
+    menu,
+    openPage,
+    tabTitles,
+    takeMessage,
+    typeInto,
+    valueOf,
+} from './page_support.mjs';
 
 const STATE = new URL('data/sheet-state-1.json', import.meta.url);
 
@@ -15,16 +26,21 @@ async function newMech(page, name, sheet) {
 }
 
 // Waits until the page, in front, has written what it shows.
-const settle = (page) => page.waitForFunction(() => new Promise((resolve) => setTimeout(() => resolve(true), 100)));
+const settle = (page) =>
+    page.waitForFunction(() => new Promise((resolve) => setTimeout(() => resolve(true), 100)));
 
-test('two pages of one browser never overwrite or delete each other\'s sheets', async () => {
+test("two pages of one browser never overwrite or delete each other's sheets", async () => {
     const session = await openPage();
     const a = session.page;
     try {
         await typeInto(a, 'mechName', 'Alpha');
         const b = await session.another();
         await b.bringToFront();
-        assert.deepEqual(await tabTitles(b), ['Vexolan'], 'a second page starts with a sheet of its own');
+        assert.deepEqual(
+            await tabTitles(b),
+            ['Vexolan'],
+            'a second page starts with a sheet of its own',
+        );
         await typeInto(b, 'mechName', 'Bravo');
         await newMech(b, 'Beta', 2);
         await a.bringToFront();
@@ -43,7 +59,11 @@ test('two pages of one browser never overwrite or delete each other\'s sheets', 
 
         await b.close();
         const later = await session.another();
-        assert.deepEqual(await tabTitles(later), [':Bravo', ':Beta'], 'a page opened after B closed');
+        assert.deepEqual(
+            await tabTitles(later),
+            [':Bravo', ':Beta'],
+            'a page opened after B closed',
+        );
         assert.deepEqual(await tabTitles(a), [':Alpha', ':Charlie'], 'A, still open');
     } finally {
         await session.close();
@@ -56,7 +76,10 @@ test('the sheets an earlier page kept in localStorage come back, as they were', 
     try {
         const state = await readFile(STATE, 'utf8');
         await page.evaluate((state) => {
-            localStorage.setItem('vexolan.sheets', JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }));
+            localStorage.setItem(
+                'vexolan.sheets',
+                JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }),
+            );
             localStorage.setItem('vexolan.sheet.4', state);
         }, state);
         await session.load();
@@ -64,7 +87,11 @@ test('the sheets an earlier page kept in localStorage come back, as they were', 
         assert.equal(await valueOf(page, 'toHit(0)', 2), '6');
         assert.equal(await page.evaluate(() => localStorage.length), 0);
         await session.load();
-        assert.deepEqual(await tabTitles(page), ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'], 'kept in the new storage');
+        assert.deepEqual(
+            await tabTitles(page),
+            ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'],
+            'kept in the new storage',
+        );
     } finally {
         await session.close();
     }
@@ -79,26 +106,65 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         damaged.controls.dmgSensor1.value = 7;
         const newer = { ...kept, version: 2 };
         await keepAsIfBefore(page, 'sheets', [
-            [0, { uid: 'damaged', owner: 'gone', order: 0, chart: false, state: JSON.stringify(damaged) }],
-            [1, { uid: 'newer', owner: 'gone', order: 1, chart: false, state: JSON.stringify(newer) }],
+            [
+                0,
+                {
+                    uid: 'damaged',
+                    owner: 'gone',
+                    order: 0,
+                    chart: false,
+                    state: JSON.stringify(damaged),
+                },
+            ],
+            [
+                1,
+                {
+                    uid: 'newer',
+                    owner: 'gone',
+                    order: 1,
+                    chart: false,
+                    state: JSON.stringify(newer),
+                },
+            ],
         ]);
         const downloads = await downloadsOf(page);
         await page.reload();
         await page.waitForSelector('#message[open]');
-        assert.equal(await page.$eval('#messageText', (p) => p.textContent),
-            'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: its kept copy is damaged (dmgSensor1: a check box\'s value). It stays in the browser\'s storage, untouched, until you delete it.');
+        assert.equal(
+            await page.$eval('#messageText', (p) => p.textContent),
+            'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ' +
+                "its kept copy is damaged (dmgSensor1: a check box's value). " +
+                "It stays in the browser's storage, untouched, until you delete it.",
+        );
         const saved = downloads.next();
-        await (await page.waitForSelector('#message[open] button[value="Save as Mech File"]')).click();
-        await page.waitForFunction(() => document.getElementById('messageText').textContent.includes('newer'));
-        assert.equal(await takeMessage(page, 'Escape'),
-            'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: it was kept by a newer version of Vexolan (version 2; this page reads up to version 1). It stays in the browser\'s storage, untouched, until you delete it.');
+        await (
+            await page.waitForSelector('#message[open] button[value="Save as Mech File"]')
+        ).click();
+        await page.waitForFunction(() =>
+            document.getElementById('messageText').textContent.includes('newer'),
+        );
+        assert.equal(
+            await takeMessage(page, 'Escape'),
+            'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ' +
+                'it was kept by a newer version of Vexolan ' +
+                '(version 2; this page reads up to version 1). ' +
+                "It stays in the browser's storage, untouched, until you delete it.",
+        );
         assert.equal(await takeMessage(page), 'Saved as a download: Quillfen QF-2.vexmech');
         const mech = JSON.parse(await readFile(await saved, 'utf8'));
         assert.equal(mech.mechModel, 'Quillfen QF-2');
         assert.deepEqual(await tabTitles(page), ['Vexolan']);
         const records = await keptSheets(page);
-        assert.equal(records.find((r) => r.uid === 'damaged')?.state, JSON.stringify(damaged), 'the damaged copy, as it was');
-        assert.equal(records.find((r) => r.uid === 'newer')?.state, JSON.stringify(newer), 'the newer copy, as it was');
+        assert.equal(
+            records.find((r) => r.uid === 'damaged')?.state,
+            JSON.stringify(damaged),
+            'the damaged copy, as it was',
+        );
+        assert.equal(
+            records.find((r) => r.uid === 'newer')?.state,
+            JSON.stringify(newer),
+            'the newer copy, as it was',
+        );
     } finally {
         await session.close();
     }
@@ -109,7 +175,10 @@ test('every sheet goes into one backup file, which restores them in another brow
     let file;
     try {
         const { page } = first;
-        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+        const [chooser] = await Promise.all([
+            page.waitForFileChooser(),
+            menu(page, 'File', 'Open Mech...'),
+        ]);
         await chooser.accept([join(DOCS, 'quillfen.vexmech')]);
         await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
         await newMech(page, 'Brindle', 2);
@@ -120,14 +189,20 @@ test('every sheet goes into one backup file, which restores them in another brow
         file = await saved;
         const backup = JSON.parse(await readFile(file, 'utf8'));
         assert.equal(backup.format, 'Vexolan Sheets');
-        assert.deepEqual(backup.sheets.map((s) => s.mech.mechModel), ['Quillfen QF-2', 'Brindle']);
+        assert.deepEqual(
+            backup.sheets.map((s) => s.mech.mechModel),
+            ['Quillfen QF-2', 'Brindle'],
+        );
     } finally {
         await first.close();
     }
     const second = await openPage();
     try {
         const { page } = second;
-        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Restore Sheets...')]);
+        const [chooser] = await Promise.all([
+            page.waitForFileChooser(),
+            menu(page, 'File', 'Restore Sheets...'),
+        ]);
         await chooser.accept([file]);
         assert.equal(await takeMessage(page), 'Restored 2 sheets from vexolan-sheets.vexsheets.');
         assert.deepEqual(await tabTitles(page), ['Ilsa Marrow:Quillfen QF-2', ':Brindle']);
@@ -135,20 +210,28 @@ test('every sheet goes into one backup file, which restores them in another brow
 
         const bad = `${file}.broken.vexsheets`;
         await writeFile(bad, '{"format": "Vexolan Sheets", "version": 1}');
-        const [again] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Restore Sheets...')]);
+        const [again] = await Promise.all([
+            page.waitForFileChooser(),
+            menu(page, 'File', 'Restore Sheets...'),
+        ]);
         await again.accept([bad]);
-        assert.match(await takeMessage(page), /^Cannot restore the sheets of ".*broken.vexsheets":\nIt holds no list of sheets.$/);
+        assert.match(
+            await takeMessage(page),
+            /^Cannot restore the sheets of ".*broken.vexsheets":\nIt holds no list of sheets.$/,
+        );
         assert.equal((await tabTitles(page)).length, 2);
     } finally {
         await second.close();
     }
 });
 
-test('where the browser may clear its storage, sheets long unsaved in a backup bring a reminder', async () => {
+test('where storage may be cleared, sheets long unsaved in a backup bring a reminder', async () => {
     const session = await openPage();
     const { page } = session;
     try {
-        await keepAsIfBefore(page, 'notes', [['backup', { at: null, changedSince: Date.now() - 4 * 24 * 3600 * 1000 }]]);
+        await keepAsIfBefore(page, 'notes', [
+            ['backup', { at: null, changedSince: Date.now() - 4 * 24 * 3600 * 1000 }],
+        ]);
         await session.load();
         assert.equal(await page.$('[data-notice="backup"]'), null);
         await typeInto(page, 'mechName', 'Quillfen');

@@ -37,25 +37,31 @@ async function withPage(viewport, check) {
 }
 
 // Where the tab and its close button stand, and whether the tab's text is cut.
-const tabShown = (page) => page.$eval('.tab-holder', (holder) => {
-    const tab = holder.querySelector('.tab');
-    const text = document.createRange();
-    text.selectNodeContents(tab);
-    const close = holder.querySelector('.close').getBoundingClientRect();
-    return {
-        lines: new Set([...text.getClientRects()].map((line) => Math.round(line.top))).size,
-        cut: tab.scrollWidth > tab.clientWidth,
-        closeInside:
-            close.left >= 0 && close.right <= innerWidth &&
-            close.top >= 0 && close.bottom <= innerHeight,
-        barRight: holder.parentElement.getBoundingClientRect().right,
-        barOverflows: holder.parentElement.scrollWidth > holder.parentElement.clientWidth,
-        title: tab.title,
-        text: tab.textContent,
-    };
-});
+const tabShown = (page) =>
+    page.$eval('.tab-holder', (holder) => {
+        const tab = holder.querySelector('.tab');
+        const text = document.createRange();
+        text.selectNodeContents(tab);
+        const close = holder.querySelector('.close').getBoundingClientRect();
+        return {
+            lines: new Set([...text.getClientRects()].map((line) => Math.round(line.top))).size,
+            cut: tab.scrollWidth > tab.clientWidth,
+            closeInside:
+                close.left >= 0 &&
+                close.right <= innerWidth &&
+                close.top >= 0 &&
+                close.bottom <= innerHeight,
+            barRight: holder.parentElement.getBoundingClientRect().right,
+            barOverflows: holder.parentElement.scrollWidth > holder.parentElement.clientWidth,
+            title: tab.title,
+            text: tab.textContent,
+        };
+    });
 
-for (const [name, viewport] of [['360', NARROW_PHONE], ['915', PHONE]]) {
+for (const [name, viewport] of [
+    ['360', NARROW_PHONE],
+    ['915', PHONE],
+]) {
     test(`a pasted 300-character name keeps 80, its tab one line at ${name} px`, async () => {
         await withPage(viewport, async (page) => {
             await paste(page, 'mechName', LONG_MODEL);

@@ -6,14 +6,22 @@ import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { serve } from '../../scripts/serve-web.mjs';
 
-export const PAGE_DIR = process.env.VEXOLAN_PAGE_DIR ?? new URL('../../build-web/page', import.meta.url).pathname;
+export const PAGE_DIR =
+    process.env.VEXOLAN_PAGE_DIR ?? new URL('../../build-web/page', import.meta.url).pathname;
 export const DOCS = new URL('../../docs/', import.meta.url).pathname;
 export const TABLET = { width: 1024, height: 768 };
 export const PHONE = { width: 915, height: 412 };
 
-const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    '--font-render-hinting=none'];
+const FLAGS = [
+    '--no-sandbox',
+    '--disable-gpu',
+    '--disable-quic',
+    '--no-first-run',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-sync',
+    '--font-render-hinting=none',
+];
 
 // A browser on a served page; `close()` ends both. With `pickers: false` the page has no File
 // System Access API, and uses its file chooser and downloads.
@@ -21,8 +29,12 @@ export async function openPage({ viewport = TABLET, pickers = false, dir = PAGE_
     const server = await serve(dir);
     const profile = await mkdtemp(join(tmpdir(), 'vexolan-chromium-'));
     const browser = await puppeteer.launch({
-        executablePath: '/usr/bin/chromium', headless: true, args: FLAGS, userDataDir: profile,
-        defaultViewport: viewport, protocolTimeout: 120000,
+        executablePath: '/usr/bin/chromium',
+        headless: true,
+        args: FLAGS,
+        userDataDir: profile,
+        defaultViewport: viewport,
+        protocolTimeout: 120000,
     });
     const prepare = async (page) => {
         page.setDefaultTimeout(60000);
@@ -34,7 +46,7 @@ export async function openPage({ viewport = TABLET, pickers = false, dir = PAGE_
         }
         return page;
     };
-    const page = await prepare((await browser.pages())[0] ?? await browser.newPage());
+    const page = await prepare((await browser.pages())[0] ?? (await browser.newPage()));
     const url = `http://127.0.0.1:${server.address().port}/`;
     const session = { browser, page, server, url, profile };
     session.load = async (on = page) => {
@@ -62,18 +74,23 @@ export function control(role, sheet = 1) {
     return `#s${sheet}-${role.replace(/[()]/g, '_')}`;
 }
 
-export const valueOf = (page, role, sheet) => page.$eval(control(role, sheet), (input) => input.value);
-export const checkedOf = (page, role) => page.$eval(control(role), (input) => (input.indeterminate ? 2 : Number(input.checked)));
+export const valueOf = (page, role, sheet) =>
+    page.$eval(control(role, sheet), (input) => input.value);
+export const checkedOf = (page, role) =>
+    page.$eval(control(role), (input) => (input.indeterminate ? 2 : Number(input.checked)));
 
 // Taps a control where its caption is, which is part of its target.
 export async function tap(page, role, sheet = 1) {
     const caption = await page.$(`label:has(> ${control(role, sheet)}) > span`);
-    await (caption ?? await page.$(control(role, sheet))).tap();
+    await (caption ?? (await page.$(control(role, sheet)))).tap();
 }
 
 export async function menu(page, ...captions) {
     for (const caption of captions) {
-        const item = await page.waitForSelector(`.sheet-tab:not([hidden]) ::-p-aria([name="${caption}"][role="menuitem"])`, { visible: true });
+        const item = await page.waitForSelector(
+            `.sheet-tab:not([hidden]) ::-p-aria([name="${caption}"][role="menuitem"])`,
+            { visible: true },
+        );
         await item.click();
     }
 }
@@ -95,11 +112,18 @@ export async function takeMessage(page, key = 'Enter') {
 
 // Every control of the sheet shown, as the page shows it.
 export function sheetShown(page) {
-    return page.$$eval('.sheet-tab:not([hidden]) .sheet :is(input, select, textarea)', (inputs) => inputs.map((input) =>
-        `${input.id}=${input.type === 'checkbox' || input.type === 'radio' ? input.checked : input.value}`).join('\n'));
+    return page.$$eval('.sheet-tab:not([hidden]) .sheet :is(input, select, textarea)', (inputs) =>
+        inputs
+            .map((input) => {
+                const box = input.type === 'checkbox' || input.type === 'radio';
+                return `${input.id}=${box ? input.checked : input.value}`;
+            })
+            .join('\n'),
+    );
 }
 
-export const tabTitles = (page) => page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent));
+export const tabTitles = (page) =>
+    page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent));
 
 export async function typeInto(page, role, text, sheet = 1) {
     await page.click(control(role, sheet), { count: 3 });
@@ -110,7 +134,11 @@ export async function typeInto(page, role, text, sheet = 1) {
 export async function downloadsOf(page) {
     const folder = await mkdtemp(join(tmpdir(), 'vexolan-downloads-'));
     const cdp = await page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+    await cdp.send('Browser.setDownloadBehavior', {
+        behavior: 'allow',
+        downloadPath: folder,
+        eventsEnabled: true,
+    });
     const names = new Map();
     let waiting = [];
     cdp.on('Browser.downloadWillBegin', (event) => names.set(event.guid, event.suggestedFilename));
@@ -124,30 +152,38 @@ export async function downloadsOf(page) {
 
 // The sheets the browser keeps for the site, as the page's storage holds them.
 export function keptSheets(page) {
-    return page.evaluate(() => new Promise((resolve, reject) => {
-        const open = indexedDB.open('vexolan');
-        open.onerror = () => reject(open.error);
-        open.onsuccess = () => {
-            const all = open.result.transaction('sheets').objectStore('sheets').getAll();
-            all.onsuccess = () => resolve(all.result);
-            all.onerror = () => reject(all.error);
-        };
-    }));
+    return page.evaluate(
+        () =>
+            new Promise((resolve, reject) => {
+                const open = indexedDB.open('vexolan');
+                open.onerror = () => reject(open.error);
+                open.onsuccess = () => {
+                    const all = open.result.transaction('sheets').objectStore('sheets').getAll();
+                    all.onsuccess = () => resolve(all.result);
+                    all.onerror = () => reject(all.error);
+                };
+            }),
+    );
 }
 
 // Puts records into the site's storage as if a page that is gone had kept them.
 export function keepAsIfBefore(page, storeName, entries) {
-    return page.evaluate((storeName, entries) => new Promise((resolve, reject) => {
-        const open = indexedDB.open('vexolan');
-        open.onerror = () => reject(open.error);
-        open.onsuccess = () => {
-            const transaction = open.result.transaction(storeName, 'readwrite');
-            for (const [key, value] of entries) {
-                if (storeName === 'sheets') transaction.objectStore(storeName).put(value);
-                else transaction.objectStore(storeName).put(value, key);
-            }
-            transaction.oncomplete = () => resolve();
-            transaction.onerror = () => reject(transaction.error);
-        };
-    }), storeName, entries);
+    return page.evaluate(
+        (storeName, entries) =>
+            new Promise((resolve, reject) => {
+                const open = indexedDB.open('vexolan');
+                open.onerror = () => reject(open.error);
+                open.onsuccess = () => {
+                    const transaction = open.result.transaction(storeName, 'readwrite');
+                    for (const [key, value] of entries) {
+                        if (storeName === 'sheets') transaction.objectStore(storeName).put(value);
+                        else transaction.objectStore(storeName).put(value, key);
+                    }
+                    transaction.oncomplete = () => resolve();
+                    transaction.onerror = () => reject(transaction.error);
+                };
+            }),
+        storeName,
+        entries,
+    );
 }

@@ -1,81 +1,172 @@
 // What the page shows besides the sheet: the range chart panel following the sheet, the About
-// box, the help guide, a new sheet's tab at its sheet's zoom, and a full storage.
+// box, the help guide, a new sheet's tab at its sheet's zoom, and a full storage. Each test opens
+// a page of its own.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { control, menu, openPage, takeMessage, tap } from './page_support.mjs';
+import { test } from 'node:test';
+import {
+    control,
+    keptSheets,
+    menu,
+    openPage,
+    takeMessage,
+    tap,
+    typeInto,
+} from './page_support.mjs';
 
-let session;
-let page;
-before(async () => {
-    session = await openPage();
-    page = session.page;
+// A sheet past its setup, with a Medium Laser and an LRM 20.
+async function armed(page) {
     await page.select(control('gunSkill'), '4');
     await tap(page, 'doneButton');
     await page.select(control('weapName(0)'), 'MLaser');
     await page.select(control('weapName(1)'), 'LRM20');
-});
-after(() => session.close());
+}
 
-const chartCell = (row, range) => page.$eval(`.sheet-tab:not([hidden]) .chart tbody tr:nth-child(${row + 1}) td:nth-child(${range + 1})`,
-    (td) => ({ text: td.textContent, background: getComputedStyle(td).backgroundColor, classes: td.className }));
+const chartCell = (page, row, range) =>
+    page.$eval(
+        `.sheet-tab:not([hidden]) .chart tbody tr:nth-child(${row + 1}) td:nth-child(${range + 1})`,
+        (td) => ({
+            text: td.textContent,
+            background: getComputedStyle(td).backgroundColor,
+            classes: td.className,
+        }),
+    );
 
 test('the range chart shows under the sheet with Ctrl+R and follows it', async () => {
-    await page.focus(control('rangeSlider'));
-    await page.keyboard.press('ArrowRight');
-    await page.keyboard.down('Control');
-    await page.keyboard.press('r');
-    await page.keyboard.up('Control');
-    await page.waitForSelector('.sheet-tab:not([hidden]) .chart:not([hidden])');
-    const rows = [
-        ['MLaser at 1: short range, likely', 0, 1, { text: '4', background: 'rgb(145, 207, 96)', classes: 'present' }],
-        ['MLaser at 4: a bracket starts', 0, 4, { text: '6', background: 'rgb(145, 207, 96)', classes: 'edge' }],
-        ['MLaser at 10: beyond long range', 0, 10, { text: '', background: 'rgba(0, 0, 0, 0)', classes: 'beyond edge' }],
-        ['LRM20 at 1: inside its minimum range', 1, 1, { text: '10', background: 'rgb(252, 141, 89)', classes: 'present' }],
-    ];
-    for (const [name, row, range, expected] of rows) assert.deepEqual(await chartCell(row, range), expected, name);
-    await tap(page, 'aMove3');
-    assert.equal((await chartCell(0, 1)).text, '6', 'after Ran');
-    await page.focus(control('rangeSlider'));
-    await page.keyboard.press('ArrowRight');
-    assert.equal((await chartCell(0, 2)).classes, 'present', 'after the slider moved');
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await armed(page);
+        await page.focus(control('rangeSlider'));
+        await page.keyboard.press('ArrowRight');
+        await page.keyboard.down('Control');
+        await page.keyboard.press('r');
+        await page.keyboard.up('Control');
+        await page.waitForSelector('.sheet-tab:not([hidden]) .chart:not([hidden])');
+        const rows = [
+            [
+                'MLaser at 1: short range, likely',
+                0,
+                1,
+                { text: '4', background: 'rgb(145, 207, 96)', classes: 'present' },
+            ],
+            [
+                'MLaser at 4: a bracket starts',
+                0,
+                4,
+                { text: '6', background: 'rgb(145, 207, 96)', classes: 'edge' },
+            ],
+            [
+                'MLaser at 10: beyond long range',
+                0,
+                10,
+                { text: '', background: 'rgba(0, 0, 0, 0)', classes: 'beyond edge' },
+            ],
+            [
+                'LRM20 at 1: inside its minimum range',
+                1,
+                1,
+                { text: '10', background: 'rgb(252, 141, 89)', classes: 'present' },
+            ],
+        ];
+        for (const [name, row, range, expected] of rows)
+            assert.deepEqual(await chartCell(page, row, range), expected, name);
+        await tap(page, 'aMove3');
+        assert.equal((await chartCell(page, 0, 1)).text, '6', 'after Ran');
+        await page.focus(control('rangeSlider'));
+        await page.keyboard.press('ArrowRight');
+        assert.equal((await chartCell(page, 0, 2)).classes, 'present', 'after the slider moved');
+    } finally {
+        await session.close();
+    }
 });
 
 test('About says what it is, and that System Info has no meaning here', async () => {
-    await menu(page, 'Help', 'About Vexolan');
-    const box = await page.waitForSelector('#about[open]');
-    assert.match(await box.$eval('#aboutVersion', (p) => p.textContent), /1\.1/);
-    assert.match(await box.$eval('#aboutSystemInfo', (p) => p.textContent), /no System Info/);
-    await page.keyboard.press('Enter');
-    await page.waitForSelector('#about:not([open])');
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await menu(page, 'Help', 'About Vexolan');
+        const box = await page.waitForSelector('#about[open]');
+        assert.match(await box.$eval('#aboutVersion', (p) => p.textContent), /1\.1/);
+        assert.match(await box.$eval('#aboutSystemInfo', (p) => p.textContent), /no System Info/);
+        await page.keyboard.press('Enter');
+        await page.waitForSelector('#about:not([open])');
+    } finally {
+        await session.close();
+    }
 });
 
 test('Help opens the guide as a page of the site', async () => {
-    const opened = new Promise((resolve) => session.browser.once('targetcreated', resolve));
-    await menu(page, 'Help', 'Contents');
-    const target = await opened;
-    assert.equal(new URL(target.url()).pathname, '/Vexo.html');
-    await (await target.page())?.close();
+    const session = await openPage();
+    const { page } = session;
+    try {
+        // A page of its own, not the page's service worker, which may start meanwhile.
+        const opened = session.browser.waitForTarget(
+            (target) => target.type() === 'page' && target !== page.target(),
+        );
+        await menu(page, 'Help', 'Contents');
+        const target = await opened;
+        assert.equal(new URL(target.url()).pathname, '/Vexo.html');
+        await (await target.page())?.close();
+    } finally {
+        await session.close();
+    }
 });
 
 test('New Mech opens a tab at the zoom of the sheet it came from', async () => {
-    const width = () => page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.getBoundingClientRect().width);
-    const before = await width();
-    await menu(page, 'View', 'Zoom In');
-    assert.equal(await width(), before * 1.25);
-    await menu(page, 'New Mech');
-    assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
-    assert.equal(await width(), before * 1.25);
+    const session = await openPage();
+    const { page } = session;
+    try {
+        const width = () =>
+            page.$eval(
+                '.sheet-tab:not([hidden]) .sheet',
+                (sheet) => sheet.getBoundingClientRect().width,
+            );
+        const before = await width();
+        await menu(page, 'View', 'Zoom In');
+        assert.equal(await width(), before * 1.25);
+        await menu(page, 'New Mech');
+        assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
+        assert.equal(await width(), before * 1.25);
+    } finally {
+        await session.close();
+    }
 });
 
-test('a full storage says so once and loses nothing on screen', async () => {
-    await page.evaluate(() => {
-        IDBObjectStore.prototype.put = () => {
-            throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
-        };
-    });
-    await tap(page, 'amsBox', 2);
-    assert.match(await takeMessage(page), /^The browser's storage is full/);
-    await tap(page, 'ecmBox', 2);
-    assert.equal(await page.$('#message[open]'), null);
-    assert.equal(await page.$eval(control('amsBox', 2), (box) => box.checked), true);
+// Whether the kept sheet has the boxes ticked, as the storage holds it.
+async function keptTicked(page, ...roles) {
+    const [sheet] = await keptSheets(page);
+    const controls = sheet && JSON.parse(sheet.state).controls;
+    return roles.every((role) => controls?.[role].value === 1);
+}
+
+test('a full storage says so once, loses nothing, and keeps it all once it has room', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await page.evaluate(() => {
+            window.realPut = IDBObjectStore.prototype.put;
+            IDBObjectStore.prototype.put = (record) => {
+                const state = record.state && JSON.parse(record.state);
+                if (state?.controls.ecmBox.value === 1) window.ecmRefused = true;
+                throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
+            };
+        });
+        await tap(page, 'amsBox');
+        assert.match(await takeMessage(page), /^The browser's storage is full/);
+        await tap(page, 'ecmBox');
+        assert.equal(await page.$eval(control('amsBox'), (box) => box.checked), true);
+        assert.equal(await page.$eval(control('ecmBox'), (box) => box.checked), true);
+
+        // The next write, once the storage has room, comes after the refused one for ECM: by
+        // then that one has said whatever it would.
+        await page.waitForFunction(() => window.ecmRefused);
+        await page.evaluate(() => (IDBObjectStore.prototype.put = window.realPut));
+        await typeInto(page, 'mechName', 'Quillfen QF-2');
+        // Until the page has kept both boxes, or said something first.
+        while (!(await page.$('#message[open]')) && !(await keptTicked(page, 'amsBox', 'ecmBox')));
+        assert.equal(await page.$('#message[open]'), null, 'no second message');
+        assert.equal(await keptTicked(page, 'amsBox', 'ecmBox'), true);
+    } finally {
+        await session.close();
+    }
 });

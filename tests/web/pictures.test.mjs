@@ -32,12 +32,18 @@ async function compare(name, picture) {
         return;
     }
     const share = differingShare(PNG.sync.read(picture), PNG.sync.read(await readFile(file)));
-    assert.ok(share < 0.002, `${name}: ${(share * 100).toFixed(2)}% of the pixels differ from the reference`);
+    assert.ok(
+        share < 0.002,
+        `${name}: ${(share * 100).toFixed(2)}% of the pixels differ from the reference`,
+    );
 }
 
 // Quillfen's sheet in play, so that every panel, list and number shows.
 async function sheetInPlay(page) {
-    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+    const [chooser] = await Promise.all([
+        page.waitForFileChooser(),
+        menu(page, 'File', 'Open Mech...'),
+    ]);
     await chooser.accept([`${DOCS}quillfen.vexmech`]);
     await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
     await page.focus(control('rangeSlider'));
@@ -49,7 +55,10 @@ async function sheetInPlay(page) {
     });
 }
 
-for (const [name, viewport] of [['tablet', TABLET], ['phone', PHONE]]) {
+for (const [name, viewport] of [
+    ['tablet', TABLET],
+    ['phone', PHONE],
+]) {
     test(`the sheet at ${name} size`, async () => {
         const session = await openPage({ viewport });
         try {

@@ -9,7 +9,10 @@ import { test } from 'node:test';
 import { DOCS, control, downloadsOf, menu, openPage, takeMessage } from './page_support.mjs';
 
 async function openExample(page, path = join(DOCS, 'quillfen.vexmech')) {
-    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+    const [chooser] = await Promise.all([
+        page.waitForFileChooser(),
+        menu(page, 'File', 'Open Mech...'),
+    ]);
     await chooser.accept([path]);
     await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
 }
@@ -30,23 +33,28 @@ test('Save without a file dialog says that it saved a download', async () => {
     }
 });
 
-test('installed as an app that can share files, Save hands the file to the share sheet', async () => {
+test('installed as an app that shares files, Save hands the file to the share sheet', async () => {
     const session = await openPage();
     const { page } = session;
     try {
         await page.evaluateOnNewDocument(() => {
             const asked = window.matchMedia.bind(window);
-            window.matchMedia = (query) => (query === '(display-mode: standalone)' ? { matches: true } : asked(query));
+            window.matchMedia = (query) =>
+                query === '(display-mode: standalone)' ? { matches: true } : asked(query);
             navigator.canShare = (data) => Array.isArray(data?.files);
             navigator.share = async ({ files }) => {
-                window.shared = await Promise.all(files.map(async (file) => [file.name, file.type, await file.text()]));
+                window.shared = await Promise.all(
+                    files.map(async (file) => [file.name, file.type, await file.text()]),
+                );
             };
         });
         await session.load();
         await openExample(page);
         await page.tap(control('dmgSensor1'));
         await menu(page, 'File', 'Save Mech');
-        const [[name, type, text]] = await (await page.waitForFunction(() => window.shared)).jsonValue();
+        const [[name, type, text]] = await (
+            await page.waitForFunction(() => window.shared)
+        ).jsonValue();
         assert.equal(name, 'quillfen.vexmech');
         assert.equal(type, 'application/x-vexolan-mech');
         assert.equal(JSON.parse(text).damage.sensors, true);
@@ -60,7 +68,10 @@ test('the file chooser lets every file through, and the reader judges it', async
     const session = await openPage();
     const { page } = session;
     try {
-        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'File', 'Open Mech...')]);
+        const [chooser] = await Promise.all([
+            page.waitForFileChooser(),
+            menu(page, 'File', 'Open Mech...'),
+        ]);
         assert.equal(await page.$eval('input[type="file"]', (input) => input.accept), '');
         const folder = await mkdtemp(join(tmpdir(), 'vexolan-any-'));
         const renamed = join(folder, 'quillfen.txt');

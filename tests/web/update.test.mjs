@@ -20,12 +20,23 @@ test('a new version waits for "Reload to update", and then runs whole', async ()
         const before = await helpText(page);
 
         const worker = join(dir, 'service_worker.js');
-        await writeFile(worker, (await readFile(worker, 'utf8')).replace(/const CACHE = '([^']*)'/, "const CACHE = '$1-next'"));
+        await writeFile(
+            worker,
+            (await readFile(worker, 'utf8')).replace(
+                /const CACHE = '([^']*)'/,
+                "const CACHE = '$1-next'",
+            ),
+        );
         await writeFile(join(dir, 'Vexo.html'), `${before}<!-- the next version -->`);
-        await page.evaluate(() => navigator.serviceWorker.getRegistration().then((registration) => registration.update()));
+        await page.evaluate(() =>
+            navigator.serviceWorker.getRegistration().then((registration) => registration.update()),
+        );
 
         const bar = await page.waitForSelector('[data-notice="update"]', { visible: true });
-        assert.equal(await bar.$eval('p', (p) => p.textContent), 'A new version of Vexolan is ready.');
+        assert.equal(
+            await bar.$eval('p', (p) => p.textContent),
+            'A new version of Vexolan is ready.',
+        );
         assert.equal(await helpText(page), before, 'the old version still serves the old files');
         await Promise.all([page.waitForNavigation(), (await bar.$('button')).click()]);
         await page.waitForSelector('html[data-ready]');
