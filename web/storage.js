@@ -1,7 +1,8 @@
 // The open sheets kept in the browser's IndexedDB, so that they come back after a reload, after a
 // tablet closed the page, or in a page opened later. Each page (a tab, or the installed app's
 // window) keeps its own sheets, each under an id of its own, and holds a lock for as long as it
-// lives: a page that starts takes over the sheets of pages that are gone, and never touches those
+// lives (or, where the browser has no Web Locks, as outside a secure context, answers a roll
+// call): a page that starts takes over the sheets of pages that are gone, and never touches those
 // of a page still open, so that two pages never overwrite or delete each other's sheets.
 
 const DATABASE = 'vexolan';
@@ -12,6 +13,10 @@ const earlierSheetKey = (id) => `vexolan.sheet.${id}`;
 const PAGE_ID = 'vexolan.page'; // a tab's own id, which its reloads keep (sessionStorage)
 const TAKING_OVER = 'vexolan.taking-over';
 const lockOf = (page) => `vexolan.page.${page}`;
+const ROLL_CALL = 'vexolan.pages';
+// How long a page waits for the others to answer a roll call; a page busy for longer is taken
+// for gone, which is why the locks come first where the browser has them.
+const ROLL_CALL_WAIT = 300;
 // A reloaded page waits this long for its earlier self to let go of its lock; a page that is a
 // copy of an open tab, holding the same id, then takes an id of its own.
 const RELOAD_WAIT = 1500;
@@ -72,12 +77,56 @@ function hold(page, wait) {
     });
 }
 
-async function takePageId() {
+// The pages of the site that live, told by their locks.
+const lockedPages = {
+    async claim(page, wait) {
+        return hold(page, wait);
+    },
+    async live() {
+        const { held } = await navigator.locks.query();
+        const pages = held.filter((lock) => lock.name.startsWith(lockOf('')));
+        return new Set(pages.map((lock) => lock.name.slice(lockOf('').length)));
+    },
+    alone(work) {
+        return navigator.locks.request(TAKING_OVER, work);
+    },
+};
+
+// The pages of the site that live, told by a roll call that every page answers with its id.
+function answeringPages() {
+    const channel = new BroadcastChannel(ROLL_CALL);
+    let mine = null;
+    channel.onmessage = ({ data }) => {
+        if (data === 'who' && mine) channel.postMessage({ here: mine });
+    };
+    const rollCall = () =>
+        new Promise((resolve) => {
+            const here = new Set();
+            const listen = ({ data }) => data?.here && here.add(data.here);
+            channel.addEventListener('message', listen);
+            channel.postMessage('who');
+            setTimeout(() => {
+                channel.removeEventListener('message', listen);
+                resolve(here);
+            }, ROLL_CALL_WAIT);
+        });
+    return {
+        async claim(page) {
+            if ((await rollCall()).has(page)) return false;
+            mine = page;
+            return true;
+        },
+        live: rollCall,
+        alone: (work) => work(),
+    };
+}
+
+async function takePageId(pages) {
     const earlier = sessionStorage.getItem(PAGE_ID);
-    if (earlier && (await hold(earlier, RELOAD_WAIT))) return earlier;
+    if (earlier && (await pages.claim(earlier, RELOAD_WAIT))) return earlier;
     const page = newId();
     sessionStorage.setItem(PAGE_ID, page);
-    await hold(page);
+    await pages.claim(page);
     return page;
 }
 
@@ -110,29 +159,30 @@ function forgetEarlierSheets(moved) {
 
 // One page's share of the kept sheets.
 export class Keeper {
-    constructor(db, page) {
+    constructor(db, page, pages) {
         this.db = db;
         this.page = page;
+        this.pages = pages;
     }
 
     static async open() {
-        if (!navigator.locks) throw new Error('This browser cannot tell one page from another.');
-        const [db, page] = await Promise.all([openDatabase(), takePageId()]);
-        return new Keeper(db, page);
+        const pages = navigator.locks ? lockedPages : window.BroadcastChannel && answeringPages();
+        if (!pages) throw new Error('This browser cannot tell one page from another.');
+        const [db, page] = await Promise.all([openDatabase(), takePageId(pages)]);
+        return new Keeper(db, page, pages);
     }
 
     // Takes over this page's own sheets and those of every page that is gone, and gives them
     // in the order their pages showed them.
     takeOver() {
-        return navigator.locks.request(TAKING_OVER, async () => {
-            const { held } = await navigator.locks.query();
-            const live = new Set(held.map((lock) => lock.name));
+        return this.pages.alone(async () => {
+            const live = await this.pages.live();
             const moved = earlierSheets(this.page);
             const taken = await inTransaction(this.db, 'readwrite', async (sheets) => {
                 const all = await settled(sheets.getAll());
                 const byOrder = (a, b) => a.owner.localeCompare(b.owner) || a.order - b.order;
                 const own = all.filter((r) => r.owner === this.page).sort(byOrder);
-                const left = all.filter((r) => r.owner !== this.page && !live.has(lockOf(r.owner)));
+                const left = all.filter((r) => r.owner !== this.page && !live.has(r.owner));
                 const records = [...own, ...left.sort(byOrder), ...moved.map((m) => m.record)];
                 for (const record of records) {
                     record.owner = this.page;

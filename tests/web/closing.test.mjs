@@ -66,3 +66,20 @@ test('a sheet still as it opened closes without an undo', async () => {
         await session.close();
     }
 });
+
+test('File → Close closes the sheet shown, as its × does, and the page has no Quit', async () => {
+    const session = await openPage();
+    const { page } = session;
+    try {
+        await threeSheets(page);
+        await menu(page, 'File', 'Close');
+        assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo']);
+        await page.waitForSelector('[data-notice="undo"]', { visible: true });
+        const quit = '.sheet-tab:not([hidden]) ::-p-aria([name="Quit"][role="menuitem"])';
+        assert.equal(await page.$(quit), null);
+        const close = '.sheet-tab:not([hidden]) ::-p-aria([name="Close"][role="menuitem"])';
+        assert.notEqual(await page.$(close), null, 'the same query finds an entry that is there');
+    } finally {
+        await session.close();
+    }
+});

@@ -29,46 +29,53 @@ async function newMech(page, name, sheet) {
 const settle = (page) =>
     page.waitForFunction(() => new Promise((resolve) => setTimeout(() => resolve(true), 100)));
 
-test("two pages of one browser never overwrite or delete each other's sheets", async () => {
-    const session = await openPage();
-    const a = session.page;
-    try {
-        await typeInto(a, 'mechName', 'Alpha');
-        const b = await session.another();
-        await b.bringToFront();
-        assert.deepEqual(
-            await tabTitles(b),
-            ['Vexolan'],
-            'a second page starts with a sheet of its own',
-        );
-        await typeInto(b, 'mechName', 'Bravo');
-        await newMech(b, 'Beta', 2);
-        await a.bringToFront();
-        await newMech(a, 'Charlie', 2);
-        await b.bringToFront();
-        await menu(b, 'New Mech');
-        await b.click('.tab-holder:nth-child(3) .close');
-        await settle(b);
-        await a.bringToFront();
-        await settle(a);
-        await session.load(a);
-        assert.deepEqual(await tabTitles(a), [':Alpha', ':Charlie'], 'A after a reload');
-        await b.bringToFront();
-        await session.load(b);
-        assert.deepEqual(await tabTitles(b), [':Bravo', ':Beta'], 'B after a reload');
+const PAGES_TOLD = [
+    ['by their locks', {}],
+    ['by a roll call, where the browser has no Web Locks', { locks: false }],
+];
 
-        await b.close();
-        const later = await session.another();
-        assert.deepEqual(
-            await tabTitles(later),
-            [':Bravo', ':Beta'],
-            'a page opened after B closed',
-        );
-        assert.deepEqual(await tabTitles(a), [':Alpha', ':Charlie'], 'A, still open');
-    } finally {
-        await session.close();
-    }
-});
+for (const [told, options] of PAGES_TOLD) {
+    test(`two pages never overwrite or delete each other's sheets, the pages told ${told}`, async () => {
+        const session = await openPage(options);
+        const a = session.page;
+        try {
+            await typeInto(a, 'mechName', 'Alpha');
+            const b = await session.another();
+            await b.bringToFront();
+            assert.deepEqual(
+                await tabTitles(b),
+                ['Vexolan'],
+                'a second page starts with a sheet of its own',
+            );
+            await typeInto(b, 'mechName', 'Bravo');
+            await newMech(b, 'Beta', 2);
+            await a.bringToFront();
+            await newMech(a, 'Charlie', 2);
+            await b.bringToFront();
+            await menu(b, 'New Mech');
+            await b.click('.tab-holder:nth-child(3) .close');
+            await settle(b);
+            await a.bringToFront();
+            await settle(a);
+            await session.load(a);
+            assert.deepEqual(await tabTitles(a), [':Alpha', ':Charlie'], 'A after a reload');
+            await b.bringToFront();
+            await session.load(b);
+            assert.deepEqual(await tabTitles(b), [':Bravo', ':Beta'], 'B after a reload');
+
+            await b.close();
+            const later = await session.another();
+            assert.deepEqual(
+                await tabTitles(later),
+                [':Bravo', ':Beta'],
+                'a page opened after B closed',
+            );
+            assert.deepEqual(await tabTitles(a), [':Alpha', ':Charlie'], 'A, still open');
+        } finally {
+            await session.close();
+        }
+    });
+}
 
 test('the sheets an earlier page kept in localStorage come back, as they were', async () => {
     const session = await openPage();

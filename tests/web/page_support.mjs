@@ -23,9 +23,15 @@ const FLAGS = [
     '--font-render-hinting=none',
 ];
 
-// A browser on a served page; `close()` ends both. With `pickers: false` the page has no File
+// A browser on a served page; `close()` ends both. With `locks: false` the page has no Web Locks,
+// as outside a secure context. With `pickers: false` the page has no File
 // System Access API, and uses its file chooser and downloads.
-export async function openPage({ viewport = TABLET, pickers = false, dir = PAGE_DIR } = {}) {
+export async function openPage({
+    viewport = TABLET,
+    pickers = false,
+    dir = PAGE_DIR,
+    locks = true,
+} = {}) {
     const server = await serve(dir);
     const profile = await mkdtemp(join(tmpdir(), 'vexolan-chromium-'));
     const browser = await puppeteer.launch({
@@ -38,6 +44,11 @@ export async function openPage({ viewport = TABLET, pickers = false, dir = PAGE_
     });
     const prepare = async (page) => {
         page.setDefaultTimeout(60000);
+        if (!locks) {
+            await page.evaluateOnNewDocument(() => {
+                Object.defineProperty(Navigator.prototype, 'locks', { value: undefined });
+            });
+        }
         if (!pickers) {
             await page.evaluateOnNewDocument(() => {
                 delete window.showOpenFilePicker;
