@@ -75,6 +75,7 @@ test('File → Close closes the sheet shown, as its × does, and the page has no
         await menu(page, 'File', 'Close');
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo']);
         await page.waitForSelector('[data-notice="undo"]', { visible: true });
+        await menu(page, 'File');
         const quit = '.sheet-tab:not([hidden]) ::-p-aria([name="Quit"][role="menuitem"])';
         assert.equal(await page.$(quit), null);
         const close = '.sheet-tab:not([hidden]) ::-p-aria([name="Close"][role="menuitem"])';
