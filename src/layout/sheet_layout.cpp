@@ -352,11 +352,13 @@ std::string spokenNameOf(const CombatSheet& sheet, const ControlLayout& layout) 
     const std::size_t first = name.find_first_not_of(' ');
     const std::size_t last = name.find_last_not_of(' ');
     name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+    // Appended piece by piece: GCC 12 at -O2 takes a joined temporary for an overlap.
     if (layout.row >= 0) {
-        name += " " + std::to_string(layout.row + 1);
+        name.append(1, ' ').append(std::to_string(layout.row + 1));
     }
     if (layout.namedAfter != nullptr) {
-        name = sheetLayout()[placeOf(layout.namedAfter)].caption + " " + name;
+        std::string spoken = sheetLayout()[placeOf(layout.namedAfter)].caption;
+        name = spoken.append(1, ' ').append(name);
     }
     return name;
 }
