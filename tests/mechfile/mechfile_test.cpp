@@ -237,8 +237,8 @@ std::string randomPaste(std::mt19937& random) {
                                   "\u202e",
                                   "\u2066",
                                   "\u2069",
-                                  "Kai Stone of the Third Company, Ilsa Marrow's Lance, the "
-                                  "Quillfen Guard of the Long Coast"};
+                                  ("Kai Stone of the Third Company, Ilsa Marrow's Lance, the "
+                                   "Quillfen Guard of the Long Coast")};
     std::string text;
     for (std::size_t piece = 0, count = random() % 8; piece < count; ++piece) {
         text += pieces[random() % std::size(pieces)];
