@@ -7,7 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    nlohmann-json3-dev
+    nlohmann-json3-dev libfast-float-dev libfmt-dev libutfcpp-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info lintian
     fontconfig fonts-dejavu-core fonts-dejavu-extra
