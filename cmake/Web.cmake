@@ -41,6 +41,22 @@ if(NOT VEXOLAN_JSON_INCLUDE_DIR)
         SYMBOLIC)
 endif()
 
+# fast_float, {fmt} and utfcpp are headers only too. The first two are found as fast_float/ and
+# fmt/ beside the rest of /usr/include, so each is given from a folder that holds it alone;
+# utfcpp's headers have a folder of their own.
+set(VEXOLAN_FAST_FLOAT_HEADERS /usr/include/fast_float CACHE PATH "fast_float's headers")
+set(VEXOLAN_FMT_HEADERS /usr/include/fmt CACHE PATH "{fmt}'s headers")
+set(VEXOLAN_UTFCPP_INCLUDE_DIR /usr/include/utf8cpp CACHE PATH "The folder that holds utf8.h")
+foreach(library FAST_FLOAT FMT)
+    if(NOT VEXOLAN_${library}_INCLUDE_DIR)
+        cmake_path(GET VEXOLAN_${library}_HEADERS FILENAME folder)
+        set(VEXOLAN_${library}_INCLUDE_DIR ${CMAKE_BINARY_DIR}/${folder}-include)
+        file(MAKE_DIRECTORY ${VEXOLAN_${library}_INCLUDE_DIR})
+        file(CREATE_LINK ${VEXOLAN_${library}_HEADERS} ${VEXOLAN_${library}_INCLUDE_DIR}/${folder}
+            SYMBOLIC)
+    endif()
+endforeach()
+
 # GoogleTest is built from its sources (Debian package googletest) with em++; they name their
 # targets GTest::gtest and GTest::gtest_main, as the native package does.
 if(VEXOLAN_BUILD_TESTS)

@@ -21,13 +21,13 @@ packages_of() {
         # The compiler, Qt, the Mech files' JSON, and the fonts the sheet's captions use.
         echo cmake make g++ pkg-config
         echo qt6-base-dev qt6-base-dev-tools libgl-dev
-        echo nlohmann-json3-dev
+        echo nlohmann-json3-dev libfast-float-dev libfmt-dev libutfcpp-dev
         echo fontconfig fonts-dejavu-core fonts-dejavu-extra
         ;;
     web)
         # The WebAssembly build of the model (em++), and node, which writes the page's layout
         # at build time and serves the page.
-        echo cmake make nlohmann-json3-dev
+        echo cmake make nlohmann-json3-dev libfast-float-dev libfmt-dev libutfcpp-dev
         echo emscripten nodejs
         ;;
     test)

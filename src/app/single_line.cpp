@@ -1,46 +1,42 @@
 #include "app/single_line.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <iterator>
 #include <optional>
+#include <utf8.h>
 #include <vector>
 
 namespace {
 
 constexpr char32_t Replacement = 0xFFFD;
 
-// The code point at the start of the text and its length in bytes; none for a byte that does
-// not start a well-formed UTF-8 sequence: a stray or missing continuation byte, an overlong
-// form, a surrogate, or a code point beyond U+10FFFF.
-std::optional<char32_t> decode(std::string_view text, std::size_t& length) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    length = lead < 0x80   ? 1
-             : lead < 0xC2 ? 0
-             : lead < 0xE0 ? 2
-             : lead < 0xF0 ? 3
-             : lead < 0xF5 ? 4
-                           : 0;
-    if (length == 0 || length > text.size()) {
-        length = 1;
-        return std::nullopt;
-    }
-    if (length == 1) {
-        return lead;
-    }
-    // The second byte's range narrows where the lead byte alone would allow overlong forms,
-    // surrogates or code points beyond U+10FFFF.
-    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    char32_t code = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[k]);
-        if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF)) {
-            length = 1;
-            return std::nullopt;
+// One character of a text: its bytes, and its code point; none for a byte that does not start a
+// well-formed UTF-8 sequence (a stray or missing continuation byte, an overlong form, a
+// surrogate, or a code point beyond U+10FFFF), which stands alone as the one character it
+// becomes.
+struct Character {
+    std::string_view bytes;
+    std::optional<char32_t> code;
+};
+
+std::vector<Character> characters(std::string_view text) {
+    std::vector<Character> list;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at != end) {
+        // Up to the first byte that is not UTF-8, utfcpp has checked every sequence.
+        const char* const invalid = utf8::find_invalid(at, end);
+        while (at != invalid) {
+            const char* const start = at;
+            const char32_t code = utf8::unchecked::next(at);
+            list.push_back({std::string_view(start, static_cast<std::size_t>(at - start)), code});
         }
-        code = (code << 6) | (byte & 0x3F);
+        if (invalid != end) {
+            list.push_back({std::string_view(at, 1), std::nullopt});
+            ++at;
+        }
     }
-    return code;
+    return list;
 }
 
 bool breaksTheLine(char32_t code) {
@@ -61,124 +57,71 @@ bool isDropped(char32_t code) {
     return isControl(code) || isDirectionFormat(code);
 }
 
-// The byte at which each character of the text starts, and then the text's end.
-std::vector<std::size_t> characterStarts(std::string_view text) {
-    std::vector<std::size_t> starts;
-    for (std::size_t at = 0; at < text.size();) {
-        starts.push_back(at);
-        std::size_t length = 0;
-        decode(text.substr(at), length);
-        at += length;
-    }
-    starts.push_back(text.size());
-    return starts;
-}
-
-// The text's characters, each as its bytes.
-std::vector<std::string_view> characters(std::string_view text) {
-    const std::vector<std::size_t> starts = characterStarts(text);
-    std::vector<std::string_view> list;
-    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
-        list.push_back(text.substr(starts[k], starts[k + 1] - starts[k]));
-    }
-    return list;
-}
-
-void append(std::string& text, char32_t code) {
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (code >> 18));
-        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
+// The byte at which the text's character `k` starts, or its end after its last character.
+std::size_t startOf(std::string_view text, const std::vector<Character>& list, std::size_t k) {
+    return k < list.size() ? static_cast<std::size_t>(list[k].bytes.data() - text.data())
+                           : text.size();
 }
 
 } // namespace
 
 std::string singleLine(std::string_view text) {
+    const std::vector<Character> list = characters(text);
     std::string line;
     line.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = 0;
-        const std::optional<char32_t> code = decode(text.substr(at), length);
-        // CR LF is one line break, as it is one in a text pasted from elsewhere.
-        const bool crlf = code == U'\r' && text.substr(at + 1, 1) == "\n";
-        at += length + (crlf ? 1 : 0);
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const std::optional<char32_t> code = list[k].code;
         if (!code) {
-            append(line, Replacement);
+            utf8::append(Replacement, std::back_inserter(line));
         } else if (breaksTheLine(*code)) {
             line += ' ';
+            // CR LF is one line break, as it is one in a text pasted from elsewhere.
+            if (*code == U'\r' && k + 1 < list.size() && list[k + 1].code == U'\n') {
+                ++k;
+            }
         } else if (!isDropped(*code)) {
-            line.append(text.substr(at - length, length));
+            line.append(list[k].bytes);
         }
     }
     return line;
 }
 
 bool isSingleLine(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = 0;
-        const std::optional<char32_t> code = decode(text.substr(at), length);
-        if (!code || breaksTheLine(*code) || isDropped(*code)) {
-            return false;
-        }
-        at += length;
-    }
-    return true;
+    const std::vector<Character> list = characters(text);
+    return std::all_of(list.begin(), list.end(), [](const Character& character) {
+        return character.code && !breaksTheLine(*character.code) && !isDropped(*character.code);
+    });
 }
 
 bool changesDirection(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = 0;
-        const std::optional<char32_t> code = decode(text.substr(at), length);
-        if (code && isDirectionFormat(*code)) {
-            return true;
-        }
-        at += length;
-    }
-    return false;
+    const std::vector<Character> list = characters(text);
+    return std::any_of(list.begin(), list.end(), [](const Character& character) {
+        return character.code && isDirectionFormat(*character.code);
+    });
 }
 
 std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); ++count) {
-        std::size_t length = 0;
-        decode(text.substr(at), length);
-        at += length;
-    }
-    return count;
+    return characters(text).size();
 }
 
 std::string editWithin(std::string_view before, std::string_view after, std::size_t limit) {
-    const std::vector<std::string_view> now = characters(after);
+    const std::vector<Character> now = characters(after);
     if (now.size() <= limit) {
         return std::string(after);
     }
-    const std::vector<std::string_view> old = characters(before);
+    const std::vector<Character> old = characters(before);
+    const auto same = [](const Character& a, const Character& b) { return a.bytes == b.bytes; };
     // The characters the edit left alone at the start, and then at the end.
     const std::size_t shorter = std::min(old.size(), now.size());
-    std::size_t head = 0;
-    while (head < shorter && old[head] == now[head]) {
-        ++head;
-    }
-    std::size_t tail = 0;
-    while (tail < shorter - head && old[old.size() - 1 - tail] == now[now.size() - 1 - tail]) {
-        ++tail;
-    }
-    const std::vector<std::size_t> starts = characterStarts(after);
+    const auto head = static_cast<std::size_t>(
+        std::mismatch(old.begin(), old.begin() + shorter, now.begin(), same).first - old.begin());
+    const auto tail = static_cast<std::size_t>(
+        std::mismatch(old.rbegin(), old.rbegin() + (shorter - head), now.rbegin(), same).first -
+        old.rbegin());
     if (head + tail > limit) {
-        return std::string(after.substr(0, starts[limit]));
+        return std::string(after.substr(0, startOf(after, now, limit)));
     }
     const std::size_t fitting = limit - tail; // the untouched head and what of the edit fits
-    return std::string(after.substr(0, starts[fitting]))
-        .append(after.substr(starts[now.size() - tail]));
+    return std::string(after.substr(0, startOf(after, now, fitting)))
+        .append(after.substr(startOf(after, now, now.size() - tail)));
 }
