@@ -217,6 +217,29 @@ TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
     EXPECT_TRUE(kept->hasUnsavedChanges()); // its skill was changed after the file opened
 }
 
+// Whether a control was shown and could be used comes back, for every kind of control.
+TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
+    const char* const names[] = {"mechName",    "gunSkill",    "dmgSensor1",     "aMove1",
+                                 "rangeSlider", "targetPanel", "calculateButton"};
+    Json controls = Json::object();
+    for (const char* name : names) {
+        controls[name] = {{"visible", false}, {"enabled", false}};
+    }
+    const auto back =
+        WebSheet::restore(patched(sheetState(FreshSheet().sheet), {{"controls", controls}}));
+    ASSERT_NE(back, nullptr);
+    const CombatSheet& sheet = back->sheet();
+    const std::pair<const char*, const Control&> restored[] = {
+        {"text", sheet.mechName},          {"list", sheet.gunSkill},
+        {"check box", sheet.dmgSensor1},   {"option", sheet.aMove1},
+        {"slider", sheet.rangeSlider},     {"panel", sheet.targetPanel},
+        {"command", sheet.calculateButton}};
+    for (const auto& [kind, control] : restored) {
+        EXPECT_FALSE(control.visible()) << kind;
+        EXPECT_FALSE(control.enabled()) << kind;
+    }
+}
+
 // A name kept before names had their limits comes back within them.
 TEST(SheetState, AKeptNameComesBackWithinItsLimits) {
     FreshSheet played;
