@@ -1,19 +1,21 @@
 // What a screen reader hears of the page, as Chromium's accessibility tree gives it, and the
 // size of what a finger taps.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { openPage, tap } from './page_support.mjs';
 
-let session;
-let page;
-before(async () => {
-    session = await openPage();
-    page = session.page;
-});
-after(() => session.close());
+// Runs the test on a page of its own.
+async function onAPage(work) {
+    const session = await openPage();
+    try {
+        await work(session.page);
+    } finally {
+        await session.close();
+    }
+}
 
 // Every node of the page as role and name, with the names of the groups it lies in.
-async function tree() {
+async function tree(page) {
     const nodes = [];
     const walk = (node, groups) => {
         nodes.push({ role: node.role, name: node.name, groups: groups.join('/') });
@@ -28,8 +30,8 @@ const find = (nodes, role, name) =>
     nodes.filter((node) => node.role === role && node.name === name);
 
 // Role, name and the groups around it, each control once.
-async function assertControls(rows) {
-    const nodes = await tree();
+async function assertControls(page, rows) {
+    const nodes = await tree(page);
     for (const [role, name, groups] of rows) {
         const found = find(nodes, role, name);
         assert.equal(found.length, 1, `${role} "${name}"`);
@@ -38,70 +40,92 @@ async function assertControls(rows) {
 }
 
 test('the setup panel: radio buttons in their group, fields named by their labels', () =>
-    assertControls([
-        ['radio', 'Inner Sphere', 'SETUP/Mech Type (Required)'],
-        ['radio', 'Clan', 'SETUP/Mech Type (Required)'],
-        ['textbox', 'Mech Model', 'SETUP'],
-        ['combobox', 'Gunnery Skill (Required)', 'SETUP'],
-        ['checkbox', 'LB-X Cluster Munitions', 'SETUP'],
-        ['button', 'Done', 'SETUP'],
-        ['combobox', 'Weapon 1', ''],
-        ['combobox', 'Location 12', ''],
-        ['textbox', 'To-Hit 1', ''],
-        ['textbox', 'Min 12', ''],
-        ['checkbox', 'Check to Declare 1', ''],
-        ['combobox', 'Light Woods', 'Intervening Terrain'],
-        ['textbox', 'Total Heat', ''],
-        ['button', 'Calculate', ''],
-    ]));
+    onAPage((page) =>
+        assertControls(page, [
+            ['radio', 'Inner Sphere', 'SETUP/Mech Type (Required)'],
+            ['radio', 'Clan', 'SETUP/Mech Type (Required)'],
+            ['textbox', 'Mech Model', 'SETUP'],
+            ['combobox', 'Gunnery Skill (Required)', 'SETUP'],
+            ['checkbox', 'LB-X Cluster Munitions', 'SETUP'],
+            ['button', 'Done', 'SETUP'],
+            ['combobox', 'Weapon 1', ''],
+            ['combobox', 'Location 12', ''],
+            ['textbox', 'To-Hit 1', ''],
+            ['textbox', 'Min 12', ''],
+            ['checkbox', 'Check to Declare 1', ''],
+            ['combobox', 'Light Woods', 'Intervening Terrain'],
+            ['textbox', 'Total Heat', ''],
+            ['button', 'Calculate', ''],
+        ]),
+    ));
 
-test('panels behind setup are out of the tree until Done, and the setup panel then', async () => {
-    assert.equal(find(await tree(), 'radio', 'Walked').length, 0);
-    await tap(page, 'doneButton');
-    assert.equal(find(await tree(), 'radio', 'Clan').length, 0);
-    await assertControls([
-        ['radio', 'Walked', 'ATTACKER/Movement'],
-        ['checkbox', 'In Lvl 1 Water', 'ATTACKER/Movement'],
-        ['checkbox', 'Right Arm Shoulder', 'ATTACKER/Damage'],
-        ['checkbox', 'Left Arm Lower Actuator', 'ATTACKER/Damage'],
-        ['radio', '24+', 'ATTACKER/Heat Level'],
-        ['slider', 'Range to Target', 'ATTACKER/Range to Target'],
-        ['radio', '3-4', 'TARGET/Movement'],
-        ['radio', 'In Open Hex', 'TARGET/Position'],
-    ]);
-});
+test('panels behind setup are out of the tree until Done, and the setup panel then', () =>
+    onAPage(async (page) => {
+        assert.equal(find(await tree(page), 'radio', 'Walked').length, 0);
+        await tap(page, 'doneButton');
+        assert.equal(find(await tree(page), 'radio', 'Clan').length, 0);
+        await assertControls(page, [
+            ['radio', 'Walked', 'ATTACKER/Movement'],
+            ['checkbox', 'In Lvl 1 Water', 'ATTACKER/Movement'],
+            ['checkbox', 'Right Arm Shoulder', 'ATTACKER/Damage'],
+            ['checkbox', 'Left Arm Lower Actuator', 'ATTACKER/Damage'],
+            ['radio', '24+', 'ATTACKER/Heat Level'],
+            ['slider', 'Range to Target', 'ATTACKER/Range to Target'],
+            ['radio', '3-4', 'TARGET/Movement'],
+            ['radio', 'In Open Hex', 'TARGET/Position'],
+        ]);
+    }));
 
-test('every target is 24 CSS pixels or more, or stands 24 pixels clear of the next', async () => {
-    const small = await page.$$eval(
-        '.sheet-tab:not([hidden]) .sheet ' +
-            ':is(label.check, label.option, input, select, textarea, button)',
-        (all) => {
-            // A check box or option button is tapped anywhere on its label.
-            const targets = all
-                .filter(
-                    (e) => e.offsetParent !== null && !(e.matches('input') && e.closest('label')),
-                )
-                .map((e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect() }));
-            const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
-            // WCAG 2.5.8: an undersized target passes when a 24-pixel circle on its centre meets no
-            // other target nor another undersized target's circle.
-            const undersized = targets.filter(({ box }) => box.width < 24 || box.height < 24);
-            return undersized
-                .filter((target) => {
-                    const [x, y] = centre(target);
-                    return targets.some((other) => {
-                        if (other === target) return false;
-                        const { box } = other;
-                        const dx = Math.max(box.left - x, 0, x - box.right);
-                        const dy = Math.max(box.top - y, 0, y - box.bottom);
-                        const [ox, oy] = centre(other);
-                        const circles =
-                            undersized.includes(other) && Math.hypot(ox - x, oy - y) < 24 - 0.01;
-                        return Math.hypot(dx, dy) < 12 - 0.01 || circles;
-                    });
-                })
-                .map(({ id }) => id);
-        },
-    );
-    assert.deepEqual(small, []);
-});
+// The panels a player sees at a time: the setup panel over the attacker's, then, after Done, the
+// attacker's and the target's.
+const ARRANGEMENTS = [
+    ['before Done', async () => {}],
+    ['after Done', (page) => tap(page, 'doneButton')],
+];
+
+for (const [arrangement, arrange] of ARRANGEMENTS) {
+    test(`every target is 24 CSS pixels or more, or stands 24 pixels clear of the next, ${arrangement}`, () =>
+        onAPage(async (page) => {
+            await arrange(page);
+            const small = await page.$$eval(
+                '.sheet-tab:not([hidden]) .sheet ' +
+                    ':is(label.check, label.option, input, select, textarea, button)',
+                (all) => {
+                    // A check box or option button is tapped anywhere on its label.
+                    const targets = all
+                        .filter(
+                            (e) =>
+                                e.offsetParent !== null &&
+                                !(e.matches('input') && e.closest('label')),
+                        )
+                        .map((e) => ({
+                            id: e.id || e.textContent,
+                            box: e.getBoundingClientRect(),
+                        }));
+                    const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
+                    // WCAG 2.5.8: an undersized target passes when a 24-pixel circle on its centre meets no
+                    // other target nor another undersized target's circle.
+                    const undersized = targets.filter(
+                        ({ box }) => box.width < 24 || box.height < 24,
+                    );
+                    return undersized
+                        .filter((target) => {
+                            const [x, y] = centre(target);
+                            return targets.some((other) => {
+                                if (other === target) return false;
+                                const { box } = other;
+                                const dx = Math.max(box.left - x, 0, x - box.right);
+                                const dy = Math.max(box.top - y, 0, y - box.bottom);
+                                const [ox, oy] = centre(other);
+                                const circles =
+                                    undersized.includes(other) &&
+                                    Math.hypot(ox - x, oy - y) < 24 - 0.01;
+                                return Math.hypot(dx, dy) < 12 - 0.01 || circles;
+                            });
+                        })
+                        .map(({ id }) => id);
+                },
+            );
+            assert.deepEqual(small, []);
+        }));
+}
