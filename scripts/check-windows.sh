@@ -14,16 +14,24 @@ if ! command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1 &&
 fi
 
 build=${VEXOLAN_WINDOWS_BUILD_DIR:-build-windows}
-# nlohmann::json is all headers: the cross compiler takes Debian's, from a folder that holds them
-# alone, so that no other header of the build machine comes into a Windows compile.
-json_headers=$(dirname "$(find /usr/include -path '*/nlohmann/json.hpp' -print -quit)")
-mkdir -p "$build/json-include"
-ln -sfn "$json_headers" "$build/json-include/nlohmann"
+# nlohmann::json, fast_float and {fmt} are all headers: the cross compiler takes Debian's, each
+# from a folder that holds it alone, so that no other header of the build machine comes into a
+# Windows compile; utfcpp's headers have a folder of their own.
+headers_alone() { # FOLDER-IN-BUILD NAME HEADERS
+    mkdir -p "$build/$1"
+    ln -sfn "$3" "$build/$1/$2"
+    (cd "$build/$1" && pwd)
+}
+json_include=$(headers_alone json-include nlohmann \
+    "$(dirname "$(find /usr/include -path '*/nlohmann/json.hpp' -print -quit)")")
+fast_float_include=$(headers_alone fast_float-include fast_float /usr/include/fast_float)
+fmt_include=$(headers_alone fmt-include fmt /usr/include/fmt)
 # Unoptimised: mingw-w64's GCC 12 raises false maybe-uninitialized and restrict warnings inside
 # std::string once the optimiser inlines it (the same code is clean with the native compiler).
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Debug -DVEXOLAN_WERROR=ON \
-    -DVEXOLAN_JSON_INCLUDE_DIR="$(cd "$build" && pwd)/json-include" \
+    -DVEXOLAN_JSON_INCLUDE_DIR="$json_include" -DVEXOLAN_FAST_FLOAT_INCLUDE_DIR="$fast_float_include" \
+    -DVEXOLAN_FMT_INCLUDE_DIR="$fmt_include" -DVEXOLAN_UTFCPP_INCLUDE_DIR=/usr/include/utf8cpp \
     -DVEXOLAN_BUILD_UI=OFF -DVEXOLAN_BUILD_TESTS=OFF -DVEXOLAN_FUZZ=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target vexolan_model vexolan_system
 
