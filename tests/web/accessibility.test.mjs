@@ -2,17 +2,7 @@
 // size of what a finger taps.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { openPage, tap } from './page_support.mjs';
-
-// Runs the test on a page of its own.
-async function onAPage(work) {
-    const session = await openPage();
-    try {
-        await work(session.page);
-    } finally {
-        await session.close();
-    }
-}
+import { onAPage, tap } from './page_support.mjs';
 
 // Every node of the page as role and name, with the names of the groups it lies in.
 async function tree(page) {
@@ -40,7 +30,7 @@ async function assertControls(page, rows) {
 }
 
 test('the setup panel: radio buttons in their group, fields named by their labels', () =>
-    onAPage((page) =>
+    onAPage(({ page }) =>
         assertControls(page, [
             ['radio', 'Inner Sphere', 'SETUP/Mech Type (Required)'],
             ['radio', 'Clan', 'SETUP/Mech Type (Required)'],
@@ -60,7 +50,7 @@ test('the setup panel: radio buttons in their group, fields named by their label
     ));
 
 test('panels behind setup are out of the tree until Done, and the setup panel then', () =>
-    onAPage(async (page) => {
+    onAPage(async ({ page }) => {
         assert.equal(find(await tree(page), 'radio', 'Walked').length, 0);
         await tap(page, 'doneButton');
         assert.equal(find(await tree(page), 'radio', 'Clan').length, 0);
@@ -85,7 +75,7 @@ const ARRANGEMENTS = [
 
 for (const [arrangement, arrange] of ARRANGEMENTS) {
     test(`every target is 24 CSS pixels or more, or stands 24 pixels clear of the next, ${arrangement}`, () =>
-        onAPage(async (page) => {
+        onAPage(async ({ page }) => {
             await arrange(page);
             const small = await page.$$eval(
                 '.sheet-tab:not([hidden]) .sheet ' +

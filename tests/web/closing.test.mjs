@@ -3,7 +3,7 @@
 // reload within the undo's time; a sheet still as it opened just goes.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { PHONE, menu, openPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
+import { PHONE, menu, onAPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
 
 async function threeSheets(page) {
     await typeInto(page, 'mechName', 'Alpha');
@@ -16,10 +16,9 @@ async function threeSheets(page) {
     }
 }
 
-test('a double tap on × closes one sheet, and Undo brings it back where it stood', async () => {
-    const session = await openPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } });
-    const { page } = session;
-    try {
+test('a double tap on × closes one sheet, and Undo brings it back where it stood', () =>
+    onAPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } }, async (session) => {
+        const { page } = session;
         await threeSheets(page);
         const close = await page.$('.tab-holder:nth-child(1) .close');
         const box = await close.boundingBox();
@@ -32,29 +31,21 @@ test('a double tap on × closes one sheet, and Undo brings it back where it stoo
         await (await notice.$('button')).tap();
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie'], 'after Undo');
         assert.equal(await valueOf(page, 'mechName', 4), 'Alpha');
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('a sheet closed just before the page went comes back with it', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a sheet closed just before the page went comes back with it', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await threeSheets(page);
         await page.click('.tab-holder:nth-child(2) .close');
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Charlie']);
         await session.load();
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie']);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('a sheet still as it opened closes without an undo', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a sheet still as it opened closes without an undo', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await typeInto(page, 'mechName', 'Alpha');
         await menu(page, 'New Mech');
         await page.click('.tab-holder:nth-child(2) .close');
@@ -62,15 +53,11 @@ test('a sheet still as it opened closes without an undo', async () => {
         assert.equal(await page.$('[data-notice="undo"]'), null);
         await session.load();
         assert.deepEqual(await tabTitles(page), [':Alpha']);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('File → Close closes the sheet shown, as its × does, and the page has no Quit', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('File → Close closes the sheet shown, as its × does, and the page has no Quit', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await threeSheets(page);
         await menu(page, 'File', 'Close');
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo']);
@@ -80,7 +67,4 @@ test('File → Close closes the sheet shown, as its × does, and the page has no
         assert.equal(await page.$(quit), null);
         const close = '.sheet-tab:not([hidden]) ::-p-aria([name="Close"][role="menuitem"])';
         assert.notEqual(await page.$(close), null, 'the same query finds an entry that is there');
-    } finally {
-        await session.close();
-    }
-});
+    }));

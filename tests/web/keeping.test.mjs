@@ -12,6 +12,7 @@ import {
     keptSheets,
     menu,
     openPage,
+    onAPage,
     tabTitles,
     takeMessage,
     typeInto,
@@ -77,10 +78,9 @@ for (const [told, options] of PAGES_TOLD) {
     });
 }
 
-test('the sheets an earlier page kept in localStorage come back, as they were', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('the sheets an earlier page kept in localStorage come back, as they were', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         const state = await readFile(STATE, 'utf8');
         await page.evaluate((state) => {
             localStorage.setItem(
@@ -99,15 +99,11 @@ test('the sheets an earlier page kept in localStorage come back, as they were', 
             ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'],
             'kept in the new storage',
         );
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('a kept sheet that cannot be restored is named, kept, and its Mech can be saved', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a kept sheet that cannot be restored is named, kept, and its Mech can be saved', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         const kept = JSON.parse(await readFile(STATE, 'utf8'));
         const damaged = structuredClone(kept);
         damaged.controls.dmgSensor1.value = 7;
@@ -172,10 +168,7 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
             JSON.stringify(newer),
             'the newer copy, as it was',
         );
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
 test('every sheet goes into one backup file, which restores them in another browser', async () => {
     const first = await openPage();
@@ -232,10 +225,9 @@ test('every sheet goes into one backup file, which restores them in another brow
     }
 });
 
-test('where storage may be cleared, sheets long unsaved in a backup bring a reminder', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('where storage may be cleared, sheets long unsaved in a backup bring a reminder', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await keepAsIfBefore(page, 'notes', [
             ['backup', { at: null, changedSince: Date.now() - 4 * 24 * 3600 * 1000 }],
         ]);
@@ -244,7 +236,4 @@ test('where storage may be cleared, sheets long unsaved in a backup bring a remi
         await typeInto(page, 'mechName', 'Quillfen');
         const notice = await page.waitForSelector('[data-notice="backup"]', { visible: true });
         assert.match(await notice.evaluate((n) => n.textContent), /no backup holds them/);
-    } finally {
-        await session.close();
-    }
-});
+    }));

@@ -80,6 +80,17 @@ export async function openPage({
     return session;
 }
 
+// Runs a test's work on a browser and page of its own, closed whatever happens.
+export async function onAPage(options, work) {
+    if (typeof options === 'function') [options, work] = [{}, options];
+    const session = await openPage(options);
+    try {
+        await work(session);
+    } finally {
+        await session.close();
+    }
+}
+
 // The selector of a control of the sheet shown, by the name the code calls it ("weapName(0)").
 export function control(role, sheet = 1) {
     return `#s${sheet}-${role.replace(/[()]/g, '_')}`;

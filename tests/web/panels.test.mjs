@@ -3,15 +3,7 @@
 // a page of its own.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import {
-    control,
-    keptSheets,
-    menu,
-    openPage,
-    takeMessage,
-    tap,
-    typeInto,
-} from './page_support.mjs';
+import { control, keptSheets, menu, onAPage, takeMessage, tap, typeInto } from './page_support.mjs';
 
 // A sheet past its setup, with a Medium Laser and an LRM 20.
 async function armed(page) {
@@ -31,10 +23,9 @@ const chartCell = (page, row, range) =>
         }),
     );
 
-test('the range chart shows under the sheet with Ctrl+R and follows it', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await armed(page);
         await page.focus(control('rangeSlider'));
         await page.keyboard.press('ArrowRight');
@@ -75,30 +66,22 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', async (
         await page.focus(control('rangeSlider'));
         await page.keyboard.press('ArrowRight');
         assert.equal((await chartCell(page, 0, 2)).classes, 'present', 'after the slider moved');
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('About says what it is, and that System Info has no meaning here', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('About says what it is, and that System Info has no meaning here', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await menu(page, 'Help', 'About Vexolan');
         const box = await page.waitForSelector('#about[open]');
         assert.match(await box.$eval('#aboutVersion', (p) => p.textContent), /1\.1/);
         assert.match(await box.$eval('#aboutSystemInfo', (p) => p.textContent), /no System Info/);
         await page.keyboard.press('Enter');
         await page.waitForSelector('#about:not([open])');
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('Help opens the guide as a page of the site', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('Help opens the guide as a page of the site', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         // A page of its own, not the page's service worker, which may start meanwhile.
         const opened = session.browser.waitForTarget(
             (target) => target.type() === 'page' && target !== page.target(),
@@ -107,15 +90,11 @@ test('Help opens the guide as a page of the site', async () => {
         const target = await opened;
         assert.equal(new URL(target.url()).pathname, '/Vexo.html');
         await (await target.page())?.close();
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('New Mech opens a tab at the zoom of the sheet it came from', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('New Mech opens a tab at the zoom of the sheet it came from', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         const width = () =>
             page.$eval(
                 '.sheet-tab:not([hidden]) .sheet',
@@ -127,10 +106,7 @@ test('New Mech opens a tab at the zoom of the sheet it came from', async () => {
         await menu(page, 'New Mech');
         assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
         assert.equal(await width(), before * 1.25);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
 // Whether the kept sheet has the boxes ticked, as the storage holds it.
 async function keptTicked(page, ...roles) {
@@ -139,10 +115,9 @@ async function keptTicked(page, ...roles) {
     return roles.every((role) => controls?.[role].value === 1);
 }
 
-test('a full storage says so once, loses nothing, and keeps it all once it has room', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a full storage says so once, loses nothing, and keeps it all once it has room', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await page.evaluate(() => {
             window.realPut = IDBObjectStore.prototype.put;
             IDBObjectStore.prototype.put = (record) => {
@@ -166,7 +141,4 @@ test('a full storage says so once, loses nothing, and keeps it all once it has r
         while (!(await page.$('#message[open]')) && !(await keptTicked(page, 'amsBox', 'ecmBox')));
         assert.equal(await page.$('#message[open]'), null, 'no second message');
         assert.equal(await keptTicked(page, 'amsBox', 'ecmBox'), true);
-    } finally {
-        await session.close();
-    }
-});
+    }));

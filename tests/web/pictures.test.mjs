@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFile, writeFile } from 'node:fs/promises';
 import { test } from 'node:test';
 import { PNG } from 'pngjs';
-import { DOCS, PHONE, TABLET, control, menu, openPage } from './page_support.mjs';
+import { DOCS, PHONE, TABLET, control, menu, onAPage } from './page_support.mjs';
 
 const REFERENCE = new URL('reference/', import.meta.url);
 
@@ -59,13 +59,9 @@ for (const [name, viewport] of [
     ['tablet', TABLET],
     ['phone', PHONE],
 ]) {
-    test(`the sheet at ${name} size`, async () => {
-        const session = await openPage({ viewport });
-        try {
+    test(`the sheet at ${name} size`, () =>
+        onAPage({ viewport }, async (session) => {
             await sheetInPlay(session.page);
             await compare(name, await session.page.screenshot());
-        } finally {
-            await session.close();
-        }
-    });
+        }));
 }

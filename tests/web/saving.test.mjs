@@ -6,7 +6,7 @@ import { readFile, mkdtemp, copyFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { DOCS, control, downloadsOf, menu, openPage, takeMessage } from './page_support.mjs';
+import { DOCS, control, downloadsOf, menu, onAPage, takeMessage } from './page_support.mjs';
 
 async function openExample(page, path = join(DOCS, 'quillfen.vexmech')) {
     const [chooser] = await Promise.all([
@@ -17,10 +17,9 @@ async function openExample(page, path = join(DOCS, 'quillfen.vexmech')) {
     await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
 }
 
-test('Save without a file dialog says that it saved a download', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('Save without a file dialog says that it saved a download', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await openExample(page);
         const downloads = await downloadsOf(page);
         const saved = downloads.next();
@@ -28,15 +27,11 @@ test('Save without a file dialog says that it saved a download', async () => {
         await menu(page, 'File', 'Save Mech');
         assert.equal(await takeMessage(page), 'Saved as a download: quillfen.vexmech');
         assert.equal(JSON.parse(await readFile(await saved, 'utf8')).damage.sensors, true);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('installed as an app that shares files, Save hands the file to the share sheet', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('installed as an app that shares files, Save hands the file to the share sheet', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await page.evaluateOnNewDocument(() => {
             const asked = window.matchMedia.bind(window);
             window.matchMedia = (query) =>
@@ -59,15 +54,11 @@ test('installed as an app that shares files, Save hands the file to the share sh
         assert.equal(type, 'application/x-vexolan-mech');
         assert.equal(JSON.parse(text).damage.sensors, true);
         assert.equal(await page.$('#message[open]'), null);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('the file chooser lets every file through, and the reader judges it', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('the file chooser lets every file through, and the reader judges it', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         const [chooser] = await Promise.all([
             page.waitForFileChooser(),
             menu(page, 'File', 'Open Mech...'),
@@ -78,7 +69,4 @@ test('the file chooser lets every file through, and the reader judges it', async
         await copyFile(join(DOCS, 'quillfen.vexmech'), renamed);
         await chooser.accept([renamed]);
         await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
-    } finally {
-        await session.close();
-    }
-});
+    }));

@@ -12,7 +12,7 @@ import {
     control,
     keptSheets,
     menu,
-    openPage,
+    onAPage,
     sheetShown,
     takeMessage,
     tabTitles,
@@ -50,10 +50,9 @@ async function quillfenOpened(page) {
 
 const tabCount = (page) => page.$$eval('[role="tab"]', (tabs) => tabs.length);
 
-test('a sheet filled in by taps and keys gives the numbers of the rules', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a sheet filled in by taps and keys gives the numbers of the rules', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await tap(page, 'calculateButton');
         assert.equal(
             await takeMessage(page),
@@ -90,15 +89,11 @@ test('a sheet filled in by taps and keys gives the numbers of the rules', async 
             await tip.evaluate((t) => t.textContent),
             /^Gunnery 4, Medium range \+2, Walked \+1, Light woods \+1, Target moved 3-4 \+1 = 9/,
         );
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('Declare, Copy and Clear', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('Declare, Copy and Clear', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await session.browser
             .defaultBrowserContext()
             .overridePermissions(session.url, [
@@ -116,30 +111,22 @@ test('Declare, Copy and Clear', async () => {
         assert.equal(await valueOf(page, 'declarationBox'), '');
         assert.equal(await checkedOf(page, 'fireCheck(0)'), 0);
         assert.equal(await valueOf(page, 'rangeBox'), '5');
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('the shoulder grays the actuators of its arm, shown as indeterminate', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('the shoulder grays the actuators of its arm, shown as indeterminate', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await tap(page, 'doneButton');
         await tap(page, 'dmgShoulder1');
         assert.equal(await checkedOf(page, 'dmgUpperAct1'), 2);
         assert.equal(await checkedOf(page, 'dmgLowerAct1'), 2);
         await tap(page, 'dmgShoulder1');
         assert.equal(await checkedOf(page, 'dmgUpperAct1'), 0);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('a bad Mech file from the file chooser changes nothing', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a bad Mech file from the file chooser changes nothing', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         const folder = await mkdtemp(join(tmpdir(), 'vexolan-files-'));
         const bad = join(folder, 'broken.vexmech');
         await writeFile(bad, '{"format": "Vexolan Mech"');
@@ -157,15 +144,11 @@ test('a bad Mech file from the file chooser changes nothing', async () => {
         );
         assert.equal(await sheetShown(page), shown);
         assert.equal(await tabCount(page), 1);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('a Mech file opens from the file chooser in a new tab, and saves as a download', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a Mech file opens from the file chooser in a new tab, and saves as a download', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await quillfenOpened(page);
         assert.equal(await tabCount(page), 2);
         assert.equal(await valueOf(page, 'weapName(3)', 2), 'MLaser');
@@ -188,15 +171,11 @@ test('a Mech file opens from the file chooser in a new tab, and saves as a downl
         const saved = JSON.parse(await readFile(join(folder, 'quillfen.vexmech'), 'utf8'));
         assert.equal(saved.damage.sensors, true);
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2');
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('a sheet with unsaved changes asks before its tab closes', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('a sheet with unsaved changes asks before its tab closes', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await quillfenOpened(page);
         await page.tap(control('dmgSensor1', 2));
         await page.click('.tab-holder:nth-child(2) .close');
@@ -208,15 +187,11 @@ test('a sheet with unsaved changes asks before its tab closes', async () => {
         await page.click('.tab-holder:nth-child(2) .close');
         await (await page.waitForSelector('#message[open] button[value="Discard"]')).click();
         await page.waitForFunction(() => document.querySelectorAll('[role="tab"]').length === 1);
-    } finally {
-        await session.close();
-    }
-});
+    }));
 
-test('the open sheets come back after a reload', async () => {
-    const session = await openPage();
-    const { page } = session;
-    try {
+test('the open sheets come back after a reload', () =>
+    onAPage(async (session) => {
+        const { page } = session;
         await typeInto(page, 'mechName', 'Quillfen QF-2');
         await laserAimed(page);
         const tabs = await tabTitles(page);
@@ -227,7 +202,4 @@ test('the open sheets come back after a reload', async () => {
         await session.load();
         assert.deepEqual(await tabTitles(page), tabs);
         assert.equal(await sheetShown(page), shown);
-    } finally {
-        await session.close();
-    }
-});
+    }));
