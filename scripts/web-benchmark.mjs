@@ -11,6 +11,7 @@ import { tmpdir } from 'node:os';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
+import { CHROMIUM, CHROMIUM_FLAGS } from './headless-chromium.mjs';
 import { serve } from './serve-web.mjs';
 
 const [webBuild = 'build-web', nativeBuild = 'build'] = process.argv.slice(2);
@@ -106,18 +107,10 @@ await writeFile(join(emptyDir, 'index.html'), '<!doctype html><title>Empty</titl
 const emptyServer = await serve(emptyDir);
 const profile = await mkdtemp(join(tmpdir(), 'vexolan-bench-'));
 const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
+    executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
-    args: [
-        '--no-sandbox',
-        '--disable-gpu',
-        '--disable-quic',
-        '--no-first-run',
-        '--disable-background-networking',
-        '--disable-component-update',
-        '--disable-sync',
-    ],
+    args: CHROMIUM_FLAGS,
 });
 try {
     const url = `http://127.0.0.1:${server.address().port}/`;

@@ -4,6 +4,7 @@ import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { CHROMIUM, CHROMIUM_FLAGS } from '../../scripts/headless-chromium.mjs';
 import { serve } from '../../scripts/serve-web.mjs';
 
 export const PAGE_DIR =
@@ -12,16 +13,8 @@ export const DOCS = new URL('../../docs/', import.meta.url).pathname;
 export const TABLET = { width: 1024, height: 768 };
 export const PHONE = { width: 915, height: 412 };
 
-const FLAGS = [
-    '--no-sandbox',
-    '--disable-gpu',
-    '--disable-quic',
-    '--no-first-run',
-    '--disable-background-networking',
-    '--disable-component-update',
-    '--disable-sync',
-    '--font-render-hinting=none',
-];
+// Text drawn alike on every machine, for the pictures the tests compare.
+const FLAGS = [...CHROMIUM_FLAGS, '--font-render-hinting=none'];
 
 // A browser on a served page; `close()` ends both. With `locks: false` the page has no Web Locks,
 // as outside a secure context. With `pickers: false` the page has no File
@@ -35,7 +28,7 @@ export async function openPage({
     const server = await serve(dir);
     const profile = await mkdtemp(join(tmpdir(), 'vexolan-chromium-'));
     const browser = await puppeteer.launch({
-        executablePath: '/usr/bin/chromium',
+        executablePath: CHROMIUM,
         headless: true,
         args: FLAGS,
         userDataDir: profile,
