@@ -3,12 +3,14 @@
 //   node scripts/make-web-icons.mjs
 import { readFile, writeFile } from 'node:fs/promises';
 import puppeteer from 'puppeteer-core';
+import { CHROMIUM, CHROMIUM_FLAGS } from './headless-chromium.mjs';
 
 const root = new URL('..', import.meta.url);
 const svg = await readFile(new URL('src/ui/icons/vexolan.svg', root), 'utf8');
 const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--headless', '--no-sandbox', '--disable-gpu'],
+    executablePath: CHROMIUM,
+    headless: true,
+    args: CHROMIUM_FLAGS,
 });
 try {
     const page = await browser.newPage();
