@@ -30,6 +30,7 @@ const BACKUP_DUE_MS = 3 * 24 * 60 * 60 * 1000;
 // The page's own entries of the File menu, after the Mech's, and the desktop's that a page has
 // no use for: the browser closes the page.
 const BACK_UP = 'Back Up All Sheets...';
+const BACKUP_NAME = 'vexolan-sheets.vexsheets';
 const RESTORE = 'Restore Sheets...';
 const DESKTOP_ONLY = new Set(['mnuQuit']);
 
@@ -521,9 +522,9 @@ addEventListener('resize', () => tabs.forEach(rescale));
 
 async function backUp() {
     const bytes = WebSheet.backUp(tabs.map((t) => t.sheet));
-    let name = await chooseSaveName('vexolan-sheets.vexsheets', SHEETS_FILES).catch(() => null);
+    let name = await chooseSaveName(BACKUP_NAME, SHEETS_FILES).catch(() => null);
     if (name === null) return;
-    name ??= 'vexolan-sheets.vexsheets';
+    name ??= BACKUP_NAME;
     if (!(await saveFile(name, bytes))) return;
     hideNotice('backup');
     backupNote = { at: Date.now(), changedSince: null };

@@ -12,8 +12,6 @@
 
 inline constexpr std::string_view SheetsFormatName = "Vexolan Sheets";
 inline constexpr int SheetsFormatVersion = 1;
-inline constexpr std::string_view SheetsFileExtension = ".vexsheets";
-inline constexpr std::string_view SheetsFileName = "vexolan-sheets.vexsheets";
 // A backup of a few dozen sheets is well under this; anything far larger is not read.
 inline constexpr std::size_t SheetsFileSizeLimit = 16 * 1024 * 1024;
 
