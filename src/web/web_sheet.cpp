@@ -349,7 +349,11 @@ std::string WebSheet::saveAs(const std::string& name) {
     return click("mnuSaveAs");
 }
 
-void WebSheet::setOtherSheetFiles(const std::string& files) {
+namespace {
+
+// The names of a JSON list of file names, as the page sends the files its other sheets hold;
+// anything else in it is no name.
+std::set<std::string> fileNames(const std::string& files) {
     const Json list = Json::parse(files, nullptr, false);
     std::set<std::string> names;
     if (list.is_array()) {
@@ -359,7 +363,13 @@ void WebSheet::setOtherSheetFiles(const std::string& files) {
             }
         }
     }
-    platform_.setOtherSheetFiles(std::move(names));
+    return names;
+}
+
+} // namespace
+
+void WebSheet::setOtherSheetFiles(const std::string& files) {
+    platform_.setOtherSheetFiles(fileNames(files));
 }
 
 bool WebSheet::hasUnsavedChanges() const {
@@ -500,12 +510,7 @@ std::string WebSheet::readBackup(const std::string& name, const std::string& byt
         }
         mechs.push_back(std::get<MechFile>(std::move(mech)));
     }
-    std::set<std::string> held;
-    for (const Json& file : Json::parse(otherFiles, nullptr, false)) {
-        if (file.is_string()) {
-            held.insert(file.get<std::string>());
-        }
-    }
+    const std::set<std::string> held = fileNames(otherFiles);
     Json states = Json::array();
     for (std::size_t at = 0; at < mechs.size(); ++at) {
         states.push_back(stateOf(reading.sheets[at], mechs[at], held));
