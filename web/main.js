@@ -257,6 +257,7 @@ async function carryOut(tab, requests) {
     for (const text of requests.clipboard) navigator.clipboard.writeText(text).catch(() => {});
     if (requests.aboutBox) showAbout(JSON.parse(WebSheet.aboutJson()));
     if (requests.rangeChart) showChart(tab, true);
+    if (requests.closeSheet) closeSheet(tab);
     if (requests.newSheet) {
         const added = addSheet(new WebSheet(tab.zoom));
         activate(added);
@@ -294,7 +295,6 @@ async function saveFile(name, bytes) {
 
 async function command(tab, role) {
     hideTip();
-    if (role === 'mnuClose') return closeSheet(tab);
     if (role === BACK_UP) return backUp();
     if (role === RESTORE) return restoreBackup(tab);
     if (role === 'mnuOpen') {
@@ -417,7 +417,7 @@ document.addEventListener('pointerdown', (event) => {
 
 // The menu's keys, as on the desktop, where the browser lets a page have them.
 const shortcuts = new Map(
-    layout.menu.flatMap((entry) => entry.keys.map((keys) => [keys, entry.role])),
+    pageMenu().flatMap((entry) => entry.keys.map((keys) => [keys, entry.role])),
 );
 document.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') hideTip();
