@@ -485,21 +485,32 @@ function keepNow() {
     const changed = new Set(unkept);
     unkept.clear();
     sessionStorage.setItem('vexolan.active', active?.uid ?? '');
-    const sheets = shownAfterUndo().map((t, order) => ({
-        uid: t.uid,
-        order,
-        chart: t.chartShown,
-        ...(changed.has(t.uid) && { state: t.sheet.state() }),
+    // Only the sheets whose state, place or chart changed since they were last kept.
+    const written = shownAfterUndo()
+        .map((tab, order) => ({ tab, place: { order, chart: tab.chartShown } }))
+        .filter(
+            ({ tab, place }) =>
+                changed.has(tab.uid) ||
+                tab.keptPlace?.order !== place.order ||
+                tab.keptPlace?.chart !== place.chart,
+        );
+    if (!written.length) return keptSoFar;
+    const sheets = written.map(({ tab, place }) => ({
+        uid: tab.uid,
+        ...place,
+        ...(changed.has(tab.uid) && { state: tab.sheet.state() }),
     }));
     keptSoFar = keptSoFar
         .then(() => keeper.keep(sheets))
-        .then(({ kept, refused }) => afterKeeping(kept ? '' : STORAGE_FULL, refused, changed))
-        .catch((error) => afterKeeping(`${NOT_KEPT} (${error?.message}).`, [], changed));
+        .then(({ kept, refused }) =>
+            afterKeeping(kept ? '' : STORAGE_FULL, refused, changed, written),
+        )
+        .catch((error) => afterKeeping(`${NOT_KEPT} (${error?.message}).`, [], changed, []));
     return keptSoFar;
 }
 
 // Says once that the browser did not keep the sheets, and tries again at the next change.
-function afterKeeping(fault, refused, changed) {
+function afterKeeping(fault, refused, changed, written) {
     if (fault) {
         changed.forEach((uid) => unkept.add(uid));
         if (!storageFull) showMessage(fault);
@@ -507,6 +518,7 @@ function afterKeeping(fault, refused, changed) {
         return;
     }
     storageFull = false;
+    for (const { tab, place } of written) tab.keptPlace = place;
     // A sheet that another page took over meanwhile: this one is kept beside it, not over it.
     for (const tab of tabs.filter((t) => refused.includes(t.uid))) {
         tab.uid = newId();

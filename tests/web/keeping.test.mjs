@@ -237,3 +237,24 @@ test('where storage may be cleared, sheets long unsaved in a backup bring a remi
         const notice = await page.waitForSelector('[data-notice="backup"]', { visible: true });
         assert.match(await notice.evaluate((n) => n.textContent), /no backup holds them/);
     }));
+
+test('a change writes only the sheet it changed', () =>
+    onAPage(async ({ page }) => {
+        await typeInto(page, 'mechName', 'Alpha');
+        await newMech(page, 'Bravo', 2);
+        await settle(page);
+        await page.evaluate(() => {
+            window.written = [];
+            const put = IDBObjectStore.prototype.put;
+            IDBObjectStore.prototype.put = function (record, ...rest) {
+                if (this.name === 'sheets') {
+                    window.written.push(JSON.parse(record.state).controls.mechName.text);
+                }
+                return put.call(this, record, ...rest);
+            };
+        });
+        await typeInto(page, 'pilotName', 'Oska', 2);
+        await page.waitForFunction(() => window.written.length > 0);
+        await settle(page);
+        assert.deepEqual([...new Set(await page.evaluate(() => window.written))], ['Bravo']);
+    }));
