@@ -196,7 +196,7 @@ export class Keeper {
     }
 
     // Writes the sheets of this page: each {uid, order, chart} with its state where it changed.
-    // False when the storage is full, which leaves what it held before. A sheet that another
+    // `kept` is false when the storage is full, which leaves what it held before. A sheet that another
     // page has taken over meanwhile is never written over: its uid comes back in `refused`.
     async keep(sheets) {
         try {
