@@ -150,8 +150,7 @@ TEST(WebSheet, FilesComeFromAndGoToThePage) {
     EXPECT_EQ(saved.at("window").at("modified"), false);
 }
 
-// Kept and taken back, a sheet is the same sheet, results and tips included; a text that is
-// no state of this program's is refused and leaves the sheet as it was.
+// Kept and taken back, a sheet is the same sheet, results and tips included.
 std::string patched(const std::string& state, const Json& patch) {
     Json json = Json::parse(state);
     json.merge_patch(patch);
@@ -176,21 +175,6 @@ TEST(SheetState, ASheetComesBackWhole) {
         EXPECT_EQ(snapshot(taken.sheet), snapshot(played.sheet)) << game;
         EXPECT_EQ(taken.sheet.zoom, played.sheet.zoom) << game;
         EXPECT_EQ(taken.sheet.savedMech, played.sheet.savedMech) << game;
-    }
-    const std::string kept = sheetState(FreshSheet().sheet);
-    const std::pair<const char*, std::string> bad[] = {
-        {"Empty", ""},
-        {"NoObject", "[]"},
-        {"OtherVersion", patched(kept, {{"version", 2}})},
-        {"BoxValue", patched(kept, {{"controls", {{"dmgSensor1", {{"value", 3}}}}}})},
-        {"NoControl", patched(kept, {{"controls", {{"aMove1", nullptr}}}})},
-        {"TechBase", patched(kept, {{"techBase", 3}})}};
-    for (const auto& [name, state] : bad) {
-        FreshSheet f;
-        act(f.sheet, "pilotName=Kai dmgSensor1");
-        const std::string before = snapshot(f.sheet);
-        EXPECT_NE(restoreSheetState(state, f.sheet), "") << name;
-        EXPECT_EQ(snapshot(f.sheet), before) << name;
     }
 }
 
@@ -257,7 +241,8 @@ TEST(SheetState, AKeptNameComesBackWithinItsLimits) {
     EXPECT_EQ(back->sheet().title(), "IlsaMarrow:" + overlong);
 }
 
-// A state that does not restore says why, in words for its user.
+// A state that does not restore says why, in words for its user, and leaves the sheet as it
+// was.
 TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
     const std::string kept = sheetState(FreshSheet().sheet);
     const std::pair<std::string, std::string> rows[] = {
@@ -275,7 +260,11 @@ TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
         {patched(kept, {{"techBase", 3}}), "its kept copy is damaged (a technology base of 3)"}};
     for (const auto& [state, why] : rows) {
         EXPECT_EQ(WebSheet::whyNotRestored(state), why) << state.substr(0, 40);
-        EXPECT_EQ(WebSheet::restore(state), nullptr) << why;
+        FreshSheet played;
+        act(played.sheet, "pilotName=Kai dmgSensor1");
+        const std::string before = snapshot(played.sheet);
+        EXPECT_NE(restoreSheetState(state, played.sheet), "") << why;
+        EXPECT_EQ(snapshot(played.sheet), before) << why;
     }
     EXPECT_EQ(WebSheet::whyNotRestored(kept), "");
 }
