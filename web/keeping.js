@@ -29,6 +29,7 @@ export class Keeping {
         this.storageFull = false;
         this.timer = 0;
         this.keptSoFar = Promise.resolve();
+        this.places = new Map(); // each sheet's order and chart as last kept, by uid
     }
 
     // Opens the storage and gives the kept sheets this page takes over; none, after a message,
@@ -82,8 +83,8 @@ export class Keeping {
             .filter(
                 ({ tab, place }) =>
                     changed.has(tab.uid) ||
-                    tab.keptPlace?.order !== place.order ||
-                    tab.keptPlace?.chart !== place.chart,
+                    this.places.get(tab.uid)?.order !== place.order ||
+                    this.places.get(tab.uid)?.chart !== place.chart,
             );
         if (!written.length) return this.keptSoFar;
         const records = written.map(({ tab, place }) => ({
@@ -111,7 +112,7 @@ export class Keeping {
             return;
         }
         this.storageFull = false;
-        for (const { tab, place } of written) tab.keptPlace = place;
+        for (const { tab, place } of written) this.places.set(tab.uid, place);
         // A sheet that another page took over meanwhile: this one is kept beside it, not over it.
         for (const tab of this.open().filter((t) => refused.includes(t.uid))) {
             tab.uid = newId();

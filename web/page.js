@@ -8,7 +8,7 @@ import { chooseFiles, chooseSaveName, saveFile, SHEETS_FILES } from './files.js'
 import { showNotice } from './notices.js';
 import { newId } from './storage.js';
 import { BACK_UP, RESTORE, captionOf, menuBar, pageMenu } from './menus.js';
-import { Tabs, labelOf } from './tabs.js';
+import { Tabs } from './tabs.js';
 import { Keeping } from './keeping.js';
 import { Backups } from './backups.js';
 
@@ -61,6 +61,10 @@ export class Page {
         this.keeping.remember(tab);
     }
 
+    select(tab) {
+        this.tabs.activate(tab);
+    }
+
     shown() {
         this.keeping.schedule();
     }
@@ -72,7 +76,7 @@ export class Page {
     perform(tab, action) {
         const { update, opened, front, newSheet } = JSON.parse(action());
         tab.view.apply(update.changed);
-        this.tabs.showWindow(tab, update.window);
+        tab.showWindow(update.window);
         tab.chart.follow();
         this.keeping.remember(tab);
         if (update.changed.length) this.backups.noteChange();
@@ -164,7 +168,7 @@ export class Page {
     offerUndo() {
         const text =
             this.closed.length === 1
-                ? `Closed ${labelOf(this.closed[0].tab)}.`
+                ? `Closed ${this.closed[0].tab.label}.`
                 : `Closed ${this.closed.length} sheets.`;
         showNotice('undo', text, [{ caption: 'Undo', run: () => this.undoClose() }], {
             seconds: UNDO_SECONDS,
