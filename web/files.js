@@ -16,11 +16,14 @@ export const SHEETS_FILES = {
 const handles = new Map(); // file name -> the handle to write it through
 
 // The chooser names no type: iOS greys out a file whose type it does not know, which a Mech file
-// is, so every file can be chosen and the reader's own check speaks.
-const chooser = Object.assign(document.createElement('input'), { type: 'file', hidden: true });
-document.body.append(chooser);
+// is, so every file can be chosen and the reader's own check speaks. Made at the first choice.
+let chooser = null;
 
 function choose(multiple) {
+    if (!chooser) {
+        chooser = Object.assign(document.createElement('input'), { type: 'file', hidden: true });
+        document.body.append(chooser);
+    }
     return new Promise((resolve) => {
         chooser.value = '';
         chooser.multiple = multiple;

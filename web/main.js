@@ -7,12 +7,14 @@ import { Page } from './page.js';
 import { listenForMenuKeys } from './menus.js';
 import { setAside } from './set_aside.js';
 import { watchForUpdates } from './updates.js';
+import { placeNotices } from './notices.js';
 
 async function start() {
     const [vexolan, layout] = await Promise.all([
         loadVexolan(),
         fetch('layout.json').then((answer) => answer.json()),
     ]);
+    placeNotices();
     const page = new Page(vexolan, layout);
     listenForMenuKeys(page.menu, (codeName) => page.command(null, codeName));
     const taken = await page.keeping.takeOver();
