@@ -7,7 +7,7 @@
 // commands with what its user chose and draws what they answer, in JSON text as a sheet's
 // actions answer: {"update": <the sheet's update>, "opened": [id, ...], "front": id or 0,
 // "newSheet": bool}, the sheets opened meanwhile at the end of the tabs, and the sheet to bring
-// to the front after them.
+// to the front after them. An id of no sheet of the page changes nothing.
 
 #include "web/web_sheet.h"
 
