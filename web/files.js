@@ -3,6 +3,8 @@
 // the system's share sheet in the page installed as an app on a phone, which has no downloads
 // folder to speak of. Names are what the model knows a file by.
 
+import { showMessage } from './dialogs.js';
+
 export const MECH_FILES = {
     description: 'Mech files',
     accept: { 'application/x-vexolan-mech': ['.vexmech'] },
@@ -14,11 +16,14 @@ export const SHEETS_FILES = {
 const handles = new Map(); // file name -> the handle to write it through
 
 // The chooser names no type: iOS greys out a file whose type it does not know, which a Mech file
-// is, so every file can be chosen and the reader's own check speaks.
-const chooser = Object.assign(document.createElement('input'), { type: 'file', hidden: true });
-document.body.append(chooser);
+// is, so every file can be chosen and the reader's own check speaks. Made at the first choice.
+let chooser = null;
 
 function choose(multiple) {
+    if (!chooser) {
+        chooser = Object.assign(document.createElement('input'), { type: 'file', hidden: true });
+        document.body.append(chooser);
+    }
     return new Promise((resolve) => {
         chooser.value = '';
         chooser.multiple = multiple;
@@ -103,4 +108,17 @@ export async function writeFile(name, bytes) {
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
     return 'downloaded';
+}
+
+// Saves a file that no file dialog of the browser's chose and tells where it went; false, after
+// a message saying why, when it could not.
+export async function saveFile(name, bytes) {
+    try {
+        if ((await writeFile(name, bytes)) === 'downloaded')
+            showMessage(`Saved as a download: ${name}`);
+        return true;
+    } catch (error) {
+        showMessage(`${name}: ${error.message}`);
+        return false;
+    }
 }

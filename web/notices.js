@@ -2,7 +2,7 @@
 // ready, a backup due. Each stands under a name of its own, which a newer notice of the same
 // name replaces; a screen reader hears each as it comes.
 
-const area = document.getElementById('notices');
+const area = () => document.getElementById('notices');
 const timers = new Map();
 
 // Shows the text with a button for each action ({caption, run}); each action hides the notice
@@ -23,7 +23,7 @@ export function showNotice(name, text, actions = [], { seconds = 0, expire = () 
         return button;
     });
     notice.append(Object.assign(document.createElement('p'), { textContent: text }), ...buttons);
-    area.append(notice);
+    area().append(notice);
     if (seconds) {
         timers.set(
             name,
@@ -38,16 +38,16 @@ export function showNotice(name, text, actions = [], { seconds = 0, expire = () 
 export function hideNotice(name) {
     clearTimeout(timers.get(name));
     timers.delete(name);
-    area.querySelector(`[data-notice="${name}"]`)?.remove();
+    area().querySelector(`[data-notice="${name}"]`)?.remove();
 }
 
 // Fixed places belong to the layout viewport, which a phone makes as wide as the sheet: the
 // notices follow the part of the page that is on the screen instead.
-function followTheScreen() {
+export function placeNotices() {
     const screen = window.visualViewport;
     if (!screen) return;
     const place = () => {
-        Object.assign(area.style, {
+        Object.assign(area().style, {
             left: `${screen.offsetLeft + 8}px`,
             top: `${screen.offsetTop + screen.height - 8}px`,
             width: `${screen.width - 16}px`,
@@ -60,5 +60,3 @@ function followTheScreen() {
     screen.addEventListener('scroll', place);
     place();
 }
-
-followTheScreen();

@@ -15,7 +15,7 @@ export function plainCaption(caption) {
 const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
 export class SheetView {
-    // `act(action, role, argument)` passes the user's input on and returns once the model has
+    // `act(action, codeName, argument)` passes the user's input on and returns once the model has
     // answered and the page has been updated.
     constructor(layout, id, act) {
         this.layout = layout;
@@ -31,13 +31,13 @@ export class SheetView {
         this.headings = new Set(this.controls.map((c) => c.headedBy).filter((p) => p >= 0));
         this.controls.forEach((control, place) => this.build(control, place));
         this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
-        this.setupPlace = this.controls.findIndex((c) => c.role === 'setupPanel');
-        this.attackerPlace = this.controls.findIndex((c) => c.role === 'attackerPanel');
+        this.setupPlace = this.controls.findIndex((c) => c.codeName === 'setupPanel');
+        this.attackerPlace = this.controls.findIndex((c) => c.codeName === 'attackerPanel');
         this.element.addEventListener('keydown', (event) => this.onKey(event));
     }
 
     idOf(place) {
-        return `${this.id}-${this.controls[place].role.replace(/[()]/g, '_')}`;
+        return `${this.id}-${this.controls[place].codeName.replace(/[()]/g, '_')}`;
     }
 
     containerOf(control) {
@@ -143,7 +143,7 @@ export class SheetView {
                 });
                 if (control.kind === 'option') {
                     const head = control.headedBy >= 0 ? control.headedBy : control.in;
-                    input.name = `${this.id}-${this.controls[head].role}`;
+                    input.name = `${this.id}-${this.controls[head].codeName}`;
                 }
                 const box = make('label', { className: control.kind });
                 // A box shows its caption; a screen reader may hear more ("Right Arm Shoulder").
@@ -172,25 +172,25 @@ export class SheetView {
 
     // The user's own input, and only that, goes to the model's entry points.
     listen(input, place) {
-        const role = this.controls[place].role;
+        const codeName = this.controls[place].codeName;
         const after = () => this.putBack(place);
         if (input.type === 'checkbox' || input.tagName === 'BUTTON') {
-            input.addEventListener('click', () => this.act('click', role).then(after));
+            input.addEventListener('click', () => this.act('click', codeName).then(after));
         } else if (input.type === 'radio') {
-            input.addEventListener('change', () => this.act('click', role).then(after));
+            input.addEventListener('change', () => this.act('click', codeName).then(after));
         } else if (input.tagName === 'SELECT') {
             input.addEventListener('change', () =>
-                this.act('pick', role, input.selectedIndex).then(after),
+                this.act('pick', codeName, input.selectedIndex).then(after),
             );
         } else if (input.type === 'range') {
             input.addEventListener('input', () =>
-                this.act('move', role, input.valueAsNumber).then(after),
+                this.act('move', codeName, input.valueAsNumber).then(after),
             );
         } else {
             input.addEventListener('input', () => {
                 const typed = input.value;
                 const behindCursor = typed.length - input.selectionEnd;
-                this.act('type', role, typed).then(() => {
+                this.act('type', codeName, typed).then(() => {
                     after();
                     // What the model left out of the edit was typed before the cursor: the
                     // cursor stays where the user left it, before the same text as before.
@@ -304,8 +304,8 @@ export class SheetView {
         this.tabStops.find((stop) => panel.contains(stop) && this.reachable(stop))?.focus();
     }
 
-    // The element of the control with that role name, for the page's own use.
-    inputOf(role) {
-        return this.inputs[this.controls.findIndex((c) => c.role === role)];
+    // The element of the control the code calls so, for the page's own use.
+    inputOf(codeName) {
+        return this.inputs[this.controls.findIndex((c) => c.codeName === codeName)];
     }
 }

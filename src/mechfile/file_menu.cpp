@@ -112,13 +112,14 @@ bool saveMech(CombatSheet& sheet, const std::string& path) {
 }
 
 bool saveMechAs(CombatSheet& sheet) {
-    const std::string path = sheet.platform().fileDialog.chooseFileToSave(
-        sheet.mechFile.empty() ? suggestedFileName(sheet) : sheet.mechFile);
+    const std::string path =
+        sheet.platform().fileDialog.chooseFileToSave(nameToAsk(sheet, /*saveAs=*/true));
     return !path.empty() && saveMech(sheet, path);
 }
 
 bool save(CombatSheet& sheet) {
-    return sheet.mechFile.empty() ? saveMechAs(sheet) : saveMech(sheet, sheet.mechFile);
+    return nameToAsk(sheet, /*saveAs=*/false).empty() ? saveMech(sheet, sheet.mechFile)
+                                                      : saveMechAs(sheet);
 }
 
 } // namespace
@@ -135,6 +136,13 @@ std::string suggestedFileName(const CombatSheet& sheet) {
         name = "Mech";
     }
     return name + std::string(MechFileExtension);
+}
+
+std::string nameToAsk(const CombatSheet& sheet, bool saveAs) {
+    if (!sheet.mechFile.empty()) {
+        return saveAs ? sheet.mechFile : std::string();
+    }
+    return suggestedFileName(sheet);
 }
 
 bool openMechFile(CombatSheet& sheet, const std::string& path) {

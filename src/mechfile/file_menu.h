@@ -22,6 +22,11 @@ bool hasUnsavedChanges(const CombatSheet& sheet);
 // The Mech model as a file name, without the characters that file names cannot hold.
 std::string suggestedFileName(const CombatSheet& sheet);
 
+// The name saving first asks its user for, as the suggestion it offers: "Save Mech As..."
+// always asks, offering the sheet's file or else a name made from the Mech's; "Save Mech" asks
+// only when the sheet has no file, and otherwise saves to it without asking (empty).
+std::string nameToAsk(const CombatSheet& sheet, bool saveAs);
+
 // What a sheet with unsaved changes asks before it closes.
 std::string saveQuestion(const CombatSheet& sheet);
 

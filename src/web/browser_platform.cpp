@@ -9,9 +9,8 @@ constexpr long NotFound = 2; // as the system registry says it
 } // namespace
 
 bool BrowserPlatform::Requests::empty() const {
-    return messages.empty() && !newSheet && sheetsForFiles.empty() && sheetsToShow.empty() &&
-           !closeSheet && !closeAllSheets && !aboutBox && !rangeChart && !help &&
-           clipboard.empty() && saveNames.empty() && downloads.empty();
+    return messages.empty() && !closeSheet && !closeAllSheets && !aboutBox && !rangeChart &&
+           !help && clipboard.empty() && downloads.empty();
 }
 
 platform::PlatformServices BrowserPlatform::services() {
@@ -32,9 +31,11 @@ void BrowserPlatform::answerSave(std::string name) {
 }
 
 BrowserPlatform::Requests BrowserPlatform::takeRequests() {
-    Requests taken = std::move(requests_);
-    requests_ = {};
-    return taken;
+    return std::exchange(requests_, {});
+}
+
+BrowserPlatform::SheetRequests BrowserPlatform::takeSheetRequests() {
+    return std::exchange(sheetRequests_, {});
 }
 
 void BrowserPlatform::show(const std::string& text) {
@@ -50,13 +51,13 @@ platform::MessageBox::Answer BrowserPlatform::askToOverwrite(const std::string& 
 }
 
 void BrowserPlatform::openSheet() {
-    requests_.newSheet = true;
+    sheetRequests_.newSheet = true;
 }
 
 // The new sheet is the page's to make; the file goes with the request, and its faults, if
 // any, are the new sheet's to tell.
 bool BrowserPlatform::openSheetFor(const std::string& path) {
-    requests_.sheetsForFiles.push_back(path);
+    sheetRequests_.sheetsForFiles.push_back(path);
     return true;
 }
 
@@ -64,12 +65,12 @@ bool BrowserPlatform::showSheetFor(const std::string& path) {
     if (!otherSheetHolds(path)) {
         return false;
     }
-    requests_.sheetsToShow.push_back(path);
+    sheetRequests_.sheetsToShow.push_back(path);
     return true;
 }
 
 bool BrowserPlatform::otherSheetHolds(const std::string& path) {
-    return otherSheetFiles_.count(path) > 0;
+    return otherSheetHolds_ && otherSheetHolds_(path);
 }
 
 void BrowserPlatform::closeSheet() {
@@ -141,11 +142,8 @@ std::vector<std::string> BrowserPlatform::chooseFilesToOpen() {
     return std::exchange(chosenOrder_, {});
 }
 
-// Without an answer the page is asked for a name, and the sheet saves nothing yet.
-std::string BrowserPlatform::chooseFileToSave(const std::string& suggested) {
-    if (saveName_.empty()) {
-        requests_.saveNames.push_back(suggested);
-    }
+// The page asks its user for the name before it saves: chosen once, for this save.
+std::string BrowserPlatform::chooseFileToSave(const std::string& /*suggested*/) {
     return std::exchange(saveName_, {});
 }
 

@@ -11,8 +11,8 @@
 #include "platform/registry.h"
 #include "platform/window_opener.h"
 
+#include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,8 +20,9 @@
 // What a sheet in a browser page asks of its platform. A page cannot answer a sheet while a
 // handler runs: its dialogs, clipboard and files answer later. So every request is kept here
 // for the page to carry out once the user's action is done, and whatever a request needs from
-// the user (the files to open, the name to save to) the page gives beforehand. The browser has
-// no registry and starts no programs.
+// the user (the files to open, the name to save to) the page gives beforehand. What a sheet asks
+// of the page's other sheets is kept apart, for the page's sheets to carry out themselves. The
+// browser has no registry and starts no programs.
 class BrowserPlatform : public platform::MessageBox,
                         public platform::WindowOpener,
                         public platform::Clipboard,
@@ -32,23 +33,23 @@ class BrowserPlatform : public platform::MessageBox,
                         public platform::FileStore,
                         public platform::FileDialog {
 public:
-    // What the sheet asked for during one user action, in the order asked.
+    // What the sheet asked of the page during one user action, in the order asked.
     struct Requests {
         std::vector<std::string> messages;
-        bool newSheet = false;
-        std::vector<std::string> sheetsForFiles; // a new sheet for each of these files
-        std::vector<std::string> sheetsToShow;   // the sheets holding these files, to the front
         bool closeSheet = false;
         bool closeAllSheets = false;
         bool aboutBox = false;
         bool rangeChart = false;
         bool help = false;
-        std::vector<std::string> clipboard; // each text put on the clipboard
-        // A name to save to, asked for with this suggestion; the user's answer comes back
-        // through answerSave().
-        std::vector<std::string> saveNames;
+        std::vector<std::string> clipboard;           // each text put on the clipboard
         std::map<std::string, std::string> downloads; // files written: name and bytes
         bool empty() const;
+    };
+    // What the sheet asked of the page's sheets during one user action.
+    struct SheetRequests {
+        bool newSheet = false;
+        std::vector<std::string> sheetsForFiles; // a new sheet for each of these files
+        std::vector<std::string> sheetsToShow;   // the sheets holding these files, to the front
     };
 
     platform::PlatformServices services();
@@ -56,13 +57,17 @@ public:
     // The files the user chose to open, names and bytes in the order chosen, for the next
     // "Open Mech...".
     void answerOpen(std::vector<std::pair<std::string, std::string>> files);
-    // The name the user chose to save to, for the next "Save Mech As..." or "Save Mech".
+    // The name the user chose to save to, for the next "Save Mech As..."; without one, saving
+    // is cancelled.
     void answerSave(std::string name);
-    // The files that other sheets of the page hold as their own.
-    void setOtherSheetFiles(std::set<std::string> files) { otherSheetFiles_ = std::move(files); }
+    // Whether another sheet of the page holds a file as its own: asked of the page's sheets.
+    void setOtherSheetHolds(std::function<bool(const std::string&)> holds) {
+        otherSheetHolds_ = std::move(holds);
+    }
 
     // What was asked since the last call, which forgets it.
     Requests takeRequests();
+    SheetRequests takeSheetRequests();
 
     void show(const std::string& text) override;
     // A page asks before it closes a sheet, with its own dialog; nothing is lost meanwhile.
@@ -101,8 +106,9 @@ public:
 
 private:
     Requests requests_;
+    SheetRequests sheetRequests_;
     std::map<std::string, std::string> chosenFiles_; // the last files chosen, by name
     std::vector<std::string> chosenOrder_;
     std::string saveName_;
-    std::set<std::string> otherSheetFiles_;
+    std::function<bool(const std::string&)> otherSheetHolds_;
 };

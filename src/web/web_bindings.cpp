@@ -1,73 +1,54 @@
-// The sheet as the page's JavaScript sees it. Every call answers in JSON text, which the page
-// parses once: fewer bindings, and the same answers the native tests read.
+// The page's sheets as the page's JavaScript sees them. Every call answers in JSON text, which
+// the page parses once: fewer bindings, and the same answers the native tests read.
 
+#include "web/page_sheets.h"
 #include "web/web_sheet.h"
 
 #include <emscripten/bind.h>
 
-#include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
-// A sheet taken back from a kept state, or null when the text is no state: the page deletes
-// what it is given.
-WebSheet* restoreSheet(const std::string& state) {
-    return WebSheet::restore(state).release();
-}
-
-std::string mechFileOf(const WebSheet& sheet) {
-    return sheet.mechFile();
-}
-
 // The files as the page read them, [name, bytes] with the bytes in a Uint8Array: a file that is
 // not UTF-8 reaches the reader as it is, to be refused by name.
-std::string openFilesOf(WebSheet& sheet, const emscripten::val& files) {
-    std::vector<std::pair<std::string, std::string>> chosen;
+std::string openFilesOf(PageSheets& sheets, int sheet, const emscripten::val& files) {
+    PageSheets::Files chosen;
     const auto count = files["length"].as<unsigned>();
     for (unsigned at = 0; at < count; ++at) {
         const emscripten::val file = files[at];
         chosen.emplace_back(file[0].as<std::string>(), file[1].as<std::string>());
     }
-    return sheet.openFiles(std::move(chosen));
-}
-
-// The page's sheets, an array of WebSheet objects, as one backup file's bytes.
-std::string backUpSheets(const emscripten::val& sheets) {
-    std::vector<const WebSheet*> all;
-    const auto count = sheets["length"].as<unsigned>();
-    for (unsigned at = 0; at < count; ++at) {
-        all.push_back(sheets[at].as<WebSheet*>(emscripten::allow_raw_pointers()));
-    }
-    return WebSheet::backUp(all);
+    return sheets.openFiles(sheet, std::move(chosen));
 }
 
 } // namespace
 
 EMSCRIPTEN_BINDINGS(vexolan) {
-    using emscripten::allow_raw_pointers;
-    emscripten::class_<WebSheet>("WebSheet")
-        .constructor<int>()
-        .class_function("aboutJson", &WebSheet::aboutJson)
-        .class_function("restore", &restoreSheet, allow_raw_pointers())
-        .class_function("whyNotRestored", &WebSheet::whyNotRestored)
-        .class_function("salvagedMech", &WebSheet::salvagedMech)
-        .class_function("backUp", &backUpSheets)
-        .class_function("readBackup", &WebSheet::readBackup)
-        .function("view", &WebSheet::view)
-        .function("click", &WebSheet::click)
-        .function("type", &WebSheet::type)
-        .function("pick", &WebSheet::pick)
-        .function("move", &WebSheet::move)
+    emscripten::function("aboutJson", &WebSheet::aboutJson);
+    emscripten::function("whyNotRestored", &WebSheet::whyNotRestored);
+    emscripten::function("salvagedMech", &WebSheet::salvagedMech);
+    emscripten::class_<PageSheets>("PageSheets")
+        .constructor<>()
+        .function("newSheet", &PageSheets::newSheet)
+        .function("restore", &PageSheets::restore)
+        .function("order", &PageSheets::order)
+        .function("view", &PageSheets::view)
+        .function("click", &PageSheets::click)
+        .function("type", &PageSheets::type)
+        .function("pick", &PageSheets::pick)
+        .function("move", &PageSheets::move)
         .function("openFiles", &openFilesOf)
-        .function("saveAs", &WebSheet::saveAs)
-        .function("setOtherSheetFiles", &WebSheet::setOtherSheetFiles)
-        .function("rangeChartJson", &WebSheet::rangeChartJson)
-        .function("hasUnsavedChanges", &WebSheet::hasUnsavedChanges)
-        .function("isUntouched", &WebSheet::isUntouched)
-        .function("closeQuestion", &WebSheet::closeQuestion)
-        .function("mechFile", &mechFileOf)
-        .function("state", &WebSheet::state);
+        .function("nameToAsk", &PageSheets::nameToAsk)
+        .function("save", &PageSheets::save)
+        .function("saveTo", &PageSheets::saveTo)
+        .function("close", &PageSheets::close)
+        .function("rangeChartJson", &PageSheets::rangeChartJson)
+        .function("hasUnsavedChanges", &PageSheets::hasUnsavedChanges)
+        .function("closeQuestion", &PageSheets::closeQuestion)
+        .function("isUntouched", &PageSheets::isUntouched)
+        .function("state", &PageSheets::state)
+        .function("backUp", &PageSheets::backUp)
+        .function("restoreBackup", &PageSheets::restoreBackup);
 }

@@ -81,7 +81,7 @@ int placeOrNone(const std::optional<ControlRef>& control) {
 // size, the caption shown, the name a screen reader says.
 Json layoutEntry(const CombatSheet& sheet, const sheet::ControlLayout& row) {
     Json entry = {
-        {"role", sheet::roleNameOf(row)},
+        {"codeName", sheet::roleNameOf(row)},
         {"form", sheet::formNameOf(row)},
         {"kind", kindName(row.kind)},
         {"in", row.in != nullptr ? static_cast<int>(sheet::placeOf(row.in)) : -1},
@@ -125,7 +125,7 @@ Json menuJson(const CombatSheet& sheet) {
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
         Json item = {{"menu", entry.menu}, {"keys", entry.keys}};
         if (entry.command) {
-            item["role"] = roleName(*entry.command);
+            item["codeName"] = roleName(*entry.command);
             item["caption"] = (sheet.*(*entry.command)).caption();
         } else {
             item["name"] = entry.name;
@@ -167,16 +167,12 @@ Json requestsJson(const BrowserPlatform::Requests& requests) {
         downloads.push_back({{"name", name}, {"bytes", bytes}});
     }
     return {{"messages", requests.messages},
-            {"newSheet", requests.newSheet},
-            {"sheetsForFiles", requests.sheetsForFiles},
-            {"sheetsToShow", requests.sheetsToShow},
             {"closeSheet", requests.closeSheet},
             {"closeAllSheets", requests.closeAllSheets},
             {"aboutBox", requests.aboutBox},
             {"rangeChart", requests.rangeChart},
             {"help", requests.help},
             {"clipboard", requests.clipboard},
-            {"saveNames", requests.saveNames},
             {"downloads", downloads}};
 }
 
@@ -199,7 +195,8 @@ std::string WebSheet::layoutJson() {
     for (const sheet::ControlLayout& row : sheet::sheetLayout()) {
         controls.push_back(layoutEntry(sheet, row));
     }
-    return Json{{"width", pixels(sheet::ClientWidthTwips)},
+    return Json{{"actualSize", CombatSheet::ActualSize},
+                {"width", pixels(sheet::ClientWidthTwips)},
                 {"height", pixels(sheet::ClientHeightTwips)},
                 {"controls", controls},
                 {"menu", menuJson(sheet)},
@@ -349,29 +346,6 @@ std::string WebSheet::saveAs(const std::string& name) {
     return click("mnuSaveAs");
 }
 
-namespace {
-
-// The names of a JSON list of file names, as the page sends the files its other sheets hold;
-// anything else in it is no name.
-std::set<std::string> fileNames(const std::string& files) {
-    const Json list = Json::parse(files, nullptr, false);
-    std::set<std::string> names;
-    if (list.is_array()) {
-        for (const Json& name : list) {
-            if (name.is_string()) {
-                names.insert(name.get<std::string>());
-            }
-        }
-    }
-    return names;
-}
-
-} // namespace
-
-void WebSheet::setOtherSheetFiles(const std::string& files) {
-    platform_.setOtherSheetFiles(fileNames(files));
-}
-
 bool WebSheet::hasUnsavedChanges() const {
     return ::hasUnsavedChanges(sheet_);
 }
@@ -493,7 +467,7 @@ std::string stateOf(const BackedUpSheet& entry, const MechFile& mech,
 } // namespace
 
 std::string WebSheet::readBackup(const std::string& name, const std::string& bytes,
-                                 const std::string& otherFiles) {
+                                 const std::set<std::string>& heldFiles) {
     const std::string cannot = "Cannot restore the sheets of \"" + name + "\":\n";
     const SheetsBackupReading reading = readSheetsBackup(bytes);
     if (!reading.fault.empty()) {
@@ -510,10 +484,9 @@ std::string WebSheet::readBackup(const std::string& name, const std::string& byt
         }
         mechs.push_back(std::get<MechFile>(std::move(mech)));
     }
-    const std::set<std::string> held = fileNames(otherFiles);
     Json states = Json::array();
     for (std::size_t at = 0; at < mechs.size(); ++at) {
-        states.push_back(stateOf(reading.sheets[at], mechs[at], held));
+        states.push_back(stateOf(reading.sheets[at], mechs[at], heldFiles));
     }
     return Json{{"states", states}}.dump(-1, ' ', false, Json::error_handler_t::replace);
 }

@@ -9,9 +9,12 @@
 #include "tohit/range_chart.h"
 #include "web/browser_platform.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class WebSheet {
@@ -44,8 +47,12 @@ public:
     std::string openFiles(std::vector<std::pair<std::string, std::string>> files);
     // "Save Mech As..." to the name the user chose.
     std::string saveAs(const std::string& name);
-    // The files that other sheets of the page hold as their own: a JSON list of names.
-    void setOtherSheetFiles(const std::string& files);
+    // What the sheet asked of the page's sheets during the last action, which is forgotten.
+    BrowserPlatform::SheetRequests takeSheetRequests() { return platform_.takeSheetRequests(); }
+    // Whether another sheet of the page holds a file as its own.
+    void setOtherSheetHolds(std::function<bool(const std::string&)> holds) {
+        platform_.setOtherSheetHolds(std::move(holds));
+    }
 
     // The range chart of the sheet as it stands.
     std::string rangeChartJson();
@@ -72,12 +79,13 @@ public:
     static std::string backUp(const std::vector<const WebSheet*>& sheets);
     // The kept states of the sheets of a backup, each ready for restore():
     // {"states": [...]} once the whole file is found good, or {"fault": ...} naming what is
-    // wrong, in the words of a message, with no state. A sheet that names a file one of
-    // `otherFiles` holds comes without that file.
+    // wrong, in the words of a message, with no state. A sheet that names one of `heldFiles`
+    // comes without that file.
     static std::string readBackup(const std::string& name, const std::string& bytes,
-                                  const std::string& otherFiles);
+                                  const std::set<std::string>& heldFiles);
 
     CombatSheet& sheet() { return sheet_; }
+    const CombatSheet& sheet() const { return sheet_; }
 
 private:
     struct Shown; // what the page shows of one control

@@ -16,8 +16,8 @@ const LONG_MODEL = 'Quillfen QF-2 Long Coast Guard '.repeat(10).slice(0, 300);
 const LONG_PILOT = 'Ilsa-Marrow-of-the-Third-Company-'.repeat(10).slice(0, 300);
 
 // The text pasted over the whole of the box, as Ctrl+V does.
-async function paste(page, role, text) {
-    await page.click(control(role), { count: 3 });
+async function paste(page, name, text) {
+    await page.click(control(name), { count: 3 });
     await page.evaluate((t) => navigator.clipboard.writeText(t), text);
     await page.keyboard.down('Control');
     await page.keyboard.press('KeyV', { commands: ['Paste'] });

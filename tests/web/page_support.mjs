@@ -85,19 +85,19 @@ export async function onAPage(options, work) {
 }
 
 // The selector of a control of the sheet shown, by the name the code calls it ("weapName(0)").
-export function control(role, sheet = 1) {
-    return `#s${sheet}-${role.replace(/[()]/g, '_')}`;
+export function control(name, sheet = 1) {
+    return `#s${sheet}-${name.replace(/[()]/g, '_')}`;
 }
 
-export const valueOf = (page, role, sheet) =>
-    page.$eval(control(role, sheet), (input) => input.value);
-export const checkedOf = (page, role) =>
-    page.$eval(control(role), (input) => (input.indeterminate ? 2 : Number(input.checked)));
+export const valueOf = (page, name, sheet) =>
+    page.$eval(control(name, sheet), (input) => input.value);
+export const checkedOf = (page, name) =>
+    page.$eval(control(name), (input) => (input.indeterminate ? 2 : Number(input.checked)));
 
 // Taps a control where its caption is, which is part of its target.
-export async function tap(page, role, sheet = 1) {
-    const caption = await page.$(`label:has(> ${control(role, sheet)}) > span`);
-    await (caption ?? (await page.$(control(role, sheet)))).tap();
+export async function tap(page, name, sheet = 1) {
+    const caption = await page.$(`label:has(> ${control(name, sheet)}) > span`);
+    await (caption ?? (await page.$(control(name, sheet)))).tap();
 }
 
 export async function menu(page, ...captions) {
@@ -140,8 +140,8 @@ export function sheetShown(page) {
 export const tabTitles = (page) =>
     page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent));
 
-export async function typeInto(page, role, text, sheet = 1) {
-    await page.click(control(role, sheet), { count: 3 });
+export async function typeInto(page, name, text, sheet = 1) {
+    await page.click(control(name, sheet), { count: 3 });
     await page.keyboard.type(text);
 }
 

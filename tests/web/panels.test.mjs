@@ -109,10 +109,10 @@ test('New Mech opens a tab at the zoom of the sheet it came from', () =>
     }));
 
 // Whether the kept sheet has the boxes ticked, as the storage holds it.
-async function keptTicked(page, ...roles) {
+async function keptTicked(page, ...names) {
     const [sheet] = await keptSheets(page);
     const controls = sheet && JSON.parse(sheet.state).controls;
-    return roles.every((role) => controls?.[role].value === 1);
+    return names.every((name) => controls?.[name].value === 1);
 }
 
 test('a full storage says so once, loses nothing, and keeps it all once it has room', () =>

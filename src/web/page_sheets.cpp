@@ -1,0 +1,185 @@
+#include "web/page_sheets.h"
+
+#include "mechfile/file_menu.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <set>
+
+using Json = nlohmann::json;
+
+int PageSheets::add(std::unique_ptr<WebSheet> sheet, std::size_t at) {
+    WebSheet& added = *sheet;
+    added.setOtherSheetHolds(
+        [this, &added](const std::string& file) { return otherSheetHolds(added, file); });
+    sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(std::min(at, sheets_.size())),
+                   {++lastId_, std::move(sheet)});
+    return lastId_;
+}
+
+int PageSheets::newSheet(int zoom) {
+    return add(std::make_unique<WebSheet>(zoom), sheets_.size());
+}
+
+int PageSheets::restore(const std::string& state, int at) {
+    std::unique_ptr<WebSheet> sheet = WebSheet::restore(state);
+    if (!sheet) {
+        return 0;
+    }
+    return add(std::move(sheet), at < 0 ? sheets_.size() : static_cast<std::size_t>(at));
+}
+
+std::string PageSheets::order() const {
+    Json ids = Json::array();
+    for (const Entry& entry : sheets_) {
+        ids.push_back(entry.id);
+    }
+    return ids.dump();
+}
+
+WebSheet* PageSheets::find(int sheet) const {
+    const auto found = std::find_if(sheets_.begin(), sheets_.end(),
+                                    [sheet](const Entry& e) { return e.id == sheet; });
+    return found == sheets_.end() ? nullptr : found->sheet.get();
+}
+
+bool PageSheets::otherSheetHolds(const WebSheet& asking, const std::string& file) const {
+    return std::any_of(sheets_.begin(), sheets_.end(), [&](const Entry& entry) {
+        return entry.sheet.get() != &asking && entry.sheet->mechFile() == file;
+    });
+}
+
+// The sheet's update, with what the sheet asked of the others done: a new sheet at its zoom,
+// a new sheet for each file it did not take, the sheet that holds a file to the front.
+template <typename Action> std::string PageSheets::act(int sheet, Action action) {
+    WebSheet* acting = find(sheet);
+    if (acting == nullptr) {
+        return "{}";
+    }
+    std::string update = action(*acting);
+    const BrowserPlatform::SheetRequests asked = acting->takeSheetRequests();
+    const int zoom = acting->sheet().zoom;
+    Json opened = Json::array();
+    int front = 0;
+    if (asked.newSheet) {
+        opened.push_back(newSheet(zoom));
+    }
+    for (const std::string& file : asked.sheetsForFiles) {
+        const int id = newSheet(zoom);
+        find(id)->openFiles({{file, chosen_[file]}});
+        opened.push_back(id);
+    }
+    for (const std::string& file : asked.sheetsToShow) {
+        for (const Entry& entry : sheets_) {
+            if (entry.sheet.get() != acting && entry.sheet->mechFile() == file) {
+                front = entry.id;
+            }
+        }
+    }
+    return R"({"update":)" + update + R"(,"opened":)" + opened.dump() + R"(,"front":)" +
+           std::to_string(front) + R"(,"newSheet":)" + (asked.newSheet ? "true" : "false") + "}";
+}
+
+std::string PageSheets::view(int sheet) {
+    return act(sheet, [](WebSheet& it) { return it.view(); });
+}
+
+std::string PageSheets::click(int sheet, const std::string& control) {
+    return act(sheet, [&](WebSheet& it) { return it.click(control); });
+}
+
+std::string PageSheets::type(int sheet, const std::string& control, const std::string& text) {
+    return act(sheet, [&](WebSheet& it) { return it.type(control, text); });
+}
+
+std::string PageSheets::pick(int sheet, const std::string& control, int index) {
+    return act(sheet, [&](WebSheet& it) { return it.pick(control, index); });
+}
+
+std::string PageSheets::move(int sheet, const std::string& control, int position) {
+    return act(sheet, [&](WebSheet& it) { return it.move(control, position); });
+}
+
+std::string PageSheets::openFiles(int sheet, Files files) {
+    chosen_ = {files.begin(), files.end()};
+    std::string answer =
+        act(sheet, [&files](WebSheet& it) { return it.openFiles(std::move(files)); });
+    chosen_.clear();
+    return answer;
+}
+
+std::string PageSheets::nameToAsk(int sheet, bool saveAs) const {
+    const WebSheet* found = find(sheet);
+    return found != nullptr ? ::nameToAsk(found->sheet(), saveAs) : "";
+}
+
+std::string PageSheets::save(int sheet) {
+    return click(sheet, "mnuSave");
+}
+
+std::string PageSheets::saveTo(int sheet, const std::string& name) {
+    return act(sheet, [&name](WebSheet& it) { return it.saveAs(name); });
+}
+
+std::string PageSheets::close(int sheet) {
+    const auto found = std::find_if(sheets_.begin(), sheets_.end(),
+                                    [sheet](const Entry& e) { return e.id == sheet; });
+    if (found == sheets_.end()) {
+        return "";
+    }
+    std::string kept = found->sheet->state();
+    sheets_.erase(found);
+    return kept;
+}
+
+std::string PageSheets::rangeChartJson(int sheet) {
+    WebSheet* found = find(sheet);
+    return found != nullptr ? found->rangeChartJson() : "{}";
+}
+
+bool PageSheets::hasUnsavedChanges(int sheet) const {
+    const WebSheet* found = find(sheet);
+    return found != nullptr && found->hasUnsavedChanges();
+}
+
+std::string PageSheets::closeQuestion(int sheet) const {
+    const WebSheet* found = find(sheet);
+    return found != nullptr ? found->closeQuestion() : "";
+}
+
+bool PageSheets::isUntouched(int sheet) const {
+    WebSheet* found = find(sheet);
+    return found != nullptr && found->isUntouched();
+}
+
+std::string PageSheets::state(int sheet) const {
+    const WebSheet* found = find(sheet);
+    return found != nullptr ? found->state() : "";
+}
+
+std::string PageSheets::backUp() const {
+    std::vector<const WebSheet*> all;
+    for (const Entry& entry : sheets_) {
+        all.push_back(entry.sheet.get());
+    }
+    return WebSheet::backUp(all);
+}
+
+std::string PageSheets::restoreBackup(const std::string& name, const std::string& bytes) {
+    std::set<std::string> held;
+    for (const Entry& entry : sheets_) {
+        if (!entry.sheet->mechFile().empty()) {
+            held.insert(entry.sheet->mechFile());
+        }
+    }
+    const Json read = Json::parse(WebSheet::readBackup(name, bytes, held));
+    if (read.contains("fault")) {
+        return read.dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    Json opened = Json::array();
+    for (const Json& state : read.at("states")) {
+        opened.push_back(restore(state.get<std::string>(), -1));
+    }
+    return Json{{"opened", opened}}.dump();
+}

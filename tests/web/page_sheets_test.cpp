@@ -1,0 +1,179 @@
+// The sheets of a browser page: which sheet opens each file, saving beside the other sheets'
+// files, closing and taking a sheet back, a new sheet, a backup restored among the sheets.
+
+#include "web/page_sheets.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+
+namespace {
+
+using Json = nlohmann::json;
+using Texts = std::vector<std::string>;
+
+const std::string Example = [] {
+    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}();
+
+std::vector<int> orderOf(const PageSheets& sheets) {
+    return Json::parse(sheets.order()).get<std::vector<int>>();
+}
+
+// The file of each sheet, in the order of the tabs.
+Texts filesOf(PageSheets& sheets) {
+    Texts files;
+    for (int id : orderOf(sheets)) {
+        files.push_back(Json::parse(sheets.view(id)).at("update").at("window").at("mechFile"));
+    }
+    return files;
+}
+
+int placeOf(const PageSheets& sheets, int id) {
+    const std::vector<int> order = orderOf(sheets);
+    const auto found = std::find(order.begin(), order.end(), id);
+    return found == order.end() ? -1 : static_cast<int>(found - order.begin());
+}
+
+// A file of these names holds the example Mech, except "bad.vexmech".
+PageSheets::Files filesNamed(const Texts& names) {
+    PageSheets::Files files;
+    for (const std::string& name : names) {
+        files.emplace_back(name, name == "bad.vexmech" ? "{" : Example);
+    }
+    return files;
+}
+
+TEST(PageSheets, EachFileOpensOnTheRightSheet) {
+    const struct Row {
+        const char* name;
+        Texts held;         // files open on sheets before the one they are chosen on
+        const char* before; // what that sheet holds: nothing, "typed", or a file
+        Texts chosen;
+        Texts files; // every sheet's file afterwards, in the order of the tabs
+        int front;   // the place of the sheet brought to the front, or -1
+    } rows[] = {
+        {"UntouchedTakesTheFirst",
+         {},
+         "",
+         {"a.vexmech", "b.vexmech"},
+         {"a.vexmech", "b.vexmech"},
+         -1},
+        {"TouchedKeepsWhatItHolds", {}, "typed", {"a.vexmech"}, {"", "a.vexmech"}, -1},
+        {"HeldGoesToTheFront", {"a.vexmech"}, "", {"a.vexmech"}, {"a.vexmech", ""}, 0},
+        {"HeldAndNew",
+         {"a.vexmech"},
+         "",
+         {"a.vexmech", "b.vexmech"},
+         {"a.vexmech", "b.vexmech"},
+         0},
+        {"ItsOwnFileStays", {}, "a.vexmech", {"a.vexmech"}, {"a.vexmech"}, -1},
+        {"BadFileOpensNothing", {}, "typed", {"bad.vexmech"}, {""}, -1},
+    };
+    for (const Row& row : rows) {
+        PageSheets sheets;
+        for (const std::string& file : row.held) {
+            sheets.openFiles(sheets.newSheet(CombatSheet::ActualSize), filesNamed({file}));
+        }
+        const int chosenOn = sheets.newSheet(CombatSheet::ActualSize);
+        if (std::string(row.before) == "typed") {
+            sheets.type(chosenOn, "mechName", "Kai");
+        } else if (*row.before != '\0') {
+            sheets.openFiles(chosenOn, filesNamed({row.before}));
+        }
+        const Json opened = Json::parse(sheets.openFiles(chosenOn, filesNamed(row.chosen)));
+        EXPECT_EQ(filesOf(sheets), row.files) << row.name;
+        EXPECT_EQ(placeOf(sheets, opened.at("front")), row.front) << row.name;
+    }
+}
+
+// Save As asks with the sheet's own file or a name made from the Mech's; Save asks only
+// without a file of its own. A name another sheet holds is refused, and no longer once that
+// sheet is closed.
+TEST(PageSheets, SavingGoesToTheChosenName) {
+    PageSheets sheets;
+    const int holder = sheets.newSheet(CombatSheet::ActualSize);
+    sheets.openFiles(holder, filesNamed({"a.vexmech"}));
+    const int other = sheets.newSheet(CombatSheet::ActualSize);
+    sheets.type(other, "mechName", "Brindle");
+    const struct {
+        int sheet;
+        bool saveAs;
+        const char* asked;
+    } names[] = {{holder, false, ""},
+                 {holder, true, "a.vexmech"},
+                 {other, false, "Brindle.vexmech"},
+                 {other, true, "Brindle.vexmech"}};
+    for (const auto& [sheet, saveAs, asked] : names) {
+        EXPECT_EQ(sheets.nameToAsk(sheet, saveAs), asked) << sheet << saveAs;
+    }
+    const auto downloads = [](const std::string& answer) {
+        const Json update = Json::parse(answer).at("update");
+        Texts names;
+        for (const Json& file : update.at("requests").at("downloads")) {
+            names.push_back(file.at("name"));
+        }
+        return names;
+    };
+    EXPECT_EQ(downloads(sheets.save(holder)), Texts{"a.vexmech"});
+    const Json refused = Json::parse(sheets.saveTo(other, "a.vexmech")).at("update");
+    EXPECT_EQ(refused.at("requests").at("messages"),
+              Texts{"Cannot save the Mech to \"a.vexmech\":\nThe file is open on another sheet; "
+                    "save it there, or close that sheet first."});
+    EXPECT_EQ(downloads(sheets.saveTo(other, "b.vexmech")), Texts{"b.vexmech"});
+    sheets.close(holder);
+    EXPECT_EQ(downloads(sheets.saveTo(other, "a.vexmech")), Texts{"a.vexmech"});
+    EXPECT_EQ(filesOf(sheets), Texts{"a.vexmech"});
+}
+
+// A closed sheet comes back from what closing gave, at the place asked; a state that does not
+// restore adds no sheet.
+TEST(PageSheets, AClosedSheetComesBackWhereItStood) {
+    PageSheets sheets;
+    const int first = sheets.newSheet(CombatSheet::ActualSize);
+    sheets.openFiles(first, filesNamed({"a.vexmech"}));
+    const int second = sheets.newSheet(CombatSheet::ActualSize);
+    const int third = sheets.newSheet(CombatSheet::ActualSize);
+    const std::string kept = sheets.close(second);
+    EXPECT_EQ(orderOf(sheets), (std::vector<int>{first, third}));
+    const int back = sheets.restore(kept, 1);
+    EXPECT_EQ(orderOf(sheets), (std::vector<int>{first, back, third}));
+    EXPECT_EQ(sheets.restore("{", 0), 0);
+    EXPECT_EQ(orderOf(sheets).size(), 3U);
+    EXPECT_EQ(sheets.close(back), kept);
+}
+
+// New Mech opens a sheet after the others at the zoom of the sheet it was chosen on.
+TEST(PageSheets, NewMechOpensASheetAtTheSameZoom) {
+    PageSheets sheets;
+    const int first = sheets.newSheet(CombatSheet::ActualSize);
+    sheets.click(first, "mnuZoomIn");
+    const Json answer = Json::parse(sheets.click(first, "mnuNew"));
+    ASSERT_EQ(answer.at("opened").size(), 1U);
+    const int added = answer.at("opened")[0];
+    EXPECT_TRUE(answer.at("newSheet"));
+    EXPECT_EQ(placeOf(sheets, added), 1);
+    EXPECT_EQ(Json::parse(sheets.view(added)).at("update").at("window").at("zoom"),
+              Json::parse(sheets.view(first)).at("update").at("window").at("zoom"));
+}
+
+// A backup's sheets come after the others, a file one of them holds left off its copy; a bad
+// backup adds none.
+TEST(PageSheets, ABackupRestoresAfterTheSheets) {
+    PageSheets sheets;
+    const int first = sheets.newSheet(CombatSheet::ActualSize);
+    sheets.openFiles(first, filesNamed({"a.vexmech"}));
+    sheets.newSheet(CombatSheet::ActualSize);
+    const Json restored = Json::parse(sheets.restoreBackup("all.vexsheets", sheets.backUp()));
+    EXPECT_EQ(restored.at("opened").size(), 2U);
+    EXPECT_EQ(filesOf(sheets), (Texts{"a.vexmech", "", "", ""}));
+    EXPECT_EQ(
+        Json::parse(sheets.view(restored.at("opened")[0])).at("update").at("window").at("title"),
+        "Ilsa Marrow:Quillfen QF-2");
+    EXPECT_TRUE(Json::parse(sheets.restoreBackup("bad.vexsheets", "{")).contains("fault"));
+    EXPECT_EQ(orderOf(sheets).size(), 4U);
+}
+
+} // namespace

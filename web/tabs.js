@@ -1,0 +1,69 @@
+// The page's tabs, one for each of its sheets in the order the sheets keep; one tab shown at a
+// time, the arrow keys going from one to the next.
+
+import { hideTip } from './dialogs.js';
+import { Tab } from './tab.js';
+
+export class Tabs {
+    // `sheets` are the page's sheets; `page` acts for a tab (see Tab) and hears which is
+    // `shown(tab)`.
+    constructor(sheets, layout, page) {
+        this.sheets = sheets;
+        this.layout = layout;
+        this.page = page;
+        this.bar = document.getElementById('tabs');
+        this.area = document.getElementById('sheets');
+        this.byId = new Map();
+        this.active = null;
+        this.bar.addEventListener('keydown', (event) => this.arrowKey(event));
+        addEventListener('resize', () => this.all().forEach((tab) => tab.rescale()));
+    }
+
+    // The tabs in the order of the sheets.
+    all() {
+        return JSON.parse(this.sheets.order())
+            .map((id) => this.byId.get(id))
+            .filter(Boolean);
+    }
+
+    has(tab) {
+        return this.byId.get(tab.id) === tab;
+    }
+
+    // A tab for the sheet of that id, at its place among the others, drawn whole.
+    add(id, { uid, chart = false }) {
+        const tab = new Tab(id, uid, this.layout, this.sheets, this.page);
+        this.area.append(tab.panel);
+        this.byId.set(id, tab);
+        const order = this.all();
+        this.bar.insertBefore(tab.holder, order[order.indexOf(tab) + 1]?.holder ?? null);
+        const { update } = JSON.parse(this.sheets.view(id));
+        tab.view.apply(update.changed);
+        tab.showWindow(update.window);
+        if (chart) tab.chart.show();
+        this.page.changed(tab);
+        return tab;
+    }
+
+    remove(tab) {
+        this.byId.delete(tab.id);
+        tab.panel.remove();
+        tab.holder.remove();
+    }
+
+    activate(tab) {
+        this.active = tab;
+        for (const other of this.byId.values()) other.select(other === tab);
+        hideTip();
+        this.page.shown(tab);
+    }
+
+    arrowKey(event) {
+        const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
+        if (!step || !this.active) return;
+        const tabs = this.all();
+        const next = tabs[(tabs.indexOf(this.active) + step + tabs.length) % tabs.length];
+        this.activate(next);
+        next.button.focus();
+    }
+}
