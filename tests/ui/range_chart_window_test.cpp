@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
                  QString::fromStdString(chart->chart().lines()[0].cells[4].toolTip));
         QCOMPARE(laser.data(Qt::BackgroundRole).value<QBrush>().color(),
-                 RangeChartTableModel::bandColour(ChanceBand::Even));
+                 QColor::fromRgb(chart::bandColour(ChanceBand::Even)));
         QVERIFY(laser.data(RangeChartTableModel::PresentRangeRole).toBool());
         findIn(*chart, "rangeChartCopy")->setFocus();
         QTest::keyClick(findIn(*chart, "rangeChartCopy"), Qt::Key_Return);
