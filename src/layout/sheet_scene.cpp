@@ -66,10 +66,7 @@ SheetScene::Fixed SheetScene::fixedOf(const CombatSheet& sheet, std::size_t plac
 
 SheetScene::Caption SheetScene::menuCaption(const CombatSheet& sheet,
                                             const sheet::MenuEntry& entry) {
-    if (entry.command) {
-        return captionOf(sheet.*(*entry.command));
-    }
-    return {entry.caption};
+    return entry.command ? captionOf(sheet.*(*entry.command)) : captionOf(Control(entry.caption));
 }
 
 std::size_t SheetScene::panelInFront(const CombatSheet& sheet) {

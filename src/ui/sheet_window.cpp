@@ -128,7 +128,7 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
     std::map<std::string, QMenu*> menus;
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
         if (!entry.command) {
-            QMenu* menu = menuBar()->addMenu(QString::fromStdString(entry.caption));
+            QMenu* menu = menuBar()->addMenu(markedCaption(SheetScene::menuCaption(sheet_, entry)));
             menu->setObjectName(QString::fromStdString(entry.name));
             menus[entry.name] = menu;
             entries.push_back(nullptr);

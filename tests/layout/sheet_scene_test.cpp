@@ -31,6 +31,7 @@ TEST_F(SheetSceneTest, CaptionsAndNames) {
         {"a weapon row's list", place(&CombatSheet::weapName, 0), "Weapon", "Weapon 1"},
         {"a to-hit field", place(&CombatSheet::toHit, 11), "To-Hit", "To-Hit 12"},
         {"an arm's box", place(&CombatSheet::dmgShoulder2), "Shoulder", "Left Arm Shoulder"},
+        {"an option set off by a blank", place(&CombatSheet::clanOption), "Clan ", "Clan"},
     };
     for (const auto& row : rows) {
         const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, row.place);
@@ -47,12 +48,14 @@ TEST_F(SheetSceneTest, AMenuCaptionKeepsItsMnemonicApart) {
     };
     EXPECT_EQ(caption(&CombatSheet::mnuSaveAs), (SheetScene::Caption{"Save Mech As...", 10}));
     EXPECT_EQ(caption(&CombatSheet::mnuEdit), (SheetScene::Caption{"Edit Mech", 0}));
-    EXPECT_EQ(SheetScene::menuCaption(sheet, {.caption = "View"}), (SheetScene::Caption{"View"}));
+    EXPECT_EQ(SheetScene::menuCaption(sheet, {.name = "View", .caption = "&View"}),
+              (SheetScene::Caption{"View", 0}));
     EXPECT_EQ(Command("&&Save && &Quit").mnemonicAt(), 8);
 }
 
 // The setup panel covers the attacker panel whole until Done; Done takes the keyboard to the
-// attacker panel's first field, Edit Mech to the setup panel's, and no other action moves it.
+// attacker panel's first usable field, Edit Mech to the setup panel's, and no other action
+// moves it.
 TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows) {
     const std::size_t attacker = place(&CombatSheet::attackerPanel);
     const std::size_t setup = place(&CombatSheet::setupPanel);
@@ -77,6 +80,11 @@ TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows)
         EXPECT_EQ(scene.shown(setup).visible, !step.attackerShown) << step.script;
         EXPECT_EQ(changes.focus, step.focus) << step.script;
     }
+    // A field that cannot be used is passed over, as is one hidden.
+    sheet.rangeSlider.setEnabled(false);
+    sheet.aMove1.hide();
+    act(sheet, "doneButton");
+    EXPECT_EQ(scene.update().focus, place(&CombatSheet::aMove2));
 }
 
 // A tap tells its box and the two actuators that the shoulder grays, and nothing else.
