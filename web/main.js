@@ -3,7 +3,7 @@
 // clipboard, the range chart, help, About) is carried out here once the action is done.
 
 import loadVexolan from './vexolan.js';
-import { SheetView, BASE_SCALE, plainCaption } from './sheet_view.js';
+import { SheetView, BASE_SCALE } from './sheet_view.js';
 import { ask, askName, showMessage, showAbout, hideTip } from './dialogs.js';
 import { drawRangeChart } from './range_chart_view.js';
 import { chooseFiles, chooseSaveName, writeFile, SHEETS_FILES } from './files.js';
@@ -39,7 +39,7 @@ const [vexolan, layout] = await Promise.all([
     fetch('layout.json').then((answer) => answer.json()),
 ]);
 const { WebSheet } = vexolan;
-const captionOf = (role) => plainCaption(layout.menu.find((entry) => entry.role === role).caption);
+const captionOf = (role) => layout.menu.find((entry) => entry.role === role).caption;
 const tabBar = document.getElementById('tabs');
 const sheetsArea = document.getElementById('sheets');
 const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
@@ -243,7 +243,7 @@ function perform(tab, action) {
         JSON.stringify(tabs.filter((t) => t !== tab && t.mechFile).map((t) => t.mechFile)),
     );
     const update = JSON.parse(action(tab.sheet));
-    tab.view.apply(update.changed);
+    tab.view.apply(update.changed, update.focus);
     showWindow(tab, update.window);
     if (tab.chartShown) redrawChart(tab);
     remember(tab);
@@ -314,7 +314,7 @@ function menuBar(tab) {
     bar.ariaLabel = 'Menu';
     const menus = new Map();
     for (const entry of pageMenu()) {
-        const item = make('button', { type: 'button', textContent: plainCaption(entry.caption) });
+        const item = make('button', { type: 'button', textContent: entry.caption });
         item.setAttribute('role', 'menuitem');
         if (entry.menu) {
             item.tabIndex = -1;
@@ -339,7 +339,7 @@ function menuBar(tab) {
         } else if (entry.name) {
             const list = make('div', { className: 'dropdown', hidden: true });
             list.setAttribute('role', 'menu');
-            list.ariaLabel = plainCaption(entry.caption);
+            list.ariaLabel = entry.caption;
             item.ariaHasPopup = 'menu';
             item.ariaExpanded = 'false';
             item.addEventListener('click', () => openMenu(item, list, list.hidden));
