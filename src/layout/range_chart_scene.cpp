@@ -54,10 +54,6 @@ std::vector<RangeChartScene::Line> RangeChartScene::linesNow() const {
     return lines;
 }
 
-void RangeChartScene::forget() {
-    told_ = false;
-}
-
 // A change that keeps the number of lines tells the cells that changed, line by line, so that
 // a front end repaints those, and keeps someone walking the table cell by cell where they are.
 RangeChartScene::Changes RangeChartScene::update(const CombatSheet& sheet) {

@@ -54,10 +54,9 @@ public:
     // The chart's scratch sheet is wired by `wire` and uses the services given.
     RangeChartScene(platform::PlatformServices& services, void (*wire)(CombatSheet&));
 
-    // Works the chart out afresh from the sheet as it stands; the first update, and the first
-    // after forget(), tells of the whole chart.
+    // Works the chart out afresh from the sheet as it stands; the first update tells of the
+    // whole chart.
     Changes update(const CombatSheet& sheet);
-    void forget();
 
     const RangeChart& chart() const { return chart_; }
     const std::string& title() const { return title_; }

@@ -54,6 +54,12 @@ void readState(const CombatSheet& sheet, const sheet::ControlLayout& row, SheetS
                  });
 }
 
+// The setup panel, while it shows, else the attacker panel that it covers.
+std::size_t panelInFront(const CombatSheet& sheet) {
+    return sheet::placeOf(sheet.setupPanel.visible() ? &CombatSheet::setupPanel
+                                                     : &CombatSheet::attackerPanel);
+}
+
 } // namespace
 
 SheetScene::SheetScene(const CombatSheet& sheet)
@@ -67,11 +73,6 @@ SheetScene::Fixed SheetScene::fixedOf(const CombatSheet& sheet, std::size_t plac
 SheetScene::Caption SheetScene::menuCaption(const CombatSheet& sheet,
                                             const sheet::MenuEntry& entry) {
     return entry.command ? captionOf(sheet.*(*entry.command)) : captionOf(Control(entry.caption));
-}
-
-std::size_t SheetScene::panelInFront(const CombatSheet& sheet) {
-    return sheet::placeOf(sheet.setupPanel.visible() ? &CombatSheet::setupPanel
-                                                     : &CombatSheet::attackerPanel);
 }
 
 std::vector<SheetScene::Shown> SheetScene::shownNow() const {

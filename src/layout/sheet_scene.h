@@ -37,7 +37,8 @@ public:
         bool visible = true;
         bool enabled = true;
         bool readOnly = false;
-        int value = 0; // a box's 0, 1 or 2, an option's 0 or 1, the slider's position, a list's
+        // A box's 0, 1 or 2, an option's 0 or 1, the slider's position, a list's entry.
+        int value = 0;
         std::string text;
         // The tip the model gives a box, which a screen reader also says after the name.
         std::string description;
@@ -53,6 +54,7 @@ public:
 
     explicit SheetScene(const CombatSheet& sheet);
 
+    // What the place of sheet::sheetLayout() says on the sheet.
     static Fixed fixedOf(const CombatSheet& sheet, std::size_t place);
     const Shown& shown(std::size_t place) const { return shown_.at(place); }
     // Reads the sheet again and tells what differs from what it told before; the first update,
@@ -62,8 +64,6 @@ public:
 
     // A menu entry's caption.
     static Caption menuCaption(const CombatSheet& sheet, const sheet::MenuEntry& entry);
-    // The setup panel, while it shows, else the attacker panel that it covers.
-    static std::size_t panelInFront(const CombatSheet& sheet);
 
 private:
     std::vector<Shown> shownNow() const;
