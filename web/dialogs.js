@@ -64,7 +64,7 @@ export function showAbout(about) {
         aboutCopyright: about.copyright,
         aboutDisclaimer: about.disclaimer,
         aboutWarning: about.warning,
-        aboutOk: about.ok.replace(/&(&?)/g, '$1'),
+        aboutOk: about.ok,
     };
     for (const [id, text] of Object.entries(texts)) document.getElementById(id).textContent = text;
     const box = document.getElementById('about');

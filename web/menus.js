@@ -1,7 +1,6 @@
 // A sheet's menu bar, as the desktop's with the page's own entries, the arrow keys along it and
 // down its menus, and the menu's keys where the browser lets a page have them.
 
-import { plainCaption } from './sheet_view.js';
 import { hideTip } from './dialogs.js';
 
 // The page's own entries of the File menu, after the Mech's, and the desktop's that a page has
@@ -29,7 +28,7 @@ export function pageMenu(layout) {
 }
 
 export const captionOf = (menu, codeName) =>
-    plainCaption(menu.find((entry) => entry.codeName === codeName).caption);
+    menu.find((entry) => entry.codeName === codeName).caption;
 
 // A menu bar of these entries; `run(codeName)` carries out the entry chosen.
 export function menuBar(menu, run) {
@@ -38,7 +37,7 @@ export function menuBar(menu, run) {
     bar.ariaLabel = 'Menu';
     const menus = new Map();
     for (const entry of menu) {
-        const item = make('button', { type: 'button', textContent: plainCaption(entry.caption) });
+        const item = make('button', { type: 'button', textContent: entry.caption });
         item.setAttribute('role', 'menuitem');
         if (entry.menu) {
             item.tabIndex = -1;
@@ -63,7 +62,7 @@ export function menuBar(menu, run) {
         } else if (entry.name) {
             const list = make('div', { className: 'dropdown', hidden: true });
             list.setAttribute('role', 'menu');
-            list.ariaLabel = plainCaption(entry.caption);
+            list.ariaLabel = entry.caption;
             item.ariaHasPopup = 'menu';
             item.ariaExpanded = 'false';
             item.addEventListener('click', () => openMenu(item, list, list.hidden));

@@ -1,101 +1,103 @@
-// The range chart of a sheet as a panel under it: a line per weapon, a column per range, each
-// cell coloured by its chance, the bracket edges and the slider's range marked, the expected
-// damage and the legend. Drawn afresh from the model's chart after every action while shown.
+// The range chart of a sheet as a panel under it, drawn as the model's chart scene says: a line
+// per weapon and the expected damage last, a column per range, each cell with its colours,
+// marks, tip and spoken text, and the legend. The whole chart is drawn once; after that only
+// the cells and headings the scene says changed.
 
 import { showTip, hideTip } from './dialogs.js';
 
 const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 const hex = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
 
-function cell(tag, text, props = {}) {
-    return make(tag, { textContent: text, ...props });
+function withTip(element) {
+    element.addEventListener('pointerenter', () => showTip(element, element.dataset.tip));
+    element.addEventListener('pointerleave', hideTip);
+    element.addEventListener('click', () => showTip(element, element.dataset.tip));
+    return element;
 }
 
-function withTip(element, text) {
-    element.dataset.tip = text;
-    element.addEventListener('pointerenter', () => showTip(element, text));
-    element.addEventListener('pointerleave', hideTip);
-    element.addEventListener('click', () => showTip(element, text));
-    return element;
+function showCell(td, cell) {
+    td.textContent = cell.text;
+    td.ariaLabel = cell.spoken;
+    td.dataset.tip = cell.toolTip;
+    td.classList.toggle('beyond', cell.outOfRange);
+    td.style.background = cell.outOfRange ? '' : hex(cell.background);
+    td.style.color = cell.outOfRange ? '' : hex(cell.foreground);
+    td.classList.toggle('edge', cell.bracketEdge);
+    td.classList.toggle('present', cell.present);
+}
+
+function lineHeading(line) {
+    const th = make('th', { textContent: line.heading, scope: 'row' });
+    if (line.headingTip) {
+        th.dataset.tip = line.headingTip;
+        withTip(th);
+    }
+    return th;
 }
 
 function grid(chart) {
     const table = make('table', { className: 'grid' });
     const heading = make('tr');
     heading.append(
-        cell('th', ''),
-        ...chart.lines[0].cells.map((_, at) => cell('th', String(at + 1), { scope: 'col' })),
+        make('th'),
+        ...chart.lines[0].cells.map((_, at) =>
+            make('th', { textContent: String(at + 1), scope: 'col' }),
+        ),
     );
     table.createTHead().append(heading);
     const body = table.createTBody();
     for (const line of chart.lines) {
         const row = make('tr');
-        row.append(cell('th', line.label, { scope: 'row' }));
-        line.cells.forEach((it, at) => {
-            const td = withTip(cell('td', it.text, { ariaLabel: it.spoken }), it.toolTip);
-            const band = chart.legend[it.band];
-            if (it.outOfRange) {
-                td.classList.add('beyond');
-            } else {
-                td.style.background = hex(band.colour);
-                td.style.color = hex(band.textColour);
-            }
-            if (it.bracketEdge) td.classList.add('edge');
-            if (at + 1 === chart.presentRange) td.classList.add('present');
+        row.append(lineHeading(line));
+        for (const it of line.cells) {
+            const td = withTip(make('td'));
+            showCell(td, it);
             row.append(td);
-        });
+        }
         body.append(row);
     }
-    const damage = make('tr', { className: 'damage' });
-    damage.append(
-        withTip(
-            cell('th', chart.expectedDamageHeading, { scope: 'row' }),
-            chart.damageLine.toolTip,
-        ),
-        ...chart.expectedDamage.map((text, at) =>
-            cell('td', text, { className: at + 1 === chart.presentRange ? 'present' : '' }),
-        ),
-    );
-    body.append(damage);
+    body.lastElementChild.className = 'damage';
     return table;
 }
 
+const SAMPLE_CLASSES = ['band', 'beyond', 'edge', 'present'];
+
 function legend(chart) {
     const list = make('ul', { className: 'legend', ariaLabel: chart.legendHeading });
-    const entry = (className, text, colour) => {
-        const swatch = make('span', { className: `swatch ${className}` });
-        if (colour !== undefined) swatch.style.background = hex(colour);
-        const item = make('li');
-        item.append(swatch, text);
-        return item;
-    };
     list.append(
-        ...chart.legend.map((band) => entry('band', band.label, band.colour)),
-        entry('beyond', chart.outOfRange.label),
-        entry('edge', chart.bracketEdge.label),
-        entry('present', chart.presentRangeMark.label),
+        ...chart.legend.map((entry) => {
+            const swatch = make('span', { className: `swatch ${SAMPLE_CLASSES[entry.sample]}` });
+            if (entry.sample === 0) swatch.style.background = hex(entry.colour);
+            const item = make('li');
+            item.append(swatch, entry.text);
+            return item;
+        }),
     );
     const heading = make('p', { textContent: chart.legendHeading, className: 'legend-heading' });
     return [heading, list];
 }
 
-// Fills the panel with the chart; its marks' colours and widths are the model's.
-export function drawRangeChart(panel, chart) {
-    panel.style.setProperty('--hatch', hex(chart.outOfRange.colour));
-    panel.style.setProperty(
-        '--edge',
-        `${chart.bracketEdge.width}px solid ${hex(chart.bracketEdge.colour)}`,
-    );
-    panel.style.setProperty(
-        '--present',
-        `${chart.presentRangeMark.width}px solid ${hex(chart.presentRangeMark.colour)}`,
-    );
-    panel.style.setProperty('--damage', hex(chart.damageLine.colour));
-    panel.querySelector('h2').textContent = chart.title;
+// Fills the panel with the whole chart; its marks' colours and widths are the model's.
+function drawWhole(panel, chart) {
+    const colour = (sample) => hex(chart.legend.find((entry) => entry.sample === sample).colour);
+    panel.style.setProperty('--hatch', colour(1));
+    panel.style.setProperty('--edge', `${chart.markWidths.bracketEdge}px solid ${colour(2)}`);
+    panel.style.setProperty('--present', `${chart.markWidths.presentRange}px solid ${colour(3)}`);
     const body = panel.querySelector('.chart-body');
     if (chart.notice) {
         body.replaceChildren(make('p', { className: 'notice', textContent: chart.notice }));
-    } else {
-        body.replaceChildren(grid(chart), ...legend(chart));
+        return;
     }
+    // The expected damage's heading takes the colour of its line.
+    panel.style.setProperty('--damage', hex(chart.lines.at(-1).cells[0].background));
+    body.replaceChildren(grid(chart), ...legend(chart));
+}
+
+// Draws what the model's chart says: the whole chart, or the cells and headings that changed.
+export function drawRangeChart(panel, chart) {
+    panel.querySelector('h2').textContent = chart.title;
+    if (chart.whole) return drawWhole(panel, chart);
+    const rows = panel.querySelector('.chart-body tbody')?.rows;
+    for (const [line, column, cell] of chart.cells) showCell(rows[line].cells[column + 1], cell);
+    for (const [line, heading] of chart.headings) rows[line].cells[0].textContent = heading;
 }

@@ -8,10 +8,6 @@ import { showTip, hideTip } from './dialogs.js';
 // apart: WCAG 2.2's minimum target spacing.
 export const BASE_SCALE = 1.5;
 
-export function plainCaption(caption) {
-    return caption.replace(/&(&?)/g, '$1');
-}
-
 const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
 export class SheetView {
@@ -31,8 +27,6 @@ export class SheetView {
         this.headings = new Set(this.controls.map((c) => c.headedBy).filter((p) => p >= 0));
         this.controls.forEach((control, place) => this.build(control, place));
         this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
-        this.setupPlace = this.controls.findIndex((c) => c.codeName === 'setupPanel');
-        this.attackerPlace = this.controls.findIndex((c) => c.codeName === 'attackerPanel');
         this.element.addEventListener('keydown', (event) => this.onKey(event));
     }
 
@@ -70,7 +64,7 @@ export class SheetView {
     }
 
     makeControl(control, place) {
-        const caption = plainCaption(control.caption ?? '');
+        const caption = control.caption ?? '';
         const named = (input) => {
             if (!this.controls.some((c) => c.labelFor === place)) input.ariaLabel = control.name;
             return { box: input, input };
@@ -204,17 +198,14 @@ export class SheetView {
         return input;
     }
 
-    // The model's answer to an action: the state of each place that changed.
-    apply(changed) {
-        const setupBefore = this.states[this.setupPlace]?.visible;
+    // The model's answer to an action: the state of each place that changed, and the place the
+    // keyboard goes to when another panel came to the front.
+    apply(changed, focus = null) {
         for (const [place, state] of changed) {
             this.states[place] = state;
             this.show(place, state);
         }
-        const setupNow = this.states[this.setupPlace].visible;
-        if (setupBefore !== undefined && setupBefore !== setupNow) {
-            this.focusFirst(this.boxes[setupNow ? this.setupPlace : this.attackerPlace]);
-        }
+        if (focus !== null) this.inputs[focus].focus();
     }
 
     // A radio button the browser checked takes its group's others with it.
@@ -298,10 +289,9 @@ export class SheetView {
         return !input.disabled && input.offsetParent !== null;
     }
 
-    // When the setup panel comes to the front or goes, the keyboard goes with the user's eyes:
-    // to the first field of the panel now in front.
-    focusFirst(panel = this.element) {
-        this.tabStops.find((stop) => panel.contains(stop) && this.reachable(stop))?.focus();
+    // A new sheet takes the keyboard at its first field.
+    focusFirst() {
+        this.tabStops.find((stop) => this.reachable(stop))?.focus();
     }
 
     // The element of the control the code calls so, for the page's own use.

@@ -10,7 +10,7 @@
 class Control {
 public:
     explicit Control(std::string caption = {})
-        : caption_(std::move(caption)), plainCaption_(withoutMnemonic(caption_)) {}
+        : caption_(std::move(caption)), plainCaption_(withoutMnemonic(caption_, mnemonicAt_)) {}
 
     bool visible() const { return visible_; }
     void setVisible(bool visible) { visible_ = visible; }
@@ -22,6 +22,8 @@ public:
     // The caption without its mnemonic marker: "&Edit Mech" reads "Edit Mech". Kept, since
     // every Calculate names the chosen options by it.
     const std::string& plainCaption() const { return plainCaption_; }
+    // Where in the plain caption the letter stands that the marker picked out; -1 for none.
+    int mnemonicAt() const { return mnemonicAt_; }
 
 protected:
     // Shown and enabled as the other is; the caption is the control's own and stays. A copy
@@ -32,9 +34,10 @@ protected:
     }
 
 private:
-    static std::string withoutMnemonic(const std::string& caption);
+    static std::string withoutMnemonic(const std::string& caption, int& mnemonicAt);
 
     std::string caption_;
+    int mnemonicAt_ = -1;
     std::string plainCaption_;
     bool visible_ = true;
     bool enabled_ = true;

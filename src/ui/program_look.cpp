@@ -49,3 +49,14 @@ void applyProgramLook(QApplication& application) {
     application.setFont(sheetFont());
     application.setWindowIcon(programIcon());
 }
+
+QString markedCaption(const SheetScene::Caption& caption) {
+    std::string marked;
+    for (std::size_t at = 0; at < caption.text.size(); ++at) {
+        if (static_cast<int>(at) == caption.mnemonic || caption.text[at] == '&') {
+            marked += '&';
+        }
+        marked += caption.text[at];
+    }
+    return QString::fromStdString(marked);
+}

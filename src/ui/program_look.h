@@ -1,6 +1,9 @@
 #pragma once
 
+#include "layout/sheet_scene.h"
 #include "layout/twips.h"
+
+#include <QString>
 
 class QApplication;
 class QFont;
@@ -17,3 +20,6 @@ QIcon programIcon();
 // Shows the window and everything in it at the zoom: the sheets' face at that size, and the
 // style's marks and lines to match. A window that a zoomed sheet opens takes its zoom.
 void showAtZoom(QWidget& window, int zoom);
+// A caption as the toolkit takes it: its mnemonic letter marked with "&", any "&" of its own
+// doubled.
+QString markedCaption(const SheetScene::Caption& caption);

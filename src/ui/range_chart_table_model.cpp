@@ -1,7 +1,5 @@
 #include "ui/range_chart_table_model.h"
 
-#include "layout/range_chart_look.h"
-
 #include <QBrush>
 #include <QFont>
 
@@ -17,130 +15,69 @@ QFont boldFont() {
     return font;
 }
 
-QString damageLineTip() {
-    return QString::fromUtf8(chart::DamageLineTip);
-}
-
 } // namespace
 
-RangeChartTableModel::RangeChartTableModel(const RangeChart& chart, QObject* parent)
-    : QAbstractTableModel(parent), chart_(chart) {}
+RangeChartTableModel::RangeChartTableModel(const RangeChartScene& scene, QObject* parent)
+    : QAbstractTableModel(parent), scene_(scene) {}
 
 // A change that keeps the number of lines keeps the view's place in them too, so that someone
 // walking the table cell by cell is not sent back to its start by each change on the sheet.
-void RangeChartTableModel::chartChanged() {
-    Shown now = shownOf(chart_);
-    if (now.lines.size() != shown_.lines.size()) {
+// Each line's changed cells are told from the first to the last.
+void RangeChartTableModel::sceneChanged(const RangeChartScene::Changes& changes) {
+    if (changes.whole) {
         beginResetModel();
-        shown_ = std::move(now);
         endResetModel();
         return;
     }
-    std::swap(shown_, now);
-    announceChanges(now);
-}
-
-RangeChartTableModel::Shown RangeChartTableModel::shownOf(const RangeChart& chart) const {
-    Shown shown{chart.lines(), {}, chart.presentRange()};
-    for (int range = 1; range <= rules::LongestRange && !shown.lines.empty(); ++range) {
-        shown.damage.push_back(chart.expectedDamageAt(range));
+    for (std::size_t at = 0; at < changes.cells.size();) {
+        const int row = changes.cells[at].first;
+        const int first = changes.cells[at].second;
+        int last = first;
+        for (; at < changes.cells.size() && changes.cells[at].first == row; ++at) {
+            last = changes.cells[at].second;
+        }
+        emit dataChanged(index(row, first), index(row, last));
     }
-    return shown;
-}
-
-// Each line's changed cells, from the first to the last, and the headings that changed: a view
-// repaints what it is told of, and a change on the sheet seldom touches every cell.
-void RangeChartTableModel::announceChanges(const Shown& before) {
-    const int lines = static_cast<int>(shown_.lines.size());
-    const bool moved = before.presentRange != shown_.presentRange;
-    for (int row = 0; row <= lines && lines > 0; ++row) {
-        int first = rules::LongestRange, last = -1;
-        for (int column = 0; column < rules::LongestRange; ++column) {
-            const bool present =
-                column + 1 == before.presentRange || column + 1 == shown_.presentRange;
-            const bool changed =
-                row == lines
-                    ? before.damage[column] != shown_.damage[column]
-                    : !(before.lines[row].cells[column] == shown_.lines[row].cells[column]);
-            if (changed || (moved && present)) {
-                first = std::min(first, column);
-                last = column;
-            }
-        }
-        if (last >= 0) {
-            emit dataChanged(index(row, first), index(row, last));
-        }
-        if (row < lines && before.lines[row].label != shown_.lines[row].label) {
-            emit headerDataChanged(Qt::Vertical, row, row);
-        }
+    for (int row : changes.headings) {
+        emit headerDataChanged(Qt::Vertical, row, row);
     }
-    if (moved) {
+    if (changes.presentMoved) {
         emit headerDataChanged(Qt::Horizontal, 0, rules::LongestRange - 1);
     }
 }
 
 int RangeChartTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || shown_.lines.empty() ? 0 : static_cast<int>(shown_.lines.size()) + 1;
+    return parent.isValid() ? 0 : static_cast<int>(scene_.lines().size());
 }
 
 int RangeChartTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rules::LongestRange;
 }
 
-bool RangeChartTableModel::isDamageLine(int row) const {
-    return row == static_cast<int>(shown_.lines.size());
-}
-
 QVariant RangeChartTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const int range = index.column() + 1;
-    if (role == PresentRangeRole) {
-        return range == shown_.presentRange;
-    }
-    if (role == Qt::TextAlignmentRole) {
-        return Qt::AlignCenter;
-    }
-    return isDamageLine(index.row()) ? damageData(range, role) : weaponData(index, role);
-}
-
-QVariant RangeChartTableModel::weaponData(const QModelIndex& index, int role) const {
-    const RangeChart::Cell& cell = shown_.lines[index.row()].cells[index.column()];
+    const RangeChartScene::Cell& cell = scene_.lines()[index.row()].cells[index.column()];
     switch (role) {
     case Qt::DisplayRole:
         return qt(cell.text);
     case Qt::ToolTipRole:
         return qt(cell.toolTip);
     case Qt::AccessibleTextRole:
-        return qt(cell.spokenText());
+        return qt(cell.spoken);
     case Qt::BackgroundRole:
-        return cell.outOfRange ? outOfRangeBrush() : QBrush(bandColour(cell.band()));
+        return brushOf(cell.background, cell.outOfRange);
     case Qt::ForegroundRole:
-        return cell.outOfRange ? QVariant() : QBrush(bandTextColour(cell.band()));
+        return QBrush(QColor::fromRgb(cell.foreground));
     case Qt::FontRole:
-        return index.column() + 1 == shown_.presentRange ? boldFont() : QVariant();
+        return cell.present ? boldFont() : QVariant();
+    case Qt::TextAlignmentRole:
+        return Qt::AlignCenter;
     case BracketEdgeRole:
         return cell.bracketEdge;
-    default:
-        return {};
-    }
-}
-
-QVariant RangeChartTableModel::damageData(int range, int role) const {
-    switch (role) {
-    case Qt::DisplayRole:
-        return qt(shown_.damage[range - 1]);
-    case Qt::AccessibleTextRole:
-        return qt(shown_.damage[range - 1]) + " " + qt(RangeChart::ExpectedDamageHeading).toLower();
-    case Qt::ToolTipRole:
-        return damageLineTip();
-    case Qt::BackgroundRole:
-        return QBrush(QColor::fromRgb(chart::DamageLineColour));
-    case Qt::FontRole:
-        return range == shown_.presentRange ? boldFont() : QVariant();
-    case BracketEdgeRole:
-        return false;
+    case PresentRangeRole:
+        return cell.present;
     default:
         return {};
     }
@@ -153,7 +90,7 @@ QVariant RangeChartTableModel::headerData(int section, Qt::Orientation orientati
 }
 
 QVariant RangeChartTableModel::rangeHeading(int range, int role) const {
-    const bool present = range == shown_.presentRange;
+    const bool present = range == scene_.presentRange();
     switch (role) {
     case Qt::DisplayRole:
         return QString::number(range);
@@ -173,12 +110,12 @@ QVariant RangeChartTableModel::lineHeading(int row, int role) const {
     if (row < 0 || row >= rowCount()) {
         return {};
     }
-    const bool damage = isDamageLine(row);
+    const RangeChartScene::Line& line = scene_.lines()[row];
     switch (role) {
     case Qt::DisplayRole:
-        return damage ? qt(RangeChart::ExpectedDamageHeading) : qt(shown_.lines[row].label);
+        return qt(line.heading);
     case Qt::ToolTipRole:
-        return damage ? QVariant(damageLineTip()) : QVariant();
+        return line.headingTip.empty() ? QVariant() : QVariant(qt(line.headingTip));
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -186,14 +123,6 @@ QVariant RangeChartTableModel::lineHeading(int row, int role) const {
     }
 }
 
-QColor RangeChartTableModel::bandColour(ChanceBand band) {
-    return QColor::fromRgb(chart::bandColour(band));
-}
-
-QColor RangeChartTableModel::bandTextColour(ChanceBand band) {
-    return QColor::fromRgb(chart::bandTextColour(band));
-}
-
-QBrush RangeChartTableModel::outOfRangeBrush() {
-    return QBrush(QColor::fromRgb(chart::OutOfRangeHatch), Qt::BDiagPattern);
+QBrush RangeChartTableModel::brushOf(chart::Rgb colour, bool outOfRange) {
+    return QBrush(QColor::fromRgb(colour), outOfRange ? Qt::BDiagPattern : Qt::SolidPattern);
 }

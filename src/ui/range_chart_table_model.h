@@ -1,17 +1,14 @@
 #pragma once
 
-#include "tohit/range_chart.h"
+#include "layout/range_chart_scene.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 
-#include <vector>
-
-// The range chart as a table for a view: a line per weapon and the expected damage last, a
-// column per range. Each cell gives its number as its text, its chance as its colour and, for
-// a screen reader, the number with its chance; the row and column headings name the weapon
-// and the range. It shows a copy of the chart as it was when last told of a change, so that it
-// can tell its view which cells changed and the view repaints only those.
+// The range chart's scene as a table for a view: a line per weapon and the expected damage last,
+// a column per range. Each cell gives its text, colours, tip and spoken text, and the marks its
+// delegate draws; the row and column headings name the line and the range. Told of a change,
+// it tells its view which cells changed, so that the view repaints only those.
 class RangeChartTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,10 +17,10 @@ public:
     static constexpr int BracketEdgeRole = Qt::UserRole;
     static constexpr int PresentRangeRole = Qt::UserRole + 1;
 
-    explicit RangeChartTableModel(const RangeChart& chart, QObject* parent = nullptr);
+    explicit RangeChartTableModel(const RangeChartScene& scene, QObject* parent = nullptr);
 
-    // To be called once the chart has been worked out again.
-    void chartChanged();
+    // To be called with what the scene's update() told.
+    void sceneChanged(const RangeChartScene::Changes& changes);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -31,28 +28,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The colours of a chance band: from green, sure to hit, to dark red, sure to miss.
-    static QColor bandColour(ChanceBand band);
-    static QColor bandTextColour(ChanceBand band);
-    // Out of range: a hatch on grey, with nothing written.
-    static QBrush outOfRangeBrush();
+    // The brush of a cell, or of a legend's sample: beyond the long range, a hatch.
+    static QBrush brushOf(chart::Rgb colour, bool outOfRange);
 
 private:
-    // What the table shows of the chart.
-    struct Shown {
-        std::vector<RangeChart::Line> lines;
-        std::vector<std::string> damage; // per range, while there are lines
-        int presentRange = 0;
-    };
-
-    Shown shownOf(const RangeChart& chart) const;
-    void announceChanges(const Shown& before);
-    bool isDamageLine(int row) const;
-    QVariant weaponData(const QModelIndex& index, int role) const;
-    QVariant damageData(int range, int role) const;
     QVariant rangeHeading(int range, int role) const;
     QVariant lineHeading(int row, int role) const;
 
-    const RangeChart& chart_;
-    Shown shown_;
+    const RangeChartScene& scene_;
 };

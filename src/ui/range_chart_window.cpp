@@ -63,23 +63,20 @@ QPixmap swatch(const QBrush& brush, int zoom, bool edge = false, bool frame = fa
     return pixmap;
 }
 
-struct LegendEntry {
-    QBrush brush;
-    bool edge;
-    bool frame;
-    QString text;
-};
-
-std::vector<LegendEntry> legendEntries() {
-    std::vector<LegendEntry> entries;
-    for (ChanceBand band : CHANCE_BANDS) {
-        entries.push_back(
-            {RangeChartTableModel::bandColour(band), false, false, qt(chanceBandLabel(band))});
+// The legend's sample of a scene's legend entry.
+QPixmap swatch(const RangeChartScene::LegendEntry& entry, int zoom) {
+    using Sample = RangeChartScene::Sample;
+    switch (entry.sample) {
+    case Sample::Band:
+    case Sample::OutOfRange:
+        return swatch(
+            RangeChartTableModel::brushOf(entry.colour, entry.sample == Sample::OutOfRange), zoom);
+    case Sample::BracketEdge:
+        return swatch(Qt::white, zoom, true);
+    case Sample::PresentRange:
+        break;
     }
-    entries.push_back({RangeChartTableModel::outOfRangeBrush(), false, false, "Beyond long range"});
-    entries.push_back({Qt::white, true, false, "A bracket starts: minimum, short, medium, long"});
-    entries.push_back({Qt::white, false, true, "The range the slider stands at"});
-    return entries;
+    return swatch(Qt::white, zoom, false, true);
 }
 
 } // namespace
@@ -87,7 +84,7 @@ std::vector<LegendEntry> legendEntries() {
 RangeChartWindow::RangeChartWindow(const CombatSheet& sheet, platform::PlatformServices& services,
                                    QWidget* parent)
     : QWidget(parent, Qt::Window), sheet_(sheet), services_(services),
-      chart_(services, wireCombatSheet) {
+      scene_(services, wireCombatSheet) {
     setObjectName("rangeChart");
     setAttribute(Qt::WA_DeleteOnClose);
     // A chart is looked at beside its sheet; the program ends with the last sheet.
@@ -108,11 +105,16 @@ RangeChartWindow::RangeChartWindow(const CombatSheet& sheet, platform::PlatformS
     refresh();
 }
 
-RangeChartWindow::~RangeChartWindow() = default;
+// The table reads the scene, which goes before the window's children would: the table goes
+// first.
+RangeChartWindow::~RangeChartWindow() {
+    delete chartArea_;
+    delete model_;
+}
 
 QWidget* RangeChartWindow::buildChartArea() {
     chartArea_ = new QWidget(this);
-    model_ = new RangeChartTableModel(chart_, this);
+    model_ = new RangeChartTableModel(scene_, this);
     table_ = new QTableView(chartArea_);
     table_->setObjectName("rangeChartTable");
     table_->setAccessibleName("Range chart");
@@ -144,16 +146,10 @@ QWidget* RangeChartWindow::buildChartArea() {
 // change would cost more than the rest of the window's refresh.
 void RangeChartWindow::sizeColumns() {
     std::string longest = "88.8";
-    auto consider = [&longest](const std::string& text) {
-        longest = text.size() > longest.size() ? text : longest;
-    };
-    for (const RangeChart::Line& line : chart_.lines()) {
-        for (const RangeChart::Cell& cell : line.cells) {
-            consider(cell.text);
+    for (const RangeChartScene::Line& line : scene_.lines()) {
+        for (const RangeChartScene::Cell& cell : line.cells) {
+            longest = cell.text.size() > longest.size() ? cell.text : longest;
         }
-    }
-    for (int range = 1; range <= rules::LongestRange && !chart_.lines().empty(); ++range) {
-        consider(chart_.expectedDamageAt(range));
     }
     std::replace_if(
         longest.begin(), longest.end(), [](char c) { return c >= '0' && c <= '9'; }, '8');
@@ -176,14 +172,14 @@ QWidget* RangeChartWindow::buildLegend() {
     grid->setHorizontalSpacing(6);
     auto* heading = new QLabel(QString::fromUtf8(chart::LegendHeading), legend);
     grid->addWidget(heading, 0, 0, 1, 2 * LegendColumns);
-    const std::vector<LegendEntry> entries = legendEntries();
+    const std::vector<RangeChartScene::LegendEntry> entries = RangeChartScene::legend();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const int row = 1 + static_cast<int>(i) / LegendColumns;
         const int column = 2 * (static_cast<int>(i) % LegendColumns);
         auto* sample = new QLabel(legend);
         grid->addWidget(sample, row, column);
         swatches_.push_back(sample);
-        grid->addWidget(new QLabel(entries[i].text, legend), row, column + 1);
+        grid->addWidget(new QLabel(qt(entries[i].text), legend), row, column + 1);
     }
     grid->setColumnStretch(2 * LegendColumns - 1, 1);
     return legend;
@@ -197,9 +193,9 @@ void RangeChartWindow::showZoom() {
     notice_->setMinimumWidth(zoomed(NoticeWidth, zoom_));
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() +
                                                     zoomed(RowPadding, zoom_));
-    const std::vector<LegendEntry> entries = legendEntries();
+    const std::vector<RangeChartScene::LegendEntry> entries = RangeChartScene::legend();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        swatches_[i]->setPixmap(swatch(entries[i].brush, zoom_, entries[i].edge, entries[i].frame));
+        swatches_[i]->setPixmap(swatch(entries[i], zoom_));
     }
 }
 
@@ -227,12 +223,11 @@ void RangeChartWindow::refresh() {
     if (zoom_ != sheet_.zoom) {
         showZoom();
     }
-    chart_.recompute(sheet_);
-    setWindowTitle(QString::fromUtf8(chart::TitlePrefix) + qt(sheet_.title()));
-    model_->chartChanged();
+    model_->sceneChanged(scene_.update(sheet_));
+    setWindowTitle(qt(scene_.title()));
     sizeColumns();
-    const bool drawn = chart_.notice().empty();
-    notice_->setText(qt(chart_.notice()));
+    const bool drawn = scene_.notice().empty();
+    notice_->setText(qt(scene_.notice()));
     notice_->setVisible(!drawn);
     chartArea_->setVisible(drawn);
     copy_->setEnabled(drawn);
@@ -241,13 +236,13 @@ void RangeChartWindow::refresh() {
 
 // Like the sheet's Copy, a clipboard that cannot be written leaves everything as it was.
 void RangeChartWindow::copyToClipboard() {
-    if (chart_.notice().empty()) {
-        platform::copyToClipboard(services_.clipboard, chart_.tabSeparated());
+    if (scene_.notice().empty()) {
+        platform::copyToClipboard(services_.clipboard, scene_.chart().tabSeparated());
     }
 }
 
 void RangeChartWindow::choosePictureFile() {
-    if (!chart_.notice().empty()) {
+    if (!scene_.notice().empty()) {
         return;
     }
     std::string path = services_.fileDialog.choosePictureToSave(

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "layout/range_chart_scene.h"
 #include "platform/platform_services.h"
-#include "tohit/range_chart.h"
 
 #include <QString>
 #include <QWidget>
@@ -16,9 +16,9 @@ class QPushButton;
 class QTableView;
 class RangeChartTableModel;
 
-// A sheet's range chart in a window of its own: the grid with its legend, or the one line
-// that says what the chart still lacks, and the buttons that copy it or save it as a picture,
-// through the services of the sheet. Whoever shows the sheet calls refresh() after every
+// A sheet's range chart in a window of its own, drawn from its scene: the grid with its legend, or
+// the one line that says what the chart still lacks, and the buttons that copy it or save it as a
+// picture, through the services of the sheet. Whoever shows the sheet calls refresh() after every
 // change on it; the chart follows the sheet's zoom.
 class RangeChartWindow : public QWidget {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
                      QWidget* parent);
     ~RangeChartWindow() override;
 
-    const RangeChart& chart() const { return chart_; }
+    const RangeChart& chart() const { return scene_.chart(); }
     QTableView* table() const { return table_; }
     // Works the chart out again from the sheet as it stands, at the sheet's zoom.
     void refresh();
@@ -46,7 +46,7 @@ private:
 
     const CombatSheet& sheet_;
     platform::PlatformServices& services_;
-    RangeChart chart_;
+    RangeChartScene scene_;
     RangeChartTableModel* model_ = nullptr;
     QTableView* table_ = nullptr;
     QWidget* chartArea_ = nullptr;

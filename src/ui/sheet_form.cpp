@@ -38,16 +38,6 @@ const Control& modelControl(const CombatSheet& sheet, const ControlRef& ref, int
                         [](const Control& control) -> const Control& { return control; });
 }
 
-QString captionOf(const CombatSheet& sheet, const ControlLayout& layout) {
-    if (layout.control) {
-        return qt(modelControl(sheet, *layout.control, layout.row).caption());
-    }
-    if (layout.caption.empty() && layout.labelFor) {
-        return qt(modelControl(sheet, *layout.labelFor, 0).caption());
-    }
-    return qt(layout.caption);
-}
-
 QWidget* createPanel(const QString& caption, const ControlLayout& layout, QWidget* container) {
     auto* panel = new QGroupBox(caption, container);
     if (layout.look == sheet::Look::Shaded) {
@@ -134,9 +124,12 @@ QWidget* createLine(QWidget* container) {
 
 SheetForm::SheetForm(const CombatSheet& sheet, QWidget* parent) : QWidget(parent), sheet_(sheet) {
     setObjectName("frmFire");
-    for (const ControlLayout& row : sheet::sheetLayout()) {
-        QWidget* widget = create(row, containerOf(row));
-        name(*widget, row);
+    const std::vector<ControlLayout>& layout = sheet::sheetLayout();
+    for (std::size_t place = 0; place < layout.size(); ++place) {
+        const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet_, place);
+        QWidget* widget =
+            create(layout[place], markedCaption(fixed.caption), containerOf(layout[place]));
+        name(*widget, layout[place], fixed.name);
         widgets_.push_back(widget);
     }
     linkLabels();
@@ -178,8 +171,8 @@ void SheetForm::linkLabels() {
     }
 }
 
-QWidget* SheetForm::create(const ControlLayout& layout, QWidget* container) {
-    const QString caption = captionOf(sheet_, layout);
+QWidget* SheetForm::create(const ControlLayout& layout, const QString& caption,
+                           QWidget* container) {
     switch (layout.kind) {
     case ControlKind::Panel:
         return createPanel(caption, layout, container);
@@ -213,10 +206,10 @@ QSize SheetForm::sizeHint() const {
     return {pixels(sheet::ClientWidthTwips, zoom_), pixels(sheet::ClientHeightTwips, zoom_)};
 }
 
-void SheetForm::name(QWidget& widget, const ControlLayout& layout) {
+void SheetForm::name(QWidget& widget, const ControlLayout& layout, const std::string& spoken) {
     widget.setObjectName(qt(sheet::formNameOf(layout)));
     if (layout.control && layout.kind != ControlKind::Label) {
-        widget.setAccessibleName(qt(sheet::spokenNameOf(sheet_, layout)));
+        widget.setAccessibleName(qt(spoken));
     }
     // A list that takes typing hands its focus to its own line, which screen readers read.
     if (auto* list = qobject_cast<QComboBox*>(&widget); list && list->lineEdit()) {

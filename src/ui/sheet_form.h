@@ -15,8 +15,9 @@ struct ControlLayout;
 }
 
 // The client area of a combat sheet window: every control of the layout tables, made as the
-// kind of widget its row names, with the model's caption and entries, named after its control
-// and placed at its fixed position, scaled to the zoom. It holds no state of its own.
+// kind of widget its row names, with the scene's caption and name and the model's entries, named
+// after its control and placed at its fixed position, scaled to the zoom. It holds no state of its
+// own.
 class SheetForm : public QWidget {
     Q_OBJECT
 public:
@@ -32,9 +33,9 @@ public:
     QSize sizeHint() const override;
 
 private:
-    QWidget* create(const sheet::ControlLayout& layout, QWidget* container);
+    QWidget* create(const sheet::ControlLayout& layout, const QString& caption, QWidget* container);
     QWidget* containerOf(const sheet::ControlLayout& layout);
-    void name(QWidget& widget, const sheet::ControlLayout& layout);
+    void name(QWidget& widget, const sheet::ControlLayout& layout, const std::string& spoken);
     void linkLabels();
     void orderTabStops();
     void placeGroupings(const std::vector<QRect>& places);

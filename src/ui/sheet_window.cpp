@@ -18,10 +18,15 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
 namespace {
+
+// The entries that zoom a sheet, whose keys work in its range chart too.
+constexpr Member<Command> ZoomCommands[] = {&CombatSheet::mnuZoomIn, &CombatSheet::mnuZoomOut,
+                                            &CombatSheet::mnuActualSize};
 
 // Whether two paths lead to the same file, whichever links and folders lie on the way.
 bool sameFile(const std::string& a, const std::string& b) {
@@ -59,7 +64,6 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
             showZoom();
         }
         showTitle();
-        focusPanelInFront();
         if (rangeChart_ != nullptr) {
             rangeChart_->refresh();
         }
@@ -77,24 +81,6 @@ void SheetWindow::showTitle() {
         setWindowTitle(title);
     }
     setWindowModified(hasUnsavedChanges(sheet_));
-}
-
-// When the setup panel comes to the front or goes, the keyboard goes with the user's eyes: to
-// the first field of the panel now in front, rather than staying behind it or going astray.
-void SheetWindow::focusPanelInFront() {
-    if (sheet_.setupPanel.visible() == setupInFront_) {
-        return;
-    }
-    setupInFront_ = sheet_.setupPanel.visible();
-    QWidget* panel = form_->widgetAt(
-        sheet::placeOf(setupInFront_ ? &CombatSheet::setupPanel : &CombatSheet::attackerPanel));
-    for (std::size_t place : sheet::sheetTabOrder()) {
-        QWidget* widget = form_->widgetAt(place);
-        if (panel->isAncestorOf(widget) && widget->isVisibleTo(form_) && widget->isEnabled()) {
-            widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
 }
 
 // The sheet's controls, captions, lines and client area, and the menus with them, grow and
@@ -142,13 +128,13 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
     std::map<std::string, QMenu*> menus;
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
         if (!entry.command) {
-            QMenu* menu = menuBar()->addMenu(QString::fromStdString(entry.caption));
+            QMenu* menu = menuBar()->addMenu(markedCaption(SheetScene::menuCaption(sheet_, entry)));
             menu->setObjectName(QString::fromStdString(entry.name));
             menus[entry.name] = menu;
             entries.push_back(nullptr);
             continue;
         }
-        const QString caption = QString::fromStdString((sheet_.*(*entry.command)).caption());
+        const QString caption = markedCaption(SheetScene::menuCaption(sheet_, entry));
         QAction* action = entry.menu.empty() ? menuBar()->addAction(caption)
                                              : menus.at(entry.menu)->addAction(caption);
         action->setObjectName(QString::fromStdString(formName(*entry.command)));
@@ -157,7 +143,7 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
             keys << QKeySequence(QString::fromLatin1(key));
         }
         action->setShortcuts(keys);
-        if (entry.menu == "View" && *entry.command != &CombatSheet::mnuRangeChart) {
+        if (std::ranges::find(ZoomCommands, *entry.command) != std::end(ZoomCommands)) {
             zoomActions_.push_back(action);
         }
         entries.push_back(action);

@@ -76,7 +76,6 @@ private:
     std::vector<QAction*> buildMenuBar();
     void showZoom();
     void showTitle();
-    void focusPanelInFront();
     bool otherSheetOpen() const;
     // The open sheet window whose sheet holds the file at the path as its own, or null.
     static SheetWindow* holding(const std::string& path);
@@ -89,7 +88,6 @@ private:
     CombatSheet sheet_;
     SheetForm* form_ = nullptr;
     std::vector<QAction*> zoomActions_;
-    bool setupInFront_ = true;
     QPointer<RangeChartWindow> rangeChart_;
     // Declared last so that it goes first: no widget signal reaches the model once it is gone.
     std::unique_ptr<SheetBinding> binding_;

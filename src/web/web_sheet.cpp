@@ -4,7 +4,9 @@
 #include "app/sheet_controls.h"
 #include "assembly/wire_combat_sheet.h"
 #include "layout/range_chart_look.h"
+#include "layout/range_chart_scene.h"
 #include "layout/sheet_layout.h"
+#include "layout/sheet_scene.h"
 #include "layout/twips.h"
 #include "mechfile/file_menu.h"
 #include "mechfile/mech_file_reader.h"
@@ -20,21 +22,12 @@
 
 using Json = nlohmann::json;
 
-// What the page shows of one control of the layout.
-struct WebSheet::Shown {
-    bool visible = true;
-    bool enabled = true;
-    bool readOnly = false;
-    int value = 0; // a box's 0, 1 or 2, an option's 0 or 1, the slider's position, a list's entry
-    std::string text;
-    std::string toolTip;
-    bool operator==(const Shown&) const = default;
-};
-
 namespace {
 
 template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
+constexpr auto Replace = Json::error_handler_t::replace;
 
 const char* kindName(sheet::ControlKind kind) {
     using Kind = sheet::ControlKind;
@@ -65,11 +58,6 @@ const char* kindName(sheet::ControlKind kind) {
     return "line";
 }
 
-const Control& modelControl(const CombatSheet& sheet, const ControlRef& ref, int row) {
-    return visitControl(sheet, ref, std::max(row, 0),
-                        [](const Control& control) -> const Control& { return control; });
-}
-
 int placeOrNone(const std::optional<ControlRef>& control) {
     if (!control || isColumn(*control)) {
         return -1;
@@ -79,7 +67,9 @@ int placeOrNone(const std::optional<ControlRef>& control) {
 
 // One row of the layout as the page builds its element: places and sizes in pixels at actual
 // size, the caption shown, the name a screen reader says.
-Json layoutEntry(const CombatSheet& sheet, const sheet::ControlLayout& row) {
+Json layoutEntry(const CombatSheet& sheet, std::size_t place) {
+    const sheet::ControlLayout& row = sheet::sheetLayout()[place];
+    const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, place);
     Json entry = {
         {"codeName", sheet::roleNameOf(row)},
         {"form", sheet::formNameOf(row)},
@@ -95,16 +85,12 @@ Json layoutEntry(const CombatSheet& sheet, const sheet::ControlLayout& row) {
         {"labelFor", placeOrNone(row.labelFor)},
         {"headedBy", row.headedBy != nullptr ? static_cast<int>(sheet::placeOf(row.headedBy)) : -1},
         {"coveredBy",
-         row.coveredBy != nullptr ? static_cast<int>(sheet::placeOf(row.coveredBy)) : -1}};
+         row.coveredBy != nullptr ? static_cast<int>(sheet::placeOf(row.coveredBy)) : -1},
+        {"caption", fixed.caption.text}};
     if (!row.control) {
-        const bool ownCaption = !row.caption.empty() || !row.labelFor;
-        entry["caption"] =
-            ownCaption ? row.caption : modelControl(sheet, *row.labelFor, 0).plainCaption();
         return entry;
     }
-    const Control& control = modelControl(sheet, *row.control, row.row);
-    entry["caption"] = control.caption();
-    entry["name"] = sheet::spokenNameOf(sheet, row);
+    entry["name"] = fixed.name;
     visitControl(sheet, *row.control, std::max(row.row, 0),
                  Overloaded{
                      [&entry](const ComboBox& list) {
@@ -123,13 +109,13 @@ Json layoutEntry(const CombatSheet& sheet, const sheet::ControlLayout& row) {
 Json menuJson(const CombatSheet& sheet) {
     Json menu = Json::array();
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
-        Json item = {{"menu", entry.menu}, {"keys", entry.keys}};
+        Json item = {{"menu", entry.menu},
+                     {"keys", entry.keys},
+                     {"caption", SheetScene::menuCaption(sheet, entry).text}};
         if (entry.command) {
             item["codeName"] = roleName(*entry.command);
-            item["caption"] = (sheet.*(*entry.command)).caption();
         } else {
             item["name"] = entry.name;
-            item["caption"] = entry.caption;
         }
         menu.push_back(item);
     }
@@ -178,7 +164,7 @@ Json requestsJson(const BrowserPlatform::Requests& requests) {
 
 } // namespace
 
-WebSheet::WebSheet(int zoom) : services_(platform_.services()), sheet_(services_) {
+WebSheet::WebSheet(int zoom) : services_(platform_.services()), sheet_(services_), scene_(sheet_) {
     wireCombatSheet(sheet_);
     sheet_.zoom = zoom;
 }
@@ -192,8 +178,8 @@ std::string WebSheet::layoutJson() {
     CombatSheet sheet(services);
     wireCombatSheet(sheet);
     Json controls = Json::array();
-    for (const sheet::ControlLayout& row : sheet::sheetLayout()) {
-        controls.push_back(layoutEntry(sheet, row));
+    for (std::size_t place = 0; place < sheet::sheetLayout().size(); ++place) {
+        controls.push_back(layoutEntry(sheet, place));
     }
     return Json{{"actualSize", CombatSheet::ActualSize},
                 {"width", pixels(sheet::ClientWidthTwips)},
@@ -208,55 +194,16 @@ std::string WebSheet::aboutJson() {
     BrowserPlatform platform;
     platform::PlatformServices services = platform.services();
     const AboutBox box(services);
-    return Json{{"caption", AboutBox::Caption},
-                {"title", box.lblTitle.text()},
-                {"version", box.lblVersion.text()},
-                {"disclaimer", box.disclaimerBox.text()},
-                {"copyright", box.lblDisclaimer.text()},
-                {"warning", box.warningLabel.text()},
-                {"ok", box.cmdOK.caption()}}
+    return Json{{"caption", AboutBox::Caption},          {"title", box.lblTitle.text()},
+                {"version", box.lblVersion.text()},      {"disclaimer", box.disclaimerBox.text()},
+                {"copyright", box.lblDisclaimer.text()}, {"warning", box.warningLabel.text()},
+                {"ok", box.cmdOK.plainCaption()}}
         .dump();
 }
 
-std::vector<WebSheet::Shown> WebSheet::shownNow() const {
-    const std::vector<sheet::ControlLayout>& layout = sheet::sheetLayout();
-    std::vector<Shown> shown(layout.size());
-    for (std::size_t place = 0; place < layout.size(); ++place) {
-        const sheet::ControlLayout& row = layout[place];
-        if (!row.control) {
-            continue; // labels and lines show what they show
-        }
-        Shown& it = shown[place];
-        visitControl(sheet_, *row.control, row.row, [&it](const auto& control) {
-            it.visible = control.visible();
-            it.enabled = control.enabled();
-        });
-        // A panel shown in front of another covers it whole: the page hides what is covered.
-        if (row.coveredBy != nullptr && (sheet_.*row.coveredBy).visible()) {
-            it.visible = false;
-        }
-        visitControl(sheet_, *row.control, row.row,
-                     Overloaded{
-                         [&it](const TextBox& box) {
-                             it.text = box.text();
-                             it.toolTip = box.toolTip();
-                             it.readOnly = box.readOnly();
-                         },
-                         [&it](const ComboBox& list) {
-                             it.text = list.text();
-                             it.value = list.listIndex();
-                         },
-                         [&it](const CheckBox& box) { it.value = static_cast<int>(box.value()); },
-                         [&it](const OptionButton& option) { it.value = option.selected(); },
-                         [&it](const Slider& slider) { it.value = slider.position(); },
-                         [](const Control&) {},
-                     });
-    }
-    return shown;
-}
-
 std::string WebSheet::view() {
-    shown_.clear();
+    scene_.forget();
+    chart_.reset(); // the page draws the whole chart again too
     shownTitle_.clear();
     shownZoom_ = 0;
     return update();
@@ -264,22 +211,18 @@ std::string WebSheet::view() {
 
 // Only what differs from what the page was last told, so that a tap redraws a few elements.
 std::string WebSheet::update() {
-    const std::vector<Shown> now = shownNow();
+    const SheetScene::Changes changes = scene_.update();
     Json changed = Json::array();
-    for (std::size_t place = 0; place < now.size(); ++place) {
-        if (place < shown_.size() && shown_[place] == now[place]) {
-            continue;
-        }
-        const Shown& it = now[place];
+    for (std::size_t place : changes.places) {
+        const SheetScene::Shown& it = scene_.shown(place);
         changed.push_back(Json::array({place,
                                        {{"visible", it.visible},
                                         {"enabled", it.enabled},
                                         {"readOnly", it.readOnly},
                                         {"value", it.value},
                                         {"text", it.text},
-                                        {"toolTip", it.toolTip}}}));
+                                        {"toolTip", it.description}}}));
     }
-    shown_ = now;
     Json window = Json::object();
     const bool modified = hasUnsavedChanges();
     if (sheet_.title() != shownTitle_ || modified != shownModified_ || sheet_.zoom != shownZoom_) {
@@ -292,9 +235,10 @@ std::string WebSheet::update() {
                   {"mechFile", sheet_.mechFile}};
     }
     return Json{{"changed", changed},
+                {"focus", changes.focus ? Json(*changes.focus) : Json()},
                 {"window", window},
                 {"requests", requestsJson(platform_.takeRequests())}}
-        .dump(-1, ' ', false, Json::error_handler_t::replace);
+        .dump(-1, ' ', false, Replace);
 }
 
 template <typename Action> std::string WebSheet::act(const std::string& control, Action action) {
@@ -354,55 +298,69 @@ std::string WebSheet::closeQuestion() const {
     return saveQuestion(sheet_);
 }
 
-std::string WebSheet::rangeChartJson() {
-    if (!chart_) {
-        chart_ = std::make_unique<RangeChart>(services_, wireCombatSheet);
-    }
-    chart_->recompute(sheet_);
+namespace {
+
+Json chartCellJson(const RangeChartScene::Cell& cell) {
+    return {{"text", cell.text},
+            {"toolTip", cell.toolTip},
+            {"spoken", cell.spoken},
+            {"outOfRange", cell.outOfRange},
+            {"background", cell.background},
+            {"foreground", cell.foreground},
+            {"bracketEdge", cell.bracketEdge},
+            {"present", cell.present}};
+}
+
+// The whole chart: its lines, the legend, and the widths of its marks.
+Json wholeChartJson(const RangeChartScene& scene) {
     Json lines = Json::array();
-    for (const RangeChart::Line& line : chart_->lines()) {
+    for (const RangeChartScene::Line& line : scene.lines()) {
         Json cells = Json::array();
-        for (const RangeChart::Cell& cell : line.cells) {
-            cells.push_back({{"text", cell.text},
-                             {"toolTip", cell.toolTip},
-                             {"outOfRange", cell.outOfRange},
-                             {"band", static_cast<int>(cell.band())},
-                             {"bracketEdge", cell.bracketEdge},
-                             {"spoken", cell.spokenText()}});
+        for (const RangeChartScene::Cell& cell : line.cells) {
+            cells.push_back(chartCellJson(cell));
         }
-        lines.push_back({{"label", line.label}, {"cells", cells}});
-    }
-    Json damage = Json::array();
-    for (int range = 1; range <= rules::LongestRange && !chart_->lines().empty(); ++range) {
-        damage.push_back(chart_->expectedDamageAt(range));
+        lines.push_back(
+            {{"heading", line.heading}, {"headingTip", line.headingTip}, {"cells", cells}});
     }
     Json legend = Json::array();
-    for (ChanceBand band : CHANCE_BANDS) {
-        legend.push_back({{"colour", chart::bandColour(band)},
-                          {"textColour", chart::bandTextColour(band)},
-                          {"label", chanceBandLabel(band)}});
+    for (const RangeChartScene::LegendEntry& entry : RangeChartScene::legend()) {
+        legend.push_back({{"sample", static_cast<int>(entry.sample)},
+                          {"colour", entry.colour},
+                          {"text", entry.text}});
     }
-    return Json{
-        {"title", std::string(chart::TitlePrefix) + sheet_.title()},
-        {"notice", chart_->notice()},
-        {"presentRange", chart_->presentRange()},
+    return {
         {"lines", lines},
-        {"expectedDamage", damage},
-        {"expectedDamageHeading", RangeChart::ExpectedDamageHeading},
         {"legend", legend},
         {"legendHeading", chart::LegendHeading},
-        {"outOfRange", {{"colour", chart::OutOfRangeHatch}, {"label", chart::OutOfRangeLegend}}},
-        {"bracketEdge",
-         {{"colour", chart::BracketEdgeColour},
-          {"width", chart::BracketEdgeWidth},
-          {"label", chart::BracketEdgeLegend}}},
-        {"presentRangeMark",
-         {{"colour", chart::PresentRangeColour},
-          {"width", chart::PresentRangeWidth},
-          {"label", chart::PresentRangeLegend}}},
-        {"damageLine", {{"colour", chart::DamageLineColour}, {"toolTip", chart::DamageLineTip}}},
-        {"copyText", chart_->tabSeparated()}}
-        .dump(-1, ' ', false, Json::error_handler_t::replace);
+        {"markWidths",
+         {{"bracketEdge", chart::BracketEdgeWidth}, {"presentRange", chart::PresentRangeWidth}}}};
+}
+
+} // namespace
+
+// The whole chart the first time, then only the cells and headings that changed.
+std::string WebSheet::rangeChartJson() {
+    if (!chart_) {
+        chart_ = std::make_unique<RangeChartScene>(services_, wireCombatSheet);
+    }
+    const RangeChartScene& chart = *chart_;
+    const RangeChartScene::Changes changes = chart_->update(sheet_);
+    Json answer = changes.whole ? wholeChartJson(chart) : Json::object();
+    answer["whole"] = changes.whole;
+    answer["title"] = chart.title();
+    answer["notice"] = chart.notice();
+    answer["copyText"] = chart.chart().tabSeparated();
+    Json cells = Json::array();
+    for (const auto& [line, column] : changes.cells) {
+        cells.push_back({line, column, chartCellJson(chart.lines()[line].cells[column])});
+    }
+    answer["cells"] = cells;
+    Json headings = Json::array();
+    for (int line : changes.headings) {
+        headings.push_back({line, chart.lines()[line].heading});
+    }
+    answer["headings"] = headings;
+    return answer.dump(-1, ' ', false, Replace);
 }
 
 std::string WebSheet::state() const {
@@ -429,7 +387,7 @@ std::string WebSheet::salvagedMech(const std::string& state) {
     }
     return Json{{"name", suggestedFileName(scratch.sheet_)},
                 {"bytes", writeMechFile(mechOnSheet(scratch.sheet_))}}
-        .dump(-1, ' ', false, Json::error_handler_t::replace);
+        .dump(-1, ' ', false, Replace);
 }
 
 bool WebSheet::isUntouched() {
@@ -480,7 +438,7 @@ std::string WebSheet::readBackup(const std::string& name, const std::string& byt
         if (const auto* fault = std::get_if<MechFileFault>(&mech)) {
             return Json{{"fault",
                          cannot + "Sheet " + std::to_string(mechs.size() + 1) + ": " + fault->text}}
-                .dump(-1, ' ', false, Json::error_handler_t::replace);
+                .dump(-1, ' ', false, Replace);
         }
         mechs.push_back(std::get<MechFile>(std::move(mech)));
     }
@@ -488,5 +446,5 @@ std::string WebSheet::readBackup(const std::string& name, const std::string& byt
     for (std::size_t at = 0; at < mechs.size(); ++at) {
         states.push_back(stateOf(reading.sheets[at], mechs[at], heldFiles));
     }
-    return Json{{"states", states}}.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return Json{{"states", states}}.dump(-1, ' ', false, Replace);
 }

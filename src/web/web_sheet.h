@@ -6,7 +6,8 @@
 // ("calculateButton", "weapName(3)") and finds it in the layout it was given.
 
 #include "app/combat_sheet.h"
-#include "tohit/range_chart.h"
+#include "layout/range_chart_scene.h"
+#include "layout/sheet_scene.h"
 #include "web/browser_platform.h"
 
 #include <functional>
@@ -31,6 +32,8 @@ public:
     static std::string aboutJson();
 
     // Every control's state, with the window's title: what the page draws a new sheet from.
+    // The actions' answers then say where the keyboard goes when a panel comes to the front:
+    // {"focus": place}, or null.
     std::string view();
 
     // The user's actions, on the control of that name. Each gives what changed since the last
@@ -54,7 +57,9 @@ public:
         platform_.setOtherSheetHolds(std::move(holds));
     }
 
-    // The range chart of the sheet as it stands.
+    // The range chart of the sheet as it stands: after a view(), the whole chart ("whole":
+    // true, its lines, legend and marks); then the cells and line headings that changed since
+    // the page last asked, with the title, the notice and the text Copy puts on the clipboard.
     std::string rangeChartJson();
     bool hasUnsavedChanges() const;
     // What the page asks, with Save, Discard and Cancel, before it closes a sheet with unsaved
@@ -88,17 +93,14 @@ public:
     const CombatSheet& sheet() const { return sheet_; }
 
 private:
-    struct Shown; // what the page shows of one control
-
     template <typename Action> std::string act(const std::string& control, Action action);
     std::string update();
-    std::vector<Shown> shownNow() const;
 
     BrowserPlatform platform_;
     platform::PlatformServices services_;
     CombatSheet sheet_;
-    std::unique_ptr<RangeChart> chart_;
-    std::vector<Shown> shown_; // as the page was last told
+    SheetScene scene_;                       // as the page was last told
+    std::unique_ptr<RangeChartScene> chart_; // made when the page first asks for the chart
     std::string shownTitle_;
     bool shownModified_ = false;
     int shownZoom_ = 0;

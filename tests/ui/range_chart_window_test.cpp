@@ -65,7 +65,7 @@ private slots:
     }
 
     // Each user action on the sheet changes the chart at once, the sheet's own to-hit field
-    // only on Calculate. It reads as a table, copies and saves its picture.
+    // only on Calculate, repainting the cells it changed. It reads as a table and copies.
     void followsItsSheet() {
         RangeChartWindow* chart = openChart("gunSkill=4 doneButton weapName(0)=MLaser "
                                             "weapLoc(0)=RA rangeSlider=5 fireCheck(0) "
@@ -90,8 +90,17 @@ private slots:
         QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
                  QString::fromStdString(chart->chart().lines()[0].cells[4].toolTip));
         QCOMPARE(laser.data(Qt::BackgroundRole).value<QBrush>().color(),
-                 RangeChartTableModel::bandColour(ChanceBand::Even));
+                 QColor::fromRgb(chart::bandColour(ChanceBand::Even)));
         QVERIFY(laser.data(RangeChartTableModel::PresentRangeRole).toBool());
+        // The slider's next hex repaints the two columns of the present range, line by line.
+        repaints.clear();
+        act(model(), "rangeSlider=6");
+        w_->window.refresh();
+        QCOMPARE(repaints.size(), 2);
+        for (const QList<QVariant>& repaint : repaints) {
+            QCOMPARE(repaint[0].toModelIndex().column(), 4);
+            QCOMPARE(repaint[1].toModelIndex().column(), 5);
+        }
         findIn(*chart, "rangeChartCopy")->setFocus();
         QTest::keyClick(findIn(*chart, "rangeChartCopy"), Qt::Key_Return);
         QCOMPARE(w_->fake.clipboard.text.value_or(""), chart->chart().tabSeparated());

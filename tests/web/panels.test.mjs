@@ -63,9 +63,32 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
             assert.deepEqual(await chartCell(page, row, range), expected, name);
         await tap(page, 'aMove3');
         assert.equal((await chartCell(page, 0, 1)).text, '6', 'after Ran');
+        // The slider's next hex redraws the two columns of the present range, and nothing else.
+        await page.evaluate(() => {
+            const body = document.querySelector('.sheet-tab:not([hidden]) .chart-body');
+            window.chartTable = body.querySelector('table');
+            window.touched = new Set();
+            new MutationObserver((records) => {
+                for (const { target } of records) {
+                    const cell = (target.closest ? target : target.parentElement).closest('td');
+                    if (cell) window.touched.add(cell);
+                }
+            }).observe(body, { subtree: true, childList: true, attributes: true });
+        });
         await page.focus(control('rangeSlider'));
         await page.keyboard.press('ArrowRight');
         assert.equal((await chartCell(page, 0, 2)).classes, 'present', 'after the slider moved');
+        const patched = await page.evaluate(() => ({
+            sameTable:
+                document.querySelector('.sheet-tab:not([hidden]) .chart-body table') ===
+                window.chartTable,
+            cells: window.touched.size,
+        }));
+        assert.deepEqual(
+            patched,
+            { sameTable: true, cells: 6 },
+            'two cells of each of three lines',
+        );
     }));
 
 test('About says what it is, and that System Info has no meaning here', () =>

@@ -1,0 +1,104 @@
+// The sheet's scene, which every front end draws as it is: the captions and names of its places,
+// the panel the setup panel covers, and where the keyboard goes when a panel comes to the front.
+
+#include "layout/sheet_scene.h"
+#include "support/sheet_fixture.h"
+
+#include <algorithm>
+
+namespace {
+
+std::size_t place(const ControlRef& control, int row = -1) {
+    return sheet::placeOf(control, row);
+}
+
+struct SheetSceneTest : SheetTest {
+    SheetScene scene{sheet};
+};
+
+// A label shows its field's caption without the marker; a screen reader hears a weapon row's
+// field by its column and the row, without the blanks that set the caption off on the sheet,
+// and an arm's box after the arm.
+TEST_F(SheetSceneTest, CaptionsAndNames) {
+    const struct {
+        const char* what;
+        std::size_t place;
+        const char* caption;
+        const char* name;
+    } rows[] = {
+        {"a label of a field", sheet::placeOf("mechNameLabel"), "Mech Model", ""},
+        {"a heading of a column", sheet::placeOf("weaponHeading"), "Weapon", ""},
+        {"a weapon row's list", place(&CombatSheet::weapName, 0), "Weapon", "Weapon 1"},
+        {"a to-hit field", place(&CombatSheet::toHit, 11), "To-Hit", "To-Hit 12"},
+        {"an arm's box", place(&CombatSheet::dmgShoulder2), "Shoulder", "Left Arm Shoulder"},
+        {"an option set off by a blank", place(&CombatSheet::clanOption), "Clan ", "Clan"},
+    };
+    for (const auto& row : rows) {
+        const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, row.place);
+        EXPECT_EQ(fixed.caption.text, row.caption) << row.what;
+        EXPECT_EQ(fixed.name, row.name) << row.what;
+    }
+}
+
+// The marker leaves the text and says which letter it marked; a doubled one is an "&" of the
+// text.
+TEST_F(SheetSceneTest, AMenuCaptionKeepsItsMnemonicApart) {
+    const auto caption = [this](Member<Command> command) {
+        return SheetScene::menuCaption(sheet, sheet::MenuEntry{.command = command});
+    };
+    EXPECT_EQ(caption(&CombatSheet::mnuSaveAs), (SheetScene::Caption{"Save Mech As...", 10}));
+    EXPECT_EQ(caption(&CombatSheet::mnuEdit), (SheetScene::Caption{"Edit Mech", 0}));
+    EXPECT_EQ(SheetScene::menuCaption(sheet, {.name = "View", .caption = "&View"}),
+              (SheetScene::Caption{"View", 0}));
+    EXPECT_EQ(Command("&&Save && &Quit").mnemonicAt(), 8);
+}
+
+// The setup panel covers the attacker panel whole until Done; Done takes the keyboard to the
+// attacker panel's first usable field, Edit Mech to the setup panel's, and no other action
+// moves it.
+TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows) {
+    const std::size_t attacker = place(&CombatSheet::attackerPanel);
+    const std::size_t setup = place(&CombatSheet::setupPanel);
+    const SheetScene::Changes first = scene.update();
+    EXPECT_EQ(first.places.size(), sheet::sheetLayout().size());
+    EXPECT_EQ(first.focus, std::nullopt);
+    EXPECT_FALSE(scene.shown(attacker).visible);
+    const struct {
+        const char* script;
+        bool attackerShown;
+        std::optional<std::size_t> focus;
+    } steps[] = {
+        {"gunSkill=4", false, std::nullopt},
+        {"doneButton", true, place(&CombatSheet::rangeSlider)},
+        {"aMove2", true, std::nullopt},
+        {"mnuEdit", false, place(&CombatSheet::mechName)},
+    };
+    for (const auto& step : steps) {
+        act(sheet, step.script);
+        const SheetScene::Changes changes = scene.update();
+        EXPECT_EQ(scene.shown(attacker).visible, step.attackerShown) << step.script;
+        EXPECT_EQ(scene.shown(setup).visible, !step.attackerShown) << step.script;
+        EXPECT_EQ(changes.focus, step.focus) << step.script;
+    }
+    // A field that cannot be used is passed over, as is one hidden.
+    sheet.rangeSlider.setEnabled(false);
+    sheet.aMove1.hide();
+    act(sheet, "doneButton");
+    EXPECT_EQ(scene.update().focus, place(&CombatSheet::aMove2));
+}
+
+// A tap tells its box and the two actuators that the shoulder grays, and nothing else.
+TEST_F(SheetSceneTest, AnUpdateTellsOnlyWhatChanged) {
+    scene.update();
+    act(sheet, "dmgShoulder1");
+    EXPECT_EQ(scene.update().places, (std::vector<std::size_t>{place(&CombatSheet::dmgShoulder1),
+                                                               place(&CombatSheet::dmgUpperAct1),
+                                                               place(&CombatSheet::dmgLowerAct1)}));
+    EXPECT_EQ(scene.shown(place(&CombatSheet::dmgUpperAct1)).value,
+              static_cast<int>(BoxState::Grayed));
+    EXPECT_TRUE(scene.update().places.empty());
+    scene.forget();
+    EXPECT_EQ(scene.update().places.size(), sheet::sheetLayout().size());
+}
+
+} // namespace
