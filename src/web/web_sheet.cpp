@@ -196,7 +196,7 @@ std::string WebSheet::aboutJson() {
     const AboutBox box(services);
     return Json{{"caption", AboutBox::Caption},          {"title", box.lblTitle.text()},
                 {"version", box.lblVersion.text()},      {"disclaimer", box.disclaimerBox.text()},
-                {"copyright", box.lblDisclaimer.text()}, {"warning", box.warningLabel.text()},
+                {"copyright", box.copyrightLabel.text()}, {"warning", box.warningLabel.text()},
                 {"ok", box.cmdOK.plainCaption()}}
         .dump();
 }

@@ -30,7 +30,7 @@ TEST_F(SheetSceneTest, CaptionsAndNames) {
         {"a heading of a column", sheet::placeOf("weaponHeading"), "Weapon", ""},
         {"a weapon row's list", place(&CombatSheet::weapName, 0), "Weapon", "Weapon 1"},
         {"a to-hit field", place(&CombatSheet::toHit, 11), "To-Hit", "To-Hit 12"},
-        {"an arm's box", place(&CombatSheet::dmgShoulder2), "Shoulder", "Left Arm Shoulder"},
+        {"an arm's box", place(&CombatSheet::leftShoulderBox), "Shoulder", "Left Arm Shoulder"},
         {"an option set off by a blank", place(&CombatSheet::clanOption), "Clan ", "Clan"},
     };
     for (const auto& row : rows) {
@@ -70,7 +70,7 @@ TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows)
     } steps[] = {
         {"gunSkill=4", false, std::nullopt},
         {"doneButton", true, place(&CombatSheet::rangeSlider)},
-        {"aMove2", true, std::nullopt},
+        {"walkedOption", true, std::nullopt},
         {"mnuEdit", false, place(&CombatSheet::mechName)},
     };
     for (const auto& step : steps) {
@@ -82,19 +82,19 @@ TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows)
     }
     // A field that cannot be used is passed over, as is one hidden.
     sheet.rangeSlider.setEnabled(false);
-    sheet.aMove1.hide();
+    sheet.stationaryOption.hide();
     act(sheet, "doneButton");
-    EXPECT_EQ(scene.update().focus, place(&CombatSheet::aMove2));
+    EXPECT_EQ(scene.update().focus, place(&CombatSheet::walkedOption));
 }
 
 // A tap tells its box and the two actuators that the shoulder grays, and nothing else.
 TEST_F(SheetSceneTest, AnUpdateTellsOnlyWhatChanged) {
     scene.update();
-    act(sheet, "dmgShoulder1");
-    EXPECT_EQ(scene.update().places, (std::vector<std::size_t>{place(&CombatSheet::dmgShoulder1),
-                                                               place(&CombatSheet::dmgUpperAct1),
-                                                               place(&CombatSheet::dmgLowerAct1)}));
-    EXPECT_EQ(scene.shown(place(&CombatSheet::dmgUpperAct1)).value,
+    act(sheet, "rightShoulderBox");
+    EXPECT_EQ(scene.update().places, (std::vector<std::size_t>{place(&CombatSheet::rightShoulderBox),
+                                                               place(&CombatSheet::rightUpperActuatorBox),
+                                                               place(&CombatSheet::rightLowerActuatorBox)}));
+    EXPECT_EQ(scene.shown(place(&CombatSheet::rightUpperActuatorBox)).value,
               static_cast<int>(BoxState::Grayed));
     EXPECT_TRUE(scene.update().places.empty());
     scene.forget();

@@ -70,8 +70,8 @@ private slots:
             }
             // The menu bar and the option and check marks grow with the zoom too.
             QCOMPARE(w_->window.menuBar()->font(), find("declarationBox")->font());
-            QCOMPARE(find("aMove1")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
-                                                          nullptr, find("aMove1")),
+            QCOMPARE(find("stationaryOption")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
+                                                          nullptr, find("stationaryOption")),
                      qRound(13 * zoom / 100.0));
         }
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
@@ -146,8 +146,8 @@ private slots:
             }
             QCOMPARE(QSet<QString>(circle.begin(), circle.end()), focusable);
             QCOMPARE(focusable.size(), circle.size());
-            QCOMPARE(circle.contains(objectNameOf("aMove1")), sheetShown);
-            const QStringList start = sheetShown ? names({"rangeSlider", "aMove1", "aProne1"})
+            QCOMPARE(circle.contains(objectNameOf("stationaryOption")), sheetShown);
+            const QStringList start = sheetShown ? names({"rangeSlider", "stationaryOption", "attackerProneBox"})
                                                  : names({"mechName", "pilotName", "gunSkill",
                                                           "pilotSkill", "innerSphereOption"});
             QCOMPARE(circle.mid(0, start.size()), start);
@@ -162,13 +162,13 @@ private slots:
             QAccessible::queryAccessibleInterface(find("innerSphereOption"))->parent();
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), QString("Mech Type (Required)"));
-        find("aMove1")->setFocus();
-        QTest::keyClick(find("aMove1"), Qt::Key_Down);
-        QTest::keyClick(find("aMove2"), Qt::Key_Down);
+        find("stationaryOption")->setFocus();
+        QTest::keyClick(find("stationaryOption"), Qt::Key_Down);
+        QTest::keyClick(find("walkedOption"), Qt::Key_Down);
         QCOMPARE(model().situation.aMoveMod, 2);
-        QVERIFY(find<QRadioButton>("aMove3")->isChecked());
-        QVERIFY(find("aMove3")->hasFocus());
-        QVERIFY(!find<QRadioButton>("aMove1")->isChecked());
+        QVERIFY(find<QRadioButton>("ranOption")->isChecked());
+        QVERIFY(find("ranOption")->hasFocus());
+        QVERIFY(!find<QRadioButton>("stationaryOption")->isChecked());
     }
 
     // A weapon row's fields are named by their column's heading and the row's number, before and
@@ -208,13 +208,13 @@ private slots:
             const char* role;
             const char* caption;
             const char* name;
-        } boxes[] = {{"dmgShoulder1", "Shoulder", "Right Arm Shoulder"},
-                     {"dmgUpperAct1", "Upper Actuator", "Right Arm Upper Actuator"},
-                     {"dmgLowerAct1", "Lower Actuator", "Right Arm Lower Actuator"},
-                     {"dmgShoulder2", "Shoulder", "Left Arm Shoulder"},
-                     {"dmgUpperAct2", "Upper Actuator", "Left Arm Upper Actuator"},
-                     {"dmgLowerAct2", "Lower Actuator", "Left Arm Lower Actuator"},
-                     {"dmgSensor1", "Sensors", "Sensors"}};
+        } boxes[] = {{"rightShoulderBox", "Shoulder", "Right Arm Shoulder"},
+                     {"rightUpperActuatorBox", "Upper Actuator", "Right Arm Upper Actuator"},
+                     {"rightLowerActuatorBox", "Lower Actuator", "Right Arm Lower Actuator"},
+                     {"leftShoulderBox", "Shoulder", "Left Arm Shoulder"},
+                     {"leftUpperActuatorBox", "Upper Actuator", "Left Arm Upper Actuator"},
+                     {"leftLowerActuatorBox", "Lower Actuator", "Left Arm Lower Actuator"},
+                     {"sensorsBox", "Sensors", "Sensors"}};
         for (const auto& box : boxes) {
             QCOMPARE(find<QCheckBox>(box.role)->text(), QString(box.caption));
             QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(box.role));
@@ -303,20 +303,20 @@ private slots:
         click(find<QPushButton>("doneButton"));
         QCOMPARE(text("gunSkillText"), QString("4"));
         slideTo(find<QSlider>("rangeSlider"), 1);
-        QCOMPARE(checkState("tAdjHex0"), Qt::Checked);
-        click(find<QCheckBox>("dmgShoulder2"));
-        click(find<QCheckBox>("dmgUpperAct2"));
-        QCOMPARE(checkState("dmgUpperAct2"), Qt::Checked);
+        QCOMPARE(checkState("adjacentHexBox"), Qt::Checked);
+        click(find<QCheckBox>("leftShoulderBox"));
+        click(find<QCheckBox>("leftUpperActuatorBox"));
+        QCOMPARE(checkState("leftUpperActuatorBox"), Qt::Checked);
         slideTo(find<QSlider>("rangeSlider"), 5);
         QCOMPARE(text("rangeBox"), QString("5"));
-        QCOMPARE(checkState("tAdjHex0"), Qt::Unchecked);
-        for (const char* name : {"aMove2", "aHeat1", "tMove1", "fireCheck(0)", "calculateButton"}) {
+        QCOMPARE(checkState("adjacentHexBox"), Qt::Unchecked);
+        for (const char* name : {"walkedOption", "heat8to12Option", "targetMoved3to4Option", "fireCheck(0)", "calculateButton"}) {
             click(find<QAbstractButton>(name));
         }
         QCOMPARE(rowTexts(0), QStringList({"0", "3", "6", "9", "5", "9"}));
         QCOMPARE(text("totalHeatBox"), QString("3"));
         QCOMPARE(find("toHit(0)")->toolTip(), qt(model().toHit[0].toolTip()));
-        QCOMPARE(find("Damage(0)")->toolTip(), QString("5"));
+        QCOMPARE(find("damage(0)")->toolTip(), QString("5"));
         click(find<QPushButton>("declareButton"));
         auto* declaration = find<QPlainTextEdit>("declarationBox");
         declaration->moveCursor(QTextCursor::End);
@@ -346,7 +346,7 @@ private slots:
         QSignalSpy moves(find<QSlider>("rangeSlider"), &QSlider::valueChanged);
         click(find<QPushButton>("doneButton"));
         slideTo(find<QSlider>("rangeSlider"), 3);
-        click(find<QCheckBox>("dmgShoulder1"));
+        click(find<QCheckBox>("rightShoulderBox"));
         click(find<QPushButton>("clearButton"));
         model().rangeSlider.setPosition(9);
         model().weapLoc[3].setText("LA");
@@ -354,7 +354,7 @@ private slots:
         model().hexLW.setText("2.5");
         model().terrainPanel.hide();
         model().calculateButton.setEnabled(false);
-        model().dmgSensor1.setEnabled(false);
+        model().sensorsBox.setEnabled(false);
         click(find<QCheckBox>("artemisBox"));
         QCOMPARE(find<QSlider>("rangeSlider")->value(), 9);
         QCOMPARE(find<QComboBox>("weapLoc(3)")->currentText(), QString("LA"));
@@ -362,7 +362,7 @@ private slots:
         QCOMPARE(find<QComboBox>("hexLW")->currentText(), QString("2.5"));
         QVERIFY(find("terrainPanel")->isHidden());
         QVERIFY(!find("calculateButton")->isEnabled());
-        QVERIFY(!find("dmgSensor1")->isEnabled());
+        QVERIFY(!find("sensorsBox")->isEnabled());
         QCOMPARE(moves.count(), 3);
         QCOMPARE(titleChanges, 0);
     }
@@ -438,7 +438,7 @@ private slots:
         w_->fake.fileDialog.toOpen = {path.toStdString()};
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QCOMPARE(w_->window.windowHandle()->title(), QString("Ilsa Marrow:Quillfen QF-2"));
-        click(find<QCheckBox>("dmgSensor1"));
+        click(find<QCheckBox>("sensorsBox"));
         QCOMPARE(w_->window.windowHandle()->title(), QString("Ilsa Marrow:Quillfen QF-2*"));
         w_->fake.messageBox.answers = {platform::MessageBox::Answer::Cancel};
         QVERIFY(!w_->window.close());
@@ -471,7 +471,7 @@ private slots:
         QVERIFY(activate(changed.window));
         changed.fake.fileDialog.toOpen = {path.toStdString()};
         QTest::keySequence(&changed.window, QKeySequence("Ctrl+O"));
-        click(findIn<QCheckBox>(changed.window, "dmgSensor1"));
+        click(findIn<QCheckBox>(changed.window, "sensorsBox"));
         changed.fake.messageBox.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
         QTest::keySequence(&changed.window, QKeySequence("Ctrl+W"));
         QVERIFY(changed.window.isVisible());
@@ -558,7 +558,7 @@ private slots:
         }
         find<QSlider>("rangeSlider")->setValue(5);
         for (const char* name :
-             {"aMove3", "aHeat2", "dmgShoulder1", "dmgSensor1", "tMove2", "tWater0", "tProne0",
+             {"ranOption", "heat13to16Option", "rightShoulderBox", "sensorsBox", "targetMoved5to6Option", "targetWaterOption", "targetProneBox",
               "fireCheck(0)", "fireCheck(2)", "calculateButton", "declareButton"}) {
             find<QAbstractButton>(name)->click();
         }
@@ -646,7 +646,7 @@ private:
     // A weapon row's fields on screen: min, short, medium, long, damage, to-hit.
     QStringList rowTexts(int row) const {
         QStringList texts;
-        for (const char* column : {"minRange", "sRange", "mRange", "lRange", "Damage", "toHit"}) {
+        for (const char* column : {"minRange", "sRange", "mRange", "lRange", "damage", "toHit"}) {
             texts << text(QString("%1(%2)").arg(column).arg(row));
         }
         return texts;
