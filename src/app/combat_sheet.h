@@ -172,6 +172,8 @@ public:
     // The family of each row's weapon, written with its heat by the row fill.
     RowArray<WeaponFamily> weapFamily{};
     TechBase techBase{};
+    // Whether the LB-X autocannons fire cluster munitions: a choice, not a modifier.
+    bool firesClusterMunitions = false;
     // How large the window shows the sheet, in percent of its actual size.
     int zoom = ActualSize;
     static constexpr int ActualSize = 100;

@@ -37,5 +37,6 @@ void copySheet(const CombatSheet& from, CombatSheet& to) {
     to.weapHeat = from.weapHeat;
     to.weapFamily = from.weapFamily;
     to.techBase = from.techBase;
+    to.firesClusterMunitions = from.firesClusterMunitions;
     to.setTitle(from.title());
 }

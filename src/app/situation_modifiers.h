@@ -25,7 +25,6 @@ struct SituationModifiers {
     std::int16_t tImmobileMod = 0;
     std::int16_t tPartialMod = 0;
     std::int16_t tProneMod = 0;
-    std::int16_t clusterMunitions = 0; // a flag, not a modifier
     std::int16_t tWaterMod = 0;
 
     bool operator==(const SituationModifiers&) const = default;
@@ -37,7 +36,7 @@ struct ModifierField {
 };
 
 // Every field by its name, in the order of the fields, for whatever walks them all.
-inline constexpr std::array<ModifierField, 20> MODIFIER_FIELDS = {{
+inline constexpr std::array<ModifierField, 19> MODIFIER_FIELDS = {{
     {"aMoveMod", &SituationModifiers::aMoveMod},
     {"aProneMod", &SituationModifiers::aProneMod},
     {"aWaterMod", &SituationModifiers::aWaterMod},
@@ -56,7 +55,6 @@ inline constexpr std::array<ModifierField, 20> MODIFIER_FIELDS = {{
     {"tImmobileMod", &SituationModifiers::tImmobileMod},
     {"tPartialMod", &SituationModifiers::tPartialMod},
     {"tProneMod", &SituationModifiers::tProneMod},
-    {"clusterMunitions", &SituationModifiers::clusterMunitions},
     {"tWaterMod", &SituationModifiers::tWaterMod},
 }};
 static_assert(sizeof(SituationModifiers) == MODIFIER_FIELDS.size() * sizeof(std::int16_t),

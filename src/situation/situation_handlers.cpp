@@ -97,7 +97,7 @@ void wireBoxes(CombatSheet& sheet) {
     }
     // Only a plain tick means the LB-X guns fire cluster rounds; a grayed box is no choice.
     sheet.clusterMunitionsBox.onClick([&sheet] {
-        sheet.situation.clusterMunitions = sheet.clusterMunitionsBox.value() == BoxState::Ticked;
+        sheet.firesClusterMunitions = sheet.clusterMunitionsBox.value() == BoxState::Ticked;
     });
 }
 

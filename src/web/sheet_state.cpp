@@ -3,6 +3,7 @@
 #include "app/sheet_controls.h"
 #include "app/sheet_copy.h"
 #include "app/single_line.h"
+#include "web/state_upgrade.h"
 
 #include <nlohmann/json.hpp>
 
@@ -11,8 +12,6 @@
 namespace {
 
 using Json = nlohmann::json;
-
-constexpr int StateVersion = 1;
 
 template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
@@ -163,10 +162,10 @@ template <typename T, typename Values> void restoreRows(const Json& state, Value
 // a newer one is never guessed at.
 void checkVersion(const Json& state) {
     const int version = field<int>(state, "version");
-    if (version > StateVersion) {
+    if (version > KeptStateVersion) {
         throw NewerState("it was kept by a newer version of Vexolan (version " +
                          std::to_string(version) + "; this page reads up to version " +
-                         std::to_string(StateVersion) + ")");
+                         std::to_string(KeptStateVersion) + ")");
     }
     if (version < 1) {
         throw NoState("version " + std::to_string(version));
@@ -227,6 +226,7 @@ void restoreInto(const Json& state, CombatSheet& scratch) {
         scratch.weapFamily[i] = static_cast<WeaponFamily>(families[i]);
     }
     scratch.techBase = techBaseOf(state);
+    scratch.firesClusterMunitions = field<bool>(state, "firesClusterMunitions");
     scratch.setTitle(singleLine(field<std::string>(state, "title")));
     scratch.zoom = field<int>(state, "zoom");
     scratch.mechFile = field<std::string>(state, "mechFile");
@@ -248,12 +248,13 @@ std::string sheetState(const CombatSheet& sheet) {
     for (WeaponFamily family : sheet.weapFamily) {
         families.push_back(static_cast<int>(family));
     }
-    return Json{{"version", StateVersion},
+    return Json{{"version", KeptStateVersion},
                 {"controls", controls},
                 {"situation", situation},
                 {"weapHeat", {{"rows", sheet.weapHeat}}},
                 {"weapFamily", {{"rows", families}}},
                 {"techBase", static_cast<int>(sheet.techBase)},
+                {"firesClusterMunitions", sheet.firesClusterMunitions},
                 {"title", sheet.title()},
                 {"zoom", sheet.zoom},
                 {"mechFile", sheet.mechFile},
@@ -262,7 +263,8 @@ std::string sheetState(const CombatSheet& sheet) {
 }
 
 std::string restoreSheetState(const std::string& state, CombatSheet& sheet) {
-    const Json parsed = Json::parse(state, nullptr, false);
+    Json parsed = Json::parse(state, nullptr, false);
+    upgradeKeptState(parsed);
     CombatSheet scratch(sheet.platform());
     try {
         if (!parsed.is_object()) {
@@ -284,7 +286,8 @@ std::string restoreSheetState(const std::string& state, CombatSheet& sheet) {
 }
 
 bool salvageSheetState(const std::string& state, CombatSheet& sheet) {
-    const Json parsed = Json::parse(state, nullptr, false);
+    Json parsed = Json::parse(state, nullptr, false);
+    upgradeKeptState(parsed);
     if (!parsed.is_object() || !parsed.contains("controls") || !parsed.at("controls").is_object()) {
         return false;
     }

@@ -41,8 +41,8 @@ std::int16_t indexIn(const OptionGroup& group) {
 // What the modifiers must be. A shoulder hit zeroes its arm's actuator fields until that
 // actuator is clicked again, which `overridden` tracks.
 SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
-    const CheckBox* actuators[] = {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox, &s.leftUpperActuatorBox,
-                                   &s.leftLowerActuatorBox};
+    const CheckBox* actuators[] = {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox,
+                                   &s.leftUpperActuatorBox, &s.leftLowerActuatorBox};
     std::int16_t act[4];
     for (int i = 0; i < 4; ++i) {
         act[i] = overridden[i] ? 0 : on(*actuators[i], 1);
@@ -67,12 +67,12 @@ SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
     m.tImmobileMod = on(s.immobileBox, -4);
     m.tPartialMod = on(s.partialCoverBox, 3);
     m.tProneMod = on(s.targetProneBox, s.adjacentHexBox.value() == BoxState::Ticked ? -2 : 1);
-    m.clusterMunitions = s.clusterMunitionsBox.value() == BoxState::Ticked;
     m.tWaterMod = -(at == 3);
     return m;
 }
 
-const char* const Actuators[] = {"rightUpperActuatorBox", "rightLowerActuatorBox", "leftUpperActuatorBox", "leftLowerActuatorBox"};
+const char* const Actuators[] = {"rightUpperActuatorBox", "rightLowerActuatorBox",
+                                 "leftUpperActuatorBox", "leftLowerActuatorBox"};
 // Each cell of the chart is what the row shows once a copy of the sheet has its slider moved
 // to that range and Calculate pressed; its notice is the first message that Calculate gives,
 // or the lack of a weapon. The copy is the sheet, and working the chart out leaves the sheet as
@@ -134,6 +134,7 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
             }
         }
         EXPECT_EQ(s.situation, expected(s, overridden));
+        EXPECT_EQ(s.firesClusterMunitions, s.clusterMunitionsBox.value() == BoxState::Ticked);
         // Water gives cover, the slider's range shows and decides adjacency, the woods stay
         // within their limits.
         if (action == "targetWaterOption" && !inWater) {
@@ -144,8 +145,8 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         const int range = s.rangeSlider.position();
         EXPECT_EQ(s.rangeBox.text(), range == 0 ? "" : std::to_string(range));
         EXPECT_EQ(s.adjacentHexBox.value(), range == 0   ? BoxState::Grayed
-                                      : range == 1 ? BoxState::Ticked
-                                                   : BoxState::Unticked);
+                                            : range == 1 ? BoxState::Ticked
+                                                         : BoxState::Unticked);
         for (auto [box, limit] : {std::pair{&s.hexLW, 3.0}, {&s.hexHW, 2.0}}) {
             const auto count = readNumber(box->text());
             if (count) {

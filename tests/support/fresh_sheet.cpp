@@ -94,7 +94,8 @@ std::string snapshot(const CombatSheet& sheet) {
     for (WeaponFamily family : sheet.weapFamily) {
         out << " " << static_cast<int>(family);
     }
-    out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\ntitle " << sheet.title()
+    out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\nfiresClusterMunitions "
+        << sheet.firesClusterMunitions << "\ntitle " << sheet.title()
         << "\nmechFile " << sheet.mechFile;
     return out.str();
 }

@@ -154,21 +154,30 @@ std::string fileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// A sheet kept by an earlier page opens in this one as it was kept.
+// A sheet kept by an earlier page, which called the controls by their old numbered names,
+// opens in this one as it was kept.
 TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
     const auto kept = WebSheet::restore(fileText(VEXOLAN_TEST_DATA "/web/data/sheet-state-1.json"));
     ASSERT_NE(kept, nullptr);
     const CombatSheet& sheet = kept->sheet();
-    const std::pair<const char*, std::string> facts[] = {
-        {"title", sheet.title()},
-        {"to-hit", sheet.toHit[0].text()},
-        {"declaration", sheet.declarationBox.text()},
-        {"total heat", sheet.totalHeatBox.text()},
-        {"file", sheet.mechFile}};
-    const std::string expected[] = {"Ilsa Marrow:Quillfen QF-2", "6", "  LB-10X AC@6  MLaser@9",
-                                    "5", "quillfen.vexmech"};
+    const auto ticks = [](const CheckBox& box) { return std::to_string(int(box.value())); };
+    const std::pair<std::string, std::string> facts[] = {
+        {sheet.title(), "Ilsa Marrow:Quillfen QF-2"},
+        {sheet.toHit[0].text(), "6"},
+        {sheet.declarationBox.text(), "  LB-10X AC@6  MLaser@9"},
+        {sheet.totalHeatBox.text(), "5"},
+        {sheet.mechFile, "quillfen.vexmech"},
+        {sheet.damage[1].text(), "1/missle"},
+        {std::to_string(sheet.walkedOption.selected()), "1"},
+        {std::to_string(sheet.targetMoved5to6Option.selected()), "1"},
+        {ticks(sheet.leftShoulderBox), std::to_string(int(BoxState::Ticked))},
+        {ticks(sheet.leftUpperActuatorBox), std::to_string(int(BoxState::Grayed))},
+        {std::to_string(sheet.situation.leftShoulderMod), "4"},
+        {std::to_string(sheet.situation.leftLowerActuatorMod), "1"},
+        {std::to_string(sheet.firesClusterMunitions), "1"},
+        {std::to_string(sheet.facingPanel.visible()), "0"}};
     for (std::size_t at = 0; at < std::size(facts); ++at) {
-        EXPECT_EQ(facts[at].second, expected[at]) << facts[at].first;
+        EXPECT_EQ(facts[at].first, facts[at].second) << "fact " << at;
     }
     EXPECT_TRUE(kept->hasUnsavedChanges()); // its skill was changed after the file opened
 }
@@ -219,9 +228,9 @@ TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
     const std::pair<std::string, std::string> rows[] = {
         {"", "its kept copy is damaged (not JSON)"},
         {"[]", "its kept copy is damaged (not a JSON object)"},
-        {patched(kept, {{"version", 2}}),
-         "it was kept by a newer version of Vexolan (version 2; this page reads up to version "
-         "1)"},
+        {patched(kept, {{"version", 3}}),
+         "it was kept by a newer version of Vexolan (version 3; this page reads up to version "
+         "2)"},
         {patched(kept, {{"version", 0}}), "its kept copy is damaged (version 0)"},
         {patched(kept, {{"controls", {{"stationaryOption", nullptr}}}}),
          "its kept copy is damaged (no stationaryOption)"},
