@@ -143,8 +143,7 @@ ToHitRow computeWeaponRow(const CombatSheet& sheet, int row) {
     RowSummands own;
     own.arm = armModifier(sheet, row, result);
     own.range = rangeModifier(sheet, row, range, result);
-    const bool cluster =
-        family == WeaponFamily::LbxAutocannon && sheet.firesClusterMunitions;
+    const bool cluster = family == WeaponFamily::LbxAutocannon && sheet.firesClusterMunitions;
     own.clusterMunitions = cluster ? rules::ClusterMunitionsMod : 0;
     own.pulseLaser = family == WeaponFamily::PulseLaser ? rules::PulseLaserMod : 0;
     if (numberIn(sheet.lRange, row) < range) {

@@ -194,8 +194,8 @@ std::string WebSheet::aboutJson() {
     BrowserPlatform platform;
     platform::PlatformServices services = platform.services();
     const AboutBox box(services);
-    return Json{{"caption", AboutBox::Caption},          {"title", box.lblTitle.text()},
-                {"version", box.lblVersion.text()},      {"disclaimer", box.disclaimerBox.text()},
+    return Json{{"caption", AboutBox::Caption},           {"title", box.lblTitle.text()},
+                {"version", box.lblVersion.text()},       {"disclaimer", box.disclaimerBox.text()},
                 {"copyright", box.copyrightLabel.text()}, {"warning", box.warningLabel.text()},
                 {"ok", box.cmdOK.plainCaption()}}
         .dump();

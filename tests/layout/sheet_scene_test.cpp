@@ -91,9 +91,10 @@ TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows)
 TEST_F(SheetSceneTest, AnUpdateTellsOnlyWhatChanged) {
     scene.update();
     act(sheet, "rightShoulderBox");
-    EXPECT_EQ(scene.update().places, (std::vector<std::size_t>{place(&CombatSheet::rightShoulderBox),
-                                                               place(&CombatSheet::rightUpperActuatorBox),
-                                                               place(&CombatSheet::rightLowerActuatorBox)}));
+    EXPECT_EQ(scene.update().places,
+              (std::vector<std::size_t>{place(&CombatSheet::rightShoulderBox),
+                                        place(&CombatSheet::rightUpperActuatorBox),
+                                        place(&CombatSheet::rightLowerActuatorBox)}));
     EXPECT_EQ(scene.shown(place(&CombatSheet::rightUpperActuatorBox)).value,
               static_cast<int>(BoxState::Grayed));
     EXPECT_TRUE(scene.update().places.empty());

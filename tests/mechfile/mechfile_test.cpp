@@ -188,11 +188,21 @@ std::string randomMech(std::mt19937& random) {
     // surrogates, which are no characters.
     const char* const names[] = {"", "Quillfen", "Ilsa_Marrow", "{\"}:/",
                                  "\u0080\u07ff\u0800\ud7ff\ue000\uffff\U00010000\U0010ffff"};
-    const char* const clicks[] = {"innerSphereOption",   "clanOption",   "amsBox",
-                                  "artemisBox",          "apPodsBox",    "c3Box",
-                                  "clusterMunitionsBox", "ecmBox",       "sensorsBox",
-                                  "rightShoulderBox",        "rightUpperActuatorBox", "rightLowerActuatorBox",
-                                  "leftShoulderBox",        "leftUpperActuatorBox", "leftLowerActuatorBox"};
+    const char* const clicks[] = {"innerSphereOption",
+                                  "clanOption",
+                                  "amsBox",
+                                  "artemisBox",
+                                  "apPodsBox",
+                                  "c3Box",
+                                  "clusterMunitionsBox",
+                                  "ecmBox",
+                                  "sensorsBox",
+                                  "rightShoulderBox",
+                                  "rightUpperActuatorBox",
+                                  "rightLowerActuatorBox",
+                                  "leftShoulderBox",
+                                  "leftUpperActuatorBox",
+                                  "leftLowerActuatorBox"};
     std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
     for (const char* skill : {" gunSkill=", " pilotSkill="}) {
         script +=

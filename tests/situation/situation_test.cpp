@@ -16,7 +16,8 @@ std::string state(const CombatSheet& s) {
                     ", ";
         }
     }
-    for (const CheckBox* box : {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox, &s.adjacentHexBox, &s.partialCoverBox}) {
+    for (const CheckBox* box : {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox,
+                                &s.adjacentHexBox, &s.partialCoverBox}) {
         text += "| " + std::to_string(static_cast<int>(box->value())) + " ";
     }
     return text;

@@ -95,7 +95,7 @@ std::string snapshot(const CombatSheet& sheet) {
         out << " " << static_cast<int>(family);
     }
     out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\nfiresClusterMunitions "
-        << sheet.firesClusterMunitions << "\ntitle " << sheet.title()
-        << "\nmechFile " << sheet.mechFile;
+        << sheet.firesClusterMunitions << "\ntitle " << sheet.title() << "\nmechFile "
+        << sheet.mechFile;
     return out.str();
 }

@@ -39,7 +39,8 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
         // have no single damage to weigh.
         {"rangeSlider=2 weapName(0)=SRM6 weapLoc(0)=LA weapName(1)=MLaser weapLoc(1)=RA "
          "weapName(2)=MLaser weapLoc(2)=RT weapName(3)=MLaser weapLoc(3)=LL weapName(4)=MLaser "
-         "weapLoc(4)=H weapName(5)=MLaser rightShoulderBox leftUpperActuatorBox leftLowerActuatorBox",
+         "weapLoc(4)=H weapName(5)=MLaser rightShoulderBox leftUpperActuatorBox "
+         "leftLowerActuatorBox",
          "6|8|4|4|4|4", "Gunnery 4, Left arm damage +2 = 6\nChance to hit 26/36 (72.2%)"},
         // Worked out afresh per row: the "AC10" after the "LB-10X AC" gets no cluster bonus.
         {"rangeSlider=3 weapName(0)=LB-10X_AC weapName(1)=AC10 weapName(2)=LPLaser "
@@ -56,7 +57,8 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
         {"rangeSlider=1 weapName(0)=MLaser weapName(1)=MLaser minRange(0)=2.5 minRange(1)=3.5",
          "6|8",
          "Gunnery 4, Minimum range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 3.6"},
-        {"rangeSlider=7 weapName(0)=MLaser ranOption attackerProneBox attackerWaterBox sensorsBox heat8to12Option targetMoved10PlusOption targetJumpedBox "
+        {"rangeSlider=7 weapName(0)=MLaser ranOption attackerProneBox attackerWaterBox sensorsBox "
+         "heat8to12Option targetMoved10PlusOption targetJumpedBox "
          "heavyWoodsOption",
          "23",
          "Gunnery 4, Long range +4, Ran +2, Attacker prone +2, Attacker in water +1, Sensors +2, "
@@ -66,7 +68,9 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
         {"rangeSlider=1 weapName(0)=MLaser targetWaterOption targetProneBox hexLW=3 hexHW=2", "11",
          "Gunnery 4, Light woods +3, Heavy woods +4, Partial cover +3, Target prone -2, Target in "
          "water -1 = 11\nChance to hit 3/36 (8.3%)\nExpected damage 0.4"},
-        {"rangeSlider=3 weapName(0)=MLaser heat13to16Option targetMoved5to6Option lightWoodsOption targetProneBox", "10",
+        {"rangeSlider=3 weapName(0)=MLaser heat13to16Option targetMoved5to6Option lightWoodsOption "
+         "targetProneBox",
+         "10",
          "Gunnery 4, Heat 13-16 +2, Target moved 5-6 +2, Target in light woods +1, Target prone "
          "+1 = 10\nChance to hit 6/36 (16.7%)\nExpected damage 0.8"}};
     for (const Case& c : cases) {

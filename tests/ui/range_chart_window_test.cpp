@@ -154,10 +154,11 @@ private slots:
     // A milder attack, so that it shows every colour, with its bracket edges, the present range,
     // the expected damage and the legend.
     void picture() {
-        RangeChartWindow* chart = openChart(
-            "gunSkill=4 doneButton weapName(0)=MLaser weapName(1)=LRM20 weapLoc(1)=LA "
-            "weapName(2)=PPC weapLoc(2)=LT weapName(3)=MPLaser weapName(4)=UltraAC20 "
-            "weapLoc(4)=CT rangeSlider=5 walkedOption targetMoved3to4Option fireCheck(0) fireCheck(2) fireCheck(3)");
+        RangeChartWindow* chart =
+            openChart("gunSkill=4 doneButton weapName(0)=MLaser weapName(1)=LRM20 weapLoc(1)=LA "
+                      "weapName(2)=PPC weapLoc(2)=LT weapName(3)=MPLaser weapName(4)=UltraAC20 "
+                      "weapLoc(4)=CT rangeSlider=5 walkedOption targetMoved3to4Option fireCheck(0) "
+                      "fireCheck(2) fireCheck(3)");
         compareWithReference(*chart, "range-chart");
     }
 

@@ -70,8 +70,10 @@ private slots:
             }
             // The menu bar and the option and check marks grow with the zoom too.
             QCOMPARE(w_->window.menuBar()->font(), find("declarationBox")->font());
-            QCOMPARE(find("stationaryOption")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
-                                                          nullptr, find("stationaryOption")),
+            QCOMPARE(find("stationaryOption")
+                         ->style()
+                         ->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr,
+                                       find("stationaryOption")),
                      qRound(13 * zoom / 100.0));
         }
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
@@ -147,9 +149,10 @@ private slots:
             QCOMPARE(QSet<QString>(circle.begin(), circle.end()), focusable);
             QCOMPARE(focusable.size(), circle.size());
             QCOMPARE(circle.contains(objectNameOf("stationaryOption")), sheetShown);
-            const QStringList start = sheetShown ? names({"rangeSlider", "stationaryOption", "attackerProneBox"})
-                                                 : names({"mechName", "pilotName", "gunSkill",
-                                                          "pilotSkill", "innerSphereOption"});
+            const QStringList start =
+                sheetShown ? names({"rangeSlider", "stationaryOption", "attackerProneBox"})
+                           : names({"mechName", "pilotName", "gunSkill", "pilotSkill",
+                                    "innerSphereOption"});
             QCOMPARE(circle.mid(0, start.size()), start);
             // The fire boxes make a column of their own after "Check to Declare"; the weapon
             // rows are visited row by row.
@@ -310,7 +313,8 @@ private slots:
         slideTo(find<QSlider>("rangeSlider"), 5);
         QCOMPARE(text("rangeBox"), QString("5"));
         QCOMPARE(checkState("adjacentHexBox"), Qt::Unchecked);
-        for (const char* name : {"walkedOption", "heat8to12Option", "targetMoved3to4Option", "fireCheck(0)", "calculateButton"}) {
+        for (const char* name : {"walkedOption", "heat8to12Option", "targetMoved3to4Option",
+                                 "fireCheck(0)", "calculateButton"}) {
             click(find<QAbstractButton>(name));
         }
         QCOMPARE(rowTexts(0), QStringList({"0", "3", "6", "9", "5", "9"}));
@@ -558,8 +562,9 @@ private slots:
         }
         find<QSlider>("rangeSlider")->setValue(5);
         for (const char* name :
-             {"ranOption", "heat13to16Option", "rightShoulderBox", "sensorsBox", "targetMoved5to6Option", "targetWaterOption", "targetProneBox",
-              "fireCheck(0)", "fireCheck(2)", "calculateButton", "declareButton"}) {
+             {"ranOption", "heat13to16Option", "rightShoulderBox", "sensorsBox",
+              "targetMoved5to6Option", "targetWaterOption", "targetProneBox", "fireCheck(0)",
+              "fireCheck(2)", "calculateButton", "declareButton"}) {
             find<QAbstractButton>(name)->click();
         }
         choose("hexLW", 1);

@@ -127,8 +127,10 @@ TEST(SheetState, ASheetComesBackWhole) {
         {"mechName=Quillfen pilotName=Ilsa gunSkill=3 clanOption amsBox doneButton mnuZoomIn",
          Json::object()},
         {"gunSkill=4 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(3)=LB-10X_AC "
-         "weapName(5)=MPLaser clusterMunitionsBox ranOption heat13to16Option rightShoulderBox rightUpperActuatorBox targetMoved10PlusOption "
-         "targetWaterOption targetProneBox hexLW=1.5 fireCheck(0) fireCheck(3) calculateButton declareButton "
+         "weapName(5)=MPLaser clusterMunitionsBox ranOption heat13to16Option rightShoulderBox "
+         "rightUpperActuatorBox targetMoved10PlusOption "
+         "targetWaterOption targetProneBox hexLW=1.5 fireCheck(0) fireCheck(3) calculateButton "
+         "declareButton "
          "declarationBox=edited mnuEdit",
          Json::object()},
         {"weapName(2)=PPC sRange(2)=x rangeSlider=1 adjacentHexBox immobileBox selectAllBox mnuNew",
