@@ -133,16 +133,17 @@ bool isColumn(const ControlRef& ref) {
         ref);
 }
 
-std::string roleName(const ControlRef& ref, int row) {
-    return withRow(namedControl(ref).role, row);
+std::string codeName(const ControlRef& ref, int row) {
+    return withRow(namedControl(ref).codeName, row);
 }
 
 std::string formName(const ControlRef& ref, int row) {
     return withRow(namedControl(ref).form, row);
 }
 
-const NamedControl* controlNamed(std::string_view role) {
-    const auto found = std::find_if(CONTROLS.begin(), CONTROLS.end(),
-                                    [role](const NamedControl& c) { return c.role == role; });
+const NamedControl* controlNamed(std::string_view codeName) {
+    const auto found =
+        std::find_if(CONTROLS.begin(), CONTROLS.end(),
+                     [codeName](const NamedControl& c) { return c.codeName == codeName; });
     return found == CONTROLS.end() ? nullptr : &*found;
 }

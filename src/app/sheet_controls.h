@@ -1,7 +1,7 @@
 #pragma once
 
 // Every control of a combat sheet under its names, without a sheet at hand: the one list of
-// names. The code and the tests call a control by its role ("calculateButton", "weapName(3)");
+// names. The code and the tests call a control by its code name ("calculateButton", "weapName(3)");
 // the window names each widget by the control's name on the form it was first drawn on
 // ("Command1"), so that what was said of a form's control can still be followed to the code.
 // Anything that walks all controls walks this list.
@@ -23,8 +23,8 @@ using ControlRef = std::variant<Member<Panel>, Member<TextBox>, Member<ComboBox>
                                 Column<ComboBox>, Column<TextBox>, Column<CheckBox>>;
 
 struct NamedControl {
-    std::string_view role; // what the code calls it: "calculateButton"
-    std::string_view form; // what the form called it: "Command1"
+    std::string_view codeName; // what the code calls it: "calculateButton"
+    std::string_view form;     // what the form called it: "Command1"
     ControlRef ref;
 };
 
@@ -34,10 +34,10 @@ std::span<const NamedControl> sheetControls();
 bool isColumn(const ControlRef& ref);
 
 // The control's names; a column's element carries its row: "weapName(3)".
-std::string roleName(const ControlRef& ref, int row = -1);
+std::string codeName(const ControlRef& ref, int row = -1);
 std::string formName(const ControlRef& ref, int row = -1);
-// The control that goes by the role name, or null.
-const NamedControl* controlNamed(std::string_view role);
+// The control that goes by the code name, or null.
+const NamedControl* controlNamed(std::string_view codeName);
 
 // Calls visit with the sheet's control that ref stands for (row `row` of a column).
 template <typename Sheet, typename Visit>

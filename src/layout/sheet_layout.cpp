@@ -15,7 +15,7 @@ std::vector<ControlLayout> upperHalf() {
     // clang-format off
     return {
         {.control = &C::attackerPanel, .kind = Kind::Panel, .left = 120, .top = 0, .width = 5895, .height = 3855, .coveredBy = &C::setupPanel},
-        {.role = "gunSkillTextLabel", .form = "Label2", .in = &C::attackerPanel, .left = 240, .top = 240, .width = 975, .height = 255, .labelFor = &C::gunSkillText},
+        {.codeName = "gunSkillTextLabel", .form = "Label2", .in = &C::attackerPanel, .left = 240, .top = 240, .width = 975, .height = 255, .labelFor = &C::gunSkillText},
         {.control = &C::gunSkillText, .kind = Kind::TextBox, .in = &C::attackerPanel, .left = 240, .top = 480, .width = 735, .height = 285},
         {.control = &C::rangePanel, .kind = Kind::Panel, .in = &C::attackerPanel, .left = 1560, .top = 240, .width = 4215, .height = 735},
         {.control = &C::rangeBox, .kind = Kind::TextBox, .in = &C::rangePanel, .left = 240, .top = 360, .width = 615, .height = 285},
@@ -29,11 +29,11 @@ std::vector<ControlLayout> upperHalf() {
         {.control = &C::attackerWaterBox, .kind = Kind::CheckBox, .in = &C::attackerMovementPanel, .left = 120, .top = 2040, .width = 1455, .height = 255},
         {.control = &C::damagePanel, .kind = Kind::Panel, .in = &C::attackerPanel, .left = 2280, .top = 960, .width = 1935, .height = 2775},
         {.control = &C::sensorsBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 240, .width = 975, .height = 255},
-        {.role = "rightArmLabel", .form = "Label1", .caption = "Right Arm", .in = &C::damagePanel, .left = 120, .top = 600, .width = 1095, .height = 255},
+        {.codeName = "rightArmLabel", .form = "Label1", .caption = "Right Arm", .in = &C::damagePanel, .left = 120, .top = 600, .width = 1095, .height = 255},
         {.control = &C::rightShoulderBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 840, .width = 1215, .height = 255, .namedAfter = "rightArmLabel"},
         {.control = &C::rightUpperActuatorBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1080, .width = 1575, .height = 255, .namedAfter = "rightArmLabel"},
         {.control = &C::rightLowerActuatorBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1320, .width = 1575, .height = 255, .namedAfter = "rightArmLabel"},
-        {.role = "leftArmLabel", .form = "Label12", .caption = "Left Arm", .in = &C::damagePanel, .left = 120, .top = 1680, .width = 1095, .height = 255},
+        {.codeName = "leftArmLabel", .form = "Label12", .caption = "Left Arm", .in = &C::damagePanel, .left = 120, .top = 1680, .width = 1095, .height = 255},
         {.control = &C::leftShoulderBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 1920, .width = 1215, .height = 255, .namedAfter = "leftArmLabel"},
         {.control = &C::leftUpperActuatorBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 2160, .width = 1575, .height = 255, .namedAfter = "leftArmLabel"},
         {.control = &C::leftLowerActuatorBox, .kind = Kind::CheckBox, .in = &C::damagePanel, .left = 120, .top = 2400, .width = 1575, .height = 255, .namedAfter = "leftArmLabel"},
@@ -46,18 +46,18 @@ std::vector<ControlLayout> upperHalf() {
 
         // Made after the attacker panel, so that it lies over it.
         {.control = &C::setupPanel, .kind = Kind::Panel, .left = 120, .top = 0, .width = 6015, .height = 3855, .look = Look::Shaded},
-        {.role = "mechNameLabel", .form = "Label18", .in = &C::setupPanel, .left = 360, .top = 360, .width = 1815, .height = 255, .labelFor = &C::mechName},
+        {.codeName = "mechNameLabel", .form = "Label18", .in = &C::setupPanel, .left = 360, .top = 360, .width = 1815, .height = 255, .labelFor = &C::mechName},
         {.control = &C::mechName, .kind = Kind::TextBox, .in = &C::setupPanel, .left = 360, .top = 600, .width = 1935, .height = 285},
-        {.role = "pilotNameLabel", .form = "Label7", .in = &C::setupPanel, .left = 360, .top = 960, .width = 1815, .height = 255, .labelFor = &C::pilotName},
+        {.codeName = "pilotNameLabel", .form = "Label7", .in = &C::setupPanel, .left = 360, .top = 960, .width = 1815, .height = 255, .labelFor = &C::pilotName},
         {.control = &C::pilotName, .kind = Kind::TextBox, .in = &C::setupPanel, .left = 360, .top = 1200, .width = 1935, .height = 285},
-        {.role = "gunSkillLabel", .form = "Label3", .caption = "Gunnery Skill (Required)", .in = &C::setupPanel, .left = 360, .top = 1560, .width = 1935, .height = 255, .labelFor = &C::gunSkill},
+        {.codeName = "gunSkillLabel", .form = "Label3", .caption = "Gunnery Skill (Required)", .in = &C::setupPanel, .left = 360, .top = 1560, .width = 1935, .height = 255, .labelFor = &C::gunSkill},
         {.control = &C::gunSkill, .kind = Kind::List, .in = &C::setupPanel, .left = 360, .top = 1800, .width = 735, .height = 315},
-        {.role = "pilotSkillLabel", .form = "Label17", .in = &C::setupPanel, .left = 360, .top = 2280, .width = 975, .height = 255, .labelFor = &C::pilotSkill},
+        {.codeName = "pilotSkillLabel", .form = "Label17", .in = &C::setupPanel, .left = 360, .top = 2280, .width = 975, .height = 255, .labelFor = &C::pilotSkill},
         {.control = &C::pilotSkill, .kind = Kind::List, .in = &C::setupPanel, .left = 360, .top = 2520, .width = 735, .height = 315},
-        {.role = "mechTypeHeading", .form = "Label21", .caption = "Mech Type (Required)", .in = &C::setupPanel, .left = 2640, .top = 360, .width = 1815, .height = 255, .look = Look::Underlined},
+        {.codeName = "mechTypeHeading", .form = "Label21", .caption = "Mech Type (Required)", .in = &C::setupPanel, .left = 2640, .top = 360, .width = 1815, .height = 255, .look = Look::Underlined},
         {.control = &C::innerSphereOption, .kind = Kind::OptionButton, .in = &C::setupPanel, .left = 2640, .top = 600, .width = 1215, .height = 195, .headedBy = "mechTypeHeading"},
         {.control = &C::clanOption, .kind = Kind::OptionButton, .in = &C::setupPanel, .left = 2640, .top = 840, .width = 1695, .height = 255, .headedBy = "mechTypeHeading"},
-        {.role = "equipmentHeading", .form = "Label20", .caption = "Special Equipment", .in = &C::setupPanel, .left = 2640, .top = 1200, .width = 1815, .height = 255, .look = Look::Underlined},
+        {.codeName = "equipmentHeading", .form = "Label20", .caption = "Special Equipment", .in = &C::setupPanel, .left = 2640, .top = 1200, .width = 1815, .height = 255, .look = Look::Underlined},
         {.control = &C::amsBox, .kind = Kind::CheckBox, .in = &C::setupPanel, .left = 2640, .top = 1440, .width = 1575, .height = 255},
         {.control = &C::artemisBox, .kind = Kind::CheckBox, .in = &C::setupPanel, .left = 2640, .top = 1680, .width = 1575, .height = 255},
         {.control = &C::apPodsBox, .kind = Kind::CheckBox, .in = &C::setupPanel, .left = 2640, .top = 1920, .width = 1935, .height = 255},
@@ -93,12 +93,12 @@ std::vector<ControlLayout> terrainAndResults() {
     // clang-format off
     return {
         {.control = &C::terrainPanel, .kind = Kind::Panel, .left = 240, .top = 4440, .width = 1695, .height = 1815},
-        {.role = "lightWoodsLabel", .form = "Label4", .in = &C::terrainPanel, .left = 240, .top = 360, .width = 1215, .height = 255, .labelFor = &C::hexLW},
+        {.codeName = "lightWoodsLabel", .form = "Label4", .in = &C::terrainPanel, .left = 240, .top = 360, .width = 1215, .height = 255, .labelFor = &C::hexLW},
         {.control = &C::hexLW, .kind = Kind::List, .in = &C::terrainPanel, .left = 240, .top = 600, .width = 735, .height = 315},
-        {.role = "heavyWoodsLabel", .form = "Label5", .in = &C::terrainPanel, .left = 240, .top = 1080, .width = 1215, .height = 255, .labelFor = &C::hexHW},
+        {.codeName = "heavyWoodsLabel", .form = "Label5", .in = &C::terrainPanel, .left = 240, .top = 1080, .width = 1215, .height = 255, .labelFor = &C::hexHW},
         {.control = &C::hexHW, .kind = Kind::List, .in = &C::terrainPanel, .left = 240, .top = 1320, .width = 735, .height = 315},
 
-        {.role = "totalHeatLabel", .form = "Label11", .left = 9600, .top = 4440, .width = 975, .height = 375, .labelFor = &C::totalHeatBox},
+        {.codeName = "totalHeatLabel", .form = "Label11", .left = 9600, .top = 4440, .width = 975, .height = 375, .labelFor = &C::totalHeatBox},
         {.control = &C::totalHeatBox, .kind = Kind::TextBox, .left = 9600, .top = 4680, .width = 975, .height = 285},
         {.control = &C::calculateButton, .kind = Kind::Button, .left = 9480, .top = 5520, .width = 975, .height = 375},
         {.control = &C::declareButton, .kind = Kind::Button, .left = 10560, .top = 5520, .width = 975, .height = 375},
@@ -116,7 +116,7 @@ struct RowColumn {
     int left;
     int width;
     int height;
-    const char* headingRole;
+    const char* headingName;
     const char* headingForm;
     int headingLeft;
     int headingWidth;
@@ -138,14 +138,14 @@ constexpr int BracketWidth = 600;
 
 // clang-format off
 const RowColumn RowColumns[] = {
-    {.column = &C::weapName, .kind = Kind::List, .left = 2040, .width = 1335, .height = ListHeight, .headingRole = "weaponHeading", .headingForm = "Label9", .headingLeft = 2160, .headingWidth = 855},
-    {.column = &C::weapLoc, .kind = Kind::List, .left = 3480, .width = 975, .height = ListHeight, .headingRole = "locationHeading", .headingForm = "Label10", .headingLeft = 3600, .headingWidth = 735},
-    {.column = &C::minRange, .kind = Kind::TextBox, .left = 4560, .width = 615, .height = TextHeight, .headingRole = "minHeading", .headingForm = "Label13", .headingLeft = 4680, .headingWidth = 495},
-    {.column = &C::sRange, .kind = Kind::TextBox, .left = 5280, .width = BracketWidth, .height = TextHeight, .headingRole = "shortHeading", .headingForm = "Label14", .headingLeft = 5400, .headingWidth = 495},
-    {.column = &C::mRange, .kind = Kind::TextBox, .left = 5880, .width = BracketWidth, .height = TextHeight, .headingRole = "medHeading", .headingForm = "Label15", .headingLeft = 6000, .headingWidth = 495},
-    {.column = &C::lRange, .kind = Kind::TextBox, .left = 6480, .width = 615, .height = TextHeight, .headingRole = "longHeading", .headingForm = "Label16", .headingLeft = 6600, .headingWidth = 495},
-    {.column = &C::damage, .kind = Kind::TextBox, .left = 7200, .width = 615, .height = TextHeight, .headingRole = "damageHeading", .headingForm = "Label8", .headingLeft = 7200, .headingWidth = 615},
-    {.column = &C::toHit, .kind = Kind::TextBox, .left = 8040, .width = 855, .height = TextHeight, .headingRole = "toHitHeading", .headingForm = "Label19", .headingLeft = 8280, .headingWidth = 495},
+    {.column = &C::weapName, .kind = Kind::List, .left = 2040, .width = 1335, .height = ListHeight, .headingName = "weaponHeading", .headingForm = "Label9", .headingLeft = 2160, .headingWidth = 855},
+    {.column = &C::weapLoc, .kind = Kind::List, .left = 3480, .width = 975, .height = ListHeight, .headingName = "locationHeading", .headingForm = "Label10", .headingLeft = 3600, .headingWidth = 735},
+    {.column = &C::minRange, .kind = Kind::TextBox, .left = 4560, .width = 615, .height = TextHeight, .headingName = "minHeading", .headingForm = "Label13", .headingLeft = 4680, .headingWidth = 495},
+    {.column = &C::sRange, .kind = Kind::TextBox, .left = 5280, .width = BracketWidth, .height = TextHeight, .headingName = "shortHeading", .headingForm = "Label14", .headingLeft = 5400, .headingWidth = 495},
+    {.column = &C::mRange, .kind = Kind::TextBox, .left = 5880, .width = BracketWidth, .height = TextHeight, .headingName = "medHeading", .headingForm = "Label15", .headingLeft = 6000, .headingWidth = 495},
+    {.column = &C::lRange, .kind = Kind::TextBox, .left = 6480, .width = 615, .height = TextHeight, .headingName = "longHeading", .headingForm = "Label16", .headingLeft = 6600, .headingWidth = 495},
+    {.column = &C::damage, .kind = Kind::TextBox, .left = 7200, .width = 615, .height = TextHeight, .headingName = "damageHeading", .headingForm = "Label8", .headingLeft = 7200, .headingWidth = 615},
+    {.column = &C::toHit, .kind = Kind::TextBox, .left = 8040, .width = 855, .height = TextHeight, .headingName = "toHitHeading", .headingForm = "Label19", .headingLeft = 8280, .headingWidth = 495},
 };
 // clang-format on
 
@@ -157,7 +157,7 @@ int fireCheckHeight(int row) {
 std::vector<ControlLayout> weaponRows() {
     std::vector<ControlLayout> controls;
     for (const RowColumn& column : RowColumns) {
-        controls.push_back({.role = column.headingRole,
+        controls.push_back({.codeName = column.headingName,
                             .form = column.headingForm,
                             .left = column.headingLeft,
                             .top = HeadingTop,
@@ -165,7 +165,7 @@ std::vector<ControlLayout> weaponRows() {
                             .height = HeadingHeight,
                             .labelFor = column.column});
     }
-    controls.push_back({.role = "declareHeading",
+    controls.push_back({.codeName = "declareHeading",
                         .form = "Label22",
                         .left = 9240,
                         .top = FireHeadingTop,
@@ -179,7 +179,7 @@ std::vector<ControlLayout> weaponRows() {
                         .top = FireHeadingTop,
                         .width = FireWidth,
                         .height = 255});
-    controls.push_back({.role = "columnRule",
+    controls.push_back({.codeName = "columnRule",
                         .form = "Line1",
                         .kind = Kind::VerticalLine,
                         .left = 7920,
@@ -337,8 +337,8 @@ const std::vector<std::size_t>& sheetTabOrder() {
     return order;
 }
 
-std::string roleNameOf(const ControlLayout& layout) {
-    return layout.control ? roleName(*layout.control, layout.row) : layout.role;
+std::string codeNameOf(const ControlLayout& layout) {
+    return layout.control ? codeName(*layout.control, layout.row) : layout.codeName;
 }
 
 std::string formNameOf(const ControlLayout& layout) {
@@ -374,10 +374,11 @@ std::size_t placeOf(const ControlRef& control, int row) {
     return static_cast<std::size_t>(found - layout.begin());
 }
 
-std::size_t placeOf(std::string_view role) {
+std::size_t placeOf(std::string_view codeName) {
     const std::vector<ControlLayout>& layout = sheetLayout();
-    const auto found = std::find_if(layout.begin(), layout.end(),
-                                    [role](const ControlLayout& c) { return c.role == role; });
+    const auto found =
+        std::find_if(layout.begin(), layout.end(),
+                     [codeName](const ControlLayout& c) { return c.codeName == codeName; });
     if (found == layout.end()) {
         throw std::logic_error("a label or line that the layout does not place");
     }

@@ -42,7 +42,7 @@ struct ControlLayout {
     std::optional<ControlRef> control = {}; // the model's control; none for a label or line
     int row = -1;                           // the weapon row of a column's control
     // A passive label's or line's names, as the code calls it and as the form called it.
-    std::string role = {};
+    std::string codeName = {};
     std::string form = {};
     std::string caption = {}; // a passive label's own text
     ControlKind kind = ControlKind::Label;
@@ -57,11 +57,11 @@ struct ControlLayout {
     std::optional<ControlRef> labelFor = {};
     // A panel that a panel shown in front of it covers whole.
     Member<Panel> coveredBy = nullptr;
-    // The role name of the passive label that heads the option group of an option button
+    // The code name of the passive label that heads the option group of an option button
     // which shares its panel with other controls; screen readers hear the group under the
     // label's text.
     const char* headedBy = nullptr;
-    // The role name of the passive label that tells which of two like controls this one is:
+    // The code name of the passive label that tells which of two like controls this one is:
     // screen readers hear the label's text before the control's caption ("Right Arm Shoulder"),
     // while the control shows its caption alone.
     const char* namedAfter = nullptr;
@@ -83,15 +83,15 @@ const std::vector<MenuEntry>& sheetMenu();
 const std::vector<std::size_t>& sheetTabOrder();
 
 // The names a control of the layout goes by: the model's, or the label's or line's own.
-std::string roleNameOf(const ControlLayout& layout);
+std::string codeNameOf(const ControlLayout& layout);
 std::string formNameOf(const ControlLayout& layout);
 // What a screen reader calls a control of the model: its caption; a weapon row's field, its
 // column's heading and the row's number as the user counts them ("Weapon 1", "To-Hit 12"); an
 // arm's damage box, the arm's label and the box's caption ("Left Arm Lower Actuator").
 std::string spokenNameOf(const CombatSheet& sheet, const ControlLayout& layout);
-// The place in sheetLayout() of the control, or of the passive label or line with that role
+// The place in sheetLayout() of the control, or of the passive label or line with that code
 // name; throws when there is none.
 std::size_t placeOf(const ControlRef& control, int row = -1);
-std::size_t placeOf(std::string_view role);
+std::size_t placeOf(std::string_view codeName);
 
 } // namespace sheet

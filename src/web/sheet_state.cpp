@@ -30,7 +30,7 @@ template <typename Each> void forEachControl(Each each) {
     for (const NamedControl& named : sheetControls()) {
         const bool column = isColumn(named.ref);
         for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
-            each(named.ref, row, roleName(named.ref, row));
+            each(named.ref, row, codeName(named.ref, row));
         }
     }
 }

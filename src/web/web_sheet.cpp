@@ -71,7 +71,7 @@ Json layoutEntry(const CombatSheet& sheet, std::size_t place) {
     const sheet::ControlLayout& row = sheet::sheetLayout()[place];
     const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, place);
     Json entry = {
-        {"codeName", sheet::roleNameOf(row)},
+        {"codeName", sheet::codeNameOf(row)},
         {"form", sheet::formNameOf(row)},
         {"kind", kindName(row.kind)},
         {"in", row.in != nullptr ? static_cast<int>(sheet::placeOf(row.in)) : -1},
@@ -113,7 +113,7 @@ Json menuJson(const CombatSheet& sheet) {
                      {"keys", entry.keys},
                      {"caption", SheetScene::menuCaption(sheet, entry).text}};
         if (entry.command) {
-            item["codeName"] = roleName(*entry.command);
+            item["codeName"] = codeName(*entry.command);
         } else {
             item["name"] = entry.name;
         }

@@ -573,10 +573,10 @@ private slots:
 
 private:
     static QString qt(const std::string& text) { return QString::fromStdString(text); }
-    static QStringList names(const QStringList& roles) {
+    static QStringList names(const QStringList& codeNames) {
         QStringList objects;
-        for (const QString& role : roles) {
-            objects << objectNameOf(role);
+        for (const QString& codeName : codeNames) {
+            objects << objectNameOf(codeName);
         }
         return objects;
     }
