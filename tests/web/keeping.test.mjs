@@ -106,8 +106,8 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         const { page } = session;
         const kept = JSON.parse(await readFile(STATE, 'utf8'));
         const damaged = structuredClone(kept);
-        damaged.controls.sensorsBox.value = 7;
-        const newer = { ...kept, version: 2 };
+        damaged.controls.dmgSensor1.value = 7; // the name of its day
+        const newer = { ...kept, version: 3 };
         await keepAsIfBefore(page, 'sheets', [
             [
                 0,
@@ -150,7 +150,7 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
             await takeMessage(page, 'Escape'),
             'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ' +
                 'it was kept by a newer version of Vexolan ' +
-                '(version 2; this page reads up to version 1). ' +
+                '(version 3; this page reads up to version 2). ' +
                 "It stays in the browser's storage, untouched, until you delete it.",
         );
         assert.equal(await takeMessage(page), 'Saved as a download: Quillfen QF-2.vexmech');
