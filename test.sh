@@ -12,9 +12,10 @@ exec > >(tee "$log") 2>&1
 ./scripts/setup.sh desktop web test
 # The folders of src/ include one another only downwards.
 ./scripts/check-layers.sh
-# The JavaScript of the page, of its tests and of the scripts, as ESLint and Prettier want it.
+# The page (its JavaScript, style sheet and HTML), its tests and the scripts, as ESLint and
+# Prettier want them.
 npx eslint .
-npx prettier --check 'web/**/*.js' 'tests/web/**/*.mjs' 'scripts/*.mjs' eslint.config.mjs
+npx prettier --check .
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXOLAN_BUILD_TESTS=ON \
     -DVEXOLAN_BUILD_BENCH=ON -DVEXOLAN_WERROR=ON
 cmake --build build -j"$(nproc)"
