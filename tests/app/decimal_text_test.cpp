@@ -18,6 +18,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -81,11 +82,7 @@ std::vector<double> manyDoubles(int randomCount) {
 }
 
 TEST(DecimalText, ShortestTexts) {
-    const struct {
-        const char* name;
-        double value;
-        std::string text;
-    } cases[] = {
+    const std::tuple<const char*, double, std::string> cases[] = {
         {"Half", 9.5, "9.5"},
         {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
         {"NegativeThousandth", -0.001, "-0.001"},
@@ -98,18 +95,13 @@ TEST(DecimalText, ShortestTexts) {
         {"SubnormalOfThreeDigits", 0x0.000000000001fp-1022, "0." + zeros(321) + "153"},
         {"SmallestNormal", DBL_MIN, "0." + zeros(307) + "22250738585072014"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(shortestDecimal(c.value), c.text) << c.name;
+    for (const auto& [name, value, text] : cases) {
+        EXPECT_EQ(shortestDecimal(value), text) << name;
     }
 }
 
 TEST(DecimalText, RoundedTexts) {
-    const struct {
-        const char* name;
-        double value;
-        int decimals;
-        const char* text;
-    } cases[] = {
+    const std::tuple<const char*, double, int, const char*> cases[] = {
         {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"},
         {"NegativeQuarter", -0.25, 1, "-0.2"},
         {"ExactTieToEvenUp", 0.75, 1, "0.8"},
@@ -122,17 +114,13 @@ TEST(DecimalText, RoundedTexts) {
         {"NoPlacesRoundsUp", 3.5, 0, "4"},
         {"ThreePlaces", 2.0 / 3.0, 3, "0.667"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(fixedDecimal(c.value, c.decimals), c.text) << c.name;
+    for (const auto& [name, value, decimals, text] : cases) {
+        EXPECT_EQ(fixedDecimal(value, decimals), text) << name;
     }
 }
 
 TEST(DecimalText, ValuesOfTexts) {
-    const struct {
-        const char* name;
-        std::string text;
-        double value;
-    } cases[] = {
+    const std::tuple<const char*, std::string, double> cases[] = {
         {"NoWholeDigits", ".5", 0.5},
         {"NoPlaces", "5.", 5.0},
         {"BeyondTheLargestIsInfinite", "1" + zeros(400), Infinity},
@@ -140,8 +128,8 @@ TEST(DecimalText, ValuesOfTexts) {
         {"TieToEvenBelow", "9007199254740993", 9007199254740992.0},
         {"JustAboveATieFarOut", "9007199254740993." + zeros(300) + "1", 9007199254740994.0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(decimalValue(c.text), c.value) << c.name;
+    for (const auto& [name, text, value] : cases) {
+        EXPECT_EQ(decimalValue(text), value) << name;
     }
 }
 
