@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -305,34 +306,27 @@ TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
 // leave the asking to the windows.
 TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     using Answer = platform::MessageBox::Answer;
-    const struct {
-        const char* name;
-        const char* change;
-        std::vector<Answer> answers;
-        bool writeRefused;
-        bool closes;
-        bool saved;
-        std::size_t questions;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const std::tuple<const char*, const char*, std::vector<Answer>, bool, bool, bool, int> cases[] = {
+        // name, the change, the answers, the write refused, closes, saved, questions asked
         {"Unchanged", "", {}, false, true, false, 0},
         {"ChangeTakenBack", "dmgSensor1 dmgSensor1 rangeSlider=3 aMove2", {}, false, true, false, 0},
         {"Saved", "dmgSensor1", {Answer::Save}, false, true, true, 1},
         {"Discarded", "pilotName=Other", {Answer::Discard}, false, true, false, 1},
         {"Cancelled", "weapLoc(3)=H", {Answer::Cancel}, false, false, false, 1},
         {"SavingFails", "clanOption", {Answer::Save}, true, false, false, 1},
-        // clang-format on
     };
-    for (const auto& c : cases) {
+    // clang-format on
+    for (const auto& [name, change, answers, writeRefused, closes, saved, questions] : cases) {
         FreshSheet f;
         open(f, {{"m", Example}});
-        act(f.sheet, c.change);
-        f.fake.messageBox.answers = c.answers;
-        f.fake.fileStore.writeRefusal = c.writeRefused ? "No space left on device" : "";
-        EXPECT_EQ(hasUnsavedChanges(f.sheet), c.questions > 0) << c.name;
-        EXPECT_EQ(mayClose(f.sheet), c.closes) << c.name;
-        EXPECT_EQ(f.fake.messageBox.asked.size(), c.questions) << c.name;
-        EXPECT_EQ(f.fake.fileStore.files["m"] != Example, c.saved) << c.name;
+        act(f.sheet, change);
+        f.fake.messageBox.answers = answers;
+        f.fake.fileStore.writeRefusal = writeRefused ? "No space left on device" : "";
+        EXPECT_EQ(hasUnsavedChanges(f.sheet), questions > 0) << name;
+        EXPECT_EQ(mayClose(f.sheet), closes) << name;
+        EXPECT_EQ(f.fake.messageBox.asked.size(), std::size_t(questions)) << name;
+        EXPECT_EQ(f.fake.fileStore.files["m"] != Example, saved) << name;
     }
     FreshSheet fileless;
     act(fileless.sheet, "mechName=New dmgSensor1");
@@ -352,50 +346,44 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
 TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
     using Answer = platform::MessageBox::Answer;
     const std::string theirs = patched("/pilotName", "Other Pilot");
-    const struct {
-        const char* name;
-        const char* before;              // what the user does before the file changes
-        std::optional<std::string> disk; // what someone else leaves in the file, if anything
-        bool gone;                       // someone else removes the file
-        std::vector<Answer> answers;
-        bool asked;
-        bool written;
-    } cases[] = {
-        // clang-format off
+    using Disk = std::optional<std::string>;
+    // clang-format off
+    const std::tuple<const char*, const char*, Disk, bool, std::vector<Answer>, bool, bool> cases[] = {
+        // name, what the user does before the file changes, what someone else leaves in the
+        // file (if anything), whether someone else removes it, the answers, asked, written
         {"Cancelled", "", theirs, false, {Answer::Cancel}, true, false},
         {"Overwritten", "", theirs, false, {Answer::Overwrite}, true, true},
         {"ChangedAfterASave", "dmgSensor1 mnuSave", theirs, false, {Answer::Cancel}, true, false},
-        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel},
-         true, false},
+        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel}, true, false},
         {"SameBytesAgain", "", Example, false, {}, false, true},
         {"SavedByThisSheet", "dmgSensor1 mnuSave", std::nullopt, false, {}, false, true},
         {"Gone", "", std::nullopt, true, {}, false, true},
-        // clang-format on
     };
-    for (const auto& c : cases) {
+    // clang-format on
+    for (const auto& [name, before, leftOnDisk, gone, answers, asked, written] : cases) {
         FreshSheet f;
         auto& files = f.fake.fileStore.files;
         open(f, {{"m", Example}});
-        act(f.sheet, c.before);
-        if (c.disk) {
-            files["m"] = *c.disk;
+        act(f.sheet, before);
+        if (leftOnDisk) {
+            files["m"] = *leftOnDisk;
         }
-        if (c.gone) {
+        if (gone) {
             files.erase("m");
         }
         const std::map<std::string, std::string> disk = files;
         act(f.sheet, "pilotName=Mine");
         const std::string sheet = snapshot(f.sheet);
-        f.fake.messageBox.answers = c.answers;
+        f.fake.messageBox.answers = answers;
         act(f.sheet, "mnuSave");
-        EXPECT_EQ(f.fake.messageBox.asked.size(), c.asked ? 1u : 0u) << c.name;
-        EXPECT_EQ(snapshot(f.sheet), sheet) << c.name;
-        EXPECT_EQ(hasUnsavedChanges(f.sheet), !c.written) << c.name;
-        EXPECT_EQ(files == disk, !c.written) << c.name;
+        EXPECT_EQ(f.fake.messageBox.asked.size(), asked ? 1u : 0u) << name;
+        EXPECT_EQ(snapshot(f.sheet), sheet) << name;
+        EXPECT_EQ(hasUnsavedChanges(f.sheet), !written) << name;
+        EXPECT_EQ(files == disk, !written) << name;
         EXPECT_EQ(files.count("m") > 0 && files.at("m").find("\"Mine\"") != std::string::npos,
-                  c.written)
-            << c.name;
-        EXPECT_EQ(f.fake.messageBox.shown, Texts{}) << c.name;
+                  written)
+            << name;
+        EXPECT_EQ(f.fake.messageBox.shown, Texts{}) << name;
     }
 }
 
