@@ -73,25 +73,20 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Op
     return seen;
 }
 
-// The user's home for as long as it lives: a folder of its own, with its own settings.
+// The user's home for as long as it lives: a folder of its own, with its own settings, and the
+// current folder, as when the program is started from the desktop. (The test's own settings
+// folder, which it restores, is always set.)
 class HomeFolder {
 public:
-    HomeFolder()
-        : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")),
-          hadConfig_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
-        qputenv("HOME", folder_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (folder_.path() + "/.config").toLocal8Bit());
-        // Started from the desktop, the program runs in the home folder.
-        QDir::setCurrent(folder_.path());
+    HomeFolder() {
+        qputenv("HOME", path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", path(".config").toLocal8Bit());
+        QDir::setCurrent(path());
     }
     ~HomeFolder() {
         QDir::setCurrent(current_);
         qputenv("HOME", home_);
-        if (hadConfig_) {
-            qputenv("XDG_CONFIG_HOME", config_);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
+        qputenv("XDG_CONFIG_HOME", config_);
     }
     HomeFolder(const HomeFolder&) = delete;
     HomeFolder& operator=(const HomeFolder&) = delete;
@@ -102,9 +97,7 @@ public:
 private:
     QTemporaryDir folder_;
     QString current_ = QDir::currentPath();
-    QByteArray home_;
-    QByteArray config_;
-    bool hadConfig_;
+    QByteArray home_ = qgetenv("HOME"), config_ = qgetenv("XDG_CONFIG_HOME");
 };
 
 } // namespace
