@@ -10,10 +10,6 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-std::string valueText(const CheckBox& box) {
-    return std::to_string(static_cast<int>(box.value()));
-}
-
 // A user click changes the value first (ticked becomes unticked, anything else ticked), then
 // notifies exactly once.
 TEST(Controls, CheckBoxUserClickSetsThenNotifies) {
@@ -39,7 +35,7 @@ TEST(Controls, ValuesSetByCode) {
     OptionGroup group;
     OptionButton first{group, "", OptionButton::Start::Selected}, second{group, ""};
     Log log;
-    inner.onClick([&] { log.push_back("inner " + valueText(inner)); });
+    inner.onClick([&] { log.push_back("inner " + std::to_string(int(inner.value()))); });
     outer.onClick([&] { inner.setValue(BoxState::Grayed), log.push_back("outer goes on"); });
     text.onChange([&] { log.push_back("text " + text.text()); });
     slider.onChange([&] { log.push_back("slider " + std::to_string(slider.position())); });
