@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
+#include <iterator>
 #include <variant>
 
 #include <sys/wait.h>
@@ -156,7 +158,7 @@ private slots:
             seen << QString("%1 %2: %3")
                         .arg(box->font().pixelSize())
                         .arg(box->text(), buttons.join(' '));
-            const auto& reply = replies[seen.size() - 1];
+            const auto& reply = replies[std::min<std::size_t>(seen.size(), std::size(replies)) - 1];
             for (QAbstractButton* button : box->buttons()) {
                 if (reply == std::variant<Qt::Key, QString>(button->text())) {
                     button->click();
