@@ -42,11 +42,11 @@ void fillInAttack(CombatSheet& sheet) {
     }
     sheet.clusterMunitionsBox.userClick();
     sheet.rangeSlider.userMove(5);
-    sheet.aMove2.userClick();
-    sheet.aHeat1.userClick();
-    sheet.dmgUpperAct1.userClick();
-    sheet.tMove2.userClick();
-    sheet.tLW0.userClick();
+    sheet.walkedOption.userClick();
+    sheet.heat8to12Option.userClick();
+    sheet.rightUpperActuatorBox.userClick();
+    sheet.targetMoved5to6Option.userClick();
+    sheet.lightWoodsOption.userClick();
     pick(sheet.hexLW, "1");
 }
 

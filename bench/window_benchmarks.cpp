@@ -88,7 +88,7 @@ struct PlayingSheet {
             }
         }
         auto* done = bench.window.findChild<QAbstractButton*>("Command5");
-        shoulder = bench.window.findChild<QAbstractButton*>("dmgShoulder1");
+        shoulder = bench.window.findChild<QAbstractButton*>("rightShoulderBox");
         if (done == nullptr || shoulder == nullptr) {
             return false;
         }
@@ -100,7 +100,7 @@ struct PlayingSheet {
     // Each click ticks or unticks the box; the model must have followed every one.
     bool followedClicks(BoxState startValue, benchmark::IterationCount clicks) {
         const bool ticked = (startValue == BoxState::Ticked) == (clicks % 2 == 0);
-        return bench.window.sheet().dmgShoulder1.value() ==
+        return bench.window.sheet().rightShoulderBox.value() ==
                (ticked ? BoxState::Ticked : BoxState::Unticked);
     }
 };
@@ -136,7 +136,7 @@ void clickShoulder(benchmark::State& state, Painting painting, bool withChart = 
             return;
         }
     }
-    const BoxState startValue = playing.bench.window.sheet().dmgShoulder1.value();
+    const BoxState startValue = playing.bench.window.sheet().rightShoulderBox.value();
     for (auto _ : state) {
         clickOnce(playing, painting);
     }

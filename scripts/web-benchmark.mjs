@@ -71,7 +71,7 @@ async function tapTime(browser, url) {
     await page.waitForSelector('html[data-ready]');
     await page.click('#s1-doneButton');
     const times = await page.evaluate(() => {
-        const box = document.getElementById('s1-dmgShoulder1');
+        const box = document.getElementById('s1-rightShoulderBox');
         const taken = [];
         for (let tap = 0; tap < 51; ++tap) {
             const start = performance.now();

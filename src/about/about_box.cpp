@@ -30,7 +30,7 @@ void setLabel(TextBox& label, const std::string& text) {
 
 AboutBox::AboutBox(platform::PlatformServices& services) : services_(services) {
     disclaimerBox.setText(Disclaimer);
-    setLabel(lblDisclaimer, Copyright);
+    setLabel(copyrightLabel, Copyright);
     setLabel(warningLabel, Warning);
     lblTitle.setReadOnly(true);
     lblVersion.setReadOnly(true);

@@ -28,7 +28,7 @@ public:
     TextBox lblTitle;
     TextBox lblVersion;
     TextBox disclaimerBox; // the disclaimer; the user may edit it, but the box keeps nothing
-    TextBox lblDisclaimer;
+    TextBox copyrightLabel;
     TextBox warningLabel;
     Command cmdOK{"OK"};                   // closes the box; Enter and Esc both mean this
     Command cmdSysInfo{"&System Info..."}; // starts the system-information tool

@@ -22,10 +22,10 @@ struct ArmDamage {
 };
 
 inline constexpr std::array<ArmDamage, 2> ARMS = {{
-    {RightArm, "Right arm", &CombatSheet::dmgShoulder1, &CombatSheet::dmgUpperAct1,
-     &CombatSheet::dmgLowerAct1, &SituationModifiers::dmgShoulder1Mod,
-     &SituationModifiers::dmgUpperAct1Mod, &SituationModifiers::dmgLowerAct1Mod},
-    {LeftArm, "Left arm", &CombatSheet::dmgShoulder2, &CombatSheet::dmgUpperAct2,
-     &CombatSheet::dmgLowerAct2, &SituationModifiers::dmgShoulder2Mod,
-     &SituationModifiers::dmgUpperAct2Mod, &SituationModifiers::dmgLowerAct2Mod},
+    {RightArm, "Right arm", &CombatSheet::rightShoulderBox, &CombatSheet::rightUpperActuatorBox,
+     &CombatSheet::rightLowerActuatorBox, &SituationModifiers::rightShoulderMod,
+     &SituationModifiers::rightUpperActuatorMod, &SituationModifiers::rightLowerActuatorMod},
+    {LeftArm, "Left arm", &CombatSheet::leftShoulderBox, &CombatSheet::leftUpperActuatorBox,
+     &CombatSheet::leftLowerActuatorBox, &SituationModifiers::leftShoulderMod,
+     &SituationModifiers::leftUpperActuatorMod, &SituationModifiers::leftLowerActuatorMod},
 }};

@@ -36,12 +36,12 @@ void CombatSheet::setUpControls() {
     pilotSkill.setItems(skills());
     gunSkillText.setEnabled(false);
     rangeBox.setReadOnly(true);
-    facingLabel.hide();
+    facingPanel.hide();
     tFacing.hide();
     tFacing.setEnabled(false);
     for (int i = 0; i < WEAPON_ROWS; ++i) {
         weapLoc[i].setItems(texts(WEAPON_LOCATIONS));
-        Damage[i].setReadOnly(true);
+        damage[i].setReadOnly(true);
         toHit[i].setReadOnly(true);
     }
     totalHeatBox.setReadOnly(true);

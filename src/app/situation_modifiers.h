@@ -11,12 +11,12 @@ struct SituationModifiers {
     std::int16_t aProneMod = 0;
     std::int16_t aWaterMod = 0;
     std::int16_t dmgSensorMod = 0;
-    std::int16_t dmgShoulder1Mod = 0;
-    std::int16_t dmgUpperAct1Mod = 0;
-    std::int16_t dmgLowerAct1Mod = 0;
-    std::int16_t dmgShoulder2Mod = 0;
-    std::int16_t dmgUpperAct2Mod = 0;
-    std::int16_t dmgLowerAct2Mod = 0;
+    std::int16_t rightShoulderMod = 0;
+    std::int16_t rightUpperActuatorMod = 0;
+    std::int16_t rightLowerActuatorMod = 0;
+    std::int16_t leftShoulderMod = 0;
+    std::int16_t leftUpperActuatorMod = 0;
+    std::int16_t leftLowerActuatorMod = 0;
     std::int16_t aHeatMod = 0;
     std::int16_t tMoveMod = 0;
     std::int16_t tJumpMod = 0;
@@ -42,12 +42,12 @@ inline constexpr std::array<ModifierField, 20> MODIFIER_FIELDS = {{
     {"aProneMod", &SituationModifiers::aProneMod},
     {"aWaterMod", &SituationModifiers::aWaterMod},
     {"dmgSensorMod", &SituationModifiers::dmgSensorMod},
-    {"dmgShoulder1Mod", &SituationModifiers::dmgShoulder1Mod},
-    {"dmgUpperAct1Mod", &SituationModifiers::dmgUpperAct1Mod},
-    {"dmgLowerAct1Mod", &SituationModifiers::dmgLowerAct1Mod},
-    {"dmgShoulder2Mod", &SituationModifiers::dmgShoulder2Mod},
-    {"dmgUpperAct2Mod", &SituationModifiers::dmgUpperAct2Mod},
-    {"dmgLowerAct2Mod", &SituationModifiers::dmgLowerAct2Mod},
+    {"rightShoulderMod", &SituationModifiers::rightShoulderMod},
+    {"rightUpperActuatorMod", &SituationModifiers::rightUpperActuatorMod},
+    {"rightLowerActuatorMod", &SituationModifiers::rightLowerActuatorMod},
+    {"leftShoulderMod", &SituationModifiers::leftShoulderMod},
+    {"leftUpperActuatorMod", &SituationModifiers::leftUpperActuatorMod},
+    {"leftLowerActuatorMod", &SituationModifiers::leftLowerActuatorMod},
     {"aHeatMod", &SituationModifiers::aHeatMod},
     {"tMoveMod", &SituationModifiers::tMoveMod},
     {"tJumpMod", &SituationModifiers::tJumpMod},

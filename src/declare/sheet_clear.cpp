@@ -21,21 +21,21 @@ void clearResults(CombatSheet& sheet) {
 
 // Movement, heat, prone and water; the damage boxes describe the Mech and stay.
 void resetAttacker(CombatSheet& sheet) {
-    sheet.aMove1.select();
-    sheet.aHeat0.select();
-    sheet.aProne1.setValue(BoxState::Unticked);
-    sheet.aWater1.setValue(BoxState::Unticked);
+    sheet.stationaryOption.select();
+    sheet.heat0to7Option.select();
+    sheet.attackerProneBox.setValue(BoxState::Unticked);
+    sheet.attackerWaterBox.setValue(BoxState::Unticked);
 }
 
 // Leaving the water does not untick "Partial Cover", so it is unticked on its own.
 // "Adjacent Hex" follows the range, which stays, so it is left alone.
 void resetTarget(CombatSheet& sheet) {
-    sheet.tMove0.select();
-    sheet.tJump0.setValue(BoxState::Unticked);
-    sheet.tPartial0.setValue(BoxState::Unticked);
-    sheet.tProne0.setValue(BoxState::Unticked);
-    sheet.tImmobile0.setValue(BoxState::Unticked);
-    sheet.tOpenHex0.select();
+    sheet.targetMoved0to2Option.select();
+    sheet.targetJumpedBox.setValue(BoxState::Unticked);
+    sheet.partialCoverBox.setValue(BoxState::Unticked);
+    sheet.targetProneBox.setValue(BoxState::Unticked);
+    sheet.immobileBox.setValue(BoxState::Unticked);
+    sheet.openHexOption.select();
 }
 
 void resetInterveningWoods(CombatSheet& sheet) {

@@ -198,7 +198,7 @@ void readEquipment(const JsonDocument& file, const Json& value, const CombatShee
 void readDamage(const JsonDocument& file, const Json& value, const CombatSheet& sheet,
                 MechFile& mech) {
     checkKeys(file, value, "Damage", {"sensors", ARM_KEYS[0], ARM_KEYS[1]});
-    mech.sensors = flagIn(file, value.at("sensors"), sheet.dmgSensor1.plainCaption());
+    mech.sensors = flagIn(file, value.at("sensors"), sheet.sensorsBox.plainCaption());
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
         mech.arms[i] = armIn(file, value.at(ARM_KEYS[i]), ARMS[i]);
     }

@@ -56,7 +56,7 @@ MechFile mechOnSheet(const CombatSheet& sheet) {
     for (std::size_t i = 0; i < mech.rows.size(); ++i) {
         mech.rows[i] = {sheet.weapName[i].text(), sheet.weapLoc[i].text()};
     }
-    mech.sensors = ticked(sheet.dmgSensor1);
+    mech.sensors = ticked(sheet.sensorsBox);
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
         mech.arms[i] = {ticked(sheet.*ARMS[i].shoulder), (sheet.*ARMS[i].upperActuator).value(),
                         (sheet.*ARMS[i].lowerActuator).value()};
@@ -78,7 +78,7 @@ void putMechOnSheet(const MechFile& mech, CombatSheet& sheet) {
         pick(sheet.weapName[i], mech.rows[i].weapon);
         pick(sheet.weapLoc[i], mech.rows[i].location);
     }
-    clickTo(sheet.dmgSensor1, mech.sensors);
+    clickTo(sheet.sensorsBox, mech.sensors);
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
         putArm(mech.arms[i], ARMS[i], sheet);
     }

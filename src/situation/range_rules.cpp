@@ -26,16 +26,16 @@ BoxState adjacency(const CombatSheet& sheet) {
 // answered by setting it back to the slider's verdict; setting the value it already holds
 // raises nothing, so this does not repeat.
 void applyAdjacencyRule(CombatSheet& sheet) {
-    sheet.tAdjHex0.setValue(adjacency(sheet));
+    sheet.adjacentHexBox.setValue(adjacency(sheet));
 }
 
 // A prone target is easier to hit from the next hex and harder from farther away. A grayed
 // "Adjacent Hex" (range never set) counts as not adjacent.
 void applyProneRule(CombatSheet& sheet) {
     std::int16_t& mod = sheet.situation.tProneMod;
-    if (sheet.tProne0.value() == BoxState::Unticked) {
+    if (sheet.targetProneBox.value() == BoxState::Unticked) {
         mod = 0;
-    } else if (sheet.tAdjHex0.value() == BoxState::Ticked) {
+    } else if (sheet.adjacentHexBox.value() == BoxState::Ticked) {
         mod = rules::ProneAdjacentMod;
     } else {
         mod = rules::ProneFartherMod;
@@ -53,7 +53,7 @@ void applySliderRule(CombatSheet& sheet) {
 } // namespace
 
 void wireRangeRules(CombatSheet& sheet) {
-    sheet.tAdjHex0.onClick([&sheet] { applyAdjacencyRule(sheet); });
-    sheet.tProne0.onClick([&sheet] { applyProneRule(sheet); });
+    sheet.adjacentHexBox.onClick([&sheet] { applyAdjacencyRule(sheet); });
+    sheet.targetProneBox.onClick([&sheet] { applyProneRule(sheet); });
     sheet.rangeSlider.onChange([&sheet] { applySliderRule(sheet); });
 }

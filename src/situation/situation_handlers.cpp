@@ -22,20 +22,20 @@ struct OptionEffect {
 using rules::AttackerMovementMods, rules::HeatMods, rules::TargetMovementMods;
 
 constexpr OptionEffect OPTION_EFFECTS[] = {
-    {&CombatSheet::aMove1, &SituationModifiers::aMoveMod, AttackerMovementMods[0]},
-    {&CombatSheet::aMove2, &SituationModifiers::aMoveMod, AttackerMovementMods[1]},
-    {&CombatSheet::aMove3, &SituationModifiers::aMoveMod, AttackerMovementMods[2]},
-    {&CombatSheet::aMove4, &SituationModifiers::aMoveMod, AttackerMovementMods[3]},
-    {&CombatSheet::aHeat0, &SituationModifiers::aHeatMod, HeatMods[0]},
-    {&CombatSheet::aHeat1, &SituationModifiers::aHeatMod, HeatMods[1]},
-    {&CombatSheet::aHeat2, &SituationModifiers::aHeatMod, HeatMods[2]},
-    {&CombatSheet::aHeat3, &SituationModifiers::aHeatMod, HeatMods[3]},
-    {&CombatSheet::aHeat4, &SituationModifiers::aHeatMod, HeatMods[4]},
-    {&CombatSheet::tMove0, &SituationModifiers::tMoveMod, TargetMovementMods[0]},
-    {&CombatSheet::tMove1, &SituationModifiers::tMoveMod, TargetMovementMods[1]},
-    {&CombatSheet::tMove2, &SituationModifiers::tMoveMod, TargetMovementMods[2]},
-    {&CombatSheet::tMove3, &SituationModifiers::tMoveMod, TargetMovementMods[3]},
-    {&CombatSheet::tMove4, &SituationModifiers::tMoveMod, TargetMovementMods[4]},
+    {&CombatSheet::stationaryOption, &SituationModifiers::aMoveMod, AttackerMovementMods[0]},
+    {&CombatSheet::walkedOption, &SituationModifiers::aMoveMod, AttackerMovementMods[1]},
+    {&CombatSheet::ranOption, &SituationModifiers::aMoveMod, AttackerMovementMods[2]},
+    {&CombatSheet::jumpedOption, &SituationModifiers::aMoveMod, AttackerMovementMods[3]},
+    {&CombatSheet::heat0to7Option, &SituationModifiers::aHeatMod, HeatMods[0]},
+    {&CombatSheet::heat8to12Option, &SituationModifiers::aHeatMod, HeatMods[1]},
+    {&CombatSheet::heat13to16Option, &SituationModifiers::aHeatMod, HeatMods[2]},
+    {&CombatSheet::heat17to23Option, &SituationModifiers::aHeatMod, HeatMods[3]},
+    {&CombatSheet::heat24PlusOption, &SituationModifiers::aHeatMod, HeatMods[4]},
+    {&CombatSheet::targetMoved0to2Option, &SituationModifiers::tMoveMod, TargetMovementMods[0]},
+    {&CombatSheet::targetMoved3to4Option, &SituationModifiers::tMoveMod, TargetMovementMods[1]},
+    {&CombatSheet::targetMoved5to6Option, &SituationModifiers::tMoveMod, TargetMovementMods[2]},
+    {&CombatSheet::targetMoved7to9Option, &SituationModifiers::tMoveMod, TargetMovementMods[3]},
+    {&CombatSheet::targetMoved10PlusOption, &SituationModifiers::tMoveMod, TargetMovementMods[4]},
 };
 
 // A check box gives its field the "on" value while ticked or grayed, 0 while unticked.
@@ -46,16 +46,20 @@ struct BoxEffect {
 };
 
 constexpr BoxEffect BOX_EFFECTS[] = {
-    {&CombatSheet::aProne1, &SituationModifiers::aProneMod, rules::AttackerProneMod},
-    {&CombatSheet::aWater1, &SituationModifiers::aWaterMod, rules::AttackerInWaterMod},
-    {&CombatSheet::dmgSensor1, &SituationModifiers::dmgSensorMod, rules::SensorHitMod},
-    {&CombatSheet::dmgUpperAct1, &SituationModifiers::dmgUpperAct1Mod, rules::ActuatorHitMod},
-    {&CombatSheet::dmgLowerAct1, &SituationModifiers::dmgLowerAct1Mod, rules::ActuatorHitMod},
-    {&CombatSheet::dmgUpperAct2, &SituationModifiers::dmgUpperAct2Mod, rules::ActuatorHitMod},
-    {&CombatSheet::dmgLowerAct2, &SituationModifiers::dmgLowerAct2Mod, rules::ActuatorHitMod},
-    {&CombatSheet::tJump0, &SituationModifiers::tJumpMod, rules::TargetJumpedMod},
-    {&CombatSheet::tImmobile0, &SituationModifiers::tImmobileMod, rules::TargetImmobileMod},
-    {&CombatSheet::tPartial0, &SituationModifiers::tPartialMod, rules::PartialCoverMod},
+    {&CombatSheet::attackerProneBox, &SituationModifiers::aProneMod, rules::AttackerProneMod},
+    {&CombatSheet::attackerWaterBox, &SituationModifiers::aWaterMod, rules::AttackerInWaterMod},
+    {&CombatSheet::sensorsBox, &SituationModifiers::dmgSensorMod, rules::SensorHitMod},
+    {&CombatSheet::rightUpperActuatorBox, &SituationModifiers::rightUpperActuatorMod,
+     rules::ActuatorHitMod},
+    {&CombatSheet::rightLowerActuatorBox, &SituationModifiers::rightLowerActuatorMod,
+     rules::ActuatorHitMod},
+    {&CombatSheet::leftUpperActuatorBox, &SituationModifiers::leftUpperActuatorMod,
+     rules::ActuatorHitMod},
+    {&CombatSheet::leftLowerActuatorBox, &SituationModifiers::leftLowerActuatorMod,
+     rules::ActuatorHitMod},
+    {&CombatSheet::targetJumpedBox, &SituationModifiers::tJumpMod, rules::TargetJumpedMod},
+    {&CombatSheet::immobileBox, &SituationModifiers::tImmobileMod, rules::TargetImmobileMod},
+    {&CombatSheet::partialCoverBox, &SituationModifiers::tPartialMod, rules::PartialCoverMod},
 };
 
 // Where the target stands: the light woods, heavy woods and water modifiers together.
@@ -68,10 +72,10 @@ struct PositionEffect {
 };
 
 constexpr PositionEffect POSITION_EFFECTS[] = {
-    {&CombatSheet::tOpenHex0, 0, 0, 0, false},
-    {&CombatSheet::tLW0, rules::TargetInLightWoodsMod, 0, 0, false},
-    {&CombatSheet::tHW0, 0, rules::TargetInHeavyWoodsMod, 0, false},
-    {&CombatSheet::tWater0, 0, 0, rules::TargetInWaterMod, true},
+    {&CombatSheet::openHexOption, 0, 0, 0, false},
+    {&CombatSheet::lightWoodsOption, rules::TargetInLightWoodsMod, 0, 0, false},
+    {&CombatSheet::heavyWoodsOption, 0, rules::TargetInHeavyWoodsMod, 0, false},
+    {&CombatSheet::targetWaterOption, 0, 0, rules::TargetInWaterMod, true},
 };
 
 void setPosition(SituationModifiers& situation, const PositionEffect& effect) {
@@ -112,7 +116,7 @@ void wireTargetPosition(CombatSheet& sheet) {
             }
             setPosition(sheet.situation, effect);
             if (effect.cover) {
-                sheet.tPartial0.setValue(BoxState::Ticked);
+                sheet.partialCoverBox.setValue(BoxState::Ticked);
             }
         });
     }

@@ -71,13 +71,13 @@ std::string summandLabel(const CombatSheet& sheet, const ToHitRow& row, Summand 
     case Summand::Range:
         return rangeLabel(row.bracket);
     case Summand::AttackerMovement:
-        return chosen(sheet.aMoveGroup);
+        return chosen(sheet.attackerMovementGroup);
     case Summand::ArmDamage:
         return armLabel(row.arm);
     case Summand::Heat:
-        return "Heat " + chosen(sheet.aHeatGroup);
+        return "Heat " + chosen(sheet.heatGroup);
     case Summand::TargetMovement:
-        return "Target moved " + chosen(sheet.tMoveGroup);
+        return "Target moved " + chosen(sheet.targetMovementGroup);
     default:
         return std::string(nameOf(summand));
     }
@@ -101,7 +101,7 @@ std::string toHitToolTip(const CombatSheet& sheet, const ToHitRow& row, int inde
 }
 
 std::optional<double> damageNumber(const CombatSheet& sheet, int index) {
-    const std::optional<double> damage = readNumber(sheet.Damage[index].text());
+    const std::optional<double> damage = readNumber(sheet.damage[index].text());
     if (damage && std::isfinite(*damage)) {
         return damage;
     }

@@ -25,10 +25,10 @@ constexpr int ClientWidth = 5865;
 constexpr int ClientHeight = 3630;
 
 constexpr Placement Layout[] = {
-    {"picIcon", 240, 240, 540, 540},         {"lblTitle", 1050, 240, 4092, 480},
-    {"lblVersion", 1050, 720, 4095, 225},    {"Text1", 1080, 960, 4095, 1455},
-    {"lblDisclaimer", 240, 2625, 3990, 345}, {"cmdOK", 4245, 2625, 1467, 345},
-    {"cmdSysInfo", 4260, 3075, 1452, 345},   {"Label1", 240, 3120, 3135, 255},
+    {"picIcon", 240, 240, 540, 540},          {"lblTitle", 1050, 240, 4092, 480},
+    {"lblVersion", 1050, 720, 4095, 225},     {"Text1", 1080, 960, 4095, 1455},
+    {"copyrightLabel", 240, 2625, 3990, 345}, {"cmdOK", 4245, 2625, 1467, 345},
+    {"cmdSysInfo", 4260, 3075, 1452, 345},    {"Label1", 240, 3120, 3135, 255},
 };
 
 // The etched rule under the disclaimer: a white line and a grey one.
@@ -123,7 +123,7 @@ AboutDialog::AboutDialog(platform::PlatformServices& services, QWidget* owner, i
     addLabel("lblTitle", box_.lblTitle)->setFont(titleFont(zoom));
     addLabel("lblVersion", box_.lblVersion);
     QWidget* disclaimer = addDisclaimer();
-    addLabel("lblDisclaimer", box_.lblDisclaimer)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addLabel("copyrightLabel", box_.copyrightLabel)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     addLabel("Label1", box_.warningLabel);
     QPushButton* ok = addButton("cmdOK", box_.cmdOK);
     ok->setDefault(true);

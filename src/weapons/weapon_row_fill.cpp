@@ -19,7 +19,7 @@ void fillWeaponRows(CombatSheet& sheet) {
         sheet.lRange[i].setText(std::to_string(entry->lRange));
         sheet.weapHeat[i] = entry->heat;
         sheet.weapFamily[i] = entry->family;
-        sheet.Damage[i].setText(std::string(entry->damage));
+        sheet.damage[i].setText(std::string(entry->damage));
     }
 }
 

@@ -215,7 +215,7 @@ std::string WebSheet::aboutJson() {
                 {"title", box.lblTitle.text()},
                 {"version", box.lblVersion.text()},
                 {"disclaimer", box.disclaimerBox.text()},
-                {"copyright", box.lblDisclaimer.text()},
+                {"copyright", box.copyrightLabel.text()},
                 {"warning", box.warningLabel.text()},
                 {"ok", box.cmdOK.caption()}}
         .dump();

@@ -98,8 +98,9 @@ TEST(NumberText, WritesWholeNumbersPlainAndFractionsShortest) {
 // boxes take no input; its lists hold their entries.
 TEST_F(SheetTest, AFreshSheetStartsOnItsOwn) {
     FreshSheet used;
-    act(used.sheet, "pilotName=Kai gunSkill=4 clanOption tWater0 rangeSlider=1 doneButton");
-    act(sheet, "rangeBox=5 gunSkillText=5 Damage(0)=5 totalHeatBox=5 tFacing=Front gunSkill=x");
+    act(used.sheet,
+        "pilotName=Kai gunSkill=4 clanOption targetWaterOption rangeSlider=1 doneButton");
+    act(sheet, "rangeBox=5 gunSkillText=5 damage(0)=5 totalHeatBox=5 tFacing=Front gunSkill=x");
     std::ifstream golden(VEXOLAN_TEST_DATA "/app/fresh_sheet.txt");
     EXPECT_EQ(snapshot(sheet) + "\n", std::string(std::istreambuf_iterator<char>(golden), {}));
     EXPECT_EQ(sheet.gunSkill.items().size(), 13u);

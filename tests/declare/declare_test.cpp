@@ -35,17 +35,27 @@ TEST(FireDeclaration, AFailingClipboardLeavesTheSheetAsItWas) {
 const std::string Mech =
     "gunSkill=4 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=MPLaser "
     "weapLoc(1)=LA weapName(2)=LRM20 weapLoc(2)=CT weapName(3)=SLaser weapLoc(3)=LT "
-    "dmgSensor1 dmgShoulder1 ";
+    "sensorsBox rightShoulderBox ";
 
 // Clear works through the controls' own handlers: after any attack, the controls and every
 // modifier match a sheet given only the same Mech, so a modifier that Clear set itself and
 // forgot shows up here. Each attack sets one resettable field or box; Clear on a sheet that
 // is already clear changes nothing.
 TEST(SheetClear, EndsLikeASheetGivenOnlyTheSameMech) {
-    const char* const attacks[] = {
-        "aMove2", "aHeat4",    "aProne1",           "aWater1",        "tMove1",
-        "tJump0", "tPartial0", "tProne0",           "tImmobile0",     "tHW0",
-        "tLW0",   "tWater0",   "tWater0 tOpenHex0", "hexLW=3 hexHW=x"};
+    const char* const attacks[] = {"walkedOption",
+                                   "heat24PlusOption",
+                                   "attackerProneBox",
+                                   "attackerWaterBox",
+                                   "targetMoved3to4Option",
+                                   "targetJumpedBox",
+                                   "partialCoverBox",
+                                   "targetProneBox",
+                                   "immobileBox",
+                                   "heavyWoodsOption",
+                                   "lightWoodsOption",
+                                   "targetWaterOption",
+                                   "targetWaterOption openHexOption",
+                                   "hexLW=3 hexHW=x"};
     FreshSheet reference;
     act(reference.sheet, Mech);
     const std::string mech = snapshot(reference.sheet);

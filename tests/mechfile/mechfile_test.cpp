@@ -63,7 +63,7 @@ TEST(MechFileOpen, TheExampleOpensAsItsUserWouldEnterIt) {
         "clusterMunitionsBox weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
         "weapName(2)=SRM6 weapLoc(2)=LT weapName(3)=MLaser weapLoc(3)=RA "
         "weapName(4)=MLaser weapLoc(4)=LA weapName(5)=MLaser weapLoc(5)=CT "
-        "weapName(6)=MLaser weapLoc(6)=CT dmgShoulder2 dmgLowerAct2 doneButton");
+        "weapName(6)=MLaser weapLoc(6)=CT leftShoulderBox leftLowerActuatorBox doneButton");
     byHand.sheet.mechFile = "a";
     EXPECT_EQ(snapshot(opened.sheet), snapshot(byHand.sheet));
 }
@@ -165,11 +165,21 @@ std::string randomMech(std::mt19937& random) {
     // surrogates, which are no characters.
     const char* const names[] = {"", "Quillfen", "Ilsa_Marrow", "{\"}:/",
                                  "\u0080\u07ff\u0800\ud7ff\ue000\uffff\U00010000\U0010ffff"};
-    const char* const clicks[] = {"innerSphereOption",   "clanOption",   "amsBox",
-                                  "artemisBox",          "apPodsBox",    "c3Box",
-                                  "clusterMunitionsBox", "ecmBox",       "dmgSensor1",
-                                  "dmgShoulder1",        "dmgUpperAct1", "dmgLowerAct1",
-                                  "dmgShoulder2",        "dmgUpperAct2", "dmgLowerAct2"};
+    const char* const clicks[] = {"innerSphereOption",
+                                  "clanOption",
+                                  "amsBox",
+                                  "artemisBox",
+                                  "apPodsBox",
+                                  "c3Box",
+                                  "clusterMunitionsBox",
+                                  "ecmBox",
+                                  "sensorsBox",
+                                  "rightShoulderBox",
+                                  "rightUpperActuatorBox",
+                                  "rightLowerActuatorBox",
+                                  "leftShoulderBox",
+                                  "leftUpperActuatorBox",
+                                  "leftLowerActuatorBox"};
     std::string script = std::string("mechName=") + names[roll(5)] + " pilotName=" + names[roll(5)];
     for (const char* skill : {" gunSkill=", " pilotSkill="}) {
         script +=
@@ -240,7 +250,7 @@ TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
              {"hexLW=1", false},
              {"declarationBox=x", false},
              {"clanOption", false},
-             {"dmgSensor1", false}}) {
+             {"sensorsBox", false}}) {
         FreshSheet f;
         f.fake.fileStore.files = {{"good", Example}, {"bad", "{"}};
         f.fake.fileDialog.toOpen = {"bad", "good", "good", "bad", "missing"};
@@ -310,8 +320,8 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     const std::tuple<const char*, const char*, std::vector<Answer>, bool, bool, bool, int> cases[] = {
         // name, the change, the answers, the write refused, closes, saved, questions asked
         {"Unchanged", "", {}, false, true, false, 0},
-        {"ChangeTakenBack", "dmgSensor1 dmgSensor1 rangeSlider=3 aMove2", {}, false, true, false, 0},
-        {"Saved", "dmgSensor1", {Answer::Save}, false, true, true, 1},
+        {"ChangeTakenBack", "sensorsBox sensorsBox rangeSlider=3 walkedOption", {}, false, true, false, 0},
+        {"Saved", "sensorsBox", {Answer::Save}, false, true, true, 1},
         {"Discarded", "pilotName=Other", {Answer::Discard}, false, true, false, 1},
         {"Cancelled", "weapLoc(3)=H", {Answer::Cancel}, false, false, false, 1},
         {"SavingFails", "clanOption", {Answer::Save}, true, false, false, 1},
@@ -329,7 +339,7 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
         EXPECT_EQ(f.fake.fileStore.files["m"] != Example, saved) << name;
     }
     FreshSheet fileless;
-    act(fileless.sheet, "mechName=New dmgSensor1");
+    act(fileless.sheet, "mechName=New sensorsBox");
     EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
     EXPECT_TRUE(mayClose(fileless.sheet));
     EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
@@ -353,10 +363,10 @@ TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
         // file (if anything), whether someone else removes it, the answers, asked, written
         {"Cancelled", "", theirs, false, {Answer::Cancel}, true, false},
         {"Overwritten", "", theirs, false, {Answer::Overwrite}, true, true},
-        {"ChangedAfterASave", "dmgSensor1 mnuSave", theirs, false, {Answer::Cancel}, true, false},
+        {"ChangedAfterASave", "sensorsBox mnuSave", theirs, false, {Answer::Cancel}, true, false},
         {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel}, true, false},
         {"SameBytesAgain", "", Example, false, {}, false, true},
-        {"SavedByThisSheet", "dmgSensor1 mnuSave", std::nullopt, false, {}, false, true},
+        {"SavedByThisSheet", "sensorsBox mnuSave", std::nullopt, false, {}, false, true},
         {"Gone", "", std::nullopt, true, {}, false, true},
     };
     // clang-format on
@@ -393,7 +403,7 @@ TEST(MechFileSave, TheQuestionNamesTheFileAndAClosingSheetStaysOpenOnCancel) {
     using Answer = platform::MessageBox::Answer;
     FreshSheet f;
     open(f, {{"m", Example}});
-    act(f.sheet, "dmgSensor1");
+    act(f.sheet, "sensorsBox");
     f.fake.fileStore.files["m"] = patched("/pilotName", "Other Pilot");
     f.fake.messageBox.answers = {Answer::Save, Answer::Cancel};
     EXPECT_FALSE(mayClose(f.sheet));

@@ -41,38 +41,39 @@ std::int16_t indexIn(const OptionGroup& group) {
 // What the modifiers must be. A shoulder hit zeroes its arm's actuator fields until that
 // actuator is clicked again, which `overridden` tracks.
 SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
-    const CheckBox* actuators[] = {&s.dmgUpperAct1, &s.dmgLowerAct1, &s.dmgUpperAct2,
-                                   &s.dmgLowerAct2};
+    const CheckBox* actuators[] = {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox,
+                                   &s.leftUpperActuatorBox, &s.leftLowerActuatorBox};
     std::int16_t act[4];
     for (int i = 0; i < 4; ++i) {
         act[i] = overridden[i] ? 0 : on(*actuators[i], 1);
     }
     const int at = indexIn(s.tPositionGroup);
     M m;
-    m.aMoveMod = indexIn(s.aMoveGroup);
-    m.aProneMod = on(s.aProne1, 2);
-    m.aWaterMod = on(s.aWater1, 1);
-    m.dmgSensorMod = on(s.dmgSensor1, 2);
-    m.dmgShoulder1Mod = on(s.dmgShoulder1, 4);
-    m.dmgUpperAct1Mod = act[0];
-    m.dmgLowerAct1Mod = act[1];
-    m.dmgShoulder2Mod = on(s.dmgShoulder2, 4);
-    m.dmgUpperAct2Mod = act[2];
-    m.dmgLowerAct2Mod = act[3];
-    m.aHeatMod = indexIn(s.aHeatGroup);
-    m.tMoveMod = indexIn(s.tMoveGroup);
-    m.tJumpMod = on(s.tJump0, 1);
+    m.aMoveMod = indexIn(s.attackerMovementGroup);
+    m.aProneMod = on(s.attackerProneBox, 2);
+    m.aWaterMod = on(s.attackerWaterBox, 1);
+    m.dmgSensorMod = on(s.sensorsBox, 2);
+    m.rightShoulderMod = on(s.rightShoulderBox, 4);
+    m.rightUpperActuatorMod = act[0];
+    m.rightLowerActuatorMod = act[1];
+    m.leftShoulderMod = on(s.leftShoulderBox, 4);
+    m.leftUpperActuatorMod = act[2];
+    m.leftLowerActuatorMod = act[3];
+    m.aHeatMod = indexIn(s.heatGroup);
+    m.tMoveMod = indexIn(s.targetMovementGroup);
+    m.tJumpMod = on(s.targetJumpedBox, 1);
     m.tHeavyWoodsMod = at == 2 ? 2 : 0;
     m.tLightWoodsMod = at == 1;
-    m.tImmobileMod = on(s.tImmobile0, -4);
-    m.tPartialMod = on(s.tPartial0, 3);
-    m.tProneMod = on(s.tProne0, s.tAdjHex0.value() == BoxState::Ticked ? -2 : 1);
+    m.tImmobileMod = on(s.immobileBox, -4);
+    m.tPartialMod = on(s.partialCoverBox, 3);
+    m.tProneMod = on(s.targetProneBox, s.adjacentHexBox.value() == BoxState::Ticked ? -2 : 1);
     m.clusterMunitions = s.clusterMunitionsBox.value() == BoxState::Ticked;
     m.tWaterMod = -(at == 3);
     return m;
 }
 
-const char* const Actuators[] = {"dmgUpperAct1", "dmgLowerAct1", "dmgUpperAct2", "dmgLowerAct2"};
+const char* const Actuators[] = {"rightUpperActuatorBox", "rightLowerActuatorBox",
+                                 "leftUpperActuatorBox", "leftLowerActuatorBox"};
 // Each cell of the chart is what the row shows once a copy of the sheet has its slider moved
 // to that range and Calculate pressed; its notice is the first message that Calculate gives,
 // or the lack of a weapon. The copy is the sheet, and working the chart out leaves the sheet as
@@ -122,12 +123,12 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step) + ":" +
                      recent);
         const std::string before = snapshot(s);
-        const bool inWater = s.tWater0.selected();
+        const bool inWater = s.targetWaterOption.selected();
         const auto messages = f.fake.messageBox.shown.size();
         act(s, action);
         for (int box = 0; box < 4; ++box) {
-            const CheckBox& shoulder = box < 2 ? s.dmgShoulder1 : s.dmgShoulder2;
-            if (action == (box < 2 ? "dmgShoulder1" : "dmgShoulder2")) {
+            const CheckBox& shoulder = box < 2 ? s.rightShoulderBox : s.leftShoulderBox;
+            if (action == (box < 2 ? "rightShoulderBox" : "leftShoulderBox")) {
                 overridden[box] = shoulder.value() != BoxState::Unticked;
             } else if (action == Actuators[box]) {
                 overridden[box] = false;
@@ -136,16 +137,16 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         EXPECT_EQ(s.situation, expected(s, overridden));
         // Water gives cover, the slider's range shows and decides adjacency, the woods stay
         // within their limits.
-        if (action == "tWater0" && !inWater) {
-            EXPECT_EQ(s.tPartial0.value(), BoxState::Ticked);
+        if (action == "targetWaterOption" && !inWater) {
+            EXPECT_EQ(s.partialCoverBox.value(), BoxState::Ticked);
         }
         // At its resting place the slider sets no range: the box is empty and adjacency
         // unknown, as on a new sheet.
         const int range = s.rangeSlider.position();
         EXPECT_EQ(s.rangeBox.text(), range == 0 ? "" : std::to_string(range));
-        EXPECT_EQ(s.tAdjHex0.value(), range == 0   ? BoxState::Grayed
-                                      : range == 1 ? BoxState::Ticked
-                                                   : BoxState::Unticked);
+        EXPECT_EQ(s.adjacentHexBox.value(), range == 0   ? BoxState::Grayed
+                                            : range == 1 ? BoxState::Ticked
+                                                         : BoxState::Unticked);
         for (auto [box, limit] : {std::pair{&s.hexLW, 3.0}, {&s.hexHW, 2.0}}) {
             const auto count = readNumber(box->text());
             if (count) {
@@ -163,7 +164,7 @@ TEST(RandomSheet, EveryActionKeepsTheRules) {
         for (int i = 0; i < WEAPON_ROWS; ++i) {
             if (picked && !s.weapName[i].text().empty()) {
                 const auto entry = findWeapon(s.weapName[i].text(), s.techBase);
-                EXPECT_EQ(s.lRange[i].text() + s.Damage[i].text(),
+                EXPECT_EQ(s.lRange[i].text() + s.damage[i].text(),
                           std::to_string(entry->lRange) + std::string(entry->damage));
             }
             if (action == "selectAllBox") {

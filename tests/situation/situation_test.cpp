@@ -16,7 +16,8 @@ std::string state(const CombatSheet& s) {
                     ", ";
         }
     }
-    for (const CheckBox* box : {&s.dmgUpperAct1, &s.dmgLowerAct1, &s.tAdjHex0, &s.tPartial0}) {
+    for (const CheckBox* box : {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox,
+                                &s.adjacentHexBox, &s.partialCoverBox}) {
         text += "| " + std::to_string(static_cast<int>(box->value())) + " ";
     }
     return text;
@@ -28,11 +29,11 @@ TEST_F(SheetTest, InterlocksStepByStep) {
     const std::pair<const char*, const char*> steps[] = {
         // A shoulder hit counts 4 alone and grays its arm's actuators; a click on a grayed
         // actuator adds its 1; unticking the shoulder clears the arm. The other arm keeps its own.
-        {"dmgUpperAct2 dmgUpperAct1 dmgShoulder1",
-         "dmgShoulder1Mod 4, dmgUpperAct2Mod 1, | 2 | 2 | 2 | 0 "},
-        {"dmgLowerAct1",
-         "dmgShoulder1Mod 4, dmgLowerAct1Mod 1, dmgUpperAct2Mod 1, | 2 | 1 | 2 | 0 "},
-        {"dmgShoulder1", "dmgUpperAct2Mod 1, | 0 | 0 | 2 | 0 "}};
+        {"leftUpperActuatorBox rightUpperActuatorBox rightShoulderBox",
+         "rightShoulderMod 4, leftUpperActuatorMod 1, | 2 | 2 | 2 | 0 "},
+        {"rightLowerActuatorBox",
+         "rightShoulderMod 4, rightLowerActuatorMod 1, leftUpperActuatorMod 1, | 2 | 1 | 2 | 0 "},
+        {"rightShoulderBox", "leftUpperActuatorMod 1, | 0 | 0 | 2 | 0 "}};
     for (const auto& [script, expected] : steps) {
         act(sheet, script);
         EXPECT_EQ(state(sheet), expected) << script;

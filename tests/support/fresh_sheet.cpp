@@ -80,7 +80,7 @@ std::string snapshot(const CombatSheet& sheet) {
         const bool column = isColumn(named.ref);
         for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
             visitControl(sheet, named.ref, row,
-                         [&](const auto& control) { show(roleName(named.ref, row), control); });
+                         [&](const auto& control) { show(codeName(named.ref, row), control); });
         }
     }
     for (const ModifierField& modifier : MODIFIER_FIELDS) {

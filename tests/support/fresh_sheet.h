@@ -19,7 +19,7 @@ struct FreshSheet {
     CombatSheet sheet{fake.services};
 };
 
-// Does what the user does, word by word: "aMove2" clicks that button, box or command,
+// Does what the user does, word by word: "walkedOption" clicks that button, box or command,
 // "fireCheck(3)" row 3's fire box; "weapName(0)=LB-10X_AC" picks from a list ("_" for a
 // blank) or types into it when the text is no entry, "hexLW=1.5" types into a box, and
 // "rangeSlider=5" moves the slider.

@@ -17,7 +17,7 @@ std::string randomAction(const CombatSheet& sheet, std::mt19937& random) {
     for (;;) {
         const NamedControl& named = sheetControls()[roll(sheetControls().size())];
         const int row = isColumn(named.ref) ? static_cast<int>(roll(WEAPON_ROWS)) : -1;
-        std::string word = roleName(named.ref, row), value = Typed[roll(std::size(Typed))];
+        std::string word = codeName(named.ref, row), value = Typed[roll(std::size(Typed))];
         const bool acts = visitControl(sheet, named.ref, row, [&](const auto& control) {
             using T = std::remove_cvref_t<decltype(control)>;
             if constexpr (std::is_same_v<T, ComboBox>) {

@@ -33,7 +33,7 @@ TEST(RangeChart, ChanceBandsSplitTheNumbersAndTheLegendSaysWhere) {
 TEST(RangeChart, LinesShowBracketEdgesAndTheTickedWeaponsExpectedDamage) {
     ChartedSheet c;
     act(c.sheet,
-        "gunSkill=4 tProne0 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=AC20 "
+        "gunSkill=4 targetProneBox rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(1)=AC20 "
         "weapName(2)=LRM20 weapName(3)=Sword weapName(5)=PPC weapLoc(5)=RT fireCheck(0) "
         "fireCheck(2) fireCheck(3) fireCheck(5)");
     c.chart.recompute(c.sheet);

@@ -23,11 +23,11 @@ std::string column(const CombatSheet& sheet, bool tips = false) {
 // number in row 11 goes, and only rows holding a weapon get a tip.
 TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"rangeSlider=5 weapName(0)=MLaser aMove2 tMove1 hexLW=1", "9",
+        {"rangeSlider=5 weapName(0)=MLaser walkedOption targetMoved3to4Option hexLW=1", "9",
          "Gunnery 4, Medium range +2, Walked +1, Light woods +1, Target moved 3-4 +1 = 9\n"
          "Chance to hit 10/36 (27.8%)\nExpected damage 1.4"},
         {"rangeSlider=2 weapName(0)=MPLaser weapLoc(0)=RA weapName(1)=MPLaser weapLoc(1)=LT "
-         "dmgUpperAct1",
+         "rightUpperActuatorBox",
          "3|2",
          "Gunnery 4, Pulse laser -2, Right arm damage +1 = 3\nChance to hit 35/36 (97.2%)\n"
          "Expected damage 5.8"},
@@ -35,7 +35,8 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
         // have no single damage to weigh.
         {"rangeSlider=2 weapName(0)=SRM6 weapLoc(0)=LA weapName(1)=MLaser weapLoc(1)=RA "
          "weapName(2)=MLaser weapLoc(2)=RT weapName(3)=MLaser weapLoc(3)=LL weapName(4)=MLaser "
-         "weapLoc(4)=H weapName(5)=MLaser dmgShoulder1 dmgUpperAct2 dmgLowerAct2",
+         "weapLoc(4)=H weapName(5)=MLaser rightShoulderBox leftUpperActuatorBox "
+         "leftLowerActuatorBox",
          "6|8|4|4|4|4", "Gunnery 4, Left arm damage +2 = 6\nChance to hit 26/36 (72.2%)"},
         // Worked out afresh per row: the "AC10" after the "LB-10X AC" gets no cluster bonus.
         {"rangeSlider=3 weapName(0)=LB-10X_AC weapName(1)=AC10 weapName(2)=LPLaser "
@@ -43,26 +44,29 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
          "3|4|2|6|4|5",
          "Gunnery 4, Cluster munitions -1 = 3\nChance to hit 35/36 (97.2%)\n"
          "Expected damage 9.7"},
-        {"rangeSlider=1 weapName(0)=MLaser gunSkill=0 tImmobile0", "-4",
+        {"rangeSlider=1 weapName(0)=MLaser gunSkill=0 immobileBox", "-4",
          "Gunnery 0, Immobile -4 = -4\nChance to hit 100%\nExpected damage 5.0"},
-        {"rangeSlider=5 weapName(0)=MLaser aMove2 tMove1 hexLW=1.5", "9.5",
+        {"rangeSlider=5 weapName(0)=MLaser walkedOption targetMoved3to4Option hexLW=1.5", "9.5",
          "Gunnery 4, Medium range +2, Walked +1, Light woods +1.5, Target moved 3-4 +1 = 9.5\n"
          "Chance to hit 6/36 (16.7%)\nExpected damage 0.8"},
         // 2.5 + 1 - 1 and 3.5 + 1 - 1 taken into 16 bits: a half goes to the even neighbour.
         {"rangeSlider=1 weapName(0)=MLaser weapName(1)=MLaser minRange(0)=2.5 minRange(1)=3.5",
          "6|8",
          "Gunnery 4, Minimum range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 3.6"},
-        {"rangeSlider=7 weapName(0)=MLaser aMove3 aProne1 aWater1 dmgSensor1 aHeat1 tMove4 tJump0 "
-         "tHW0",
+        {"rangeSlider=7 weapName(0)=MLaser ranOption attackerProneBox attackerWaterBox sensorsBox "
+         "heat8to12Option targetMoved10PlusOption targetJumpedBox "
+         "heavyWoodsOption",
          "23",
          "Gunnery 4, Long range +4, Ran +2, Attacker prone +2, Attacker in water +1, Sensors +2, "
          "Heat 8-12 +1, Target moved 10+ +4, Target jumped +1, Target in heavy woods +2 = 23\n"
          "Chance to hit 0%\nExpected damage 0.0"},
         // Water gives partial cover; a prone target is easier to hit from the next hex.
-        {"rangeSlider=1 weapName(0)=MLaser tWater0 tProne0 hexLW=3 hexHW=2", "11",
+        {"rangeSlider=1 weapName(0)=MLaser targetWaterOption targetProneBox hexLW=3 hexHW=2", "11",
          "Gunnery 4, Light woods +3, Heavy woods +4, Partial cover +3, Target prone -2, Target in "
          "water -1 = 11\nChance to hit 3/36 (8.3%)\nExpected damage 0.4"},
-        {"rangeSlider=3 weapName(0)=MLaser aHeat2 tMove2 tLW0 tProne0", "10",
+        {"rangeSlider=3 weapName(0)=MLaser heat13to16Option targetMoved5to6Option lightWoodsOption "
+         "targetProneBox",
+         "10",
          "Gunnery 4, Heat 13-16 +2, Target moved 5-6 +2, Target in light woods +1, Target prone "
          "+1 = 10\nChance to hit 6/36 (16.7%)\nExpected damage 0.8"}};
     for (const auto& [script, toHit, tip] : cases) {
@@ -136,7 +140,7 @@ TEST_F(SheetTest, OutOfRangeTipsTellTheReachAndNoTipChangesBeforeCalculate) {
     const std::string tips = column(sheet, true);
     EXPECT_EQ(tips, "Beyond long range (9 hexes)|Beyond long range (1 hex)|Gunnery 4, Medium "
                     "range +2 = 6\nChance to hit 26/36 (72.2%)\nExpected damage 7.2");
-    act(sheet, "aMove3 rangeSlider=2 weapName(2)=AC20 weapName(3)=SLaser");
+    act(sheet, "ranOption rangeSlider=2 weapName(2)=AC20 weapName(3)=SLaser");
     EXPECT_EQ(column(sheet, true), tips);
     act(sheet, "calculateButton");
     EXPECT_NE(column(sheet, true), tips);

@@ -74,7 +74,7 @@ private slots:
         QVERIFY(notice()->isHidden());
         QCOMPARE(cell(0, 4), QString("6, 26/36 (72.2%)"));
         QSignalSpy repaints(chart->table()->model(), &QAbstractItemModel::dataChanged);
-        click(findIn<QRadioButton>(w_->window, "aMove2"));
+        click(findIn<QRadioButton>(w_->window, "walkedOption"));
         QVERIFY(!repaints.isEmpty()); // the view is told, so that no cell shows a stale number
         QCOMPARE(cell(0, 4), QString("7, 21/36 (58.3%)"));
         QCOMPARE(model().toHit[0].text(), "6");
@@ -145,10 +145,11 @@ private slots:
     // A milder attack, so that it shows every colour, with its bracket edges, the present range,
     // the expected damage and the legend.
     void picture() {
-        RangeChartWindow* chart = openChart(
-            "gunSkill=4 doneButton weapName(0)=MLaser weapName(1)=LRM20 weapLoc(1)=LA "
-            "weapName(2)=PPC weapLoc(2)=LT weapName(3)=MPLaser weapName(4)=UltraAC20 "
-            "weapLoc(4)=CT rangeSlider=5 aMove2 tMove1 fireCheck(0) fireCheck(2) fireCheck(3)");
+        RangeChartWindow* chart =
+            openChart("gunSkill=4 doneButton weapName(0)=MLaser weapName(1)=LRM20 weapLoc(1)=LA "
+                      "weapName(2)=PPC weapLoc(2)=LT weapName(3)=MPLaser weapName(4)=UltraAC20 "
+                      "weapLoc(4)=CT rangeSlider=5 walkedOption targetMoved3to4Option fireCheck(0) "
+                      "fireCheck(2) fireCheck(3)");
         compareWithReference(*chart, "range-chart");
     }
 

@@ -71,8 +71,10 @@ private slots:
             }
             // The menu bar and the option and check marks grow with the zoom too.
             QCOMPARE(w_->window.menuBar()->font(), find("declarationBox")->font());
-            QCOMPARE(find("aMove1")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth,
-                                                          nullptr, find("aMove1")),
+            QCOMPARE(find("stationaryOption")
+                         ->style()
+                         ->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr,
+                                       find("stationaryOption")),
                      qRound(13 * zoom / 100.0));
         }
         QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
@@ -147,10 +149,11 @@ private slots:
             }
             QCOMPARE(QSet<QString>(circle.begin(), circle.end()), focusable);
             QCOMPARE(focusable.size(), circle.size());
-            QCOMPARE(circle.contains(objectNameOf("aMove1")), sheetShown);
-            const QStringList start = sheetShown ? names({"rangeSlider", "aMove1", "aProne1"})
-                                                 : names({"mechName", "pilotName", "gunSkill",
-                                                          "pilotSkill", "innerSphereOption"});
+            QCOMPARE(circle.contains(objectNameOf("stationaryOption")), sheetShown);
+            const QStringList start =
+                sheetShown ? names({"rangeSlider", "stationaryOption", "attackerProneBox"})
+                           : names({"mechName", "pilotName", "gunSkill", "pilotSkill",
+                                    "innerSphereOption"});
             QCOMPARE(circle.mid(0, start.size()), start);
             // The fire boxes make a column of their own after "Check to Declare"; the weapon
             // rows are visited row by row.
@@ -163,13 +166,13 @@ private slots:
             QAccessible::queryAccessibleInterface(find("innerSphereOption"))->parent();
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), QString("Mech Type (Required)"));
-        find("aMove1")->setFocus();
-        QTest::keyClick(find("aMove1"), Qt::Key_Down);
-        QTest::keyClick(find("aMove2"), Qt::Key_Down);
+        find("stationaryOption")->setFocus();
+        QTest::keyClick(find("stationaryOption"), Qt::Key_Down);
+        QTest::keyClick(find("walkedOption"), Qt::Key_Down);
         QCOMPARE(model().situation.aMoveMod, 2);
-        QVERIFY(find<QRadioButton>("aMove3")->isChecked());
-        QVERIFY(find("aMove3")->hasFocus());
-        QVERIFY(!find<QRadioButton>("aMove1")->isChecked());
+        QVERIFY(find<QRadioButton>("ranOption")->isChecked());
+        QVERIFY(find("ranOption")->hasFocus());
+        QVERIFY(!find<QRadioButton>("stationaryOption")->isChecked());
     }
 
     // A weapon row's fields are named by their column's heading and the row's number, before and
@@ -203,13 +206,13 @@ private slots:
     // reader, which hears a box without the label above it, hears the arm with the caption.
     void armDamageBoxesAreNamedByTheirArm() {
         const std::tuple<const char*, const char*, const char*> boxes[] = {
-            {"dmgShoulder1", "Shoulder", "Right Arm Shoulder"},
-            {"dmgUpperAct1", "Upper Actuator", "Right Arm Upper Actuator"},
-            {"dmgLowerAct1", "Lower Actuator", "Right Arm Lower Actuator"},
-            {"dmgShoulder2", "Shoulder", "Left Arm Shoulder"},
-            {"dmgUpperAct2", "Upper Actuator", "Left Arm Upper Actuator"},
-            {"dmgLowerAct2", "Lower Actuator", "Left Arm Lower Actuator"},
-            {"dmgSensor1", "Sensors", "Sensors"}};
+            {"rightShoulderBox", "Shoulder", "Right Arm Shoulder"},
+            {"rightUpperActuatorBox", "Upper Actuator", "Right Arm Upper Actuator"},
+            {"rightLowerActuatorBox", "Lower Actuator", "Right Arm Lower Actuator"},
+            {"leftShoulderBox", "Shoulder", "Left Arm Shoulder"},
+            {"leftUpperActuatorBox", "Upper Actuator", "Left Arm Upper Actuator"},
+            {"leftLowerActuatorBox", "Lower Actuator", "Left Arm Lower Actuator"},
+            {"sensorsBox", "Sensors", "Sensors"}};
         for (const auto& [role, caption, name] : boxes) {
             QCOMPARE(find<QCheckBox>(role)->text(), QString(caption));
             QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(role));
@@ -295,20 +298,21 @@ private slots:
         click(find<QPushButton>("doneButton"));
         QCOMPARE(text("gunSkillText"), QString("4"));
         slideTo(find<QSlider>("rangeSlider"), 1);
-        QCOMPARE(checkState("tAdjHex0"), Qt::Checked);
-        click(find<QCheckBox>("dmgShoulder2"));
-        click(find<QCheckBox>("dmgUpperAct2"));
-        QCOMPARE(checkState("dmgUpperAct2"), Qt::Checked);
+        QCOMPARE(checkState("adjacentHexBox"), Qt::Checked);
+        click(find<QCheckBox>("leftShoulderBox"));
+        click(find<QCheckBox>("leftUpperActuatorBox"));
+        QCOMPARE(checkState("leftUpperActuatorBox"), Qt::Checked);
         slideTo(find<QSlider>("rangeSlider"), 5);
         QCOMPARE(text("rangeBox"), QString("5"));
-        QCOMPARE(checkState("tAdjHex0"), Qt::Unchecked);
-        for (const char* name : {"aMove2", "aHeat1", "tMove1", "fireCheck(0)", "calculateButton"}) {
+        QCOMPARE(checkState("adjacentHexBox"), Qt::Unchecked);
+        for (const char* name : {"walkedOption", "heat8to12Option", "targetMoved3to4Option",
+                                 "fireCheck(0)", "calculateButton"}) {
             click(find<QAbstractButton>(name));
         }
         QCOMPARE(rowTexts(0), QStringList({"0", "3", "6", "9", "5", "9"}));
         QCOMPARE(text("totalHeatBox"), QString("3"));
         QCOMPARE(find("toHit(0)")->toolTip(), qt(model().toHit[0].toolTip()));
-        QCOMPARE(find("Damage(0)")->toolTip(), QString("5"));
+        QCOMPARE(find("damage(0)")->toolTip(), QString("5"));
         click(find<QPushButton>("declareButton"));
         auto* declaration = find<QPlainTextEdit>("declarationBox");
         declaration->moveCursor(QTextCursor::End);
@@ -338,7 +342,7 @@ private slots:
         QSignalSpy moves(find<QSlider>("rangeSlider"), &QSlider::valueChanged);
         click(find<QPushButton>("doneButton"));
         slideTo(find<QSlider>("rangeSlider"), 3);
-        click(find<QCheckBox>("dmgShoulder1"));
+        click(find<QCheckBox>("rightShoulderBox"));
         click(find<QPushButton>("clearButton"));
         model().rangeSlider.setPosition(9);
         model().weapLoc[3].setText("LA");
@@ -346,7 +350,7 @@ private slots:
         model().hexLW.setText("2.5");
         model().terrainPanel.hide();
         model().calculateButton.setEnabled(false);
-        model().dmgSensor1.setEnabled(false);
+        model().sensorsBox.setEnabled(false);
         click(find<QCheckBox>("artemisBox"));
         QCOMPARE(find<QSlider>("rangeSlider")->value(), 9);
         QCOMPARE(find<QComboBox>("weapLoc(3)")->currentText(), QString("LA"));
@@ -354,7 +358,7 @@ private slots:
         QCOMPARE(find<QComboBox>("hexLW")->currentText(), QString("2.5"));
         QVERIFY(find("terrainPanel")->isHidden());
         QVERIFY(!find("calculateButton")->isEnabled());
-        QVERIFY(!find("dmgSensor1")->isEnabled());
+        QVERIFY(!find("sensorsBox")->isEnabled());
         QCOMPARE(moves.count(), 3);
         QCOMPARE(titleChanges, 0);
     }
@@ -446,7 +450,7 @@ private slots:
         changed.fake.fileDialog.toOpen = {path.toStdString()};
         QTest::keySequence(&changed.window, QKeySequence("Ctrl+O"));
         QCOMPARE(changed.window.windowHandle()->title(), QString("Ilsa Marrow:Quillfen QF-2"));
-        click(findIn<QCheckBox>(changed.window, "dmgSensor1"));
+        click(findIn<QCheckBox>(changed.window, "sensorsBox"));
         QCOMPARE(changed.window.windowHandle()->title(), QString("Ilsa Marrow:Quillfen QF-2*"));
         changed.fake.messageBox.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
         QTest::keySequence(&changed.window, QKeySequence("Ctrl+W"));
@@ -534,8 +538,9 @@ private slots:
         }
         find<QSlider>("rangeSlider")->setValue(5);
         for (const char* name :
-             {"aMove3", "aHeat2", "dmgShoulder1", "dmgSensor1", "tMove2", "tWater0", "tProne0",
-              "fireCheck(0)", "fireCheck(2)", "calculateButton", "declareButton"}) {
+             {"ranOption", "heat13to16Option", "rightShoulderBox", "sensorsBox",
+              "targetMoved5to6Option", "targetWaterOption", "targetProneBox", "fireCheck(0)",
+              "fireCheck(2)", "calculateButton", "declareButton"}) {
             find<QAbstractButton>(name)->click();
         }
         choose("hexLW", 1);
@@ -544,10 +549,10 @@ private slots:
 
 private:
     static QString qt(const std::string& text) { return QString::fromStdString(text); }
-    static QStringList names(const QStringList& roles) {
+    static QStringList names(const QStringList& codeNames) {
         QStringList objects;
-        for (const QString& role : roles) {
-            objects << objectNameOf(role);
+        for (const QString& codeName : codeNames) {
+            objects << objectNameOf(codeName);
         }
         return objects;
     }
@@ -622,7 +627,7 @@ private:
     // A weapon row's fields on screen: min, short, medium, long, damage, to-hit.
     QStringList rowTexts(int row) const {
         QStringList texts;
-        for (const char* column : {"minRange", "sRange", "mRange", "lRange", "Damage", "toHit"}) {
+        for (const char* column : {"minRange", "sRange", "mRange", "lRange", "damage", "toHit"}) {
             texts << text(QString("%1(%2)").arg(column).arg(row));
         }
         return texts;

@@ -58,7 +58,7 @@ TEST(WeaponCatalogue, FindsOnlyTheExactName) {
 // A row's five texts and its heat.
 std::string row(const CombatSheet& s, int i) {
     std::string texts;
-    for (auto* column : {&s.minRange, &s.sRange, &s.mRange, &s.lRange, &s.Damage}) {
+    for (auto* column : {&s.minRange, &s.sRange, &s.mRange, &s.lRange, &s.damage}) {
         texts += (*column)[i].text() + ' ';
     }
     return texts + std::to_string(s.weapHeat[i]);

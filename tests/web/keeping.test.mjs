@@ -106,7 +106,7 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         const { page } = session;
         const kept = JSON.parse(await readFile(STATE, 'utf8'));
         const damaged = structuredClone(kept);
-        damaged.controls.dmgSensor1.value = 7;
+        damaged.controls.sensorsBox.value = 7;
         const newer = { ...kept, version: 2 };
         await keepAsIfBefore(page, 'sheets', [
             [
@@ -136,7 +136,7 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         assert.equal(
             await page.$eval('#messageText', (p) => p.textContent),
             'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ' +
-                "its kept copy is damaged (dmgSensor1: a check box's value). " +
+                "its kept copy is damaged (sensorsBox: a check box's value). " +
                 "It stays in the browser's storage, untouched, until you delete it.",
         );
         const saved = downloads.next();

@@ -61,7 +61,7 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
         ];
         for (const [name, row, range, expected] of rows)
             assert.deepEqual(await chartCell(page, row, range), expected, name);
-        await tap(page, 'aMove3');
+        await tap(page, 'ranOption');
         assert.equal((await chartCell(page, 0, 1)).text, '6', 'after Ran');
         await page.focus(control('rangeSlider'));
         await page.keyboard.press('ArrowRight');

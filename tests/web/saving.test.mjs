@@ -23,7 +23,7 @@ test('Save without a file dialog says that it saved a download', () =>
         await openExample(page);
         const downloads = await downloadsOf(page);
         const saved = downloads.next();
-        await page.tap(control('dmgSensor1'));
+        await page.tap(control('sensorsBox'));
         await menu(page, 'File', 'Save Mech');
         assert.equal(await takeMessage(page), 'Saved as a download: quillfen.vexmech');
         assert.equal(JSON.parse(await readFile(await saved, 'utf8')).damage.sensors, true);
@@ -45,7 +45,7 @@ test('installed as an app that shares files, Save hands the file to the share sh
         });
         await session.load();
         await openExample(page);
-        await page.tap(control('dmgSensor1'));
+        await page.tap(control('sensorsBox'));
         await menu(page, 'File', 'Save Mech');
         const [[name, type, text]] = await (
             await page.waitForFunction(() => window.shared)

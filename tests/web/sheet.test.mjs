@@ -29,8 +29,8 @@ async function laserAimed(page) {
     await page.select(control('weapName(0)'), 'MLaser');
     await page.focus(control('rangeSlider'));
     for (let step = 0; step < 5; ++step) await page.keyboard.press('ArrowRight');
-    await tap(page, 'aMove2');
-    await page.focus(control('tMove0'));
+    await tap(page, 'walkedOption');
+    await page.focus(control('targetMoved0to2Option'));
     await page.keyboard.press('ArrowDown');
     await typeInto(page, 'hexLW', '1');
     await tap(page, 'fireCheck(0)');
@@ -73,10 +73,10 @@ test('a sheet filled in by taps and keys gives the numbers of the rules', () =>
         await page.focus(control('rangeSlider'));
         for (let step = 0; step < 5; ++step) await page.keyboard.press('ArrowRight');
         assert.equal(await valueOf(page, 'rangeBox'), '5');
-        await tap(page, 'aMove2');
-        await page.focus(control('tMove0'));
+        await tap(page, 'walkedOption');
+        await page.focus(control('targetMoved0to2Option'));
         await page.keyboard.press('ArrowDown');
-        assert.equal(await checkedOf(page, 'tMove1'), 1);
+        assert.equal(await checkedOf(page, 'targetMoved3to4Option'), 1);
         await typeInto(page, 'hexLW', '1');
         await tap(page, 'fireCheck(0)');
         await tap(page, 'calculateButton');
@@ -117,11 +117,11 @@ test('the shoulder grays the actuators of its arm, shown as indeterminate', () =
     onAPage(async (session) => {
         const { page } = session;
         await tap(page, 'doneButton');
-        await tap(page, 'dmgShoulder1');
-        assert.equal(await checkedOf(page, 'dmgUpperAct1'), 2);
-        assert.equal(await checkedOf(page, 'dmgLowerAct1'), 2);
-        await tap(page, 'dmgShoulder1');
-        assert.equal(await checkedOf(page, 'dmgUpperAct1'), 0);
+        await tap(page, 'rightShoulderBox');
+        assert.equal(await checkedOf(page, 'rightUpperActuatorBox'), 2);
+        assert.equal(await checkedOf(page, 'rightLowerActuatorBox'), 2);
+        await tap(page, 'rightShoulderBox');
+        assert.equal(await checkedOf(page, 'rightUpperActuatorBox'), 0);
     }));
 
 test('a bad Mech file from the file chooser changes nothing', () =>
@@ -163,7 +163,7 @@ test('a Mech file opens from the file chooser in a new tab, and saves as a downl
         const done = new Promise((resolve) =>
             cdp.on('Browser.downloadProgress', (event) => event.state === 'completed' && resolve()),
         );
-        await page.tap(control('dmgSensor1', 2));
+        await page.tap(control('sensorsBox', 2));
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*');
         await menu(page, 'File', 'Save Mech');
         await done;
@@ -177,7 +177,7 @@ test('a sheet with unsaved changes asks before its tab closes', () =>
     onAPage(async (session) => {
         const { page } = session;
         await quillfenOpened(page);
-        await page.tap(control('dmgSensor1', 2));
+        await page.tap(control('sensorsBox', 2));
         await page.click('.tab-holder:nth-child(2) .close');
         assert.equal(
             await takeMessage(page, 'Escape'),

@@ -46,10 +46,11 @@ TEST(WebSheet, ATapTellsOnlyWhatChanged) {
     const Json layout = Json::parse(WebSheet::layoutJson());
     WebSheet sheet;
     EXPECT_EQ(Json::parse(sheet.view()).at("changed").size(), layout.at("controls").size());
-    const Json update = Json::parse(sheet.click("dmgShoulder1"));
-    EXPECT_EQ(changedPlaces(update), (std::vector<int>{placeNamed(layout, "dmgShoulder1"),
-                                                       placeNamed(layout, "dmgUpperAct1"),
-                                                       placeNamed(layout, "dmgLowerAct1")}));
+    const Json update = Json::parse(sheet.click("rightShoulderBox"));
+    EXPECT_EQ(changedPlaces(update),
+              (std::vector<int>{placeNamed(layout, "rightShoulderBox"),
+                                placeNamed(layout, "rightUpperActuatorBox"),
+                                placeNamed(layout, "rightLowerActuatorBox")}));
     EXPECT_EQ(update.at("changed")[1].at(1).at("value"), 2);
     EXPECT_TRUE(update.at("window").empty());
     EXPECT_TRUE(Json::parse(sheet.click("dmgSensor9")).at("changed").empty());
@@ -89,12 +90,12 @@ TEST(WebSheet, TheLayoutNamesTheArmOfADamageBox) {
             {damage.upperActuator, "Upper Actuator"},
             {damage.lowerActuator, "Lower Actuator"}};
         for (const auto& [box, caption] : boxes) {
-            EXPECT_EQ(entry(roleName(box)).at("caption"), caption) << arm;
-            EXPECT_EQ(entry(roleName(box)).at("name"), std::string(arm) + " " + caption) << arm;
+            EXPECT_EQ(entry(codeName(box)).at("caption"), caption) << arm;
+            EXPECT_EQ(entry(codeName(box)).at("name"), std::string(arm) + " " + caption) << arm;
         }
     }
     // Any other box goes by its caption, said without the spaces that set it off.
-    EXPECT_EQ(entry("dmgSensor1").at("name"), "Sensors");
+    EXPECT_EQ(entry("sensorsBox").at("name"), "Sensors");
     EXPECT_EQ(entry("clanOption").at("name"), "Clan");
 }
 
@@ -135,7 +136,7 @@ TEST(WebSheet, FilesComeFromAndGoToThePage) {
     const Json opened = Json::parse(sheet.openFiles({{"mine.vexmech", Example}}));
     EXPECT_EQ(opened.at("window").at("title"), "Ilsa Marrow:Quillfen QF-2");
     EXPECT_EQ(sheet.mechFile(), "mine.vexmech");
-    sheet.click("dmgSensor1");
+    sheet.click("sensorsBox");
     EXPECT_TRUE(sheet.hasUnsavedChanges());
     EXPECT_EQ(sheet.closeQuestion(), "Save the changes to the Mech file \"mine.vexmech\"?");
     const Json asked = Json::parse(sheet.click("mnuSaveAs"));
@@ -161,10 +162,12 @@ TEST(SheetState, ASheetComesBackWhole) {
     const char* const games[] = {
         "", "mechName=Quillfen pilotName=Ilsa gunSkill=3 clanOption amsBox doneButton mnuZoomIn",
         "gunSkill=4 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(3)=LB-10X_AC "
-        "weapName(5)=MPLaser clusterMunitionsBox aMove3 aHeat2 dmgShoulder1 dmgUpperAct1 tMove4 "
-        "tWater0 tProne0 hexLW=1.5 fireCheck(0) fireCheck(3) calculateButton declareButton "
+        "weapName(5)=MPLaser clusterMunitionsBox ranOption heat13to16Option rightShoulderBox "
+        "rightUpperActuatorBox targetMoved10PlusOption "
+        "targetWaterOption targetProneBox hexLW=1.5 fireCheck(0) fireCheck(3) calculateButton "
+        "declareButton "
         "declarationBox=edited mnuEdit",
-        "weapName(2)=PPC sRange(2)=x rangeSlider=1 tAdjHex0 tImmobile0 selectAllBox mnuNew"};
+        "weapName(2)=PPC sRange(2)=x rangeSlider=1 adjacentHexBox immobileBox selectAllBox mnuNew"};
     for (const char* game : games) {
         FreshSheet played;
         act(played.sheet, game);
@@ -181,12 +184,12 @@ TEST(SheetState, ASheetComesBackWhole) {
         {"Empty", ""},
         {"NoObject", "[]"},
         {"OtherVersion", patched(kept, {{"version", 2}})},
-        {"BoxValue", patched(kept, {{"controls", {{"dmgSensor1", {{"value", 3}}}}}})},
-        {"NoControl", patched(kept, {{"controls", {{"aMove1", nullptr}}}})},
+        {"BoxValue", patched(kept, {{"controls", {{"sensorsBox", {{"value", 3}}}}}})},
+        {"NoControl", patched(kept, {{"controls", {{"stationaryOption", nullptr}}}})},
         {"TechBase", patched(kept, {{"techBase", 3}})}};
     for (const auto& [name, state] : bad) {
         FreshSheet f;
-        act(f.sheet, "pilotName=Kai dmgSensor1");
+        act(f.sheet, "pilotName=Kai sensorsBox");
         const std::string before = snapshot(f.sheet);
         EXPECT_NE(restoreSheetState(state, f.sheet), "") << name;
         EXPECT_EQ(snapshot(f.sheet), before) << name;
@@ -219,7 +222,7 @@ TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
 
 // Whether a control was shown and could be used comes back, for every kind of control.
 TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
-    const char* const names[] = {"mechName",    "gunSkill",    "dmgSensor1",     "aMove1",
+    const char* const names[] = {"mechName",    "gunSkill",    "sensorsBox",     "stationaryOption",
                                  "rangeSlider", "targetPanel", "calculateButton"};
     Json controls = Json::object();
     for (const char* name : names) {
@@ -231,7 +234,7 @@ TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
     const CombatSheet& sheet = back->sheet();
     const std::pair<const char*, const Control&> restored[] = {
         {"text", sheet.mechName},          {"list", sheet.gunSkill},
-        {"check box", sheet.dmgSensor1},   {"option", sheet.aMove1},
+        {"check box", sheet.sensorsBox},   {"option", sheet.stationaryOption},
         {"slider", sheet.rangeSlider},     {"panel", sheet.targetPanel},
         {"command", sheet.calculateButton}};
     for (const auto& [kind, control] : restored) {
@@ -266,10 +269,10 @@ TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
          "it was kept by a newer version of Vexolan (version 2; this page reads up to version "
          "1)"},
         {patched(kept, {{"version", 0}}), "its kept copy is damaged (version 0)"},
-        {patched(kept, {{"controls", {{"aMove1", nullptr}}}}),
-         "its kept copy is damaged (no aMove1)"},
-        {patched(kept, {{"controls", {{"dmgSensor1", {{"value", 3}}}}}}),
-         "its kept copy is damaged (dmgSensor1: a check box's value)"},
+        {patched(kept, {{"controls", {{"stationaryOption", nullptr}}}}),
+         "its kept copy is damaged (no stationaryOption)"},
+        {patched(kept, {{"controls", {{"sensorsBox", {{"value", 3}}}}}}),
+         "its kept copy is damaged (sensorsBox: a check box's value)"},
         {patched(kept, {{"situation", nullptr}}), "its kept copy is damaged (no \"situation\")"},
         {patched(kept, {{"techBase", 3}}), "its kept copy is damaged (a technology base of 3)"}};
     for (const auto& [state, why] : rows) {
@@ -284,7 +287,7 @@ TEST(SheetState, AStateThatDoesNotRestoreSaysWhy) {
 TEST(SheetState, ADamagedStateStillGivesItsMech) {
     const std::string kept = fileText(VEXOLAN_TEST_DATA "/web/data/sheet-state-1.json");
     const Json salvaged = Json::parse(
-        WebSheet::salvagedMech(patched(kept, {{"controls", {{"dmgSensor1", {{"value", 7}}}}}})));
+        WebSheet::salvagedMech(patched(kept, {{"controls", {{"sensorsBox", {{"value", 7}}}}}})));
     EXPECT_EQ(salvaged.at("name"), "Quillfen QF-2.vexmech");
     WebSheet opened;
     opened.openFiles({{"salvaged.vexmech", salvaged.at("bytes").get<std::string>()}});
@@ -299,9 +302,9 @@ TEST(SheetState, ADamagedStateStillGivesItsMech) {
 TEST(SheetsBackup, EverySheetComesBack) {
     WebSheet first;
     first.openFiles({{"quillfen.vexmech", Example}});
-    act(first.sheet(), "gunSkill=3 rangeSlider=5 aMove2 fireCheck(3) calculateButton");
+    act(first.sheet(), "gunSkill=3 rangeSlider=5 walkedOption fireCheck(3) calculateButton");
     WebSheet second;
-    act(second.sheet(), "mechName=Brindle pilotName=Oska weapName(0)=PPC dmgShoulder1");
+    act(second.sheet(), "mechName=Brindle pilotName=Oska weapName(0)=PPC rightShoulderBox");
     const std::string backup = WebSheet::backUp({&first, &second});
     const Json read = Json::parse(WebSheet::readBackup("all.vexsheets", backup, "[]"));
     ASSERT_EQ(read.at("states").size(), 2U);
@@ -376,7 +379,7 @@ TEST(SheetsBackup, ABadBackupRestoresNothing) {
 // it; a control the user sets never goes missing unnoticed (NoControl above).
 TEST(SheetState, AStateKeptBeforeANewMenuEntryComesBack) {
     FreshSheet played;
-    act(played.sheet, "pilotName=Kai dmgSensor1 gunSkill=3");
+    act(played.sheet, "pilotName=Kai sensorsBox gunSkill=3");
     const std::string older = patched(
         sheetState(played.sheet), {{"controls", {{"mnuClose", nullptr}, {"mnuQuit", nullptr}}}});
     FreshSheet taken;

@@ -37,19 +37,19 @@ FakeSheetWindow::FakeSheetWindow(bool realOpener)
              fake.help,      files,         lastFolder},
       window(shared, {&fake.messageBox, realOpener ? nullptr : &fake.windows, &fake.fileDialog}) {}
 
-QString objectNameOf(const QString& role) {
-    const qsizetype open = role.indexOf('(');
-    const std::string name = role.left(open).toStdString();
-    const int row = open < 0 ? -1 : role.mid(open + 1).chopped(1).toInt();
+QString objectNameOf(const QString& codeName) {
+    const qsizetype open = codeName.indexOf('(');
+    const std::string name = codeName.left(open).toStdString();
+    const int row = open < 0 ? -1 : codeName.mid(open + 1).chopped(1).toInt();
     if (const NamedControl* control = controlNamed(name)) {
         return QString::fromStdString(formName(control->ref, row));
     }
     for (const sheet::ControlLayout& layout : sheet::sheetLayout()) {
-        if (!layout.control && layout.role == name) {
+        if (!layout.control && layout.codeName == name) {
             return QString::fromStdString(layout.form);
         }
     }
-    return role;
+    return codeName;
 }
 
 void click(QAbstractButton* button) {

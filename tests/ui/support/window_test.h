@@ -36,13 +36,13 @@ struct FakeSheetWindow {
 
 // The name of the widget that stands for a control, given the name the code calls it by
 // ("doneButton", "fireCheck(3)", "mechTypeHeading"); any other name is taken as it is.
-QString objectNameOf(const QString& role);
+QString objectNameOf(const QString& codeName);
 
 // The widget of that name inside `parent`; the test stops when there is none.
-template <typename T = QWidget> T* findIn(const QObject& parent, const QString& role) {
-    T* found = parent.findChild<T*>(objectNameOf(role));
+template <typename T = QWidget> T* findIn(const QObject& parent, const QString& codeName) {
+    T* found = parent.findChild<T*>(objectNameOf(codeName));
     if (found == nullptr) {
-        qFatal("no control %s", qPrintable(role));
+        qFatal("no control %s", qPrintable(codeName));
     }
     return found;
 }
