@@ -9,6 +9,7 @@
 
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -107,16 +108,10 @@ const std::string ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const Texts Unavailable{"System Information Is Unavailable At This Time"};
 
-struct SysInfoCase {
-    const char* name;
-    bool throws;        // the registry throws out of its query
-    const char* path;   // "PATH" of the tool's key; null: no such key, "": the key without it
-    const char* folder; // "MSINFO" of the shared location key; only C:\M holds the tool file
-    bool startFails;
-    const char* started; // what the launcher is asked to start, null for nothing
-};
-
-const SysInfoCase SysInfoCases[] = {
+// The name; whether the registry throws out of its query; "PATH" of the tool's key (null: no
+// such key, "": the key without it); "MSINFO" of the shared location key (only C:\M holds the
+// tool file); whether the start fails; what the launcher is asked to start (null: nothing).
+const std::tuple<const char*, bool, const char*, const char*, bool, const char*> SysInfoCases[] = {
     {"FirstKeyWinsWithoutAnExistenceTest", false, "C:\\T\\t.exe", "C:\\M", false, "C:\\T\\t.exe"},
     {"SecondKeyFolderWithTheTool", false, nullptr, "C:\\M", false, "C:\\M\\MSINFO32.EXE"},
     {"FirstKeyWithoutItsValue", false, "", "C:\\M", false, "C:\\M\\MSINFO32.EXE"},
@@ -131,26 +126,26 @@ const SysInfoCase SysInfoCases[] = {
 // The lookup order, the existence test for a folder only, the message whenever nothing runs,
 // and every key opened closed again.
 TEST(startSysInfo, StartsTheToolOrTellsTheUser) {
-    for (const SysInfoCase& c : SysInfoCases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, throws, path, folder, startFails, started] : SysInfoCases) {
+        SCOPED_TRACE(name);
         FakePlatform fake;
-        if (c.path != nullptr) {
-            fake.registry.addString(ToolKey, *c.path != '\0' ? "PATH" : "Other", c.path);
+        if (path != nullptr) {
+            fake.registry.addString(ToolKey, *path != '\0' ? "PATH" : "Other", path);
         }
-        if (c.folder != nullptr) {
-            fake.registry.addString(FolderKey, "MSINFO", c.folder);
+        if (folder != nullptr) {
+            fake.registry.addString(FolderKey, "MSINFO", folder);
         }
         fake.files.files.insert("C:\\M\\MSINFO32.EXE");
-        fake.launcher.failing = c.startFails;
-        fake.registry.throwOnQuery = c.throws;
+        fake.launcher.failing = startFails;
+        fake.registry.throwOnQuery = throws;
         EXPECT_NO_THROW(startSysInfo(fake.services));
-        const bool fromPath = c.path != nullptr && *c.path != '\0';
+        const bool fromPath = path != nullptr && *path != '\0';
         EXPECT_EQ(fake.registry.opened, (fromPath ? Texts{ToolKey} : Texts{ToolKey, FolderKey}));
-        EXPECT_EQ(fake.files.asked, !fromPath && c.folder != nullptr
-                                        ? Texts{std::string(c.folder) + "\\MSINFO32.EXE"}
+        EXPECT_EQ(fake.files.asked, !fromPath && folder != nullptr
+                                        ? Texts{std::string(folder) + "\\MSINFO32.EXE"}
                                         : Texts{});
-        EXPECT_EQ(fake.launcher.started, c.started != nullptr ? Texts{c.started} : Texts{});
-        EXPECT_EQ(fake.messageBox.shown, c.started && !c.startFails ? Texts{} : Unavailable);
+        EXPECT_EQ(fake.launcher.started, started != nullptr ? Texts{started} : Texts{});
+        EXPECT_EQ(fake.messageBox.shown, started && !startFails ? Texts{} : Unavailable);
         EXPECT_TRUE(fake.registry.openHandles.empty());
         EXPECT_EQ(fake.registry.closeOfUnopenedKeys, 0);
     }

@@ -4,31 +4,25 @@
 #include "support/sheet_fixture.h"
 
 #include <fstream>
+#include <tuple>
 
 namespace {
 
 using Log = std::vector<std::string>;
 
-std::string valueText(const CheckBox& box) {
-    return std::to_string(static_cast<int>(box.value()));
-}
-
 // A user click changes the value first (ticked becomes unticked, anything else ticked), then
 // notifies exactly once.
 TEST(Controls, CheckBoxUserClickSetsThenNotifies) {
-    const struct {
-        const char* name;
-        BoxState before;
-        BoxState after;
-    } cases[] = {{"UntickedBecomesTicked", BoxState::Unticked, BoxState::Ticked},
-                 {"TickedBecomesUnticked", BoxState::Ticked, BoxState::Unticked},
-                 {"GrayedBecomesTicked", BoxState::Grayed, BoxState::Ticked}};
-    for (const auto& c : cases) {
-        CheckBox box("", c.before);
+    const std::tuple<const char*, BoxState, BoxState> cases[] = {
+        {"UntickedBecomesTicked", BoxState::Unticked, BoxState::Ticked},
+        {"TickedBecomesUnticked", BoxState::Ticked, BoxState::Unticked},
+        {"GrayedBecomesTicked", BoxState::Grayed, BoxState::Ticked}};
+    for (const auto& [name, before, after] : cases) {
+        CheckBox box("", before);
         std::vector<BoxState> seen;
         box.onClick([&] { seen.push_back(box.value()); });
         box.userClick();
-        EXPECT_EQ(seen, std::vector<BoxState>{c.after}) << c.name;
+        EXPECT_EQ(seen, std::vector<BoxState>{after}) << name;
     }
 }
 
@@ -41,7 +35,7 @@ TEST(Controls, ValuesSetByCode) {
     OptionGroup group;
     OptionButton first{group, "", OptionButton::Start::Selected}, second{group, ""};
     Log log;
-    inner.onClick([&] { log.push_back("inner " + valueText(inner)); });
+    inner.onClick([&] { log.push_back("inner " + std::to_string(int(inner.value()))); });
     outer.onClick([&] { inner.setValue(BoxState::Grayed), log.push_back("outer goes on"); });
     text.onChange([&] { log.push_back("text " + text.text()); });
     slider.onChange([&] { log.push_back("slider " + std::to_string(slider.position())); });
@@ -133,77 +127,45 @@ TEST_F(SheetTest, TitleIsPilotColonMech) {
     }
 }
 
-std::string times(std::size_t count, std::string_view character) {
-    std::string text;
-    for (std::size_t k = 0; k < count; ++k) {
-        text += character;
-    }
-    return text;
-}
-
 // A name box holds 80 characters, counted as code points whatever their length in UTF-8:
 // typing stops there and a paste is cut there, wherever the cursor stands, the rest of the
-// name kept and the cut never inside a character.
+// name kept and the cut never inside a character. What makes a paste one line (singleLine's
+// test) is done before counting: control and direction characters take no room.
 TEST_F(SheetTest, NamesStopAtTheirLength) {
-    const std::string name = "Quillfen QF-2", a80 = times(80, "a");
-    const struct {
-        const char* name;
-        std::string before;
-        std::string typed;
-        std::string kept;
-    } cases[] = {
+    const std::string quillfen = "Quillfen QF-2", a80 = times(80, "a");
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
         {"PastedWhole", "", times(300, "a"), a80},
         {"TwoByteCharacters", "", times(300, "\u00dc"), times(80, "\u00dc")},
         {"ThreeByteCharacters", "", times(300, "\u6a5f"), times(80, "\u6a5f")},
         {"FourByteCharacters", "", times(300, "\U0001f600"), times(80, "\U0001f600")},
         {"CutBetweenMixedCharacters", "", "a" + times(300, "\U0001f600"),
          "a" + times(79, "\U0001f600")},
-        {"PastedInTheMiddle", name, "Quillfen" + times(300, "x") + " QF-2",
+        {"PastedInTheMiddle", quillfen, "Quillfen" + times(300, "x") + " QF-2",
          "Quillfen" + times(67, "x") + " QF-2"},
-        {"PastedAtTheStart", name, times(300, "\u00e9") + name, times(67, "\u00e9") + name},
+        {"PastedAtTheStart", quillfen, times(300, "\u00e9") + quillfen,
+         times(67, "\u00e9") + quillfen},
         {"TypedAtTheEndOfAFullName", a80, a80 + "b", a80},
         {"TypedInTheMiddleOfAFullName", a80, times(40, "a") + "b" + times(40, "a"), a80},
         {"PastedOverASelection", a80, "bc" + times(79, "a"), "b" + times(79, "a")},
         {"ExactlyTheLength", "", times(80, "\U0001f600"), times(80, "\U0001f600")},
         {"ControlCharactersDoNotCount", "", times(80, "a\x1b"), a80},
+        {"DirectionCharactersAreDropped", "", "\u2066Quill\u202efen\u2069", "Quillfen"},
         {"BlanksForLineBreaksCount", "", times(80, "a\n"), times(40, "a ")},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, before, typed, kept] : cases) {
         for (TextBox* box : {&sheet.mechName, &sheet.pilotName}) {
-            box->setText(c.before);
-            box->userType(c.typed);
-            EXPECT_EQ(box->text(), c.kept) << c.name << " in " << box->caption();
+            box->setText(before);
+            box->userType(typed);
+            EXPECT_EQ(box->text(), kept) << name << " in " << box->caption();
         }
     }
-}
-
-// Every character that changes the direction of the text around it is dropped from a name as
-// typed or pasted, as control characters are: none of them turns a title around.
-TEST_F(SheetTest, NamesDropDirectionCharacters) {
-    const char* const marks[] = {"\u202a", "\u202b", "\u202c", "\u202d", "\u202e",
-                                 "\u2066", "\u2067", "\u2068", "\u2069"};
-    for (const char* mark : marks) {
-        sheet.mechName.userType(std::string("Quill") + mark + "fen");
-        sheet.pilotName.userType(std::string(mark) + "Ilsa Marrow" + mark);
-        EXPECT_EQ(sheet.mechName.text(), "Quillfen") << mark;
-        EXPECT_EQ(sheet.pilotName.text(), "Ilsa Marrow") << mark;
-        EXPECT_EQ(sheet.title(), "Ilsa Marrow:Quillfen") << mark;
-    }
-    // The characters beside them stay: left-to-right and right-to-left marks, and letters.
-    sheet.pilotName.userType("\u200f\u05d0\u200e\u2065\u206a");
-    EXPECT_EQ(sheet.pilotName.text(), "\u200f\u05d0\u200e\u2065\u206a");
 }
 
 // Done copies the skill and shows the sheet; Edit Mech brings the setup back, values kept. The
 // base follows the last choice; New Mech asks the platform for a window each time and leaves
 // this sheet as it was; equipment boxes and the piloting skill change nothing.
 TEST_F(SheetTest, PresentationsAndSetupValues) {
-    const struct {
-        const char* script;
-        bool setupShown;
-        const char* gunSkillShown;
-        TechBase base;
-    } steps[] = {
+    const std::tuple<const char*, bool, const char*, TechBase> steps[] = {
         {"amsBox artemisBox apPodsBox c3Box ecmBox pilotSkill=7 mnuNew mnuNew", true, "",
          TechBase::InnerSphere},
         {"doneButton", false, "", TechBase::InnerSphere},
@@ -211,12 +173,12 @@ TEST_F(SheetTest, PresentationsAndSetupValues) {
         {"gunSkill=4 doneButton mnuEdit clanOption", true, "4", TechBase::Clan},
         {"innerSphereOption gunSkill=5 doneButton", false, "5", TechBase::InnerSphere},
     };
-    for (const auto& step : steps) {
-        act(sheet, step.script);
-        EXPECT_EQ(sheet.setupPanel.visible(), step.setupShown) << step.script;
-        EXPECT_EQ(sheet.targetPanel.visible(), !step.setupShown) << step.script;
-        EXPECT_EQ(sheet.gunSkillText.text(), step.gunSkillShown) << step.script;
-        EXPECT_EQ(sheet.techBase, step.base) << step.script;
+    for (const auto& [script, setupShown, gunSkillShown, base] : steps) {
+        act(sheet, script);
+        EXPECT_EQ(sheet.setupPanel.visible(), setupShown) << script;
+        EXPECT_EQ(sheet.targetPanel.visible(), !setupShown) << script;
+        EXPECT_EQ(sheet.gunSkillText.text(), gunSkillShown) << script;
+        EXPECT_EQ(sheet.techBase, base) << script;
     }
     EXPECT_EQ(sheet.situation, SituationModifiers{});
     EXPECT_EQ(sheet.title(), "Vexolan");

@@ -18,15 +18,12 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
-
-std::string zeros(int count) {
-    return std::string(static_cast<std::size_t>(count), '0');
-}
 
 // (The libc++ of the WebAssembly build has no std::bit_cast.)
 double fromBits(std::uint64_t bits) {
@@ -81,11 +78,7 @@ std::vector<double> manyDoubles(int randomCount) {
 }
 
 TEST(DecimalText, ShortestTexts) {
-    const struct {
-        const char* name;
-        double value;
-        std::string text;
-    } cases[] = {
+    const std::tuple<const char*, double, std::string> cases[] = {
         {"Half", 9.5, "9.5"},
         {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
         {"NegativeThousandth", -0.001, "-0.001"},
@@ -93,23 +86,18 @@ TEST(DecimalText, ShortestTexts) {
         {"TieBetweenTwoShortestGoesToEven", 0x1.0000000000001p+50, "1125899906842624.2"},
         {"TieUpToEven", 0x1.0000000000003p+50, "1125899906842624.8"},
         {"PowerOfTwoNearestBelowReadsAsItsNeighbour", 0x1p-140,
-         "0." + zeros(42) + "7174648137343064"},
-        {"SmallestSubnormal", DBL_TRUE_MIN, "0." + zeros(323) + "5"},
-        {"SubnormalOfThreeDigits", 0x0.000000000001fp-1022, "0." + zeros(321) + "153"},
-        {"SmallestNormal", DBL_MIN, "0." + zeros(307) + "22250738585072014"},
+         "0." + std::string(42, '0') + "7174648137343064"},
+        {"SmallestSubnormal", DBL_TRUE_MIN, "0." + std::string(323, '0') + "5"},
+        {"SubnormalOfThreeDigits", 0x0.000000000001fp-1022, "0." + std::string(321, '0') + "153"},
+        {"SmallestNormal", DBL_MIN, "0." + std::string(307, '0') + "22250738585072014"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(shortestDecimal(c.value), c.text) << c.name;
+    for (const auto& [name, value, text] : cases) {
+        EXPECT_EQ(shortestDecimal(value), text) << name;
     }
 }
 
 TEST(DecimalText, RoundedTexts) {
-    const struct {
-        const char* name;
-        double value;
-        int decimals;
-        const char* text;
-    } cases[] = {
+    const std::tuple<const char*, double, int, const char*> cases[] = {
         {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"},
         {"NegativeQuarter", -0.25, 1, "-0.2"},
         {"ExactTieToEvenUp", 0.75, 1, "0.8"},
@@ -122,26 +110,23 @@ TEST(DecimalText, RoundedTexts) {
         {"NoPlacesRoundsUp", 3.5, 0, "4"},
         {"ThreePlaces", 2.0 / 3.0, 3, "0.667"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(fixedDecimal(c.value, c.decimals), c.text) << c.name;
+    for (const auto& [name, value, decimals, text] : cases) {
+        EXPECT_EQ(fixedDecimal(value, decimals), text) << name;
     }
 }
 
 TEST(DecimalText, ValuesOfTexts) {
-    const struct {
-        const char* name;
-        std::string text;
-        double value;
-    } cases[] = {
+    const std::tuple<const char*, std::string, double> cases[] = {
         {"NoWholeDigits", ".5", 0.5},
         {"NoPlaces", "5.", 5.0},
-        {"BeyondTheLargestIsInfinite", "1" + zeros(400), Infinity},
-        {"BelowTheSmallestIsZero", "0." + zeros(400) + "1", 0.0},
+        {"BeyondTheLargestIsInfinite", "1" + std::string(400, '0'), Infinity},
+        {"BelowTheSmallestIsZero", "0." + std::string(400, '0') + "1", 0.0},
         {"TieToEvenBelow", "9007199254740993", 9007199254740992.0},
-        {"JustAboveATieFarOut", "9007199254740993." + zeros(300) + "1", 9007199254740994.0},
+        {"JustAboveATieFarOut", "9007199254740993." + std::string(300, '0') + "1",
+         9007199254740994.0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(decimalValue(c.text), c.value) << c.name;
+    for (const auto& [name, text, value] : cases) {
+        EXPECT_EQ(decimalValue(text), value) << name;
     }
 }
 
@@ -213,7 +198,9 @@ TEST(DecimalText, HalfwayTextsReadToTheEvenOrTheNearerDouble) {
         const bool lowIsEven = (bitsOf(low) & 1) == 0;
         EXPECT_EQ(decimalValue(halfway), lowIsEven ? low : high) << halfway;
         EXPECT_EQ(decimalValue(halfway + "1"), high) << halfway;
-        EXPECT_EQ(decimalValue(halfway.substr(0, halfway.size() - 1) + "4" + zeros(30) + "9"), low)
+        EXPECT_EQ(
+            decimalValue(halfway.substr(0, halfway.size() - 1) + "4" + std::string(30, '0') + "9"),
+            low)
             << halfway;
     }
 }

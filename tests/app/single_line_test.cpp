@@ -2,31 +2,18 @@
 // counted and cut, on well-formed UTF-8 and on bytes that are not UTF-8.
 
 #include "app/single_line.h"
+#include "support/sheet_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include <tuple>
 
 namespace {
 
 const std::string Fffd = "\xef\xbf\xbd";
 
-std::string times(int count, const std::string& text) {
-    std::string result;
-    for (int i = 0; i < count; ++i) {
-        result += text;
-    }
-    return result;
-}
-
 // Every byte that does not start a well-formed sequence becomes one U+FFFD, and the bytes after
 // it are read afresh; the longest and shortest code points of each length stay as they are.
 TEST(SingleLine, BytesThatAreNotUtf8BecomeReplacementCharacters) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::string line;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"StrayContinuationByte", "a\x80z", "a" + Fffd + "z"},
         {"LastContinuationByte", "\xbf", Fffd},
         {"OverlongTwoBytes", "\xc0\x80", times(2, Fffd)},
@@ -51,21 +38,17 @@ TEST(SingleLine, BytesThatAreNotUtf8BecomeReplacementCharacters) {
         {"LeadByteAtTheEnd", "\xc2", Fffd},
         {"ReplacementCharacterItself", Fffd, Fffd},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(singleLine(c.text), c.line) << c.name;
-        EXPECT_EQ(isSingleLine(c.text), c.text == c.line) << c.name;
-        EXPECT_EQ(characterCount(c.text), characterCount(c.line)) << c.name;
+    for (const auto& [name, text, line] : cases) {
+        EXPECT_EQ(singleLine(text), line) << name;
+        EXPECT_EQ(isSingleLine(text), text == line) << name;
+        EXPECT_EQ(characterCount(text), characterCount(line)) << name;
     }
 }
 
 // Line breaks and tabs become one blank each, CR LF one for both; other control characters
 // and the direction characters are dropped; the characters beside them stay.
 TEST(SingleLine, BreaksBecomeBlanksAndControlsAreDropped) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::string line;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"LineFeed", "a\nb", "a b"},
         {"CarriageReturn", "a\rb", "a b"},
         {"CrLfIsOneBreak", "a\r\nb", "a b"},
@@ -94,19 +77,15 @@ TEST(SingleLine, BreaksBecomeBlanksAndControlsAreDropped) {
         {"InhibitSymmetricSwapping", "a\u206az", "a\u206az"},
         {"Letters", "Ilsa Marrow \u00e9\u6a5f\U0001f600", "Ilsa Marrow \u00e9\u6a5f\U0001f600"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(singleLine(c.text), c.line) << c.name;
-        EXPECT_EQ(isSingleLine(c.text), c.text == c.line) << c.name;
-        EXPECT_TRUE(isSingleLine(c.line)) << c.name;
+    for (const auto& [name, text, line] : cases) {
+        EXPECT_EQ(singleLine(text), line) << name;
+        EXPECT_EQ(isSingleLine(text), text == line) << name;
+        EXPECT_TRUE(isSingleLine(line)) << name;
     }
 }
 
 TEST(SingleLine, DirectionCharactersAreFoundWhereverTheyStand) {
-    const struct {
-        const char* name;
-        std::string text;
-        bool changes;
-    } cases[] = {
+    const std::tuple<const char*, std::string, bool> cases[] = {
         {"None", "Quillfen QF-2", false},
         {"Empty", "", false},
         {"FirstEmbedding", "\u202aQuillfen", true},
@@ -119,17 +98,13 @@ TEST(SingleLine, DirectionCharactersAreFoundWhereverTheyStand) {
         {"AfterABadByte", "\x80\u202e", true},
         {"OverrideCutShort", "\xe2\x80", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(changesDirection(c.text), c.changes) << c.name;
+    for (const auto& [name, text, changes] : cases) {
+        EXPECT_EQ(changesDirection(text), changes) << name;
     }
 }
 
 TEST(SingleLine, CharactersAreCodePoints) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::size_t count;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::size_t> cases[] = {
         {"Empty", "", 0},
         {"Letters", "abc", 3},
         {"EachLength", "a\u00e9\u6a5f\U0001f600", 4},
@@ -137,20 +112,14 @@ TEST(SingleLine, CharactersAreCodePoints) {
         {"CutSequence", "a\xf0\x9f\x98", 4},
         {"Surrogate", "\xed\xa0\x80z", 4},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(characterCount(c.text), c.count) << c.name;
+    for (const auto& [name, text, count] : cases) {
+        EXPECT_EQ(characterCount(text), count) << name;
     }
 }
 
 // A box's edit is cut between characters; a byte that is not UTF-8 counts as one.
 TEST(SingleLine, EditsAreCutBetweenCharacters) {
-    const struct {
-        const char* name;
-        std::string before;
-        std::string after;
-        std::size_t limit;
-        std::string kept;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string, std::size_t, std::string> cases[] = {
         {"WithinTheLimit", "ab", "abc", 3, "abc"},
         {"TypedAtTheEnd", "abc", "abcd", 3, "abc"},
         {"PastedAtTheEnd", "ab", "ab\U0001f600\U0001f600", 3, "ab\U0001f600"},
@@ -160,8 +129,8 @@ TEST(SingleLine, EditsAreCutBetweenCharacters) {
         {"LeftAloneIsTooLong", "abcd", "abcdX", 2, "ab"},
         {"NothingFits", "", "abc", 0, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(editWithin(c.before, c.after, c.limit), c.kept) << c.name;
+    for (const auto& [name, before, after, limit, kept] : cases) {
+        EXPECT_EQ(editWithin(before, after, limit), kept) << name;
     }
 }
 

@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -25,14 +26,6 @@ const std::string Example = [] {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }();
 const std::string CannotOpen = "Cannot open the Mech file \"";
-
-std::string times(std::size_t count, std::string_view character) {
-    std::string text;
-    for (std::size_t k = 0; k < count; ++k) {
-        text += character;
-    }
-    return text;
-}
 
 // The example with the value at `pointer` set to `text` as it stands where it is JSON, or as a
 // text where it is none; without a pointer, `text` is the whole file.
@@ -81,6 +74,8 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
     const std::string utf8 = "The file is not UTF-8 text.";
     const std::string control =
         "Pilot name: a name cannot hold a line break or other control character.";
+    const std::string turns = ": a name cannot hold a character that changes the direction of "
+                              "the text (U+202A to U+202E, U+2066 to U+2069).";
     // clang-format off
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"", "", "The file is not JSON: it goes wrong at line 1, column 1."},
@@ -121,6 +116,7 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"/pilotName", "Kai\tMarrow", control}, {"/pilotName", "Kai\x7f", control},
         {"/pilotName", "Kai\u2028Marrow", control}, {"/mechModel", "Kai\u2029", "Mech model: a name cannot hold a line break or other control character."},
         {"/pilotName", "Kai\u0085", control}, {"/pilotName", "Kai\u009f", control},
+        {"/mechModel", "Kai\u202aStone", "Mech model" + turns}, {"/pilotName", "Kai\u2069", "Pilot name" + turns},
         {"/mechModel", std::string(81, 'Q'), "Mech model: a name holds at most 80 characters; this one holds 81."},
         {"/pilotName", times(81, "\u00dc"), "Pilot name: a name holds at most 80 characters; this one holds 81."},
         {"/pilotName", std::string(1000000, 'K'), "Pilot name: a name holds at most 80 characters; this one holds 1000000."},
@@ -142,25 +138,6 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         open(f, {{"a", patched(pointer, value)}});
         EXPECT_EQ(f.fake.messageBox.shown, Texts{CannotOpen + "a\":\n" + fault});
         EXPECT_EQ(snapshot(f.sheet), before);
-    }
-}
-
-// A name that turns the text around it is refused like a control character, each of those
-// characters alone.
-TEST(MechFileOpen, ANameCannotChangeTheDirectionOfText) {
-    const char* const marks[] = {"\u202a", "\u202b", "\u202c", "\u202d", "\u202e",
-                                 "\u2066", "\u2067", "\u2068", "\u2069"};
-    const std::string fault = ": a name cannot hold a character that changes the direction of "
-                              "the text (U+202A to U+202E, U+2066 to U+2069).";
-    for (const char* mark : marks) {
-        for (const auto& [pointer, label] :
-             {std::pair{"/mechModel", "Mech model"}, std::pair{"/pilotName", "Pilot name"}}) {
-            FreshSheet f;
-            open(f, {{"a", patched(pointer, std::string("Kai") + mark + "Stone")}});
-            EXPECT_EQ(f.fake.messageBox.shown, Texts{CannotOpen + "a\":\n" + label + fault})
-                << pointer << " " << mark;
-            EXPECT_EQ(f.sheet.mechName.text(), "") << pointer << " " << mark;
-        }
     }
 }
 
@@ -226,29 +203,12 @@ std::string randomMech(std::mt19937& random) {
 // control characters, characters that change the direction of the text, bytes that are no
 // UTF-8, ordinary text, and more than a name holds.
 std::string randomPaste(std::mt19937& random) {
-    const char* const pieces[] = {"\t",
-                                  "\r\n",
-                                  "\n",
-                                  "\r",
-                                  "\x1b[0m",
-                                  "\xe2\x80\xa8",
-                                  "\xc2\x85",
-                                  "\x7f",
-                                  "\xc2\x9b",
-                                  "\xff",
-                                  "\xe2\x82",
-                                  " ",
-                                  "Kai Stone",
-                                  "\u00e9",
-                                  "\U0001f600",
-                                  "\v\f",
-                                  "\0",
-                                  "{\"}:/",
-                                  "\u202e",
-                                  "\u2066",
-                                  "\u2069",
-                                  ("Kai Stone of the Third Company, Ilsa Marrow's Lance, the "
-                                   "Quillfen Guard of the Long Coast")};
+    // clang-format off
+    const char* const pieces[] = {"\t", "\r\n", "\n", "\r", "\x1b[0m", "\xe2\x80\xa8", "\xc2\x85",
+        "\x7f", "\xc2\x9b", "\xff", "\xe2\x82", " ", "Kai Stone", "\u00e9", "\U0001f600", "\v\f", "\0",
+        "{\"}:/", "\u202e", "\u2066", "\u2069",
+        "Kai Stone of the Third Company, Ilsa Marrow's Lance, the Quillfen Guard of the Long Coast"};
+    // clang-format on
     std::string text;
     for (std::size_t piece = 0, count = random() % 8; piece < count; ++piece) {
         text += pieces[random() % std::size(pieces)];
@@ -352,43 +312,41 @@ TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
 
 // A sheet with a file of its own tells a change from it, and asks before it closes with one:
 // Save writes the file, Discard loses the change, Cancel keeps the sheet open. Taking a change
-// back is no change; a sheet without a file closes without a word.
+// back is no change; a sheet without a file closes without a word. File -> Close and Quit
+// leave the asking to the windows.
 TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     using Answer = platform::MessageBox::Answer;
-    const struct {
-        const char* name;
-        const char* change;
-        std::vector<Answer> answers;
-        bool writeRefused;
-        bool closes;
-        bool saved;
-        std::size_t questions;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const std::tuple<const char*, const char*, std::vector<Answer>, bool, bool, bool, int> cases[] = {
+        // name, the change, the answers, the write refused, closes, saved, questions asked
         {"Unchanged", "", {}, false, true, false, 0},
         {"ChangeTakenBack", "sensorsBox sensorsBox rangeSlider=3 walkedOption", {}, false, true, false, 0},
         {"Saved", "sensorsBox", {Answer::Save}, false, true, true, 1},
         {"Discarded", "pilotName=Other", {Answer::Discard}, false, true, false, 1},
         {"Cancelled", "weapLoc(3)=H", {Answer::Cancel}, false, false, false, 1},
         {"SavingFails", "clanOption", {Answer::Save}, true, false, false, 1},
-        // clang-format on
     };
-    for (const auto& c : cases) {
+    // clang-format on
+    for (const auto& [name, change, answers, writeRefused, closes, saved, questions] : cases) {
         FreshSheet f;
         open(f, {{"m", Example}});
-        act(f.sheet, c.change);
-        f.fake.messageBox.answers = c.answers;
-        f.fake.fileStore.writeRefusal = c.writeRefused ? "No space left on device" : "";
-        EXPECT_EQ(hasUnsavedChanges(f.sheet), c.questions > 0) << c.name;
-        EXPECT_EQ(mayClose(f.sheet), c.closes) << c.name;
-        EXPECT_EQ(f.fake.messageBox.asked.size(), c.questions) << c.name;
-        EXPECT_EQ(f.fake.fileStore.files["m"] != Example, c.saved) << c.name;
+        act(f.sheet, change);
+        f.fake.messageBox.answers = answers;
+        f.fake.fileStore.writeRefusal = writeRefused ? "No space left on device" : "";
+        EXPECT_EQ(hasUnsavedChanges(f.sheet), questions > 0) << name;
+        EXPECT_EQ(mayClose(f.sheet), closes) << name;
+        EXPECT_EQ(f.fake.messageBox.asked.size(), std::size_t(questions)) << name;
+        EXPECT_EQ(f.fake.fileStore.files["m"] != Example, saved) << name;
     }
     FreshSheet fileless;
     act(fileless.sheet, "mechName=New sensorsBox");
     EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
     EXPECT_TRUE(mayClose(fileless.sheet));
     EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
+    // File -> Close closes this sheet, File -> Quit every sheet; the windows ask as they close.
+    act(fileless.sheet, "mnuClose mnuQuit");
+    EXPECT_EQ(fileless.fake.windows.sheetsClosed, 1);
+    EXPECT_EQ(fileless.fake.windows.allSheetsClosed, 1);
 }
 
 // Someone else saved the sheet's file since the sheet opened or saved it: Save asks first.
@@ -398,50 +356,44 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
 TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
     using Answer = platform::MessageBox::Answer;
     const std::string theirs = patched("/pilotName", "Other Pilot");
-    const struct {
-        const char* name;
-        const char* before;              // what the user does before the file changes
-        std::optional<std::string> disk; // what someone else leaves in the file, if anything
-        bool gone;                       // someone else removes the file
-        std::vector<Answer> answers;
-        bool asked;
-        bool written;
-    } cases[] = {
-        // clang-format off
+    using Disk = std::optional<std::string>;
+    // clang-format off
+    const std::tuple<const char*, const char*, Disk, bool, std::vector<Answer>, bool, bool> cases[] = {
+        // name, what the user does before the file changes, what someone else leaves in the
+        // file (if anything), whether someone else removes it, the answers, asked, written
         {"Cancelled", "", theirs, false, {Answer::Cancel}, true, false},
         {"Overwritten", "", theirs, false, {Answer::Overwrite}, true, true},
         {"ChangedAfterASave", "sensorsBox mnuSave", theirs, false, {Answer::Cancel}, true, false},
-        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel},
-         true, false},
+        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel}, true, false},
         {"SameBytesAgain", "", Example, false, {}, false, true},
         {"SavedByThisSheet", "sensorsBox mnuSave", std::nullopt, false, {}, false, true},
         {"Gone", "", std::nullopt, true, {}, false, true},
-        // clang-format on
     };
-    for (const auto& c : cases) {
+    // clang-format on
+    for (const auto& [name, before, leftOnDisk, gone, answers, asked, written] : cases) {
         FreshSheet f;
         auto& files = f.fake.fileStore.files;
         open(f, {{"m", Example}});
-        act(f.sheet, c.before);
-        if (c.disk) {
-            files["m"] = *c.disk;
+        act(f.sheet, before);
+        if (leftOnDisk) {
+            files["m"] = *leftOnDisk;
         }
-        if (c.gone) {
+        if (gone) {
             files.erase("m");
         }
         const std::map<std::string, std::string> disk = files;
         act(f.sheet, "pilotName=Mine");
         const std::string sheet = snapshot(f.sheet);
-        f.fake.messageBox.answers = c.answers;
+        f.fake.messageBox.answers = answers;
         act(f.sheet, "mnuSave");
-        EXPECT_EQ(f.fake.messageBox.asked.size(), c.asked ? 1u : 0u) << c.name;
-        EXPECT_EQ(snapshot(f.sheet), sheet) << c.name;
-        EXPECT_EQ(hasUnsavedChanges(f.sheet), !c.written) << c.name;
-        EXPECT_EQ(files == disk, !c.written) << c.name;
+        EXPECT_EQ(f.fake.messageBox.asked.size(), asked ? 1u : 0u) << name;
+        EXPECT_EQ(snapshot(f.sheet), sheet) << name;
+        EXPECT_EQ(hasUnsavedChanges(f.sheet), !written) << name;
+        EXPECT_EQ(files == disk, !written) << name;
         EXPECT_EQ(files.count("m") > 0 && files.at("m").find("\"Mine\"") != std::string::npos,
-                  c.written)
-            << c.name;
-        EXPECT_EQ(f.fake.messageBox.shown, Texts{}) << c.name;
+                  written)
+            << name;
+        EXPECT_EQ(f.fake.messageBox.shown, Texts{}) << name;
     }
 }
 
@@ -463,17 +415,6 @@ TEST(MechFileSave, TheQuestionNamesTheFileAndAClosingSheetStaysOpenOnCancel) {
     f.fake.messageBox.answers = {Answer::Save, Answer::Overwrite};
     EXPECT_TRUE(mayClose(f.sheet));
     EXPECT_EQ(f.fake.fileStore.files["m"].find("Other Pilot"), std::string::npos);
-}
-
-// File -> Close closes this sheet, File -> Quit every sheet; the windows ask as they close.
-TEST(MechFileClose, CloseAndQuitGoToTheWindows) {
-    FreshSheet f;
-    act(f.sheet, "mnuClose");
-    EXPECT_EQ(f.fake.windows.sheetsClosed, 1);
-    EXPECT_EQ(f.fake.windows.allSheetsClosed, 0);
-    act(f.sheet, "mnuQuit");
-    EXPECT_EQ(f.fake.windows.sheetsClosed, 1);
-    EXPECT_EQ(f.fake.windows.allSheetsClosed, 1);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,11 +51,7 @@ TEST_F(PosixFileStoreTest, ReadsOrSaysWhatTheNameIs) {
     fs::create_symlink(path("caf\xe9.vexmech"), path("link"));
     fs::create_symlink("none", path("dangling"));
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
-    const struct {
-        const char* name;
-        Status status;
-        std::string bytes;
-    } cases[] = {
+    const std::tuple<const char*, Status, std::string> cases[] = {
         {"caf\xe9.vexmech", Status::Read, "{}"}, {"link", Status::Read, "{}"},
         {"limit", Status::Read, "12345"},        {"big", Status::TooLarge, ""},
         {"loop", Status::LinkLoop, ""},          {"loop/file", Status::LinkLoop, ""},

@@ -6,6 +6,7 @@
 #include "tohit/two_dice_odds.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -21,12 +22,7 @@ std::string column(const CombatSheet& sheet, bool tips = false) {
 // Each attack, with gunnery 4, gives these to-hit texts and this tip for row 0. The stale
 // number in row 11 goes, and only rows holding a weapon get a tip.
 TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
-    struct Case {
-        const char* script;
-        const char* toHit;
-        const char* tip;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"rangeSlider=5 weapName(0)=MLaser walkedOption targetMoved3to4Option hexLW=1", "9",
          "Gunnery 4, Medium range +2, Walked +1, Light woods +1, Target moved 3-4 +1 = 9\n"
          "Chance to hit 10/36 (27.8%)\nExpected damage 1.4"},
@@ -73,13 +69,13 @@ TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
          "10",
          "Gunnery 4, Heat 13-16 +2, Target moved 5-6 +2, Target in light woods +1, Target prone "
          "+1 = 10\nChance to hit 6/36 (16.7%)\nExpected damage 0.8"}};
-    for (const Case& c : cases) {
+    for (const auto& [script, toHit, tip] : cases) {
         FreshSheet f;
         f.sheet.toHit[11].setText("7");
         f.sheet.toHit[11].setToolTip("stale");
-        act(f.sheet, std::string("gunSkill=4 ") + c.script + " calculateButton");
-        EXPECT_EQ(column(f.sheet), c.toHit) << c.script;
-        EXPECT_EQ(f.sheet.toHit[0].toolTip(), c.tip) << c.script;
+        act(f.sheet, std::string("gunSkill=4 ") + script + " calculateButton");
+        EXPECT_EQ(column(f.sheet), toHit) << script;
+        EXPECT_EQ(f.sheet.toHit[0].toolTip(), tip) << script;
         for (int i = 0; i < WEAPON_ROWS; ++i) {
             EXPECT_EQ(f.sheet.toHit[i].toolTip().empty(), f.sheet.weapName[i].text().empty());
         }

@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <optional>
+#include <tuple>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -31,49 +32,26 @@ private slots:
     // Wayland display wins over the X server it may carry along; a test names its own.
     void theNameBelongsToOneUserAndOneDisplay() {
         const QString runtime = dir_.path();
-        const struct {
-            const char* name;
-            QStringList environment; // NAME=value
-            QString user;
-            QString platform;
-            QString expected;
-        } cases[] = {
+        // clang-format off
+        const std::tuple<const char*, QStringList, QString, QString, QString> cases[] = {
+            // name, environment (NAME=value), user, platform, the server's name
             {"X", {"DISPLAY=:0"}, "1000", "xcb", "vexolan-1000-_0"},
             {"OtherUser", {"DISPLAY=:0"}, "1001", "xcb", "vexolan-1001-_0"},
             {"OtherDisplay", {"DISPLAY=:1"}, "1000", "xcb", "vexolan-1000-_1"},
-            {"Wayland",
-             {"DISPLAY=:0", "WAYLAND_DISPLAY=wayland-0"},
-             "1000",
-             "wayland",
-             "vexolan-1000-wayland-0"},
-            {"WaylandPath",
-             {"WAYLAND_DISPLAY=/run/user/7/wayland-1"},
-             "7",
-             "wayland",
-             "vexolan-7-_run_user_7_wayland-1"},
+            {"Wayland", {"DISPLAY=:0", "WAYLAND_DISPLAY=wayland-0"}, "1000", "wayland", "vexolan-1000-wayland-0"},
+            {"WaylandPath", {"WAYLAND_DISPLAY=/run/user/7/wayland-1"}, "7", "wayland", "vexolan-7-_run_user_7_wayland-1"},
             {"NoDisplay", {}, "1000", "offscreen", "vexolan-1000-offscreen"},
-            {"RuntimeFolder",
-             {"DISPLAY=:0", "XDG_RUNTIME_DIR=" + runtime},
-             "1000",
-             "xcb",
-             runtime + "/vexolan-1000-_0"},
-            {"NoRuntimeFolder",
-             {"DISPLAY=:0", "XDG_RUNTIME_DIR=" + runtime + "/none"},
-             "1000",
-             "xcb",
-             "vexolan-1000-_0"},
-            {"ChosenByATest",
-             {"DISPLAY=:0", "VEXOLAN_SERVER=/tmp/mine"},
-             "1000",
-             "xcb",
-             "/tmp/mine"},
+            {"RuntimeFolder", {"DISPLAY=:0", "XDG_RUNTIME_DIR=" + runtime}, "1000", "xcb", runtime + "/vexolan-1000-_0"},
+            {"NoRuntimeFolder", {"DISPLAY=:0", "XDG_RUNTIME_DIR=" + runtime + "/none"}, "1000", "xcb", "vexolan-1000-_0"},
+            {"ChosenByATest", {"DISPLAY=:0", "VEXOLAN_SERVER=/tmp/mine"}, "1000", "xcb", "/tmp/mine"},
         };
-        for (const auto& c : cases) {
+        // clang-format on
+        for (const auto& [name, variables, user, platform, expected] : cases) {
             QProcessEnvironment environment;
-            for (const QString& variable : c.environment) {
+            for (const QString& variable : variables) {
                 environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
             }
-            QCOMPARE(ProgramServer::nameFor(environment, c.user, c.platform), c.expected);
+            QVERIFY2(ProgramServer::nameFor(environment, user, platform) == expected, name);
         }
     }
 
@@ -88,7 +66,7 @@ private slots:
         Program program(*qApp);
         QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
         QCOMPARE(sheetTitles(), QStringList{"Vexolan"});
-        SheetWindow* blank = sheets().front();
+        SheetWindow* blank = visibleSheets().front();
         QVERIFY(QTest::qWaitForWindowActive(blank));
 
         QCOMPARE(startLater(server, {mech}), 0);
@@ -130,24 +108,14 @@ private slots:
 private:
     // Every sheet closed and gone while the program whose services they use is still there.
     static void closeAll() {
-        for (SheetWindow* sheet : sheets()) {
+        for (SheetWindow* sheet : visibleSheets()) {
             QVERIFY(sheet->close());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    static std::vector<SheetWindow*> sheets() {
-        std::vector<SheetWindow*> found;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* sheet = qobject_cast<SheetWindow*>(window);
-            if (sheet != nullptr && sheet->isVisible()) {
-                found.push_back(sheet);
-            }
-        }
-        return found;
-    }
     static QStringList sheetTitles() {
         QStringList titles;
-        for (SheetWindow* sheet : sheets()) {
+        for (SheetWindow* sheet : visibleSheets()) {
             titles << sheet->windowHandle()->title();
         }
         titles.sort();

@@ -22,6 +22,10 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
+#include <iterator>
+#include <variant>
+
 #include <sys/wait.h>
 
 namespace {
@@ -30,6 +34,8 @@ namespace {
 struct DialogSeen {
     QString folder;
     QString typedName;
+    QString filter; // the kind of file offered first
+    int fontSize;
     QSize size;
     std::vector<int> columns;
     std::vector<int> columnsNeed; // the width of each column's heading
@@ -48,6 +54,8 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Op
         }
         DialogSeen one{dialog->directory().absolutePath(),
                        dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
+                       dialog->nameFilters().front(),
+                       dialog->font().pixelSize(),
                        dialog->size(),
                        {},
                        {}};
@@ -67,25 +75,20 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Op
     return seen;
 }
 
-// The user's home for as long as it lives: a folder of its own, with its own settings.
+// The user's home for as long as it lives: a folder of its own, with its own settings, and the
+// current folder, as when the program is started from the desktop. (The test's own settings
+// folder, which it restores, is always set.)
 class HomeFolder {
 public:
-    HomeFolder()
-        : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")),
-          hadConfig_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
-        qputenv("HOME", folder_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (folder_.path() + "/.config").toLocal8Bit());
-        // Started from the desktop, the program runs in the home folder.
-        QDir::setCurrent(folder_.path());
+    HomeFolder() {
+        qputenv("HOME", path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", path(".config").toLocal8Bit());
+        QDir::setCurrent(path());
     }
     ~HomeFolder() {
         QDir::setCurrent(current_);
         qputenv("HOME", home_);
-        if (hadConfig_) {
-            qputenv("XDG_CONFIG_HOME", config_);
-        } else {
-            qunsetenv("XDG_CONFIG_HOME");
-        }
+        qputenv("XDG_CONFIG_HOME", config_);
     }
     HomeFolder(const HomeFolder&) = delete;
     HomeFolder& operator=(const HomeFolder&) = delete;
@@ -96,9 +99,7 @@ public:
 private:
     QTemporaryDir folder_;
     QString current_ = QDir::currentPath();
-    QByteArray home_;
-    QByteArray config_;
-    bool hadConfig_;
+    QByteArray home_ = qgetenv("HOME"), config_ = qgetenv("XDG_CONFIG_HOME");
 };
 
 } // namespace
@@ -132,32 +133,39 @@ private slots:
 
     // The program's message box, at the zoom of the window it belongs to: a plain message with
     // OK alone; the question before a change would be lost with Save (the default), Discard and
-    // Cancel (Esc).
-    void messageBoxesTakeTheZoomOfTheirWindow() {
+    // Cancel (Esc); the question before a file changed on disk is written over with Overwrite
+    // and Cancel, Cancel the default, so that Return and Esc both keep the file and the
+    // Overwrite button alone writes it.
+    void messageBoxesAnswerAsTheirButtonsSay() {
         using Answer = platform::MessageBox::Answer;
         QtMessageBox messages(nullptr, [] { return 200; });
-        struct Seen {
-            int fontSize;
-            QMessageBox::StandardButtons buttons;
-            QString text;
-        };
-        std::vector<Seen> seen;
-        const std::pair<QMessageBox::StandardButton, Qt::Key> replies[] = {
-            {QMessageBox::Ok, Qt::Key_Return},
-            {QMessageBox::Save, Qt::Key_Return},
-            {QMessageBox::Discard, Qt::Key_D},
-            {QMessageBox::Cancel, Qt::Key_Escape}};
-        std::size_t reply = 0;
+        // Each box in turn answered by a key, or by a click on the button of that caption.
+        const std::variant<Qt::Key, QString> replies[] = {
+            Qt::Key_Return, Qt::Key_Return, "Discard",   Qt::Key_Escape,
+            Qt::Key_Return, Qt::Key_Escape, "&Overwrite"};
+        QStringList seen; // each box's font size, text and buttons
         QTimer answer;
         connect(&answer, &QTimer::timeout, this, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.push_back({box->font().pixelSize(), box->standardButtons(), box->text()});
-                const auto [button, key] = replies[reply++];
-                if (key == Qt::Key_D) {
-                    box->button(button)->click();
-                } else {
-                    QTest::keyClick(box, key);
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << button->text();
+            }
+            buttons.sort();
+            seen << QString("%1 %2: %3")
+                        .arg(box->font().pixelSize())
+                        .arg(box->text(), buttons.join(' '));
+            const auto& reply = replies[std::min<std::size_t>(seen.size(), std::size(replies)) - 1];
+            for (QAbstractButton* button : box->buttons()) {
+                if (reply == std::variant<Qt::Key, QString>(button->text())) {
+                    button->click();
                 }
+            }
+            if (const auto* key = std::get_if<Qt::Key>(&reply)) {
+                QTest::keyClick(box, *key);
             }
         });
         answer.start(10);
@@ -165,75 +173,32 @@ private slots:
         QCOMPARE(messages.askToSave("Save?"), Answer::Save);
         QCOMPARE(messages.askToSave("Save?"), Answer::Discard);
         QCOMPARE(messages.askToSave("Save?"), Answer::Cancel);
-        QCOMPARE(seen.size(), std::size_t{4});
-        QCOMPARE(seen[0].fontSize, sheetFont(200).pixelSize());
-        QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(seen[0].text, QString("Please enter range to target"));
-        QCOMPARE(seen[1].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    }
-
-    // The question before a file changed on disk is written over: Overwrite and Cancel, with
-    // Cancel the default, so that Return and Esc both keep the file, and the Overwrite button
-    // alone writes it.
-    void theOverwriteQuestionDefaultsToCancel() {
-        using Answer = platform::MessageBox::Answer;
-        QtMessageBox messages(nullptr, [] { return 100; });
-        QStringList buttons;
-        int reply = 0;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                buttons.clear();
-                for (QAbstractButton* button : box->buttons()) {
-                    buttons << button->text();
-                }
-                buttons.sort();
-                switch (reply++) {
-                case 0:
-                    QTest::keyClick(box, Qt::Key_Return);
-                    break;
-                case 1:
-                    QTest::keyClick(box, Qt::Key_Escape);
-                    break;
-                default:
-                    for (QAbstractButton* button : box->buttons()) {
-                        if (button->text() == "&Overwrite") {
-                            button->click();
-                        }
-                    }
-                }
-            }
-        });
-        answer.start(10);
         QCOMPARE(messages.askToOverwrite("Overwrite?"), Answer::Cancel);
         QCOMPARE(messages.askToOverwrite("Overwrite?"), Answer::Cancel);
         QCOMPARE(messages.askToOverwrite("Overwrite?"), Answer::Overwrite);
-        QCOMPARE(buttons, QStringList({"&Overwrite", "Cancel"}));
+        const QString size = QString::number(sheetFont(200).pixelSize());
+        const QString save = size + " Save?: Cancel Discard Save",
+                      overwrite = size + " Overwrite?: &Overwrite Cancel";
+        QCOMPARE(seen, QStringList({size + " Please enter range to target: OK", save, save, save,
+                                    overwrite, overwrite, overwrite}));
     }
 
     // Each dialog offers its kind of file first, takes the owner's zoom, and a cancel
     // chooses nothing.
     void fileDialogsOfferTheirKindOfFile() {
         QString lastFolder;
-        int zoom = 150;
-        QtFileDialog dialogs(nullptr, lastFolder, [&zoom] { return zoom; });
+        QtFileDialog dialogs(nullptr, lastFolder, [] { return 150; });
         QStringList filters;
-        int fontSize = 0;
-        QTimer cancel;
-        connect(&cancel, &QTimer::timeout, this, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                filters << dialog->nameFilters().front();
-                fontSize = dialog->font().pixelSize();
-                dialog->reject();
-            }
-        });
-        cancel.start(10);
-        QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{});
-        QCOMPARE(dialogs.chooseFileToSave("Mech.vexmech"), std::string());
-        QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), std::string());
+        for (const DialogSeen& seen : seeDialogs(*this, [&] {
+                 QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{});
+                 QCOMPARE(dialogs.chooseFileToSave("Mech.vexmech"), std::string());
+                 QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), std::string());
+             })) {
+            filters << seen.filter;
+            QCOMPARE(seen.fontSize, sheetFont(150).pixelSize());
+        }
         QCOMPARE(filters, QStringList({"Vexolan Mechs (*.vexmech)", "Vexolan Mechs (*.vexmech)",
                                        "PNG pictures (*.png)"}));
-        QCOMPARE(fontSize, sheetFont(150).pixelSize());
     }
 
     // The first dialog opens in the user's documents, or at home when there are none, and

@@ -86,15 +86,25 @@ QStringList tabCircle(QWidget* start) {
     return visited;
 }
 
-std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets(const QWidget* except) {
-    std::vector<std::unique_ptr<SheetWindow>> sheets;
+std::vector<SheetWindow*> visibleSheets() {
+    std::vector<SheetWindow*> sheets;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* sheet = qobject_cast<SheetWindow*>(window);
-        if (sheet && sheet != except && sheet->isVisible()) {
-            sheets.emplace_back(sheet);
+        if (sheet != nullptr && sheet->isVisible()) {
+            sheets.push_back(sheet);
         }
     }
     return sheets;
+}
+
+std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets(const QWidget* except) {
+    std::vector<std::unique_ptr<SheetWindow>> others;
+    for (SheetWindow* sheet : visibleSheets()) {
+        if (sheet != except) {
+            others.emplace_back(sheet);
+        }
+    }
+    return others;
 }
 
 void compareWithReference(QWidget& widget, const QString& name) {
