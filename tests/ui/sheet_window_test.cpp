@@ -183,8 +183,8 @@ private slots:
             {"weapName(0)", "Weapon 1", "LB-10X AC"},   {"weapName(11)", "Weapon 12", ""},
             {"weapLoc(0)", "Location 1", ""},           {"toHit(4)", "To-Hit 5", ""},
             {"fireCheck(2)", "Check to Declare 3", ""}, {"hexLW", "Light Woods", "0"}};
-        for (const auto& [role, name, value] : fields) {
-            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(role));
+        for (const auto& [codeName, name, value] : fields) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(codeName));
             QCOMPARE(node->text(QAccessible::Name), QString(name));
             QCOMPARE(node->text(QAccessible::Value), QString(value));
         }
@@ -599,8 +599,8 @@ private:
         w_->window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w_->window));
     }
-    template <typename T = QWidget> T* find(const QString& role) const {
-        return findIn<T>(w_->window, role);
+    template <typename T = QWidget> T* find(const QString& codeName) const {
+        return findIn<T>(w_->window, codeName);
     }
     QWidget* form() const { return w_->window.centralWidget(); }
     void choose(const QString& name, int entry) {
