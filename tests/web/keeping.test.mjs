@@ -60,24 +60,18 @@ for (const [told, options] of PAGES_TOLD) {
 test('the sheets an earlier page kept in localStorage come back, as they were', () =>
     onAPage(async (session) => {
         const { page } = session;
-        const state = await readFile(STATE, 'utf8');
-        await page.evaluate((state) => {
-            localStorage.setItem(
-                'vexolan.sheets',
-                JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }),
-            );
-            localStorage.setItem('vexolan.sheet.4', state);
-        }, state);
+        const kept = {
+            'vexolan.sheets': JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }),
+            'vexolan.sheet.4': await readFile(STATE, 'utf8'),
+        };
+        await page.evaluate((kept) => Object.assign(localStorage, kept), kept);
+        const titles = ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'];
         await session.load();
-        assert.deepEqual(await tabTitles(page), ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*']);
+        assert.deepEqual(await tabTitles(page), titles);
         assert.equal(await valueOf(page, 'toHit(0)', 2), '6');
         assert.equal(await page.evaluate(() => localStorage.length), 0);
         await session.load();
-        assert.deepEqual(
-            await tabTitles(page),
-            ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'],
-            'kept in the new storage',
-        );
+        assert.deepEqual(await tabTitles(page), titles, 'kept in the new storage');
     }));
 
 test('a kept sheet that cannot be restored is named, kept, and its Mech can be saved', () =>
@@ -180,9 +174,8 @@ test('a change writes only the sheet it changed', () =>
             window.written = [];
             const put = IDBObjectStore.prototype.put;
             IDBObjectStore.prototype.put = function (record, ...rest) {
-                if (this.name === 'sheets') {
+                if (this.name === 'sheets')
                     window.written.push(JSON.parse(record.state).controls.mechName.text);
-                }
                 return put.call(this, record, ...rest);
             };
         });
