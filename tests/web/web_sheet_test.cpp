@@ -15,10 +15,12 @@ namespace {
 using Json = nlohmann::json;
 using Texts = std::vector<std::string>;
 
-const std::string Example = [] {
-    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech", std::ios::binary);
+std::string fileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
-}();
+}
+
+const std::string Example = fileText(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech");
 
 // The places whose state an update tells.
 std::vector<int> changedPlaces(const Json& update) {
@@ -149,11 +151,6 @@ TEST(SheetState, ASheetComesBackWhole) {
         EXPECT_EQ(taken.sheet.zoom, played.sheet.zoom) << game;
         EXPECT_EQ(taken.sheet.savedMech, played.sheet.savedMech) << game;
     }
-}
-
-std::string fileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 // A sheet kept by an earlier page, which called the controls by their old numbered names,
