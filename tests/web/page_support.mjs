@@ -13,6 +13,8 @@ export const DOCS = new URL('../../docs/', import.meta.url).pathname;
 export const TABLET = { width: 1024, height: 768 };
 export const PHONE = { width: 915, height: 412 };
 
+const CLIPBOARD = ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write'];
+
 // Text drawn alike on every machine, for the pictures the tests compare.
 const FLAGS = [...CHROMIUM_FLAGS, '--font-render-hinting=none'];
 
@@ -41,30 +43,21 @@ export async function openPage({
     });
     const prepare = async (page) => {
         page.setDefaultTimeout(60000);
-        if (!locks) {
-            await page.evaluateOnNewDocument(() => {
-                Object.defineProperty(Navigator.prototype, 'locks', { value: undefined });
-            });
-        }
-        if (!pickers) {
-            await page.evaluateOnNewDocument(() => {
-                delete window.showOpenFilePicker;
-                delete window.showSaveFilePicker;
-            });
-        }
+        await page.evaluateOnNewDocument(
+            (locks, pickers) => {
+                if (!locks)
+                    Object.defineProperty(Navigator.prototype, 'locks', { value: undefined });
+                const absent = pickers ? [] : ['showOpenFilePicker', 'showSaveFilePicker'];
+                for (const name of absent) delete window[name];
+            },
+            locks,
+            pickers,
+        );
         return page;
     };
     const page = await prepare((await browser.pages())[0] ?? (await browser.newPage()));
     const url = `http://127.0.0.1:${server.address().port}/`;
-    if (clipboard) {
-        await browser
-            .defaultBrowserContext()
-            .overridePermissions(url, [
-                'clipboard-read',
-                'clipboard-write',
-                'clipboard-sanitized-write',
-            ]);
-    }
+    if (clipboard) await browser.defaultBrowserContext().overridePermissions(url, CLIPBOARD);
     const session = { browser, page, server, url, profile };
     session.load = async (on = page) => {
         await on.goto(url);
