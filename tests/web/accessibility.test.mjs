@@ -29,9 +29,14 @@ async function assertControls(page, rows) {
     }
 }
 
-test('the setup panel: radio buttons in their group, fields named by their labels', () =>
-    onAPage(({ page }) =>
-        assertControls(page, [
+// The panels a player sees at a time: the setup panel over the attacker's, then, after Done, the
+// attacker's and the target's; each with controls heard in their groups, and one behind it that
+// is out of the tree.
+const ARRANGEMENTS = [
+    {
+        name: 'before Done',
+        arrange: async () => {},
+        heard: [
             ['radio', 'Inner Sphere', 'SETUP/Mech Type (Required)'],
             ['radio', 'Clan', 'SETUP/Mech Type (Required)'],
             ['textbox', 'Mech Model', 'SETUP'],
@@ -46,15 +51,13 @@ test('the setup panel: radio buttons in their group, fields named by their label
             ['combobox', 'Light Woods', 'Intervening Terrain'],
             ['textbox', 'Total Heat', ''],
             ['button', 'Calculate', ''],
-        ]),
-    ));
-
-test('panels behind setup are out of the tree until Done, and the setup panel then', () =>
-    onAPage(async ({ page }) => {
-        assert.equal(find(await tree(page), 'radio', 'Walked').length, 0);
-        await tap(page, 'doneButton');
-        assert.equal(find(await tree(page), 'radio', 'Clan').length, 0);
-        await assertControls(page, [
+        ],
+        behind: ['radio', 'Walked'],
+    },
+    {
+        name: 'after Done',
+        arrange: (page) => tap(page, 'doneButton'),
+        heard: [
             ['radio', 'Walked', 'ATTACKER/Movement'],
             ['checkbox', 'In Lvl 1 Water', 'ATTACKER/Movement'],
             ['checkbox', 'Right Arm Shoulder', 'ATTACKER/Damage'],
@@ -63,59 +66,47 @@ test('panels behind setup are out of the tree until Done, and the setup panel th
             ['slider', 'Range to Target', 'ATTACKER/Range to Target'],
             ['radio', '3-4', 'TARGET/Movement'],
             ['radio', 'In Open Hex', 'TARGET/Position'],
-        ]);
-    }));
-
-// The panels a player sees at a time: the setup panel over the attacker's, then, after Done, the
-// attacker's and the target's.
-const ARRANGEMENTS = [
-    ['before Done', async () => {}],
-    ['after Done', (page) => tap(page, 'doneButton')],
+        ],
+        behind: ['radio', 'Clan'],
+    },
 ];
 
-for (const [arrangement, arrange] of ARRANGEMENTS) {
-    test(`every target is 24 CSS pixels or more, or stands 24 pixels clear of the next, ${arrangement}`, () =>
+// The ids of the targets too small and too near another, of those given. A check box or option
+// button is tapped anywhere on its label. An undersized target passes when a 24-pixel circle on
+// its centre meets no other target nor another undersized target's circle (WCAG 2.5.8).
+function crowded(all) {
+    const targets = all
+        .filter((e) => e.offsetParent !== null && !(e.matches('input') && e.closest('label')))
+        .map((e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect() }));
+    const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
+    const undersized = targets.filter(({ box }) => box.width < 24 || box.height < 24);
+    const near = (target, other) => {
+        const [x, y] = centre(target);
+        const { box } = other;
+        const dx = Math.max(box.left - x, 0, x - box.right);
+        const dy = Math.max(box.top - y, 0, y - box.bottom);
+        const [ox, oy] = centre(other);
+        const circles = undersized.includes(other) && Math.hypot(ox - x, oy - y) < 24 - 0.01;
+        return Math.hypot(dx, dy) < 12 - 0.01 || circles;
+    };
+    return undersized
+        .filter((target) => targets.some((other) => other !== target && near(target, other)))
+        .map(({ id }) => id);
+}
+
+for (const { name, arrange, heard, behind } of ARRANGEMENTS) {
+    test(`${name}: controls heard in their groups and by their labels, the panel behind not`, () =>
         onAPage(async ({ page }) => {
             await arrange(page);
-            const small = await page.$$eval(
-                '.sheet-tab:not([hidden]) .sheet ' +
-                    ':is(label.check, label.option, input, select, textarea, button)',
-                (all) => {
-                    // A check box or option button is tapped anywhere on its label.
-                    const targets = all
-                        .filter(
-                            (e) =>
-                                e.offsetParent !== null &&
-                                !(e.matches('input') && e.closest('label')),
-                        )
-                        .map((e) => ({
-                            id: e.id || e.textContent,
-                            box: e.getBoundingClientRect(),
-                        }));
-                    const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
-                    // WCAG 2.5.8: an undersized target passes when a 24-pixel circle on its centre meets no
-                    // other target nor another undersized target's circle.
-                    const undersized = targets.filter(
-                        ({ box }) => box.width < 24 || box.height < 24,
-                    );
-                    return undersized
-                        .filter((target) => {
-                            const [x, y] = centre(target);
-                            return targets.some((other) => {
-                                if (other === target) return false;
-                                const { box } = other;
-                                const dx = Math.max(box.left - x, 0, x - box.right);
-                                const dy = Math.max(box.top - y, 0, y - box.bottom);
-                                const [ox, oy] = centre(other);
-                                const circles =
-                                    undersized.includes(other) &&
-                                    Math.hypot(ox - x, oy - y) < 24 - 0.01;
-                                return Math.hypot(dx, dy) < 12 - 0.01 || circles;
-                            });
-                        })
-                        .map(({ id }) => id);
-                },
-            );
-            assert.deepEqual(small, []);
+            assert.equal(find(await tree(page), ...behind).length, 0, behind.join(' '));
+            await assertControls(page, heard);
+        }));
+
+    test(`${name}: every target is 24 CSS pixels or more, or stands 24 pixels clear of the next`, () =>
+        onAPage(async ({ page }) => {
+            await arrange(page);
+            const all = ':is(label.check, label.option, input, select, textarea, button)';
+            const selector = `.sheet-tab:not([hidden]) .sheet ${all}`;
+            assert.deepEqual(await page.$$eval(selector, crowded), []);
         }));
 }

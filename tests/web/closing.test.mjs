@@ -3,17 +3,12 @@
 // reload within the undo's time; a sheet still as it opened just goes.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { PHONE, menu, onAPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
+import { PHONE, menu, newMech, onAPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
 
 async function threeSheets(page) {
     await typeInto(page, 'mechName', 'Alpha');
-    for (const [name, sheet] of [
-        ['Bravo', 2],
-        ['Charlie', 3],
-    ]) {
-        await menu(page, 'New Mech');
-        await typeInto(page, 'mechName', name, sheet);
-    }
+    await newMech(page, 'Bravo', 2);
+    await newMech(page, 'Charlie', 3);
 }
 
 test('a double tap on × closes one sheet, and Undo brings it back where it stood', () =>
@@ -63,8 +58,8 @@ test('File → Close closes the sheet shown, as its × does, and the page has no
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo']);
         await page.waitForSelector('[data-notice="undo"]', { visible: true });
         await menu(page, 'File');
-        const quit = '.sheet-tab:not([hidden]) ::-p-aria([name="Quit"][role="menuitem"])';
-        assert.equal(await page.$(quit), null);
-        const close = '.sheet-tab:not([hidden]) ::-p-aria([name="Close"][role="menuitem"])';
-        assert.notEqual(await page.$(close), null, 'the same query finds an entry that is there');
+        const entry = (name) =>
+            page.$(`.sheet-tab:not([hidden]) ::-p-aria([name="${name}"][role="menuitem"])`);
+        assert.equal(await entry('Quit'), null);
+        assert.notEqual(await entry('Close'), null, 'the same query finds an entry that is there');
     }));

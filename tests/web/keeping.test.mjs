@@ -3,16 +3,17 @@
 // be restored is set aside and named, and every sheet goes into one backup file and back.
 import assert from 'node:assert/strict';
 import { readFile, writeFile } from 'node:fs/promises';
-import { join } from 'node:path';
 import { test } from 'node:test';
 import {
-    DOCS,
+    choose,
     downloadsOf,
     keepAsIfBefore,
     keptSheets,
     menu,
-    openPage,
+    newMech,
+    openQuillfen,
     onAPage,
+    settle,
     tabTitles,
     takeMessage,
     typeInto,
@@ -21,33 +22,19 @@ import {
 
 const STATE = new URL('data/sheet-state-1.json', import.meta.url);
 
-async function newMech(page, name, sheet) {
-    await menu(page, 'New Mech');
-    await typeInto(page, 'mechName', name, sheet);
-}
-
-// Waits until the page, in front, has written what it shows.
-const settle = (page) =>
-    page.waitForFunction(() => new Promise((resolve) => setTimeout(() => resolve(true), 100)));
-
 const PAGES_TOLD = [
     ['by their locks', {}],
     ['by a roll call, where the browser has no Web Locks', { locks: false }],
 ];
 
 for (const [told, options] of PAGES_TOLD) {
-    test(`two pages never overwrite or delete each other's sheets, the pages told ${told}`, async () => {
-        const session = await openPage(options);
-        const a = session.page;
-        try {
+    test(`two pages never overwrite or delete each other's sheets, the pages told ${told}`, () =>
+        onAPage(options, async (session) => {
+            const a = session.page;
             await typeInto(a, 'mechName', 'Alpha');
             const b = await session.another();
             await b.bringToFront();
-            assert.deepEqual(
-                await tabTitles(b),
-                ['Vexolan'],
-                'a second page starts with a sheet of its own',
-            );
+            assert.deepEqual(await tabTitles(b), ['Vexolan'], 'B starts with a sheet of its own');
             await typeInto(b, 'mechName', 'Bravo');
             await newMech(b, 'Beta', 2);
             await a.bringToFront();
@@ -63,42 +50,28 @@ for (const [told, options] of PAGES_TOLD) {
             await b.bringToFront();
             await session.load(b);
             assert.deepEqual(await tabTitles(b), [':Bravo', ':Beta'], 'B after a reload');
-
             await b.close();
             const later = await session.another();
-            assert.deepEqual(
-                await tabTitles(later),
-                [':Bravo', ':Beta'],
-                'a page opened after B closed',
-            );
+            assert.deepEqual(await tabTitles(later), [':Bravo', ':Beta'], 'opened after B closed');
             assert.deepEqual(await tabTitles(a), [':Alpha', ':Charlie'], 'A, still open');
-        } finally {
-            await session.close();
-        }
-    });
+        }));
 }
 
 test('the sheets an earlier page kept in localStorage come back, as they were', () =>
     onAPage(async (session) => {
         const { page } = session;
-        const state = await readFile(STATE, 'utf8');
-        await page.evaluate((state) => {
-            localStorage.setItem(
-                'vexolan.sheets',
-                JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }),
-            );
-            localStorage.setItem('vexolan.sheet.4', state);
-        }, state);
+        const kept = {
+            'vexolan.sheets': JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }),
+            'vexolan.sheet.4': await readFile(STATE, 'utf8'),
+        };
+        await page.evaluate((kept) => Object.assign(localStorage, kept), kept);
+        const titles = ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'];
         await session.load();
-        assert.deepEqual(await tabTitles(page), ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*']);
+        assert.deepEqual(await tabTitles(page), titles);
         assert.equal(await valueOf(page, 'toHit(0)', 2), '6');
         assert.equal(await page.evaluate(() => localStorage.length), 0);
         await session.load();
-        assert.deepEqual(
-            await tabTitles(page),
-            ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'],
-            'kept in the new storage',
-        );
+        assert.deepEqual(await tabTitles(page), titles, 'kept in the new storage');
     }));
 
 test('a kept sheet that cannot be restored is named, kept, and its Mech can be saved', () =>
@@ -108,36 +81,24 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         const damaged = structuredClone(kept);
         damaged.controls.dmgSensor1.value = 7; // the name of its day
         const newer = { ...kept, version: 3 };
-        await keepAsIfBefore(page, 'sheets', [
-            [
-                0,
-                {
-                    uid: 'damaged',
-                    owner: 'gone',
-                    order: 0,
-                    chart: false,
-                    state: JSON.stringify(damaged),
-                },
-            ],
-            [
-                1,
-                {
-                    uid: 'newer',
-                    owner: 'gone',
-                    order: 1,
-                    chart: false,
-                    state: JSON.stringify(newer),
-                },
-            ],
-        ]);
+        const states = { damaged, newer };
+        await keepAsIfBefore(
+            page,
+            'sheets',
+            Object.entries(states).map(([uid, state], order) => [
+                order,
+                { uid, owner: 'gone', order, chart: false, state: JSON.stringify(state) },
+            ]),
+        );
         const downloads = await downloadsOf(page);
         await page.reload();
+        const cannot = (why) =>
+            `The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ${why}. ` +
+            "It stays in the browser's storage, untouched, until you delete it.";
         await page.waitForSelector('#message[open]');
         assert.equal(
             await page.$eval('#messageText', (p) => p.textContent),
-            'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ' +
-                "its kept copy is damaged (sensorsBox: a check box's value). " +
-                "It stays in the browser's storage, untouched, until you delete it.",
+            cannot("its kept copy is damaged (sensorsBox: a check box's value)"),
         );
         const saved = downloads.next();
         await (
@@ -148,81 +109,47 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         );
         assert.equal(
             await takeMessage(page, 'Escape'),
-            'The sheet "Ilsa Marrow:Quillfen QF-2" kept in this browser cannot be restored: ' +
-                'it was kept by a newer version of Vexolan ' +
-                '(version 3; this page reads up to version 2). ' +
-                "It stays in the browser's storage, untouched, until you delete it.",
+            cannot(
+                'it was kept by a newer version of Vexolan (version 3; this page reads up to version 2)',
+            ),
         );
         assert.equal(await takeMessage(page), 'Saved as a download: Quillfen QF-2.vexmech');
         const mech = JSON.parse(await readFile(await saved, 'utf8'));
         assert.equal(mech.mechModel, 'Quillfen QF-2');
         assert.deepEqual(await tabTitles(page), ['Vexolan']);
         const records = await keptSheets(page);
-        assert.equal(
-            records.find((r) => r.uid === 'damaged')?.state,
-            JSON.stringify(damaged),
-            'the damaged copy, as it was',
-        );
-        assert.equal(
-            records.find((r) => r.uid === 'newer')?.state,
-            JSON.stringify(newer),
-            'the newer copy, as it was',
-        );
+        for (const [uid, state] of Object.entries(states)) {
+            const kept = records.find((r) => r.uid === uid)?.state;
+            assert.equal(kept, JSON.stringify(state), `the ${uid} copy, as it was`);
+        }
     }));
 
 test('every sheet goes into one backup file, which restores them in another browser', async () => {
-    const first = await openPage();
     let file;
-    try {
-        const { page } = first;
-        const [chooser] = await Promise.all([
-            page.waitForFileChooser(),
-            menu(page, 'File', 'Open Mech...'),
-        ]);
-        await chooser.accept([join(DOCS, 'quillfen.vexmech')]);
-        await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
+    await onAPage(async ({ page }) => {
+        await openQuillfen(page);
         await newMech(page, 'Brindle', 2);
         const downloads = await downloadsOf(page);
         const saved = downloads.next();
         await menu(page, 'File', 'Back Up All Sheets...');
         assert.equal(await takeMessage(page), 'Saved as a download: vexolan-sheets.vexsheets');
         file = await saved;
-        const backup = JSON.parse(await readFile(file, 'utf8'));
-        assert.equal(backup.format, 'Vexolan Sheets');
-        assert.deepEqual(
-            backup.sheets.map((s) => s.mech.mechModel),
-            ['Quillfen QF-2', 'Brindle'],
-        );
-    } finally {
-        await first.close();
-    }
-    const second = await openPage();
-    try {
-        const { page } = second;
-        const [chooser] = await Promise.all([
-            page.waitForFileChooser(),
-            menu(page, 'File', 'Restore Sheets...'),
-        ]);
-        await chooser.accept([file]);
+    });
+    await onAPage(async ({ page }) => {
+        await choose(page, [file], 'File', 'Restore Sheets...');
         assert.equal(await takeMessage(page), 'Restored 2 sheets from vexolan-sheets.vexsheets.');
         assert.deepEqual(await tabTitles(page), ['Ilsa Marrow:Quillfen QF-2', ':Brindle']);
         assert.equal(await valueOf(page, 'weapName(3)', 2), 'MLaser');
 
         const bad = `${file}.broken.vexsheets`;
         await writeFile(bad, '{"format": "Vexolan Sheets", "version": 1}');
-        const [again] = await Promise.all([
-            page.waitForFileChooser(),
-            menu(page, 'File', 'Restore Sheets...'),
-        ]);
-        await again.accept([bad]);
+        await choose(page, [bad], 'File', 'Restore Sheets...');
         assert.match(
             await takeMessage(page),
             /^Cannot restore the sheets of ".*broken.vexsheets":\nIt holds no list of sheets.$/,
         );
         assert.equal((await tabTitles(page)).length, 2);
-    } finally {
-        await second.close();
-    }
+    });
 });
 
 test('where storage may be cleared, sheets long unsaved in a backup bring a reminder', () =>
@@ -247,9 +174,8 @@ test('a change writes only the sheet it changed', () =>
             window.written = [];
             const put = IDBObjectStore.prototype.put;
             IDBObjectStore.prototype.put = function (record, ...rest) {
-                if (this.name === 'sheets') {
+                if (this.name === 'sheets')
                     window.written.push(JSON.parse(record.state).controls.mechName.text);
-                }
                 return put.call(this, record, ...rest);
             };
         });

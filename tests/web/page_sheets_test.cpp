@@ -47,31 +47,24 @@ PageSheets::Files filesNamed(const Texts& names) {
 }
 
 TEST(PageSheets, EachFileOpensOnTheRightSheet) {
-    const struct Row {
+    struct Row {
         const char* name;
         Texts held;         // files open on sheets before the one they are chosen on
         const char* before; // what that sheet holds: nothing, "typed", or a file
         Texts chosen;
         Texts files; // every sheet's file afterwards, in the order of the tabs
         int front;   // the place of the sheet brought to the front, or -1
-    } rows[] = {
-        {"UntouchedTakesTheFirst",
-         {},
-         "",
-         {"a.vexmech", "b.vexmech"},
-         {"a.vexmech", "b.vexmech"},
-         -1},
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"UntouchedTakesTheFirst", {}, "", {"a.vexmech", "b.vexmech"}, {"a.vexmech", "b.vexmech"}, -1},
         {"TouchedKeepsWhatItHolds", {}, "typed", {"a.vexmech"}, {"", "a.vexmech"}, -1},
         {"HeldGoesToTheFront", {"a.vexmech"}, "", {"a.vexmech"}, {"a.vexmech", ""}, 0},
-        {"HeldAndNew",
-         {"a.vexmech"},
-         "",
-         {"a.vexmech", "b.vexmech"},
-         {"a.vexmech", "b.vexmech"},
-         0},
+        {"HeldAndNew", {"a.vexmech"}, "", {"a.vexmech", "b.vexmech"}, {"a.vexmech", "b.vexmech"}, 0},
         {"ItsOwnFileStays", {}, "a.vexmech", {"a.vexmech"}, {"a.vexmech"}, -1},
         {"BadFileOpensNothing", {}, "typed", {"bad.vexmech"}, {""}, -1},
     };
+    // clang-format on
     for (const Row& row : rows) {
         PageSheets sheets;
         for (const std::string& file : row.held) {

@@ -13,17 +13,23 @@ export const DOCS = new URL('../../docs/', import.meta.url).pathname;
 export const TABLET = { width: 1024, height: 768 };
 export const PHONE = { width: 915, height: 412 };
 
+const CLIPBOARD = ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write'];
+
 // Text drawn alike on every machine, for the pictures the tests compare.
 const FLAGS = [...CHROMIUM_FLAGS, '--font-render-hinting=none'];
 
+export const QUILLFEN = join(DOCS, 'quillfen.vexmech');
+
 // A browser on a served page; `close()` ends both. With `locks: false` the page has no Web Locks,
 // as outside a secure context. With `pickers: false` the page has no File
-// System Access API, and uses its file chooser and downloads.
+// System Access API, and uses its file chooser and downloads. With `clipboard: true` the page may
+// read and write the clipboard.
 export async function openPage({
     viewport = TABLET,
     pickers = false,
     dir = PAGE_DIR,
     locks = true,
+    clipboard = false,
 } = {}) {
     const server = await serve(dir);
     const profile = await mkdtemp(join(tmpdir(), 'vexolan-chromium-'));
@@ -37,21 +43,21 @@ export async function openPage({
     });
     const prepare = async (page) => {
         page.setDefaultTimeout(60000);
-        if (!locks) {
-            await page.evaluateOnNewDocument(() => {
-                Object.defineProperty(Navigator.prototype, 'locks', { value: undefined });
-            });
-        }
-        if (!pickers) {
-            await page.evaluateOnNewDocument(() => {
-                delete window.showOpenFilePicker;
-                delete window.showSaveFilePicker;
-            });
-        }
+        await page.evaluateOnNewDocument(
+            (locks, pickers) => {
+                if (!locks)
+                    Object.defineProperty(Navigator.prototype, 'locks', { value: undefined });
+                const absent = pickers ? [] : ['showOpenFilePicker', 'showSaveFilePicker'];
+                for (const name of absent) delete window[name];
+            },
+            locks,
+            pickers,
+        );
         return page;
     };
     const page = await prepare((await browser.pages())[0] ?? (await browser.newPage()));
     const url = `http://127.0.0.1:${server.address().port}/`;
+    if (clipboard) await browser.defaultBrowserContext().overridePermissions(url, CLIPBOARD);
     const session = { browser, page, server, url, profile };
     session.load = async (on = page) => {
         await on.goto(url);
@@ -100,6 +106,13 @@ export async function tap(page, name, sheet = 1) {
     await (caption ?? (await page.$(control(name, sheet)))).tap();
 }
 
+// Presses the key with a modifier held, as Ctrl+R.
+export async function pressWith(page, modifier, key) {
+    await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    await page.keyboard.up(modifier);
+}
+
 export async function menu(page, ...captions) {
     for (const caption of captions) {
         const item = await page.waitForSelector(
@@ -109,6 +122,33 @@ export async function menu(page, ...captions) {
         await item.click();
     }
 }
+
+// The files given to the file chooser that the menu entry opens.
+export async function choose(page, files, ...captions) {
+    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, ...captions)]);
+    await chooser.accept(files);
+}
+
+// The example Mech file opened on the sheet shown.
+export async function openQuillfen(page, file = QUILLFEN) {
+    await choose(page, [file], 'File', 'Open Mech...');
+    await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
+}
+
+export async function newMech(page, name, sheet) {
+    await menu(page, 'New Mech');
+    await typeInto(page, 'mechName', name, sheet);
+}
+
+// The range slider moved the given hexes on by its keys.
+export async function rangeOn(page, hexes) {
+    await page.focus(control('rangeSlider'));
+    for (let step = 0; step < hexes; ++step) await page.keyboard.press('ArrowRight');
+}
+
+// Waits until the page, in front, has written what it shows.
+export const settle = (page) =>
+    page.waitForFunction(() => new Promise((resolve) => setTimeout(() => resolve(true), 100)));
 
 // The message the page shows, once answered with the key (Enter: the first answer, Escape: the
 // last).
@@ -165,36 +205,26 @@ export async function downloadsOf(page) {
     return { folder, next: () => new Promise((resolve) => waiting.push(resolve)) };
 }
 
-// The sheets the browser keeps for the site, as the page's storage holds them.
-export function keptSheets(page) {
-    return page.evaluate(
-        () =>
-            new Promise((resolve, reject) => {
-                const open = indexedDB.open('vexolan');
-                open.onerror = () => reject(open.error);
-                open.onsuccess = () => {
-                    const all = open.result.transaction('sheets').objectStore('sheets').getAll();
-                    all.onsuccess = () => resolve(all.result);
-                    all.onerror = () => reject(all.error);
-                };
-            }),
-    );
-}
-
-// Puts records into the site's storage as if a page that is gone had kept them.
-export function keepAsIfBefore(page, storeName, entries) {
+// The records of a store of the site's storage; with entries, puts them in first, as if a page
+// that is gone had kept them.
+function inStore(page, storeName, entries = []) {
     return page.evaluate(
         (storeName, entries) =>
             new Promise((resolve, reject) => {
                 const open = indexedDB.open('vexolan');
                 open.onerror = () => reject(open.error);
                 open.onsuccess = () => {
-                    const transaction = open.result.transaction(storeName, 'readwrite');
+                    const transaction = open.result.transaction(
+                        storeName,
+                        entries.length ? 'readwrite' : 'readonly',
+                    );
+                    const store = transaction.objectStore(storeName);
                     for (const [key, value] of entries) {
-                        if (storeName === 'sheets') transaction.objectStore(storeName).put(value);
-                        else transaction.objectStore(storeName).put(value, key);
+                        if (store.keyPath) store.put(value);
+                        else store.put(value, key);
                     }
-                    transaction.oncomplete = () => resolve();
+                    const all = store.getAll();
+                    transaction.oncomplete = () => resolve(all.result);
                     transaction.onerror = () => reject(transaction.error);
                 };
             }),
@@ -202,3 +232,7 @@ export function keepAsIfBefore(page, storeName, entries) {
         entries,
     );
 }
+
+// The sheets the browser keeps for the site, as the page's storage holds them.
+export const keptSheets = (page) => inStore(page, 'sheets');
+export const keepAsIfBefore = inStore;

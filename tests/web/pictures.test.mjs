@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFile, writeFile } from 'node:fs/promises';
 import { test } from 'node:test';
 import { PNG } from 'pngjs';
-import { DOCS, PHONE, TABLET, control, menu, onAPage } from './page_support.mjs';
+import { PHONE, TABLET, control, onAPage, openQuillfen, rangeOn } from './page_support.mjs';
 
 const REFERENCE = new URL('reference/', import.meta.url);
 
@@ -40,14 +40,8 @@ async function compare(name, picture) {
 
 // Quillfen's sheet in play, so that every panel, list and number shows.
 async function sheetInPlay(page) {
-    const [chooser] = await Promise.all([
-        page.waitForFileChooser(),
-        menu(page, 'File', 'Open Mech...'),
-    ]);
-    await chooser.accept([`${DOCS}quillfen.vexmech`]);
-    await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
-    await page.focus(control('rangeSlider'));
-    for (let step = 0; step < 5; ++step) await page.keyboard.press('ArrowRight');
+    await openQuillfen(page);
+    await rangeOn(page, 5);
     await page.click(control('calculateButton'));
     await page.evaluate(() => {
         document.activeElement.blur();
@@ -60,8 +54,8 @@ for (const [name, viewport] of [
     ['phone', PHONE],
 ]) {
     test(`the sheet at ${name} size`, () =>
-        onAPage({ viewport }, async (session) => {
-            await sheetInPlay(session.page);
-            await compare(name, await session.page.screenshot());
+        onAPage({ viewport }, async ({ page }) => {
+            await sheetInPlay(page);
+            await compare(name, await page.screenshot());
         }));
 }

@@ -6,27 +6,27 @@ import { readFile, mkdtemp, copyFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { DOCS, control, downloadsOf, menu, onAPage, takeMessage } from './page_support.mjs';
+import {
+    QUILLFEN,
+    control,
+    downloadsOf,
+    menu,
+    onAPage,
+    openQuillfen,
+    takeMessage,
+} from './page_support.mjs';
 
-async function openExample(page, path = join(DOCS, 'quillfen.vexmech')) {
-    const [chooser] = await Promise.all([
-        page.waitForFileChooser(),
-        menu(page, 'File', 'Open Mech...'),
-    ]);
-    await chooser.accept([path]);
-    await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
-}
-
-test('Save without a file dialog says that it saved a download', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        await openExample(page);
+test('Save without a file dialog says that it saved a download, and the sheet is saved', () =>
+    onAPage(async ({ page }) => {
+        await openQuillfen(page);
         const downloads = await downloadsOf(page);
         const saved = downloads.next();
         await page.tap(control('sensorsBox'));
+        assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*', 'changed');
         await menu(page, 'File', 'Save Mech');
         assert.equal(await takeMessage(page), 'Saved as a download: quillfen.vexmech');
         assert.equal(JSON.parse(await readFile(await saved, 'utf8')).damage.sensors, true);
+        assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2', 'saved');
     }));
 
 test('installed as an app that shares files, Save hands the file to the share sheet', () =>
@@ -44,7 +44,7 @@ test('installed as an app that shares files, Save hands the file to the share sh
             };
         });
         await session.load();
-        await openExample(page);
+        await openQuillfen(page);
         await page.tap(control('sensorsBox'));
         await menu(page, 'File', 'Save Mech');
         const [[name, type, text]] = await (
@@ -57,16 +57,9 @@ test('installed as an app that shares files, Save hands the file to the share sh
     }));
 
 test('the file chooser lets every file through, and the reader judges it', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        const [chooser] = await Promise.all([
-            page.waitForFileChooser(),
-            menu(page, 'File', 'Open Mech...'),
-        ]);
+    onAPage(async ({ page }) => {
+        const renamed = join(await mkdtemp(join(tmpdir(), 'vexolan-any-')), 'quillfen.txt');
+        await copyFile(QUILLFEN, renamed);
+        await openQuillfen(page, renamed);
         assert.equal(await page.$eval('input[type="file"]', (input) => input.accept), '');
-        const folder = await mkdtemp(join(tmpdir(), 'vexolan-any-'));
-        const renamed = join(folder, 'quillfen.txt');
-        await copyFile(join(DOCS, 'quillfen.vexmech'), renamed);
-        await chooser.accept([renamed]);
-        await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
     }));

@@ -7,12 +7,15 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import {
-    DOCS,
+    QUILLFEN,
     checkedOf,
     control,
     keptSheets,
     menu,
     onAPage,
+    openQuillfen,
+    pressWith,
+    rangeOn,
     sheetShown,
     takeMessage,
     tabTitles,
@@ -27,8 +30,7 @@ async function laserAimed(page) {
     await page.select(control('gunSkill'), '4');
     await tap(page, 'doneButton');
     await page.select(control('weapName(0)'), 'MLaser');
-    await page.focus(control('rangeSlider'));
-    for (let step = 0; step < 5; ++step) await page.keyboard.press('ArrowRight');
+    await rangeOn(page, 5);
     await tap(page, 'walkedOption');
     await page.focus(control('targetMoved0to2Option'));
     await page.keyboard.press('ArrowDown');
@@ -37,22 +39,10 @@ async function laserAimed(page) {
     await tap(page, 'calculateButton');
 }
 
-// A second sheet, opened from the example Mech file through the file chooser.
-async function quillfenOpened(page) {
-    await menu(page, 'New Mech');
-    const [chooser] = await Promise.all([
-        page.waitForFileChooser(),
-        menu(page, 'File', 'Open Mech...'),
-    ]);
-    await chooser.accept([join(DOCS, 'quillfen.vexmech')]);
-    await page.waitForFunction(() => document.title === 'Ilsa Marrow:Quillfen QF-2');
-}
-
 const tabCount = (page) => page.$$eval('[role="tab"]', (tabs) => tabs.length);
 
-test('a sheet filled in by taps and keys gives the numbers of the rules', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+test('a sheet filled in by taps and keys gives the numbers of the rules, then Declare, Copy, Clear', () =>
+    onAPage({ clipboard: true }, async ({ page }) => {
         await tap(page, 'calculateButton');
         assert.equal(
             await takeMessage(page),
@@ -70,9 +60,7 @@ test('a sheet filled in by taps and keys gives the numbers of the rules', () =>
 
         await page.select(control('weapName(0)'), 'MLaser');
         assert.equal(await valueOf(page, 'lRange(0)'), '9');
-        await page.focus(control('rangeSlider'));
-        for (let step = 0; step < 5; ++step) await page.keyboard.press('ArrowRight');
-        assert.equal(await valueOf(page, 'rangeBox'), '5');
+        await rangeOn(page, 5);
         await tap(page, 'walkedOption');
         await page.focus(control('targetMoved0to2Option'));
         await page.keyboard.press('ArrowDown');
@@ -89,19 +77,6 @@ test('a sheet filled in by taps and keys gives the numbers of the rules', () =>
             await tip.evaluate((t) => t.textContent),
             /^Gunnery 4, Medium range \+2, Walked \+1, Light woods \+1, Target moved 3-4 \+1 = 9/,
         );
-    }));
-
-test('Declare, Copy and Clear', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        await session.browser
-            .defaultBrowserContext()
-            .overridePermissions(session.url, [
-                'clipboard-read',
-                'clipboard-write',
-                'clipboard-sanitized-write',
-            ]);
-        await laserAimed(page);
         await tap(page, 'declareButton');
         assert.equal(await valueOf(page, 'declarationBox'), '  MLaser@9');
         await tap(page, 'copyButton');
@@ -110,12 +85,11 @@ test('Declare, Copy and Clear', () =>
         assert.equal(await valueOf(page, 'toHit(0)'), '');
         assert.equal(await valueOf(page, 'declarationBox'), '');
         assert.equal(await checkedOf(page, 'fireCheck(0)'), 0);
-        assert.equal(await valueOf(page, 'rangeBox'), '5');
+        assert.equal(await valueOf(page, 'rangeBox'), '5', 'the range stays');
     }));
 
 test('the shoulder grays the actuators of its arm, shown as indeterminate', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page }) => {
         await tap(page, 'doneButton');
         await tap(page, 'rightShoulderBox');
         assert.equal(await checkedOf(page, 'rightUpperActuatorBox'), 2);
@@ -124,59 +98,41 @@ test('the shoulder grays the actuators of its arm, shown as indeterminate', () =
         assert.equal(await checkedOf(page, 'rightUpperActuatorBox'), 0);
     }));
 
-test('a bad Mech file from the file chooser changes nothing', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+test('a bad Mech file from the file chooser is named in the message and changes nothing', () =>
+    onAPage(async ({ page }) => {
         const folder = await mkdtemp(join(tmpdir(), 'vexolan-files-'));
-        const bad = join(folder, 'broken.vexmech');
-        await writeFile(bad, '{"format": "Vexolan Mech"');
-        await laserAimed(page);
-        const shown = await sheetShown(page);
-        const chooser = page.waitForFileChooser();
-        await page.keyboard.down('Control');
-        await page.keyboard.press('o');
-        await page.keyboard.up('Control');
-        await (await chooser).accept([bad]);
-        assert.equal(
-            await takeMessage(page),
-            'Cannot open the Mech file "broken.vexmech":\n' +
+        const longName = JSON.parse(await readFile(QUILLFEN, 'utf8'));
+        longName.mechModel = 'Q'.repeat(300);
+        const rows = [
+            [
+                'broken.vexmech',
+                '{"format": "Vexolan Mech"',
                 'The file is not JSON: it goes wrong at line 1, column 26.',
-        );
-        assert.equal(await sheetShown(page), shown);
-        assert.equal(await tabCount(page), 1);
-    }));
-
-test('a Mech file opens from the file chooser in a new tab, and saves as a download', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        await quillfenOpened(page);
-        assert.equal(await tabCount(page), 2);
-        assert.equal(await valueOf(page, 'weapName(3)', 2), 'MLaser');
-
-        const folder = await mkdtemp(join(tmpdir(), 'vexolan-files-'));
-        const cdp = await page.createCDPSession();
-        await cdp.send('Browser.setDownloadBehavior', {
-            behavior: 'allow',
-            downloadPath: folder,
-            eventsEnabled: true,
-        });
-        const done = new Promise((resolve) =>
-            cdp.on('Browser.downloadProgress', (event) => event.state === 'completed' && resolve()),
-        );
-        await page.tap(control('sensorsBox', 2));
-        assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*');
-        await menu(page, 'File', 'Save Mech');
-        await done;
-        assert.equal(await takeMessage(page), 'Saved as a download: quillfen.vexmech');
-        const saved = JSON.parse(await readFile(join(folder, 'quillfen.vexmech'), 'utf8'));
-        assert.equal(saved.damage.sensors, true);
-        assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2');
+            ],
+            [
+                'long.vexmech',
+                JSON.stringify(longName),
+                'Mech model: a name holds at most 80 characters; this one holds 300.',
+            ],
+        ];
+        await laserAimed(page);
+        const [shown, tabs] = [await sheetShown(page), await tabTitles(page)];
+        for (const [name, text, why] of rows) {
+            await writeFile(join(folder, name), text);
+            const chooser = page.waitForFileChooser();
+            await pressWith(page, 'Control', 'o');
+            await (await chooser).accept([join(folder, name)]);
+            const message = `Cannot open the Mech file "${name}":\n${why}`;
+            assert.equal(await takeMessage(page), message);
+            assert.equal(await sheetShown(page), shown, name);
+            assert.deepEqual(await tabTitles(page), tabs, name);
+        }
     }));
 
 test('a sheet with unsaved changes asks before its tab closes', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        await quillfenOpened(page);
+    onAPage(async ({ page }) => {
+        await menu(page, 'New Mech');
+        await openQuillfen(page);
         await page.tap(control('sensorsBox', 2));
         await page.click('.tab-holder:nth-child(2) .close');
         assert.equal(

@@ -1,6 +1,7 @@
 // The sheet of a browser page: driven by the names of its controls, telling only what changed
 // and what it asks of the page, and kept whole across a reload.
 
+#include "app/sheet_controls.h"
 #include "support/fresh_sheet.h"
 #include "web/sheet_state.h"
 #include "web/web_sheet.h"
@@ -15,10 +16,12 @@ namespace {
 using Json = nlohmann::json;
 using Texts = std::vector<std::string>;
 
-const std::string Example = [] {
-    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech", std::ios::binary);
+std::string fileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
-}();
+}
+
+const std::string Example = fileText(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech");
 
 // The places whose state an update tells.
 std::vector<int> changedPlaces(const Json& update) {
@@ -121,20 +124,16 @@ std::string patched(const std::string& state, const Json& patch) {
 TEST(SheetState, ASheetComesBackWhole) {
     const struct {
         const char* game;
-        Json patch;
+        Json patch = Json::object();
     } rows[] = {
-        {"", Json::object()},
-        {"mechName=Quillfen pilotName=Ilsa gunSkill=3 clanOption amsBox doneButton mnuZoomIn",
-         Json::object()},
+        {""},
+        {"mechName=Quillfen pilotName=Ilsa gunSkill=3 clanOption amsBox doneButton mnuZoomIn"},
         {"gunSkill=4 rangeSlider=5 weapName(0)=MLaser weapLoc(0)=RA weapName(3)=LB-10X_AC "
          "weapName(5)=MPLaser clusterMunitionsBox ranOption heat13to16Option rightShoulderBox "
-         "rightUpperActuatorBox targetMoved10PlusOption "
-         "targetWaterOption targetProneBox hexLW=1.5 fireCheck(0) fireCheck(3) calculateButton "
-         "declareButton "
-         "declarationBox=edited mnuEdit",
-         Json::object()},
-        {"weapName(2)=PPC sRange(2)=x rangeSlider=1 adjacentHexBox immobileBox selectAllBox mnuNew",
-         Json::object()},
+         "rightUpperActuatorBox targetMoved10PlusOption targetWaterOption targetProneBox hexLW=1.5 "
+         "fireCheck(0) fireCheck(3) calculateButton declareButton declarationBox=edited mnuEdit"},
+        {"weapName(2)=PPC sRange(2)=x rangeSlider=1 adjacentHexBox immobileBox selectAllBox "
+         "mnuNew"},
         {"pilotName=Kai sensorsBox gunSkill=3",
          {{"controls", {{"mnuClose", nullptr}, {"mnuQuit", nullptr}}}}}};
     for (const auto& [game, patch] : rows) {
@@ -149,11 +148,6 @@ TEST(SheetState, ASheetComesBackWhole) {
         EXPECT_EQ(taken.sheet.zoom, played.sheet.zoom) << game;
         EXPECT_EQ(taken.sheet.savedMech, played.sheet.savedMech) << game;
     }
-}
-
-std::string fileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 // A sheet kept by an earlier page, which called the controls by their old numbered names,
@@ -186,6 +180,7 @@ TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
 
 // Whether a control was shown and could be used comes back, for every kind of control.
 TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
+    // A text, a list, a check box, an option, a slider, a panel and a command.
     const char* const names[] = {"mechName",    "gunSkill",    "sensorsBox",     "stationaryOption",
                                  "rangeSlider", "targetPanel", "calculateButton"};
     Json controls = Json::object();
@@ -195,15 +190,11 @@ TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
     const auto back =
         WebSheet::restore(patched(sheetState(FreshSheet().sheet), {{"controls", controls}}));
     ASSERT_NE(back, nullptr);
-    const CombatSheet& sheet = back->sheet();
-    const std::pair<const char*, const Control&> restored[] = {
-        {"text", sheet.mechName},          {"list", sheet.gunSkill},
-        {"check box", sheet.sensorsBox},   {"option", sheet.stationaryOption},
-        {"slider", sheet.rangeSlider},     {"panel", sheet.targetPanel},
-        {"command", sheet.calculateButton}};
-    for (const auto& [kind, control] : restored) {
-        EXPECT_FALSE(control.visible()) << kind;
-        EXPECT_FALSE(control.enabled()) << kind;
+    for (const char* name : names) {
+        visitControl(back->sheet(), controlNamed(name)->ref, -1, [name](const Control& control) {
+            EXPECT_FALSE(control.visible()) << name;
+            EXPECT_FALSE(control.enabled()) << name;
+        });
     }
 }
 
