@@ -2,8 +2,7 @@
 // as it stands, with Copy and Close.
 
 import { drawRangeChart } from './range_chart_view.js';
-
-const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
+import { make } from './elements.js';
 
 export class ChartPanel {
     // `chartNow()` gives the chart of the sheet as it stands; `closed()` is told when the user

@@ -1,8 +1,8 @@
 // The page's own dialogs: messages, questions, the About box and tips. One dialog at a time,
 // in the order asked, as the desktop's modal boxes come one after another.
 
-const message = document.getElementById('message');
-const tip = document.getElementById('tip');
+// Looked up when used, so that importing the module touches no document.
+const byId = (id) => document.getElementById(id);
 let queue = Promise.resolve();
 
 // Shows the text with a button for each answer and gives the one chosen; Esc gives the last.
@@ -10,7 +10,8 @@ export function ask(text, answers = ['OK'], field = null) {
     const asked = queue.then(
         () =>
             new Promise((resolve) => {
-                document.getElementById('messageText').textContent = text;
+                const message = byId('message');
+                byId('messageText').textContent = text;
                 const buttons = message.querySelector('.answers');
                 buttons.replaceChildren(
                     ...answers.map((answer) =>
@@ -49,7 +50,7 @@ export async function askName(question, suggested, saveCaption, cancelCaption) {
     field.addEventListener('keydown', (event) => {
         if (event.key === 'Enter') {
             event.preventDefault();
-            message.close(saveCaption);
+            byId('message').close(saveCaption);
         }
     });
     const answer = await ask(question, [saveCaption, cancelCaption], field);
@@ -66,8 +67,8 @@ export function showAbout(about) {
         aboutWarning: about.warning,
         aboutOk: about.ok,
     };
-    for (const [id, text] of Object.entries(texts)) document.getElementById(id).textContent = text;
-    const box = document.getElementById('about');
+    for (const [id, text] of Object.entries(texts)) byId(id).textContent = text;
+    const box = byId('about');
     queue = queue.then(
         () =>
             new Promise((resolve) => {
@@ -80,6 +81,7 @@ export function showAbout(about) {
 
 // A number's breakdown beside its field, on hover and on tap.
 export function showTip(element, text) {
+    const tip = byId('tip');
     tip.textContent = text;
     tip.hidden = false;
     const place = element.getBoundingClientRect();
@@ -90,5 +92,5 @@ export function showTip(element, text) {
 }
 
 export function hideTip() {
-    tip.hidden = true;
+    byId('tip').hidden = true;
 }

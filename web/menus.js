@@ -2,14 +2,13 @@
 // down its menus, and the menu's keys where the browser lets a page have them.
 
 import { hideTip } from './dialogs.js';
+import { make } from './elements.js';
 
 // The page's own entries of the File menu, after the Mech's, and the desktop's that a page has
 // no use for: the browser closes the page.
 export const BACK_UP = 'Back Up All Sheets...';
 export const RESTORE = 'Restore Sheets...';
 const DESKTOP_ONLY = new Set(['mnuQuit']);
-
-const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
 // The sheet's menu with the page's own entries after the Mech's.
 export function pageMenu(layout) {

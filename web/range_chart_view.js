@@ -4,8 +4,8 @@
 // the cells and headings the scene says changed.
 
 import { showTip, hideTip } from './dialogs.js';
+import { make } from './elements.js';
 
-const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 const hex = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
 
 function withTip(element) {

@@ -3,12 +3,11 @@
 // then says changed is all that is redrawn, and a control the model did not follow is put back.
 
 import { showTip, hideTip } from './dialogs.js';
+import { make } from './elements.js';
 
 // The dense desktop form grows by half at least, so that its 16-pixel rows are 24 CSS pixels
 // apart: WCAG 2.2's minimum target spacing.
 export const BASE_SCALE = 1.5;
-
-const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 
 export class SheetView {
     // `act(action, codeName, argument)` passes the user's input on and returns once the model has

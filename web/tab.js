@@ -3,8 +3,7 @@
 
 import { SheetView, BASE_SCALE } from './sheet_view.js';
 import { ChartPanel } from './chart_panel.js';
-
-const make = (tag, props = {}) => Object.assign(document.createElement(tag), props);
+import { make } from './elements.js';
 
 export class Tab {
     // The tab of the sheet of that id, kept under `uid`; `page` acts for it: `act(tab, action,
