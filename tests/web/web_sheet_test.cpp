@@ -339,4 +339,16 @@ TEST(SheetsBackup, ABadBackupRestoresNothing) {
               0U);
 }
 
+// A weapon's family beyond either end of the families is damage, not a weapon.
+TEST(SheetState, AWeaponFamilyOutOfRangeDoesNotRestore) {
+    const std::string kept = sheetState(FreshSheet().sheet);
+    for (const int family : {-1, 99}) {
+        Json rows = {{"rows", std::vector<int>(WEAPON_ROWS, 0)}};
+        rows["rows"][0] = family;
+        EXPECT_EQ(WebSheet::whyNotRestored(patched(kept, {{"weapFamily", rows}})),
+                  "its kept copy is damaged (a weapon's family)")
+            << family;
+    }
+}
+
 } // namespace
