@@ -332,7 +332,7 @@ private slots:
         connect(&choose, &QTimer::timeout, this, [&] {
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 qtsOwn << dialog->testOption(QFileDialog::DontUseNativeDialog);
-                dialog->selectFile(choice);
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(choice); // typed in
                 static_cast<QDialog*>(dialog)->accept(); // as the Open button does
             }
         });
