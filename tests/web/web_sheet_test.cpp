@@ -351,4 +351,12 @@ TEST(SheetState, AWeaponFamilyOutOfRangeDoesNotRestore) {
     }
 }
 
+// A weapon row's field is reached by its row, and only it.
+TEST(WebSheet, ARowsFieldIsReachedByItsRow) {
+    WebSheet sheet;
+    sheet.pick("weapName(2)", 1);
+    EXPECT_EQ(sheet.sheet().weapName[2].listIndex(), 1);
+    EXPECT_EQ(sheet.sheet().weapName[0].listIndex(), FreshSheet().sheet.weapName[0].listIndex());
+}
+
 } // namespace
