@@ -591,6 +591,16 @@ private slots:
         list->hidePopup();
     }
 
+    // The word after a toolkit option that takes a value is that value, no file to open.
+    void aToolkitOptionsValueIsNoFile() {
+        for (const char* option :
+             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
+              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-display",
+              "-geometry", "-style", "-stylesheet"}) {
+            QVERIFY2(CommandLine({"vexolan", option, "x"}).files().empty(), option);
+        }
+    }
+
     // Asked about a group box without a group box's options, the style answers as Qt's does.
     void theStyleTakesAGroupBoxWithoutItsOptions() {
         QCOMPARE(QApplication::style()->subControlRect(QStyle::CC_GroupBox, nullptr,
