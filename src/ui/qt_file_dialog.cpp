@@ -162,7 +162,3 @@ std::string QtFileDialog::chooseFileToSave(const std::string& suggested) {
 std::string QtFileDialog::choosePictureToSave(const std::string& suggested) {
     return chooseToSave(suggested, "Save Picture", Pictures);
 }
-
-QStringList QtFileDialog::nameFilters(Kind kind) {
-    return kind == Kind::MechFiles ? MechFiles.nameFilters : Pictures.nameFilters;
-}

@@ -3,7 +3,6 @@
 #include "platform/file_dialog.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -16,16 +15,11 @@ struct FileKind;
 // in the user's documents, or else at home, with no file's name typed in but a saved one's.
 class QtFileDialog : public platform::FileDialog {
 public:
-    enum class Kind { MechFiles, Pictures };
-
     // `zoom` tells the zoom of the owner at the moment a dialog opens.
     QtFileDialog(QWidget* owner, QString& lastFolder, std::function<int()> zoom);
     std::vector<std::string> chooseFilesToOpen() override;
     std::string chooseFileToSave(const std::string& suggested) override;
     std::string choosePictureToSave(const std::string& suggested) override;
-
-    // The name filters the dialogs offer for the kind of file, the first one chosen.
-    static QStringList nameFilters(Kind kind);
 
 private:
     QString startFolder() const;

@@ -90,7 +90,7 @@ void SheetWindow::showZoom() {
     if (form_->zoom() != sheet_.zoom) {
         form_->applyZoom(sheet_.zoom);
     }
-    menuBar()->setFont(sheetFont(sheet_.zoom));
+    // The menu bar takes the window's font; the menus, windows of their own, do not.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         menu->setFont(sheetFont(sheet_.zoom));
     }

@@ -237,4 +237,11 @@ TEST(DecimalText, PortableConversionsAgreeWithTheLibrary) {
 }
 #endif
 
+// A text is read to its own end, never on into the digits that follow it in memory.
+TEST(DecimalText, ValueReadsNoDigitBeyondItsText) {
+    const std::string_view digits = "2.75";
+    EXPECT_EQ(decimalValue(digits.substr(0, 3)), 2.7);
+    EXPECT_EQ(portable::decimalValue(digits.substr(0, 3)), 2.7);
+}
+
 } // namespace

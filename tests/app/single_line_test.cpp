@@ -134,4 +134,9 @@ TEST(SingleLine, EditsAreCutBetweenCharacters) {
     }
 }
 
+// A stray byte pasted over another stray byte is new text, not the byte the box held.
+TEST(SingleLine, ABadBytePastedOverAnotherIsCutAsNew) {
+    EXPECT_EQ(editWithin("x\x80", "xy\x81", 2), "xy");
+}
+
 } // namespace

@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <optional>
@@ -102,6 +104,28 @@ private slots:
         QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
         QCOMPARE(startLater(server, {}), 0);
         QTRY_COMPARE(sheetTitles(), QStringList({"Vexolan", "Vexolan"}));
+        closeAll();
+    }
+
+    // A file handed over that does not open is named in a message; the others open all the same.
+    void aFileHandedOverThatDoesNotOpenLeavesTheOthers() {
+        const QString server = dir_.filePath("missing");
+        const QString mech = dir_.filePath("handed.vexmech");
+        QVERIFY(QFile::copy(ExampleMechFile, mech));
+        QStringList messages;
+        QTimer dismisser;
+        connect(&dismisser, &QTimer::timeout, this, [&messages] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages << box->text();
+                box->accept();
+            }
+        });
+        dismisser.start(10);
+        Program program(*qApp);
+        QCOMPARE(program.start(CommandLine({"vexolan", mech.toStdString()}), server), std::nullopt);
+        QCOMPARE(startLater(server, {dir_.filePath("none.vexmech"), mech}), 0);
+        QTRY_COMPARE(messages.size(), qsizetype{1});
+        QCOMPARE(sheetTitles(), QStringList{"Ilsa Marrow:Quillfen QF-2"});
         closeAll();
     }
 

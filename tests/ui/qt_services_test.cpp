@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -279,6 +280,34 @@ private slots:
             return std::vector<int>(one.columns.begin() + 1, one.columns.end());
         };
         QCOMPARE(rest(seen[3]), rest(seen[0]));
+    }
+
+    // The files chosen come back, and the next dialog starts in their folder. A zoomed dialog is
+    // Qt's own, which grows with the zoom; at actual size it is the desktop's.
+    void fileDialogsGiveWhatWasChosen() {
+        const QTemporaryDir folder;
+        const QString mech = folder.filePath("quillfen.vexmech");
+        QVERIFY(QFile(mech).open(QIODevice::WriteOnly));
+        QString lastFolder;
+        int zoom = ActualZoom;
+        QtFileDialog dialogs(nullptr, lastFolder, [&zoom] { return zoom; });
+        QList<bool> qtsOwn;
+        QString choice = mech;
+        QTimer choose;
+        connect(&choose, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                qtsOwn << dialog->testOption(QFileDialog::DontUseNativeDialog);
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(choice); // typed in
+                static_cast<QDialog*>(dialog)->accept(); // as the Open button does
+            }
+        });
+        choose.start(10);
+        QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{mech.toStdString()});
+        QCOMPARE(lastFolder, folder.path());
+        zoom = 150;
+        choice = folder.filePath("saved.vexmech");
+        QCOMPARE(dialogs.chooseFileToSave("Mech.vexmech"), choice.toStdString());
+        QCOMPARE(qtsOwn, QList<bool>({false, true}));
     }
 
 private:

@@ -162,6 +162,20 @@ private slots:
         compareWithReference(*chart, "range-chart");
     }
 
+    // The saved picture has room above the chart for a line of its title, with the margin that
+    // stands round the whole above the title and between it and the chart.
+    void thePictureHasRoomForItsTitle() {
+        RangeChartWindow* chart = openChart("gunSkill=4 weapName(0)=MLaser rangeSlider=5");
+        w_->fake.fileDialog.toSave = dir_.filePath("titled.png").toStdString();
+        QTest::keySequence(chart, QKeySequence::Save);
+        const QImage picture(dir_.filePath("titled.png"));
+        const QSize area = chart->table()->parentWidget()->size();
+        const int margin = (picture.width() - area.width()) / 2;
+        QVERIFY(margin > 0);
+        QVERIFY(picture.height() - area.height() - margin >=
+                chart->fontMetrics().height() + 2 * margin);
+    }
+
 private:
     CombatSheet& model() { return w_->window.sheet(); }
     QLabel* notice() const { return findIn<QLabel>(*w_->window.rangeChart(), "rangeChartNotice"); }

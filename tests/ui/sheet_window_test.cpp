@@ -11,6 +11,7 @@
 #include "ui/caption_fit.h"
 #include "ui/command_line.h"
 #include "ui/program.h"
+#include "ui/program_look.h"
 #include "ui/sheet_form.h"
 
 #include <QAbstractItemView>
@@ -534,6 +535,42 @@ private slots:
         }
         choose("hexLW", 1);
         compareWithReference(w_->window, "sheet-in-play");
+    }
+
+    // The menus drop down at the sheet's zoom, as its menu bar shows.
+    void menusDropDownAtTheZoom() {
+        QTest::keyClick(&w_->window, Qt::Key_Plus, Qt::ControlModifier);
+        const QList<QMenu*> menus = w_->window.menuBar()->findChildren<QMenu*>();
+        QVERIFY(!menus.isEmpty());
+        for (const QMenu* menu : menus) {
+            QVERIFY2(menu->font() == sheetFont(125), qPrintable(menu->objectName()));
+        }
+    }
+
+    // A screen reader drops a list down as a click does.
+    void aScreenReaderDropsAListDown() {
+        auto* list = find<QComboBox>("weapName(0)");
+        QAccessible::queryAccessibleInterface(list)->actionInterface()->doAction(
+            QAccessibleActionInterface::showMenuAction());
+        QVERIFY(list->view()->isVisible());
+        list->hidePopup();
+    }
+
+    // The word after a toolkit option that takes a value is that value, no file to open.
+    void aToolkitOptionsValueIsNoFile() {
+        for (const char* option :
+             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
+              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-display",
+              "-geometry", "-style", "-stylesheet"}) {
+            QVERIFY2(CommandLine({"vexolan", option, "x"}).files().empty(), option);
+        }
+    }
+
+    // Asked about a group box without a group box's options, the style answers as Qt's does.
+    void theStyleTakesAGroupBoxWithoutItsOptions() {
+        QCOMPARE(QApplication::style()->subControlRect(QStyle::CC_GroupBox, nullptr,
+                                                       QStyle::SC_GroupBoxFrame, nullptr),
+                 QRect());
     }
 
 private:

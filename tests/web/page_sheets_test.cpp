@@ -169,4 +169,12 @@ TEST(PageSheets, ABackupRestoresAfterTheSheets) {
     EXPECT_EQ(orderOf(sheets).size(), 4U);
 }
 
+// A sheet's range chart comes from that sheet; a sheet that is gone has none.
+TEST(PageSheets, TheRangeChartIsItsSheets) {
+    PageSheets sheets;
+    const int sheet = sheets.newSheet(CombatSheet::ActualSize);
+    EXPECT_NE(sheets.rangeChartJson(sheet), "{}");
+    EXPECT_EQ(sheets.rangeChartJson(sheet + 1), "{}");
+}
+
 } // namespace

@@ -330,4 +330,24 @@ TEST(SheetsBackup, ABadBackupRestoresNothing) {
               0U);
 }
 
+// A weapon's family beyond either end of the families is damage, not a weapon.
+TEST(SheetState, AWeaponFamilyOutOfRangeDoesNotRestore) {
+    const std::string kept = sheetState(FreshSheet().sheet);
+    for (const int family : {-1, 99}) {
+        Json rows = {{"rows", std::vector<int>(WEAPON_ROWS, 0)}};
+        rows["rows"][0] = family;
+        EXPECT_EQ(WebSheet::whyNotRestored(patched(kept, {{"weapFamily", rows}})),
+                  "its kept copy is damaged (a weapon's family)")
+            << family;
+    }
+}
+
+// A weapon row's field is reached by its row, and only it.
+TEST(WebSheet, ARowsFieldIsReachedByItsRow) {
+    WebSheet sheet;
+    sheet.pick("weapName(2)", 1);
+    EXPECT_EQ(sheet.sheet().weapName[2].listIndex(), 1);
+    EXPECT_EQ(sheet.sheet().weapName[0].listIndex(), FreshSheet().sheet.weapName[0].listIndex());
+}
+
 } // namespace

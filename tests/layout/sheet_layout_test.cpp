@@ -1,0 +1,35 @@
+// Where the sheet's controls stand: each on the whole pixels of the form it was drawn on, and
+// inside its panel.
+
+#include "layout/sheet_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The form was drawn at 15 twips a pixel; a length off that grid is a slip, and at some zooms
+// puts its control a pixel apart from its neighbours.
+TEST(SheetLayout, EveryPlaceLiesOnWholePixels) {
+    for (const sheet::ControlLayout& place : sheet::sheetLayout()) {
+        for (const int length : {place.left, place.top, place.width, place.height}) {
+            EXPECT_EQ(length % 15, 0) << sheet::codeNameOf(place);
+        }
+    }
+}
+
+// A control that reaches beyond its panel is cut off there, and on the window's client area.
+TEST(SheetLayout, EveryPlaceLiesInsideItsPanel) {
+    for (const sheet::ControlLayout& place : sheet::sheetLayout()) {
+        int width = sheet::ClientWidthTwips;
+        int height = sheet::ClientHeightTwips;
+        if (place.in != nullptr) {
+            const sheet::ControlLayout& panel = sheet::sheetLayout()[sheet::placeOf(place.in)];
+            width = panel.width;
+            height = panel.height;
+        }
+        EXPECT_LE(place.left + place.width, width) << sheet::codeNameOf(place);
+        EXPECT_LE(place.top + place.height, height) << sheet::codeNameOf(place);
+    }
+}
+
+} // namespace
