@@ -12,7 +12,7 @@ using Json = nlohmann::json;
 int PageSheets::add(std::unique_ptr<WebSheet> sheet, std::size_t at) {
     WebSheet& added = *sheet;
     added.setOtherSheetHolds(
-        [this, &added](const std::string& file) { return otherSheetHolds(added, file); });
+        [this, &added](const std::string& file) { return holderOf(added, file) != 0; });
     sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(std::min(at, sheets_.size())),
                    {++lastId_, std::move(sheet)});
     return lastId_;
@@ -38,16 +38,21 @@ std::string PageSheets::order() const {
     return ids.dump();
 }
 
+std::vector<PageSheets::Entry>::const_iterator PageSheets::entryOf(int sheet) const {
+    return std::find_if(sheets_.begin(), sheets_.end(),
+                        [sheet](const Entry& e) { return e.id == sheet; });
+}
+
 WebSheet* PageSheets::find(int sheet) const {
-    const auto found = std::find_if(sheets_.begin(), sheets_.end(),
-                                    [sheet](const Entry& e) { return e.id == sheet; });
+    const auto found = entryOf(sheet);
     return found == sheets_.end() ? nullptr : found->sheet.get();
 }
 
-bool PageSheets::otherSheetHolds(const WebSheet& asking, const std::string& file) const {
-    return std::any_of(sheets_.begin(), sheets_.end(), [&](const Entry& entry) {
+int PageSheets::holderOf(const WebSheet& asking, const std::string& file) const {
+    const auto found = std::find_if(sheets_.begin(), sheets_.end(), [&](const Entry& entry) {
         return entry.sheet.get() != &asking && entry.sheet->mechFile() == file;
     });
+    return found == sheets_.end() ? 0 : found->id;
 }
 
 // The sheet's update, with what the sheet asked of the others done: a new sheet at its zoom,
@@ -71,10 +76,8 @@ template <typename Action> std::string PageSheets::act(int sheet, Action action)
         opened.push_back(id);
     }
     for (const std::string& file : asked.sheetsToShow) {
-        for (const Entry& entry : sheets_) {
-            if (entry.sheet.get() != acting && entry.sheet->mechFile() == file) {
-                front = entry.id;
-            }
+        if (const int holder = holderOf(*acting, file)) {
+            front = holder;
         }
     }
     return R"({"update":)" + update + R"(,"opened":)" + opened.dump() + R"(,"front":)" +
@@ -123,8 +126,7 @@ std::string PageSheets::saveTo(int sheet, const std::string& name) {
 }
 
 std::string PageSheets::close(int sheet) {
-    const auto found = std::find_if(sheets_.begin(), sheets_.end(),
-                                    [sheet](const Entry& e) { return e.id == sheet; });
+    const auto found = entryOf(sheet);
     if (found == sheets_.end()) {
         return "";
     }

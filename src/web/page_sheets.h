@@ -75,8 +75,10 @@ private:
     };
 
     int add(std::unique_ptr<WebSheet> sheet, std::size_t at);
+    std::vector<Entry>::const_iterator entryOf(int sheet) const;
     WebSheet* find(int sheet) const;
-    bool otherSheetHolds(const WebSheet& asking, const std::string& file) const;
+    // The id of the sheet other than `asking` that holds the file as its own, or 0.
+    int holderOf(const WebSheet& asking, const std::string& file) const;
     template <typename Action> std::string act(int sheet, Action action);
 
     std::vector<Entry> sheets_;
