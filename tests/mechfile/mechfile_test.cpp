@@ -9,8 +9,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <random>
@@ -21,10 +19,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Texts = std::vector<std::string>;
 
-const std::string Example = [] {
-    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}();
 const std::string CannotOpen = "Cannot open the Mech file \"";
 
 // The example with the value at `pointer` set to `text` as it stands where it is JSON, or as a
@@ -35,7 +29,7 @@ std::string patched(const std::string& pointer, const std::string& text) {
     }
     const bool json = Json::accept(text);
     const std::string mark = "\"patched here\"";
-    Json file = Json::parse(Example);
+    Json file = Json::parse(ExampleMech);
     file[Json::json_pointer(pointer)] = json ? Json::parse(mark) : Json(text);
     std::string bytes = file.dump();
     if (json) {
@@ -57,7 +51,7 @@ void open(FreshSheet& f, const std::map<std::string, std::string>& files) {
 // Entered by hand, the example gives the same sheet: shoulder rule, title and all.
 TEST(MechFileOpen, TheExampleOpensAsItsUserWouldEnterIt) {
     FreshSheet opened, byHand;
-    open(opened, {{"a", Example}});
+    open(opened, {{"a", ExampleMech}});
     act(byHand.sheet,
         "mechName=Quillfen_QF-2 pilotName=Ilsa_Marrow gunSkill=4 pilotSkill=5 amsBox "
         "clusterMunitionsBox weapName(0)=LB-10X_AC weapLoc(0)=RT weapName(1)=LRM20 weapLoc(1)=LT "
@@ -69,7 +63,8 @@ TEST(MechFileOpen, TheExampleOpensAsItsUserWouldEnterIt) {
 }
 
 TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
-    const std::string w30(30, 'W'), w34(34, 'W'), big(MechFileSizeLimit + 1 - Example.size(), ' ');
+    const std::string w30(30, 'W'), w34(34, 'W'),
+        big(MechFileSizeLimit + 1 - ExampleMech.size(), ' ');
     const std::string grayed = "Right arm: an actuator stands grayed only under a hit shoulder.";
     const std::string utf8 = "The file is not UTF-8 text.";
     const std::string control =
@@ -81,11 +76,11 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
         {"", "", "The file is not JSON: it goes wrong at line 1, column 1."},
         {"", "{\n \"\u00dc\": x}", "The file is not JSON: it goes wrong at line 2, column 7."},
         {"", std::string("{}\n {\0}", 7), "The file is not JSON: it goes wrong at line 2, column 3."},
-        {"", Example + "\xe2\x82", utf8}, {"", "\xc3", utf8}, {"", "\x80", utf8}, {"", "\xc1\xbf", utf8},
+        {"", ExampleMech + "\xe2\x82", utf8}, {"", "\xc3", utf8}, {"", "\x80", utf8}, {"", "\xc1\xbf", utf8},
         {"", "\xe0\x9f\xbf", utf8}, {"", "\xed\xa0\x80", utf8}, {"", "\xf0\x8f\xbf\xbf", utf8},
         {"", "\xf4\x90\x80\x80", utf8}, {"", "\xf5z", utf8}, {"", "\xe2\x28\xa1", utf8},
         {"", "\xe2\x82\x28", utf8}, {"", "\xf0\x9d\x94\x28", utf8},
-        {"", Example + big, "The file is larger than 1 MiB, far too large for a Mech file."},
+        {"", ExampleMech + big, "The file is larger than 1 MiB, far too large for a Mech file."},
         {"", "[\"Vexolan Mech\"]", "The file is not a Vexolan Mech file."},
         {"", R"({"version": 1})", "The file is not a Vexolan Mech file."},
         {"", R"({"format": "Vexolan Mech"})", "'version' is missing."},
@@ -143,7 +138,7 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
 
 // Names of exactly the longest length open, in characters of any width, and save as they came.
 TEST(MechFileOpen, NamesAtTheLimitOpen) {
-    Json file = Json::parse(Example);
+    Json file = Json::parse(ExampleMech);
     file["mechModel"] = times(80, "\U0001f600");
     file["pilotName"] = std::string(80, 'K');
     const std::string bytes = file.dump(2) + "\n";
@@ -252,7 +247,7 @@ TEST(MechFileOpen, AnUntouchedSheetTakesTheFileAndOthersGetNewSheets) {
              {"clanOption", false},
              {"sensorsBox", false}}) {
         FreshSheet f;
-        f.fake.fileStore.files = {{"good", Example}, {"bad", "{"}};
+        f.fake.fileStore.files = {{"good", ExampleMech}, {"bad", "{"}};
         f.fake.fileDialog.toOpen = {"bad", "good", "good", "bad", "missing"};
         act(f.sheet, use);
         const std::string before = snapshot(f.sheet);
@@ -294,7 +289,7 @@ TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
 // over it.
 TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
     FreshSheet f;
-    f.fake.fileStore.files = {{"held", Example}, {"free", Example}};
+    f.fake.fileStore.files = {{"held", ExampleMech}, {"free", ExampleMech}};
     f.fake.windows.filesOnOtherSheets = {"held"};
     f.fake.fileDialog.toOpen = {"held"};
     act(f.sheet, "mnuOpen");
@@ -306,7 +301,7 @@ TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
     EXPECT_EQ(f.fake.messageBox.shown,
               Texts{"Cannot save the Mech to \"held\":\nThe file is open on another sheet; save "
                     "it there, or close that sheet first."});
-    EXPECT_EQ(f.fake.fileStore.files["held"], Example);
+    EXPECT_EQ(f.fake.fileStore.files["held"], ExampleMech);
     EXPECT_EQ(f.sheet.mechFile, "");
 }
 
@@ -329,14 +324,14 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     // clang-format on
     for (const auto& [name, change, answers, writeRefused, closes, saved, questions] : cases) {
         FreshSheet f;
-        open(f, {{"m", Example}});
+        open(f, {{"m", ExampleMech}});
         act(f.sheet, change);
         f.fake.messageBox.answers = answers;
         f.fake.fileStore.writeRefusal = writeRefused ? "No space left on device" : "";
         EXPECT_EQ(hasUnsavedChanges(f.sheet), questions > 0) << name;
         EXPECT_EQ(mayClose(f.sheet), closes) << name;
         EXPECT_EQ(f.fake.messageBox.asked.size(), std::size_t(questions)) << name;
-        EXPECT_EQ(f.fake.fileStore.files["m"] != Example, saved) << name;
+        EXPECT_EQ(f.fake.fileStore.files["m"] != ExampleMech, saved) << name;
     }
     FreshSheet fileless;
     act(fileless.sheet, "mechName=New sensorsBox");
@@ -365,7 +360,7 @@ TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
         {"Overwritten", "", theirs, false, {Answer::Overwrite}, true, true},
         {"ChangedAfterASave", "sensorsBox mnuSave", theirs, false, {Answer::Cancel}, true, false},
         {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel}, true, false},
-        {"SameBytesAgain", "", Example, false, {}, false, true},
+        {"SameBytesAgain", "", ExampleMech, false, {}, false, true},
         {"SavedByThisSheet", "sensorsBox mnuSave", std::nullopt, false, {}, false, true},
         {"Gone", "", std::nullopt, true, {}, false, true},
     };
@@ -373,7 +368,7 @@ TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
     for (const auto& [name, before, leftOnDisk, gone, answers, asked, written] : cases) {
         FreshSheet f;
         auto& files = f.fake.fileStore.files;
-        open(f, {{"m", Example}});
+        open(f, {{"m", ExampleMech}});
         act(f.sheet, before);
         if (leftOnDisk) {
             files["m"] = *leftOnDisk;
@@ -402,7 +397,7 @@ TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
 TEST(MechFileSave, TheQuestionNamesTheFileAndAClosingSheetStaysOpenOnCancel) {
     using Answer = platform::MessageBox::Answer;
     FreshSheet f;
-    open(f, {{"m", Example}});
+    open(f, {{"m", ExampleMech}});
     act(f.sheet, "sensorsBox");
     f.fake.fileStore.files["m"] = patched("/pilotName", "Other Pilot");
     f.fake.messageBox.answers = {Answer::Save, Answer::Cancel};

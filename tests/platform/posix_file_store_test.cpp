@@ -2,13 +2,13 @@
 // a write that replaces the file whole or names why it cannot.
 
 #include "platform/posix_file_store.h"
+#include "support/sheet_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <tuple>
 
 #include <sys/stat.h>
@@ -32,10 +32,6 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
-    static std::string contents(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     fs::path folder_;
     PosixFileStore store_;
@@ -75,12 +71,12 @@ TEST_F(PosixFileStoreTest, ReplacesTheFileWhole) {
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("mech", path("link"));
     EXPECT_EQ(store_.write(path("link"), "new"), "");
-    EXPECT_EQ(contents(path("mech")), "new");
+    EXPECT_EQ(fileText(path("mech")), "new");
     EXPECT_TRUE(fs::is_symlink(path("link")));
     EXPECT_EQ(fs::status(path("mech")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(store_.write(path("caf\xe9"), "bytes"), "");
-    EXPECT_EQ(contents(path("caf\xe9")), "bytes");
+    EXPECT_EQ(fileText(path("caf\xe9")), "bytes");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3);
 }
 

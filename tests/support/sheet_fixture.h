@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <string_view>
 
 struct SheetTest : testing::Test, FreshSheet {};
@@ -18,3 +21,12 @@ inline std::string times(std::size_t count, std::string_view piece) {
     }
     return text;
 }
+
+// A file's bytes as they are; empty when there is no such file.
+inline std::string fileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The documents' example Mech file, Ilsa Marrow's Quillfen QF-2, as its bytes.
+inline const std::string ExampleMech = fileText(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech");

@@ -1,22 +1,16 @@
 // The sheets of a browser page: which sheet opens each file, saving beside the other sheets'
 // files, closing and taking a sheet back, a new sheet, a backup restored among the sheets.
 
+#include "support/sheet_fixture.h"
 #include "web/page_sheets.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-
 namespace {
 
 using Json = nlohmann::json;
 using Texts = std::vector<std::string>;
-
-const std::string Example = [] {
-    std::ifstream file(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}();
 
 std::vector<int> orderOf(const PageSheets& sheets) {
     return Json::parse(sheets.order()).get<std::vector<int>>();
@@ -41,7 +35,7 @@ int placeOf(const PageSheets& sheets, int id) {
 PageSheets::Files filesNamed(const Texts& names) {
     PageSheets::Files files;
     for (const std::string& name : names) {
-        files.emplace_back(name, name == "bad.vexmech" ? "{" : Example);
+        files.emplace_back(name, name == "bad.vexmech" ? "{" : ExampleMech);
     }
     return files;
 }

@@ -2,26 +2,17 @@
 // and what it asks of the page, and kept whole across a reload.
 
 #include "app/sheet_controls.h"
-#include "support/fresh_sheet.h"
+#include "support/sheet_fixture.h"
 #include "web/sheet_state.h"
 #include "web/web_sheet.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-
 namespace {
 
 using Json = nlohmann::json;
 using Texts = std::vector<std::string>;
-
-std::string fileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-const std::string Example = fileText(VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech");
 
 // The places whose state an update tells.
 std::vector<int> changedPlaces(const Json& update) {
@@ -100,7 +91,7 @@ TEST(WebSheet, FilesComeFromAndGoToThePage) {
               Texts{"Cannot open the Mech file \"bad.vexmech\":\nThe file is not JSON: it goes "
                     "wrong at line 1, column 2."});
     EXPECT_TRUE(bad.at("changed").empty());
-    const Json opened = Json::parse(sheet.openFiles({{"mine.vexmech", Example}}));
+    const Json opened = Json::parse(sheet.openFiles({{"mine.vexmech", ExampleMech}}));
     EXPECT_EQ(opened.at("window").at("title"), "Ilsa Marrow:Quillfen QF-2");
     EXPECT_EQ(sheet.mechFile(), "mine.vexmech");
     sheet.click("sensorsBox");
@@ -261,7 +252,7 @@ TEST(SheetState, ADamagedStateStillGivesItsMech) {
 // page cannot read comes back from its Mech, without a file another sheet holds.
 TEST(SheetsBackup, EverySheetComesBack) {
     WebSheet first;
-    first.openFiles({{"quillfen.vexmech", Example}});
+    first.openFiles({{"quillfen.vexmech", ExampleMech}});
     act(first.sheet(), "gunSkill=3 rangeSlider=5 walkedOption fireCheck(3) calculateButton");
     WebSheet second;
     act(second.sheet(), "mechName=Brindle pilotName=Oska weapName(0)=PPC rightShoulderBox");
