@@ -39,6 +39,17 @@ std::string formName(const ControlRef& ref, int row = -1);
 // The control that goes by the code name, or null.
 const NamedControl* controlNamed(std::string_view codeName);
 
+// Calls each(ref, row, codeName) for every control of the table in its order, each row of a
+// column apart; row is -1 for a control of its own.
+template <typename Each> void forEachControl(Each each) {
+    for (const NamedControl& named : sheetControls()) {
+        const bool column = isColumn(named.ref);
+        for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
+            each(named.ref, row, codeName(named.ref, row));
+        }
+    }
+}
+
 // Calls visit with the sheet's control that ref stands for (row `row` of a column).
 template <typename Sheet, typename Visit>
 requires std::is_same_v<std::remove_const_t<Sheet>, CombatSheet>

@@ -26,15 +26,6 @@ struct NewerState : NoState {
     using NoState::NoState;
 };
 
-template <typename Each> void forEachControl(Each each) {
-    for (const NamedControl& named : sheetControls()) {
-        const bool column = isColumn(named.ref);
-        for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
-            each(named.ref, row, codeName(named.ref, row));
-        }
-    }
-}
-
 Json controlState(const Control& control) {
     return {{"visible", control.visible()}, {"enabled", control.enabled()}};
 }

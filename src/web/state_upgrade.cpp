@@ -1,5 +1,7 @@
 #include "web/state_upgrade.h"
 
+#include "app/sheet_controls.h"
+
 #include <nlohmann/json.hpp>
 
 #include <string>
@@ -9,52 +11,17 @@ namespace {
 
 using Json = nlohmann::json;
 
-// Version 1 called most of the attacker's and the target's controls by the numbered names of
-// the form they were first drawn on. These old names are written here and nowhere else.
-constexpr std::pair<const char*, const char*> RenamedControls[] = {
-    {"aMove1", "stationaryOption"},
-    {"aMove2", "walkedOption"},
-    {"aMove3", "ranOption"},
-    {"aMove4", "jumpedOption"},
-    {"aProne1", "attackerProneBox"},
-    {"aWater1", "attackerWaterBox"},
-    {"dmgSensor1", "sensorsBox"},
-    {"dmgShoulder1", "rightShoulderBox"},
-    {"dmgUpperAct1", "rightUpperActuatorBox"},
-    {"dmgLowerAct1", "rightLowerActuatorBox"},
-    {"dmgShoulder2", "leftShoulderBox"},
-    {"dmgUpperAct2", "leftUpperActuatorBox"},
-    {"dmgLowerAct2", "leftLowerActuatorBox"},
-    {"aHeat0", "heat0to7Option"},
-    {"aHeat1", "heat8to12Option"},
-    {"aHeat2", "heat13to16Option"},
-    {"aHeat3", "heat17to23Option"},
-    {"aHeat4", "heat24PlusOption"},
-    {"tMove0", "targetMoved0to2Option"},
-    {"tMove1", "targetMoved3to4Option"},
-    {"tMove2", "targetMoved5to6Option"},
-    {"tMove3", "targetMoved7to9Option"},
-    {"tMove4", "targetMoved10PlusOption"},
-    {"tJump0", "targetJumpedBox"},
-    {"tPartial0", "partialCoverBox"},
-    {"tProne0", "targetProneBox"},
-    {"tAdjHex0", "adjacentHexBox"},
-    {"tImmobile0", "immobileBox"},
-    {"tOpenHex0", "openHexOption"},
-    {"tLW0", "lightWoodsOption"},
-    {"tHW0", "heavyWoodsOption"},
-    {"tWater0", "targetWaterOption"},
-    {"facingLabel", "facingPanel"},
-};
+// Version 1 called the controls that the form had numbered (the attacker's movement "aMove1"
+// to "aMove4", the arms' boxes, the heat levels, the target's boxes and options) and the
+// damage column ("Damage(0)") by their form names, which the table of controls still holds;
+// and the facing panel by a name of its own.
+constexpr std::pair<const char*, const char*> FacingPanel = {"facingLabel", "facingPanel"};
 
 constexpr std::pair<const char*, const char*> RenamedModifiers[] = {
     {"dmgShoulder1Mod", "rightShoulderMod"},      {"dmgUpperAct1Mod", "rightUpperActuatorMod"},
     {"dmgLowerAct1Mod", "rightLowerActuatorMod"}, {"dmgShoulder2Mod", "leftShoulderMod"},
     {"dmgUpperAct2Mod", "leftUpperActuatorMod"},  {"dmgLowerAct2Mod", "leftLowerActuatorMod"},
 };
-
-// A weapon column of version 1 was "Damage"; its rows were "Damage(0)" to "Damage(11)".
-constexpr std::string_view OldDamageColumn = "Damage(";
 
 void rename(Json& object, const char* from, const char* to) {
     if (object.contains(from)) {
@@ -64,16 +31,12 @@ void rename(Json& object, const char* from, const char* to) {
 }
 
 void upgradeControls(Json& controls) {
-    for (const auto& [from, to] : RenamedControls) {
-        rename(controls, from, to);
-    }
-    Json renamed = Json::object();
-    for (auto& [name, state] : controls.items()) {
-        const bool damage = name.starts_with(OldDamageColumn);
-        renamed[damage ? "damage" + name.substr(OldDamageColumn.size() - 1) : name] =
-            std::move(state);
-    }
-    controls = std::move(renamed);
+    forEachControl([&controls](const ControlRef& ref, int row, const std::string& now) {
+        if (!controls.contains(now)) {
+            rename(controls, formName(ref, row).c_str(), now.c_str());
+        }
+    });
+    rename(controls, FacingPanel.first, FacingPanel.second);
 }
 
 // Version 1 kept whether the LB-X guns fire cluster munitions among the modifiers, as 0 or 1.

@@ -76,13 +76,9 @@ std::string snapshot(const CombatSheet& sheet) {
                }(control)
             << "\n";
     };
-    for (const NamedControl& named : sheetControls()) {
-        const bool column = isColumn(named.ref);
-        for (int row = column ? 0 : -1; row < (column ? WEAPON_ROWS : 0); ++row) {
-            visitControl(sheet, named.ref, row,
-                         [&](const auto& control) { show(codeName(named.ref, row), control); });
-        }
-    }
+    forEachControl([&](const ControlRef& ref, int row, const std::string& name) {
+        visitControl(sheet, ref, row, [&](const auto& control) { show(name, control); });
+    });
     for (const ModifierField& modifier : MODIFIER_FIELDS) {
         out << modifier.name << " " << sheet.situation.*modifier.field << "\n";
     }
