@@ -75,8 +75,7 @@ export class Page {
     // sheet asked for is done.
     perform(tab, action) {
         const { update, opened, front, newSheet } = JSON.parse(action());
-        tab.view.apply(update.changed, update.focus);
-        tab.showWindow(update.window);
+        tab.draw(update);
         tab.chart.follow();
         this.keeping.remember(tab);
         if (update.changed.length) this.backups.noteChange();

@@ -45,6 +45,13 @@ export class Tab {
         return `${this.title || 'Vexolan'}${this.modified ? '*' : ''}`;
     }
 
+    // What an action or a first view of the sheet answered: its places that changed, where the
+    // keyboard goes, and the window.
+    draw(update) {
+        this.view.apply(update.changed, update.focus);
+        this.showWindow(update.window);
+    }
+
     // The sheet's title, whether its file lacks a change, and its zoom, when they changed.
     showWindow(window) {
         if (window.title === undefined) return;

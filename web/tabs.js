@@ -38,8 +38,7 @@ export class Tabs {
         const order = this.all();
         this.bar.insertBefore(tab.holder, order[order.indexOf(tab) + 1]?.holder ?? null);
         const { update } = JSON.parse(this.sheets.view(id));
-        tab.view.apply(update.changed);
-        tab.showWindow(update.window);
+        tab.draw(update);
         if (chart) tab.chart.show();
         this.page.changed(tab);
         return tab;
