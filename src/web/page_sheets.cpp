@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 int PageSheets::add(std::unique_ptr<WebSheet> sheet, std::size_t at) {
     WebSheet& added = *sheet;

@@ -9,7 +9,7 @@
 
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 // Version 1 called the controls that the form had numbered (the attacker's movement "aMove1"
 // to "aMove4", the arms' boxes, the heat levels, the target's boxes and options) and the

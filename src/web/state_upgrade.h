@@ -10,4 +10,4 @@ inline constexpr int KeptStateVersion = 2;
 
 // Renames, in place, what a state of an earlier version calls by another name; a state of
 // this version or an unknown one is left as it is.
-void upgradeKeptState(nlohmann::json& state);
+void upgradeKeptState(nlohmann::ordered_json& state);

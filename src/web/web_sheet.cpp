@@ -20,7 +20,7 @@
 
 #include <type_traits>
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 namespace {
 
