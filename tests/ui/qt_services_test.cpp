@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,33 +67,6 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(Open open) {
     open();
     return seen;
 }
-
-// The user's home for as long as it lives: a folder of its own, with its own settings, and the
-// current folder, as when the program is started from the desktop. (The test's own settings
-// folder, which it restores, is always set.)
-class HomeFolder {
-public:
-    HomeFolder() {
-        qputenv("HOME", path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", path(".config").toLocal8Bit());
-        QDir::setCurrent(path());
-    }
-    ~HomeFolder() {
-        QDir::setCurrent(current_);
-        qputenv("HOME", home_);
-        qputenv("XDG_CONFIG_HOME", config_);
-    }
-    HomeFolder(const HomeFolder&) = delete;
-    HomeFolder& operator=(const HomeFolder&) = delete;
-    QString path(const QString& name = {}) const {
-        return name.isEmpty() ? folder_.path() : folder_.filePath(name);
-    }
-
-private:
-    QTemporaryDir folder_;
-    QString current_ = QDir::currentPath();
-    QByteArray home_ = qgetenv("HOME"), config_ = qgetenv("XDG_CONFIG_HOME");
-};
 
 } // namespace
 
@@ -173,7 +147,19 @@ private slots:
     // later ones where the last ended or, when that folder is gone, where the first did; never
     // with a folder's name typed in as the file's. A saved file's name stands ready.
     void fileDialogsStartInAFolderThatIsThere() {
-        const HomeFolder home;
+        // The user's home: a folder of its own, with its own settings, and the current folder,
+        // as when the program is started from the desktop; the test's own are restored after.
+        const QTemporaryDir home;
+        const QByteArray homeBefore = qgetenv("HOME"), settings = qgetenv("XDG_CONFIG_HOME");
+        const QString currentBefore = QDir::currentPath();
+        const auto restore = qScopeGuard([&] {
+            QDir::setCurrent(currentBefore);
+            qputenv("HOME", homeBefore);
+            qputenv("XDG_CONFIG_HOME", settings);
+        });
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
+        QDir::setCurrent(home.path());
         QString lastFolder;
         QtFileDialog dialogs(nullptr, lastFolder, [] { return ActualZoom; });
         const auto opened = [&] { return seeDialogs([&] { dialogs.chooseFilesToOpen(); }).at(0); };
@@ -191,9 +177,9 @@ private slots:
             QString folder;
         } cases[] = {
             {"no documents", noDocuments, home.path()},
-            {"documents", open({}), home.path("Documents")},
-            {"the last folder", open(home.path("Mechs")), home.path("Mechs")},
-            {"the last folder gone", open(home.path("Lost")), home.path("Documents")},
+            {"documents", open({}), home.filePath("Documents")},
+            {"the last folder", open(home.filePath("Mechs")), home.filePath("Mechs")},
+            {"the last folder gone", open(home.filePath("Lost")), home.filePath("Documents")},
         };
         for (const auto& [name, seen, folder] : cases) {
             QVERIFY2(seen.folder == folder, name);
@@ -202,11 +188,11 @@ private slots:
         lastFolder.clear();
         const auto saved = seeDialogs([&] { // a cancel chooses nothing
             QCOMPARE(
-                dialogs.chooseFileToSave(home.path("Gone/Quillfen QF-2.vexmech").toStdString()),
+                dialogs.chooseFileToSave(home.filePath("Gone/Quillfen QF-2.vexmech").toStdString()),
                 std::string());
             QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), std::string());
         });
-        QCOMPARE(saved.at(0).folder, home.path("Documents"));
+        QCOMPARE(saved.at(0).folder, home.filePath("Documents"));
         QCOMPARE(saved.at(0).typedName, QString("Quillfen QF-2.vexmech"));
     }
 
