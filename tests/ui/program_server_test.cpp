@@ -16,7 +16,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <optional>
@@ -57,21 +56,38 @@ private slots:
         }
     }
 
-    // The built program, started while this one runs under the same name, hands its file over
-    // and ends: this program shows the file's sheet in front. Started again for the same file
-    // it opens no second sheet but brings the one that holds the file to the front; started
-    // without a file, it has a new sheet opened here.
+    // A program that was killed leaves its socket behind, with nobody listening: the next
+    // program takes the name over. The built program, started while this one runs under that
+    // name, hands its files over and ends: this program shows the file's sheet in front, and
+    // names a file that does not open in a message, the others opening all the same. Started
+    // again for the same file it opens no second sheet but brings the one that holds the file
+    // to the front; started without a file, it has a new sheet opened here.
     void aLaterStartHandsItsFilesToTheRunningProgram() {
-        const QString server = dir_.filePath("server");
+        const QString server = dir_.filePath("left-behind");
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(server);
+        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(left);
+        QVERIFY(QFileInfo(server).exists());
         const QString mech = dir_.filePath("quillfen.vexmech");
         QVERIFY(QFile::copy(ExampleMechFile, mech));
+        QStringList messages;
+        const auto dismisser = answerModals<QMessageBox>([&messages](QMessageBox* box) {
+            messages << box->text();
+            box->accept();
+        });
         Program program(*qApp);
         QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
         QCOMPARE(sheetTitles(), QStringList{"Vexolan"});
         SheetWindow* blank = visibleSheets().front();
         QVERIFY(QTest::qWaitForWindowActive(blank));
 
-        QCOMPARE(startLater(server, {mech}), 0);
+        QCOMPARE(startLater(server, {dir_.filePath("none.vexmech"), mech}), 0);
+        QTRY_COMPARE(messages.size(), qsizetype{1});
         QTRY_COMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
 
@@ -84,48 +100,6 @@ private slots:
         QCOMPARE(startLater(server, {}), 0);
         QTRY_COMPARE(sheetTitles(),
                      QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan", "Vexolan"}));
-        closeAll();
-    }
-
-    // A program that was killed leaves its socket behind, with nobody listening: the next
-    // program takes the name over, and a later start reaches it there.
-    void aNameLeftBehindIsTakenOver() {
-        const QString server = dir_.filePath("left-behind");
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = QFile::encodeName(server);
-        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
-        std::copy(path.begin(), path.end(), address.sun_path);
-        const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QCOMPARE(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ::close(left);
-        QVERIFY(QFileInfo(server).exists());
-        Program program(*qApp);
-        QCOMPARE(program.start(CommandLine({"vexolan"}), server), std::nullopt);
-        QCOMPARE(startLater(server, {}), 0);
-        QTRY_COMPARE(sheetTitles(), QStringList({"Vexolan", "Vexolan"}));
-        closeAll();
-    }
-
-    // A file handed over that does not open is named in a message; the others open all the same.
-    void aFileHandedOverThatDoesNotOpenLeavesTheOthers() {
-        const QString server = dir_.filePath("missing");
-        const QString mech = dir_.filePath("handed.vexmech");
-        QVERIFY(QFile::copy(ExampleMechFile, mech));
-        QStringList messages;
-        QTimer dismisser;
-        connect(&dismisser, &QTimer::timeout, this, [&messages] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages << box->text();
-                box->accept();
-            }
-        });
-        dismisser.start(10);
-        Program program(*qApp);
-        QCOMPARE(program.start(CommandLine({"vexolan", mech.toStdString()}), server), std::nullopt);
-        QCOMPARE(startLater(server, {dir_.filePath("none.vexmech"), mech}), 0);
-        QTRY_COMPARE(messages.size(), qsizetype{1});
-        QCOMPARE(sheetTitles(), QStringList{"Ilsa Marrow:Quillfen QF-2"});
         closeAll();
     }
 

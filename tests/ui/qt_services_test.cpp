@@ -17,10 +17,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 
 #include <algorithm>
@@ -35,7 +35,6 @@ namespace {
 struct DialogSeen {
     QString folder;
     QString typedName;
-    QString filter; // the kind of file offered first
     int fontSize;
     QSize size;
     std::vector<int> columns;
@@ -45,17 +44,11 @@ struct DialogSeen {
 };
 
 // Opens one dialog after another with `open`, each seen as it opens and then cancelled.
-template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Open open) {
+template <typename Open> std::vector<DialogSeen> seeDialogs(Open open) {
     std::vector<DialogSeen> seen;
-    QTimer cancel;
-    QObject::connect(&cancel, &QTimer::timeout, &context, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
+    const auto cancel = answerModals<QFileDialog>([&seen](QFileDialog* dialog) {
         DialogSeen one{dialog->directory().absolutePath(),
                        dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
-                       dialog->nameFilters().front(),
                        dialog->font().pixelSize(),
                        dialog->size(),
                        {},
@@ -71,37 +64,9 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(QObject& context, Op
         seen.push_back(one);
         dialog->reject();
     });
-    cancel.start(10);
     open();
     return seen;
 }
-
-// The user's home for as long as it lives: a folder of its own, with its own settings, and the
-// current folder, as when the program is started from the desktop. (The test's own settings
-// folder, which it restores, is always set.)
-class HomeFolder {
-public:
-    HomeFolder() {
-        qputenv("HOME", path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", path(".config").toLocal8Bit());
-        QDir::setCurrent(path());
-    }
-    ~HomeFolder() {
-        QDir::setCurrent(current_);
-        qputenv("HOME", home_);
-        qputenv("XDG_CONFIG_HOME", config_);
-    }
-    HomeFolder(const HomeFolder&) = delete;
-    HomeFolder& operator=(const HomeFolder&) = delete;
-    QString path(const QString& name = {}) const {
-        return name.isEmpty() ? folder_.path() : folder_.filePath(name);
-    }
-
-private:
-    QTemporaryDir folder_;
-    QString current_ = QDir::currentPath();
-    QByteArray home_ = qgetenv("HOME"), config_ = qgetenv("XDG_CONFIG_HOME");
-};
 
 } // namespace
 
@@ -145,12 +110,7 @@ private slots:
             Qt::Key_Return, Qt::Key_Return, "Discard",   Qt::Key_Escape,
             Qt::Key_Return, Qt::Key_Escape, "&Overwrite"};
         QStringList seen; // each box's font size, text and buttons
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
+        const auto answer = answerModals<QMessageBox>([&](QMessageBox* box) {
             QStringList buttons;
             for (QAbstractButton* button : box->buttons()) {
                 buttons << button->text();
@@ -169,7 +129,6 @@ private slots:
                 QTest::keyClick(box, *key);
             }
         });
-        answer.start(10);
         messages.show("Please enter range to target");
         QCOMPARE(messages.askToSave("Save?"), Answer::Save);
         QCOMPARE(messages.askToSave("Save?"), Answer::Discard);
@@ -184,34 +143,26 @@ private slots:
                                     overwrite, overwrite, overwrite}));
     }
 
-    // Each dialog offers its kind of file first, takes the owner's zoom, and a cancel
-    // chooses nothing.
-    void fileDialogsOfferTheirKindOfFile() {
-        QString lastFolder;
-        QtFileDialog dialogs(nullptr, lastFolder, [] { return 150; });
-        QStringList filters;
-        for (const DialogSeen& seen : seeDialogs(*this, [&] {
-                 QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{});
-                 QCOMPARE(dialogs.chooseFileToSave("Mech.vexmech"), std::string());
-                 QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), std::string());
-             })) {
-            filters << seen.filter;
-            QCOMPARE(seen.fontSize, sheetFont(150).pixelSize());
-        }
-        QCOMPARE(filters, QStringList({"Vexolan Mechs (*.vexmech)", "Vexolan Mechs (*.vexmech)",
-                                       "PNG pictures (*.png)"}));
-    }
-
     // The first dialog opens in the user's documents, or at home when there are none, and
     // later ones where the last ended or, when that folder is gone, where the first did; never
     // with a folder's name typed in as the file's. A saved file's name stands ready.
     void fileDialogsStartInAFolderThatIsThere() {
-        const HomeFolder home;
+        // The user's home: a folder of its own, with its own settings, and the current folder,
+        // as when the program is started from the desktop; the test's own are restored after.
+        const QTemporaryDir home;
+        const QByteArray homeBefore = qgetenv("HOME"), settings = qgetenv("XDG_CONFIG_HOME");
+        const QString currentBefore = QDir::currentPath();
+        const auto restore = qScopeGuard([&] {
+            QDir::setCurrent(currentBefore);
+            qputenv("HOME", homeBefore);
+            qputenv("XDG_CONFIG_HOME", settings);
+        });
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
+        QDir::setCurrent(home.path());
         QString lastFolder;
         QtFileDialog dialogs(nullptr, lastFolder, [] { return ActualZoom; });
-        const auto opened = [&] {
-            return seeDialogs(*this, [&] { dialogs.chooseFilesToOpen(); }).at(0);
-        };
+        const auto opened = [&] { return seeDialogs([&] { dialogs.chooseFilesToOpen(); }).at(0); };
         const auto open = [&](const QString& last) {
             lastFolder = last;
             return opened();
@@ -226,19 +177,22 @@ private slots:
             QString folder;
         } cases[] = {
             {"no documents", noDocuments, home.path()},
-            {"documents", open({}), home.path("Documents")},
-            {"the last folder", open(home.path("Mechs")), home.path("Mechs")},
-            {"the last folder gone", open(home.path("Lost")), home.path("Documents")},
+            {"documents", open({}), home.filePath("Documents")},
+            {"the last folder", open(home.filePath("Mechs")), home.filePath("Mechs")},
+            {"the last folder gone", open(home.filePath("Lost")), home.filePath("Documents")},
         };
         for (const auto& [name, seen, folder] : cases) {
             QVERIFY2(seen.folder == folder, name);
             QVERIFY2(seen.typedName.isEmpty(), name);
         }
         lastFolder.clear();
-        const auto saved = seeDialogs(*this, [&] {
-            dialogs.chooseFileToSave(home.path("Gone/Quillfen QF-2.vexmech").toStdString());
+        const auto saved = seeDialogs([&] { // a cancel chooses nothing
+            QCOMPARE(
+                dialogs.chooseFileToSave(home.filePath("Gone/Quillfen QF-2.vexmech").toStdString()),
+                std::string());
+            QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), std::string());
         });
-        QCOMPARE(saved.at(0).folder, home.path("Documents"));
+        QCOMPARE(saved.at(0).folder, home.filePath("Documents"));
         QCOMPARE(saved.at(0).typedName, QString("Quillfen QF-2.vexmech"));
     }
 
@@ -254,7 +208,8 @@ private slots:
         std::vector<DialogSeen> seen;
         for (const int at : {ActualZoom, 150, 200, ActualZoom}) {
             zoom = at;
-            const auto one = seeDialogs(*this, [&] { dialogs.chooseFilesToOpen(); });
+            const auto one = seeDialogs(
+                [&] { QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{}); });
             seen.push_back(one.at(0));
         }
         const QSize actual = seen[0].size;
@@ -273,6 +228,7 @@ private slots:
                          qPrintable(QString("column %1 %2").arg(column).arg(name)));
             }
             QVERIFY2(seen[at].places >= seen[at].placesNeed, qPrintable(name));
+            QCOMPARE(seen[at].fontSize, sheetFont(zoom).pixelSize());
         }
         QCOMPARE(seen[3].size, actual);
         // The names' column gives up room to the rest once the folder is in, whenever that is.
@@ -282,8 +238,9 @@ private slots:
         QCOMPARE(rest(seen[3]), rest(seen[0]));
     }
 
-    // The files chosen come back, and the next dialog starts in their folder. A zoomed dialog is
-    // Qt's own, which grows with the zoom; at actual size it is the desktop's.
+    // The files chosen come back, and the next dialog starts in their folder. Each dialog offers
+    // its kind of file first. A zoomed dialog is Qt's own, which grows with the zoom; at actual
+    // size it is the desktop's.
     void fileDialogsGiveWhatWasChosen() {
         const QTemporaryDir folder;
         const QString mech = folder.filePath("quillfen.vexmech");
@@ -291,23 +248,25 @@ private slots:
         QString lastFolder;
         int zoom = ActualZoom;
         QtFileDialog dialogs(nullptr, lastFolder, [&zoom] { return zoom; });
-        QList<bool> qtsOwn;
+        QStringList seen; // whose dialog, and the kind of file it offers first
         QString choice = mech;
-        QTimer choose;
-        connect(&choose, &QTimer::timeout, this, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                qtsOwn << dialog->testOption(QFileDialog::DontUseNativeDialog);
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(choice); // typed in
-                static_cast<QDialog*>(dialog)->accept(); // as the Open button does
-            }
+        const auto choose = answerModals<QFileDialog>([&](QFileDialog* dialog) {
+            seen << (dialog->testOption(QFileDialog::DontUseNativeDialog) ? "Qt's "
+                                                                          : "desktop's ") +
+                        dialog->nameFilters().front();
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(choice); // typed in
+            static_cast<QDialog*>(dialog)->accept(); // as the Open button does
         });
-        choose.start(10);
         QCOMPARE(dialogs.chooseFilesToOpen(), std::vector<std::string>{mech.toStdString()});
         QCOMPARE(lastFolder, folder.path());
         zoom = 150;
         choice = folder.filePath("saved.vexmech");
         QCOMPARE(dialogs.chooseFileToSave("Mech.vexmech"), choice.toStdString());
-        QCOMPARE(qtsOwn, QList<bool>({false, true}));
+        choice = folder.filePath("chart.png");
+        QCOMPARE(dialogs.choosePictureToSave("range-chart.png"), choice.toStdString());
+        QCOMPARE(seen,
+                 QStringList({"desktop's Vexolan Mechs (*.vexmech)",
+                              "Qt's Vexolan Mechs (*.vexmech)", "Qt's PNG pictures (*.png)"}));
     }
 
 private:

@@ -52,6 +52,12 @@ QString objectNameOf(const QString& codeName) {
     return codeName;
 }
 
+bool showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {},
                       qobject_cast<QPushButton*>(button) ? button->rect().center()

@@ -11,8 +11,10 @@
 #include "ui/shared_services.h"
 #include "ui/sheet_window.h"
 
+#include <QApplication>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -45,6 +47,21 @@ template <typename T = QWidget> T* findIn(const QObject& parent, const QString& 
         qFatal("no control %s", qPrintable(codeName));
     }
     return found;
+}
+
+// Shows the window and makes it the active one; false when it does not become active.
+bool showActive(QWidget& window);
+
+// Hands each modal widget of type T to `answer` as it opens, for as long as the timer lives.
+template <typename T, typename Answer> std::unique_ptr<QTimer> answerModals(Answer answer) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [answer] {
+        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            answer(modal);
+        }
+    });
+    timer->start(10);
+    return timer;
 }
 
 // A left click on a box's indicator, or in the middle of a push button.
