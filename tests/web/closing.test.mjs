@@ -12,8 +12,7 @@ async function threeSheets(page) {
 }
 
 test('a double tap on × closes one sheet, and Undo brings it back where it stood', () =>
-    onAPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } }, async (session) => {
-        const { page } = session;
+    onAPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } }, async ({ page }) => {
         await threeSheets(page);
         const close = await page.$('.tab-holder:nth-child(1) .close');
         const box = await close.boundingBox();
@@ -29,20 +28,18 @@ test('a double tap on × closes one sheet, and Undo brings it back where it stoo
     }));
 
 test('a sheet still as it opened closes without an undo', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page, load }) => {
         await typeInto(page, 'mechName', 'Alpha');
         await menu(page, 'New Mech');
         await page.click('.tab-holder:nth-child(2) .close');
         assert.deepEqual(await tabTitles(page), [':Alpha']);
         assert.equal(await page.$('[data-notice="undo"]'), null);
-        await session.load();
+        await load();
         assert.deepEqual(await tabTitles(page), [':Alpha']);
     }));
 
 test('File → Close closes the sheet shown, which a reload brings back; the page has no Quit', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page, load }) => {
         await threeSheets(page);
         await page.click('.tab-holder:nth-child(2) .tab');
         await menu(page, 'File', 'Close');
@@ -53,6 +50,6 @@ test('File → Close closes the sheet shown, which a reload brings back; the pag
             page.$(`.sheet-tab:not([hidden]) ::-p-aria([name="${name}"][role="menuitem"])`);
         assert.equal(await entry('Quit'), null);
         assert.notEqual(await entry('Close'), null, 'the same query finds an entry that is there');
-        await session.load();
+        await load();
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie'], 'after a reload');
     }));

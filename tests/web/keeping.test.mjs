@@ -57,18 +57,17 @@ for (const [told, options] of PAGES_TOLD) {
 }
 
 test('the sheets an earlier page kept in localStorage come back, as they were', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page, load }) => {
         const kept = {
             'vexolan.sheets': JSON.stringify({ sheets: [{ id: 4, chart: false }], active: 4 }),
             'vexolan.sheet.4': await readFile(STATE, 'utf8'),
         };
         await page.evaluate((kept) => Object.assign(localStorage, kept), kept);
         const titles = ['Vexolan', 'Ilsa Marrow:Quillfen QF-2*'];
-        await session.load();
+        await load();
         assert.deepEqual(await tabTitles(page), titles);
         assert.equal(await page.evaluate(() => localStorage.length), 0);
-        await session.load();
+        await load();
         assert.deepEqual(await tabTitles(page), titles, 'kept in the new storage');
     }));
 
@@ -118,12 +117,11 @@ test('every sheet goes into one backup file, which restores them in another brow
 });
 
 test('where storage may be cleared, sheets long unsaved in a backup bring a reminder', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page, load }) => {
         await keepAsIfBefore(page, 'notes', [
             ['backup', { at: null, changedSince: Date.now() - 4 * 24 * 3600 * 1000 }],
         ]);
-        await session.load();
+        await load();
         assert.equal(await page.$('[data-notice="backup"]'), null);
         await typeInto(page, 'mechName', 'Quillfen');
         const notice = await page.waitForSelector('[data-notice="backup"]', { visible: true });

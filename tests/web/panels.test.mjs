@@ -1,6 +1,5 @@
 // What the page shows besides the sheet: the range chart panel following the sheet, the About
-// box, the help guide, a new sheet's tab at its sheet's zoom, and a full storage. Each test opens
-// a page of its own.
+// box, the help guide, the sheet's zoom, and a full storage. Each test opens a page of its own.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import {
@@ -64,8 +63,7 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
     }));
 
 test('About says what it is, that System Info has no meaning here; Contents opens the guide', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page, browser }) => {
         await menu(page, 'Help', 'About Vexolan');
         const box = await page.waitForSelector('#about[open]');
         assert.match(await box.$eval('#aboutVersion', (p) => p.textContent), /1\.1/);
@@ -73,25 +71,19 @@ test('About says what it is, that System Info has no meaning here; Contents open
         await page.keyboard.press('Enter');
         await page.waitForSelector('#about:not([open])');
         // A page of its own, not the page's service worker, which may start meanwhile.
-        const opened = session.browser.waitForTarget(
+        const opened = browser.waitForTarget(
             (target) => target.type() === 'page' && target !== page.target(),
         );
         await menu(page, 'Help', 'Contents');
         assert.equal(new URL((await opened).url()).pathname, '/Vexo.html');
     }));
 
-test('New Mech opens a tab at the zoom of the sheet it came from', () =>
+test('Zoom In draws the sheet a quarter larger', () =>
     onAPage(async ({ page }) => {
         const width = () =>
-            page.$eval(
-                '.sheet-tab:not([hidden]) .sheet',
-                (sheet) => sheet.getBoundingClientRect().width,
-            );
+            page.$eval('.sheet-tab:not([hidden]) .sheet', (s) => s.getBoundingClientRect().width);
         const before = await width();
         await menu(page, 'View', 'Zoom In');
-        assert.equal(await width(), before * 1.25);
-        await menu(page, 'New Mech');
-        assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
         assert.equal(await width(), before * 1.25);
     }));
 

@@ -10,8 +10,7 @@ import { test } from 'node:test';
 import { QUILLFEN, control, menu, onAPage, openQuillfen } from './page_support.mjs';
 
 test('installed as an app that shares files, Save hands the file to the share sheet', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+    onAPage(async ({ page, load }) => {
         await page.evaluateOnNewDocument(() => {
             const asked = window.matchMedia.bind(window);
             window.matchMedia = (query) =>
@@ -23,7 +22,7 @@ test('installed as an app that shares files, Save hands the file to the share sh
                 );
             };
         });
-        await session.load();
+        await load();
         await openQuillfen(page);
         await page.tap(control('sensorsBox'));
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*', 'changed');
