@@ -1,9 +1,20 @@
 // Closing a sheet of the page: a double tap on × closes one sheet, not the next one that moved
 // under the finger; a sheet that holds what its user entered comes back with Undo, also after a
-// reload within the undo's time; a sheet still as it opened just goes.
+// reload within the undo's time; a sheet still as it opened just goes, one with unsaved changes
+// asks first.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { PHONE, menu, newMech, onAPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
+import {
+    PHONE,
+    menu,
+    newMech,
+    onAPage,
+    openQuillfen,
+    tabTitles,
+    takeMessage,
+    typeInto,
+    valueOf,
+} from './page_support.mjs';
 
 async function threeSheets(page) {
     await typeInto(page, 'mechName', 'Alpha');
@@ -27,7 +38,7 @@ test('a double tap on × closes one sheet, and Undo brings it back where it stoo
         assert.equal(await valueOf(page, 'mechName', 4), 'Alpha');
     }));
 
-test('a sheet still as it opened closes without an undo', () =>
+test('a sheet as it opened just goes; one with unsaved changes asks before its tab closes', () =>
     onAPage(async ({ page, load }) => {
         await typeInto(page, 'mechName', 'Alpha');
         await menu(page, 'New Mech');
@@ -35,7 +46,18 @@ test('a sheet still as it opened closes without an undo', () =>
         assert.deepEqual(await tabTitles(page), [':Alpha']);
         assert.equal(await page.$('[data-notice="undo"]'), null);
         await load();
-        assert.deepEqual(await tabTitles(page), [':Alpha']);
+        assert.deepEqual(await tabTitles(page), [':Alpha'], 'after a reload');
+        await openQuillfen(page);
+        await page.tap('.sheet-tab:not([hidden]) [id$="-sensorsBox"]');
+        await page.click('.tab-holder:nth-child(2) .close');
+        assert.equal(
+            await takeMessage(page, 'Escape'),
+            'Save the changes to the Mech file "quillfen.vexmech"?',
+        );
+        assert.equal((await tabTitles(page)).length, 2);
+        await page.click('.tab-holder:nth-child(2) .close');
+        await (await page.waitForSelector('#message[open] button[value="Discard"]')).click();
+        await page.waitForFunction(() => document.querySelectorAll('[role="tab"]').length === 1);
     }));
 
 test('File → Close closes the sheet shown, which a reload brings back; the page has no Quit', () =>
