@@ -93,21 +93,29 @@ test('a kept sheet that cannot be restored is named, kept, and its Mech can be s
         assert.equal(kept?.state, state, 'the kept copy, as it was');
     }));
 
-test('every sheet goes into one backup file, which restores them in another browser', async () => {
+// Where the browser may clear what it keeps, sheets changed days ago and in no backup bring a
+// reminder, until a backup holds them.
+test('a backup is due days after a change, and holds every sheet for another browser', async () => {
     let file;
-    await onAPage(async ({ page }) => {
+    await onAPage(async ({ page, load }) => {
+        const changedSince = Date.now() - 4 * 24 * 3600 * 1000;
+        await keepAsIfBefore(page, 'notes', [['backup', { at: null, changedSince }]]);
+        await load();
+        assert.equal(await page.$('[data-notice="backup"]'), null, 'no reminder before a change');
         await openQuillfen(page);
+        const notice = await page.waitForSelector('[data-notice="backup"]', { visible: true });
+        assert.match(await notice.evaluate((n) => n.textContent), /no backup holds them/);
         await newMech(page, 'Brindle', 2);
         const saved = (await downloadsOf(page)).next();
         await menu(page, 'File', 'Back Up All Sheets...');
         assert.equal(await takeMessage(page), 'Saved as a download: vexolan-sheets.vexsheets');
+        assert.equal(await page.$('[data-notice="backup"]'), null, 'no reminder after the backup');
         file = await saved;
     });
     await onAPage(async ({ page }) => {
         await choose(page, [file], 'File', 'Restore Sheets...');
         assert.equal(await takeMessage(page), 'Restored 2 sheets from vexolan-sheets.vexsheets.');
         assert.deepEqual(await tabTitles(page), ['Ilsa Marrow:Quillfen QF-2', ':Brindle']);
-
         const bad = `${file}.broken.vexsheets`;
         await writeFile(bad, '{"format": "Vexolan Sheets", "version": 1}');
         await choose(page, [bad], 'File', 'Restore Sheets...');
@@ -115,18 +123,6 @@ test('every sheet goes into one backup file, which restores them in another brow
         assert.equal((await tabTitles(page)).length, 2);
     });
 });
-
-test('where storage may be cleared, sheets long unsaved in a backup bring a reminder', () =>
-    onAPage(async ({ page, load }) => {
-        await keepAsIfBefore(page, 'notes', [
-            ['backup', { at: null, changedSince: Date.now() - 4 * 24 * 3600 * 1000 }],
-        ]);
-        await load();
-        assert.equal(await page.$('[data-notice="backup"]'), null);
-        await typeInto(page, 'mechName', 'Quillfen');
-        const notice = await page.waitForSelector('[data-notice="backup"]', { visible: true });
-        assert.match(await notice.evaluate((n) => n.textContent), /no backup holds them/);
-    }));
 
 test('a change writes only the sheet it changed', () =>
     onAPage(async ({ page }) => {
