@@ -32,9 +32,7 @@ const tabShown = (page) =>
             lines: new Set([...text.getClientRects()].map((line) => Math.round(line.top))).size,
             cut: tab.scrollWidth > tab.clientWidth,
             closeInside:
-                close.left >= 0 &&
-                close.right <= innerWidth &&
-                close.top >= 0 &&
+                Math.min(close.left, close.top, innerWidth - close.right) >= 0 &&
                 close.bottom <= innerHeight,
             barRight: holder.parentElement.getBoundingClientRect().right,
             barOverflows: holder.parentElement.scrollWidth > holder.parentElement.clientWidth,
