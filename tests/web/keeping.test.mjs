@@ -1,6 +1,7 @@
 // The sheets the browser keeps: each page of the site keeps its own, a page opened later finds
 // those of pages that are gone, the sheets of earlier pages come back, a kept sheet that cannot
-// be restored is set aside and named, and every sheet goes into one backup file and back.
+// be restored is set aside and named, and every sheet goes into one backup file and back, which
+// is due days after a change.
 import assert from 'node:assert/strict';
 import { readFile, writeFile } from 'node:fs/promises';
 import { test } from 'node:test';
