@@ -1,9 +1,20 @@
 // Closing a sheet of the page: a double tap on × closes one sheet, not the next one that moved
 // under the finger; a sheet that holds what its user entered comes back with Undo, also after a
-// reload within the undo's time; a sheet still as it opened just goes.
+// reload within the undo's time; a sheet still as it opened just goes, one with unsaved changes
+// asks first.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { PHONE, menu, newMech, onAPage, tabTitles, typeInto, valueOf } from './page_support.mjs';
+import {
+    PHONE,
+    menu,
+    newMech,
+    onAPage,
+    openQuillfen,
+    tabTitles,
+    takeMessage,
+    typeInto,
+    valueOf,
+} from './page_support.mjs';
 
 async function threeSheets(page) {
     await typeInto(page, 'mechName', 'Alpha');
@@ -12,8 +23,7 @@ async function threeSheets(page) {
 }
 
 test('a double tap on × closes one sheet, and Undo brings it back where it stood', () =>
-    onAPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } }, async (session) => {
-        const { page } = session;
+    onAPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } }, async ({ page }) => {
         await threeSheets(page);
         const close = await page.$('.tab-holder:nth-child(1) .close');
         const box = await close.boundingBox();
@@ -28,38 +38,40 @@ test('a double tap on × closes one sheet, and Undo brings it back where it stoo
         assert.equal(await valueOf(page, 'mechName', 4), 'Alpha');
     }));
 
-test('a sheet closed just before the page went comes back with it', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        await threeSheets(page);
-        await page.click('.tab-holder:nth-child(2) .close');
-        assert.deepEqual(await tabTitles(page), [':Alpha', ':Charlie']);
-        await session.load();
-        assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie']);
-    }));
-
-test('a sheet still as it opened closes without an undo', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+test('a sheet as it opened just goes; one with unsaved changes asks before its tab closes', () =>
+    onAPage(async ({ page, load }) => {
         await typeInto(page, 'mechName', 'Alpha');
         await menu(page, 'New Mech');
         await page.click('.tab-holder:nth-child(2) .close');
         assert.deepEqual(await tabTitles(page), [':Alpha']);
         assert.equal(await page.$('[data-notice="undo"]'), null);
-        await session.load();
-        assert.deepEqual(await tabTitles(page), [':Alpha']);
+        await load();
+        assert.deepEqual(await tabTitles(page), [':Alpha'], 'after a reload');
+        await openQuillfen(page);
+        await page.tap('.sheet-tab:not([hidden]) [id$="-sensorsBox"]');
+        await page.click('.tab-holder:nth-child(2) .close');
+        assert.equal(
+            await takeMessage(page, 'Escape'),
+            'Save the changes to the Mech file "quillfen.vexmech"?',
+        );
+        assert.equal((await tabTitles(page)).length, 2);
+        await page.click('.tab-holder:nth-child(2) .close');
+        await (await page.waitForSelector('#message[open] button[value="Discard"]')).click();
+        await page.waitForFunction(() => document.querySelectorAll('[role="tab"]').length === 1);
     }));
 
-test('File → Close closes the sheet shown, as its × does, and the page has no Quit', () =>
-    onAPage(async (session) => {
-        const { page } = session;
+test('File → Close closes the sheet shown, which a reload brings back; the page has no Quit', () =>
+    onAPage(async ({ page, load }) => {
         await threeSheets(page);
+        await page.click('.tab-holder:nth-child(2) .tab');
         await menu(page, 'File', 'Close');
-        assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo']);
+        assert.deepEqual(await tabTitles(page), [':Alpha', ':Charlie']);
         await page.waitForSelector('[data-notice="undo"]', { visible: true });
         await menu(page, 'File');
         const entry = (name) =>
             page.$(`.sheet-tab:not([hidden]) ::-p-aria([name="${name}"][role="menuitem"])`);
         assert.equal(await entry('Quit'), null);
         assert.notEqual(await entry('Close'), null, 'the same query finds an entry that is there');
+        await load();
+        assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie'], 'after a reload');
     }));

@@ -166,16 +166,12 @@ export async function takeMessage(page, key = 'Enter') {
 }
 
 // Every control of the sheet shown, as the page shows it.
-export function sheetShown(page) {
-    return page.$$eval('.sheet-tab:not([hidden]) .sheet :is(input, select, textarea)', (inputs) =>
+export const sheetShown = (page) =>
+    page.$$eval('.sheet-tab:not([hidden]) .sheet :is(input, select, textarea)', (inputs) =>
         inputs
-            .map((input) => {
-                const box = input.type === 'checkbox' || input.type === 'radio';
-                return `${input.id}=${box ? input.checked : input.value}`;
-            })
+            .map((i) => `${i.id}=${/checkbox|radio/.test(i.type) ? i.checked : i.value}`)
             .join('\n'),
     );
-}
 
 export const tabTitles = (page) =>
     page.$$eval('[role="tab"]', (all) => all.map((tab) => tab.textContent));
@@ -209,25 +205,20 @@ export async function downloadsOf(page) {
 // that is gone had kept them.
 function inStore(page, storeName, entries = []) {
     return page.evaluate(
-        (storeName, entries) =>
-            new Promise((resolve, reject) => {
-                const open = indexedDB.open('vexolan');
-                open.onerror = () => reject(open.error);
-                open.onsuccess = () => {
-                    const transaction = open.result.transaction(
-                        storeName,
-                        entries.length ? 'readwrite' : 'readonly',
-                    );
-                    const store = transaction.objectStore(storeName);
-                    for (const [key, value] of entries) {
-                        if (store.keyPath) store.put(value);
-                        else store.put(value, key);
-                    }
-                    const all = store.getAll();
-                    transaction.oncomplete = () => resolve(all.result);
-                    transaction.onerror = () => reject(transaction.error);
-                };
-            }),
+        async (storeName, entries) => {
+            const settled = (target, event) =>
+                new Promise((resolve, reject) => {
+                    target[event] = () => resolve(target.result);
+                    target.onerror = () => reject(target.error);
+                });
+            const database = await settled(indexedDB.open('vexolan'), 'onsuccess');
+            const mode = entries.length ? 'readwrite' : 'readonly';
+            const store = database.transaction(storeName, mode).objectStore(storeName);
+            for (const [key, value] of entries) store.put(value, store.keyPath ? undefined : key);
+            const all = store.getAll();
+            await settled(store.transaction, 'oncomplete');
+            return all.result;
+        },
         storeName,
         entries,
     );

@@ -1,19 +1,15 @@
 // The page in Chromium as a player uses it: a sheet filled in by taps and keys, its numbers
-// read back from the page, its messages, Declare, Copy and Clear, Mech files in and out, and
-// the sheets kept across a reload. Each test opens a page of its own.
+// and tips read back from the page, Declare, Copy and Clear, and a bad Mech file. Each test
+// opens a page of its own.
 import assert from 'node:assert/strict';
-import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
+import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import {
-    QUILLFEN,
     checkedOf,
     control,
-    keptSheets,
-    menu,
     onAPage,
-    openQuillfen,
     pressWith,
     rangeOn,
     sheetShown,
@@ -24,30 +20,10 @@ import {
     valueOf,
 } from './page_support.mjs';
 
-// A Medium Laser fired at range 5 after a walk, at a target that moved 3 hexes into light woods:
-// a to-hit of 9.
-async function laserAimed(page) {
-    await page.select(control('gunSkill'), '4');
-    await tap(page, 'doneButton');
-    await page.select(control('weapName(0)'), 'MLaser');
-    await rangeOn(page, 5);
-    await tap(page, 'walkedOption');
-    await page.focus(control('targetMoved0to2Option'));
-    await page.keyboard.press('ArrowDown');
-    await typeInto(page, 'hexLW', '1');
-    await tap(page, 'fireCheck(0)');
-    await tap(page, 'calculateButton');
-}
-
-const tabCount = (page) => page.$$eval('[role="tab"]', (tabs) => tabs.length);
-
-test('a sheet filled in by taps and keys gives the numbers of the rules, then Declare, Copy, Clear', () =>
+// A Medium Laser fired at range 5 after a walk, at a target that moved 3 hexes into light woods,
+// has a to-hit of 9.
+test('a sheet filled in by taps and keys shows its numbers and tips, then Declare, Copy, Clear', () =>
     onAPage({ clipboard: true }, async ({ page }) => {
-        await tap(page, 'calculateButton');
-        assert.equal(
-            await takeMessage(page),
-            "Please Enter Pilot's Gunnery Skill. Click [Edit Mech].",
-        );
         await typeInto(page, 'mechName', 'Quillfen QF-2');
         await page.keyboard.press('Tab');
         await page.keyboard.type('Ilsa');
@@ -55,22 +31,15 @@ test('a sheet filled in by taps and keys gives the numbers of the rules, then De
         await page.select(control('gunSkill'), '4');
         await tap(page, 'doneButton');
         assert.equal(await page.evaluate(() => document.activeElement.id), 's1-rangeSlider');
-        await tap(page, 'calculateButton');
-        assert.equal(await takeMessage(page), 'Please enter range to target');
-
         await page.select(control('weapName(0)'), 'MLaser');
-        assert.equal(await valueOf(page, 'lRange(0)'), '9');
         await rangeOn(page, 5);
         await tap(page, 'walkedOption');
         await page.focus(control('targetMoved0to2Option'));
         await page.keyboard.press('ArrowDown');
-        assert.equal(await checkedOf(page, 'targetMoved3to4Option'), 1);
         await typeInto(page, 'hexLW', '1');
         await tap(page, 'fireCheck(0)');
         await tap(page, 'calculateButton');
         assert.equal(await valueOf(page, 'toHit(0)'), '9');
-        assert.equal(await valueOf(page, 'totalHeatBox'), '3');
-
         await page.tap(control('toHit(0)'));
         const tip = await page.waitForSelector('#tip:not([hidden])');
         assert.match(
@@ -78,84 +47,35 @@ test('a sheet filled in by taps and keys gives the numbers of the rules, then De
             /^Gunnery 4, Medium range \+2, Walked \+1, Light woods \+1, Target moved 3-4 \+1 = 9/,
         );
         await tap(page, 'declareButton');
-        assert.equal(await valueOf(page, 'declarationBox'), '  MLaser@9');
         await tap(page, 'copyButton');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '  MLaser@9');
         await tap(page, 'clearButton');
         assert.equal(await valueOf(page, 'toHit(0)'), '');
-        assert.equal(await valueOf(page, 'declarationBox'), '');
         assert.equal(await checkedOf(page, 'fireCheck(0)'), 0);
-        assert.equal(await valueOf(page, 'rangeBox'), '5', 'the range stays');
-    }));
-
-test('the shoulder grays the actuators of its arm, shown as indeterminate', () =>
-    onAPage(async ({ page }) => {
-        await tap(page, 'doneButton');
+        // A grayed actuator shows as neither ticked nor clear, and clear again once ungrayed.
         await tap(page, 'rightShoulderBox');
         assert.equal(await checkedOf(page, 'rightUpperActuatorBox'), 2);
-        assert.equal(await checkedOf(page, 'rightLowerActuatorBox'), 2);
         await tap(page, 'rightShoulderBox');
         assert.equal(await checkedOf(page, 'rightUpperActuatorBox'), 0);
     }));
 
-test('a bad Mech file from the file chooser is named in the message and changes nothing', () =>
+test('Ctrl+O lets any file through, and the reader names a bad one and changes nothing', () =>
     onAPage(async ({ page }) => {
-        const folder = await mkdtemp(join(tmpdir(), 'vexolan-files-'));
-        const longName = JSON.parse(await readFile(QUILLFEN, 'utf8'));
-        longName.mechModel = 'Q'.repeat(300);
-        const rows = [
-            [
-                'broken.vexmech',
-                '{"format": "Vexolan Mech"',
-                'The file is not JSON: it goes wrong at line 1, column 26.',
-            ],
-            [
-                'long.vexmech',
-                JSON.stringify(longName),
-                'Mech model: a name holds at most 80 characters; this one holds 300.',
-            ],
-        ];
-        await laserAimed(page);
+        const file = join(await mkdtemp(join(tmpdir(), 'vexolan-files-')), 'broken.txt');
+        await writeFile(file, '{"format": "Vexolan Mech"');
+        await typeInto(page, 'mechName', 'Brindle');
         const [shown, tabs] = [await sheetShown(page), await tabTitles(page)];
-        for (const [name, text, why] of rows) {
-            await writeFile(join(folder, name), text);
-            const chooser = page.waitForFileChooser();
-            await pressWith(page, 'Control', 'o');
-            await (await chooser).accept([join(folder, name)]);
-            const message = `Cannot open the Mech file "${name}":\n${why}`;
-            assert.equal(await takeMessage(page), message);
-            assert.equal(await sheetShown(page), shown, name);
-            assert.deepEqual(await tabTitles(page), tabs, name);
-        }
-    }));
-
-test('a sheet with unsaved changes asks before its tab closes', () =>
-    onAPage(async ({ page }) => {
-        await menu(page, 'New Mech');
-        await openQuillfen(page);
-        await page.tap(control('sensorsBox', 2));
-        await page.click('.tab-holder:nth-child(2) .close');
+        const [chooser] = await Promise.all([
+            page.waitForFileChooser(),
+            pressWith(page, 'Control', 'o'),
+        ]);
+        assert.equal(await page.$eval('input[type="file"]', (input) => input.accept), '');
+        await chooser.accept([file]);
         assert.equal(
-            await takeMessage(page, 'Escape'),
-            'Save the changes to the Mech file "quillfen.vexmech"?',
+            await takeMessage(page),
+            'Cannot open the Mech file "broken.txt":\n' +
+                'The file is not JSON: it goes wrong at line 1, column 26.',
         );
-        assert.equal(await tabCount(page), 2);
-        await page.click('.tab-holder:nth-child(2) .close');
-        await (await page.waitForSelector('#message[open] button[value="Discard"]')).click();
-        await page.waitForFunction(() => document.querySelectorAll('[role="tab"]').length === 1);
-    }));
-
-test('the open sheets come back after a reload', () =>
-    onAPage(async (session) => {
-        const { page } = session;
-        await typeInto(page, 'mechName', 'Quillfen QF-2');
-        await laserAimed(page);
-        const tabs = await tabTitles(page);
-        const shown = await sheetShown(page);
-        // Until the page has kept the sheet as calculated.
-        const calculated = (kept) => JSON.parse(kept.state).controls['toHit(0)'].text === '9';
-        while (!(await keptSheets(page)).some(calculated));
-        await session.load();
-        assert.deepEqual(await tabTitles(page), tabs);
         assert.equal(await sheetShown(page), shown);
+        assert.deepEqual(await tabTitles(page), tabs);
     }));

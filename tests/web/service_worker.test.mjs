@@ -1,12 +1,12 @@
-// A new version of the page: the service worker fetches it while the old one runs and holds it
-// back, so that nothing mixes files of two versions; a bar says it is ready, and the reload it
-// offers gives the new version whole.
+// The service worker: after one visit the page works without a network, from its cache with no
+// server left to ask; a new version is fetched while the old one runs and held back, so that
+// nothing mixes files of two versions, until the reload the page offers gives it whole.
 import assert from 'node:assert/strict';
 import { cp, mkdtemp, readFile, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { PAGE_DIR, onAPage } from './page_support.mjs';
+import { PAGE_DIR, onAPage, takeMessage, tap } from './page_support.mjs';
 
 const helpText = (page) => page.evaluate(() => fetch('Vexo.html').then((answer) => answer.text()));
 
@@ -18,11 +18,8 @@ test('a new version waits for "Reload to update", and then runs whole', async ()
         const before = await helpText(page);
 
         const worker = join(dir, 'service_worker.js');
-        const next = (await readFile(worker, 'utf8')).replace(
-            /const CACHE = '([^']*)'/,
-            "const CACHE = '$1-next'",
-        );
-        await writeFile(worker, next);
+        const code = await readFile(worker, 'utf8');
+        await writeFile(worker, code.replace(/const CACHE = '([^']*)'/, "const CACHE = '$1-next'"));
         await writeFile(join(dir, 'Vexo.html'), `${before}<!-- the next version -->`);
         await page.evaluate(() =>
             navigator.serviceWorker.getRegistration().then((registration) => registration.update()),
@@ -38,3 +35,20 @@ test('a new version waits for "Reload to update", and then runs whole', async ()
         assert.equal(await page.$('[data-notice="update"]'), null);
     });
 });
+
+test('the page reloads and works with the network cut and the server gone', () =>
+    onAPage(async ({ page, server }) => {
+        // The worker takes the page over once it has cached every file.
+        await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+        await page.setOfflineMode(true);
+        server.closeAllConnections();
+        await new Promise((resolve) => server.close(resolve));
+        await page.reload();
+        await page.waitForSelector('html[data-ready]');
+        await tap(page, 'calculateButton');
+        assert.equal(
+            await takeMessage(page),
+            "Please Enter Pilot's Gunnery Skill. Click [Edit Mech].",
+        );
+        assert.match(await helpText(page), /Vexolan/, 'the guide, from the cache');
+    }));
