@@ -78,9 +78,9 @@ std::vector<double> manyDoubles(int randomCount) {
 }
 
 TEST(DecimalText, ShortestTexts) {
+    // clang-format off
     const std::tuple<const char*, double, std::string> cases[] = {
-        {"Half", 9.5, "9.5"},
-        {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
+        {"Half", 9.5, "9.5"}, {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
         {"NegativeThousandth", -0.001, "-0.001"},
         {"WholeNumberWithAllItsDigits", 1e23, "99999999999999991611392"},
         {"TieBetweenTwoShortestGoesToEven", 0x1.0000000000001p+50, "1125899906842624.2"},
@@ -91,40 +91,41 @@ TEST(DecimalText, ShortestTexts) {
         {"SubnormalOfThreeDigits", 0x0.000000000001fp-1022, "0." + std::string(321, '0') + "153"},
         {"SmallestNormal", DBL_MIN, "0." + std::string(307, '0') + "22250738585072014"},
     };
+    // clang-format on
     for (const auto& [name, value, text] : cases) {
         EXPECT_EQ(shortestDecimal(value), text) << name;
     }
 }
 
 TEST(DecimalText, RoundedTexts) {
+    // clang-format off
     const std::tuple<const char*, double, int, const char*> cases[] = {
-        {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"},
-        {"NegativeQuarter", -0.25, 1, "-0.2"},
+        {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"}, {"NegativeQuarter", -0.25, 1, "-0.2"},
         {"ExactTieToEvenUp", 0.75, 1, "0.8"},
         {"ThirtyFiveHundredthsLiesBelowItsTie", 0.35, 1, "0.3"},
         {"FiveHundredthsLiesAboveItsTie", 0.05, 1, "0.1"},
-        {"CarryIntoTheWholeNumber", 9.96, 1, "10.0"},
-        {"NegativeZeroKeepsItsSign", -0.0, 1, "-0.0"},
+        {"CarryIntoTheWholeNumber", 9.96, 1, "10.0"}, {"NegativeZeroKeepsItsSign", -0.0, 1, "-0.0"},
         {"HugeKeepsEveryDigit", 1e22, 1, "10000000000000000000000.0"},
-        {"NoPlacesTieToEven", 2.5, 0, "2"},
-        {"NoPlacesRoundsUp", 3.5, 0, "4"},
+        {"NoPlacesTieToEven", 2.5, 0, "2"}, {"NoPlacesRoundsUp", 3.5, 0, "4"},
         {"ThreePlaces", 2.0 / 3.0, 3, "0.667"},
     };
+    // clang-format on
     for (const auto& [name, value, decimals, text] : cases) {
         EXPECT_EQ(fixedDecimal(value, decimals), text) << name;
     }
 }
 
 TEST(DecimalText, ValuesOfTexts) {
+    // clang-format off
     const std::tuple<const char*, std::string, double> cases[] = {
-        {"NoWholeDigits", ".5", 0.5},
-        {"NoPlaces", "5.", 5.0},
+        {"NoWholeDigits", ".5", 0.5}, {"NoPlaces", "5.", 5.0},
         {"BeyondTheLargestIsInfinite", "1" + std::string(400, '0'), Infinity},
         {"BelowTheSmallestIsZero", "0." + std::string(400, '0') + "1", 0.0},
         {"TieToEvenBelow", "9007199254740993", 9007199254740992.0},
         {"JustAboveATieFarOut", "9007199254740993." + std::string(300, '0') + "1",
          9007199254740994.0},
     };
+    // clang-format on
     for (const auto& [name, text, value] : cases) {
         EXPECT_EQ(decimalValue(text), value) << name;
     }
