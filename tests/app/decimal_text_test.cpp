@@ -26,16 +26,10 @@ namespace {
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 // (The libc++ of the WebAssembly build has no std::bit_cast.)
-double fromBits(std::uint64_t bits) {
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::uint64_t bitsOf(double value) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
+template <typename To, typename From> To bitCast(From from) {
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
 }
 
 // The decimal text one unit of its last place higher: "0.19" gives "0.20", "9.9" gives "10.0".
@@ -60,8 +54,8 @@ std::vector<double> manyDoubles(int randomCount) {
     std::vector<double> values{0.0,          -0.0,     DBL_MAX,   DBL_MIN,
                                DBL_TRUE_MIN, Infinity, -Infinity, notANumber};
     for (int i = 0; i < randomCount; ++i) {
-        values.push_back(fromBits(random()));
-        values.push_back(fromBits(random() >> 12)); // subnormal
+        values.push_back(bitCast<double>(random()));
+        values.push_back(bitCast<double>(random() >> 12)); // subnormal
         const double halves = static_cast<double>(random() % 4096) + 0.5;
         values.push_back(std::ldexp(halves, static_cast<int>(random() % 64) - 32));
     }
@@ -196,7 +190,7 @@ TEST(DecimalText, HalfwayTextsReadToTheEvenOrTheNearerDouble) {
         const double low = std::ldexp(1.0 + static_cast<double>(random() % 1000000) / 1e6, power);
         const double high = std::nextafter(low, Infinity);
         const std::string halfway = halfwayText(low, high);
-        const bool lowIsEven = (bitsOf(low) & 1) == 0;
+        const bool lowIsEven = (bitCast<std::uint64_t>(low) & 1) == 0;
         EXPECT_EQ(decimalValue(halfway), lowIsEven ? low : high) << halfway;
         EXPECT_EQ(decimalValue(halfway + "1"), high) << halfway;
         EXPECT_EQ(
@@ -220,8 +214,8 @@ TEST(DecimalText, PortableConversionsAgreeWithTheLibrary) {
         const std::size_t digits = text.find_first_of("0123456789");
         if (std::isfinite(value) && digits != std::string::npos) {
             const std::string unsignedText = text.substr(digits);
-            EXPECT_EQ(bitsOf(portable::decimalValue(unsignedText)),
-                      bitsOf(decimalValue(unsignedText)))
+            EXPECT_EQ(bitCast<std::uint64_t>(portable::decimalValue(unsignedText)),
+                      bitCast<std::uint64_t>(decimalValue(unsignedText)))
                 << unsignedText;
         }
     }
@@ -233,7 +227,9 @@ TEST(DecimalText, PortableConversionsAgreeWithTheLibrary) {
             text += static_cast<char>('0' + random() % 10);
         }
         text.insert(random() % (length + 1), ".");
-        EXPECT_EQ(bitsOf(portable::decimalValue(text)), bitsOf(decimalValue(text))) << text;
+        EXPECT_EQ(bitCast<std::uint64_t>(portable::decimalValue(text)),
+                  bitCast<std::uint64_t>(decimalValue(text)))
+            << text;
     }
 }
 #endif

@@ -287,23 +287,21 @@ TEST(SheetsBackup, TheExampleRestores) {
 // A backup that is wrong anywhere restores nothing and says what is wrong.
 TEST(SheetsBackup, ABadBackupRestoresNothing) {
     WebSheet one;
-    const Json good = Json::parse(WebSheet::backUp({&one, &one}));
-    auto with = [&good](const Json& patch) {
-        Json file = good;
-        file.merge_patch(patch);
-        return file.dump();
-    };
-    Json badMech = good;
+    const std::string good = WebSheet::backUp({&one, &one});
+    Json badMech = Json::parse(good);
     badMech["sheets"][1]["mech"]["technologyBase"] = "Outer Rim";
+    const Json mech = badMech["sheets"][0]["mech"];
     const std::pair<std::string, std::string> rows[] = {
         {"{", "The file is not JSON in UTF-8."},
-        {with({{"format", "Vexolan Mech"}}), "It is not a backup of Vexolan's sheets."},
-        {with({{"version", 2}}), "It was written by a newer version of Vexolan."},
-        {with({{"version", "1"}}), "It names no version of its format."},
-        {with({{"sheets", {{"mech", 1}}}}), "It holds no list of sheets."},
-        {with({{"sheets", Json::array({Json::object()})}}), "Sheet 1 holds no Mech."},
-        {with({{"sheets", Json::array({{{"mech", good["sheets"][0]["mech"]}, {"file", 3}}})}}),
-         "Sheet 1: \"file\" is not a text."}};
+        {patched(good, {{"format", "Vexolan Mech"}}), "It is not a backup of Vexolan's sheets."},
+        {patched(good, {{"version", 2}}), "It was written by a newer version of Vexolan."},
+        {patched(good, {{"version", "1"}}), "It names no version of its format."},
+        {patched(good, {{"sheets", {{"mech", 1}}}}), "It holds no list of sheets."},
+        {patched(good, {{"sheets", Json::array({Json::object()})}}), "Sheet 1 holds no Mech."},
+        {patched(good, {{"sheets", Json::array({{{"mech", mech}, {"file", 3}}})}}),
+         "Sheet 1: \"file\" is not a text."},
+        {badMech.dump(),
+         "Sheet 2: Technology base: 'Outer Rim' is neither 'Inner Sphere' nor 'Clan'."}};
     for (const auto& [bytes, fault] : rows) {
         const Json read = Json::parse(WebSheet::readBackup("b.vexsheets", bytes, {}));
         EXPECT_EQ(read.value("fault", ""),
@@ -311,10 +309,6 @@ TEST(SheetsBackup, ABadBackupRestoresNothing) {
             << fault;
         EXPECT_FALSE(read.contains("states")) << fault;
     }
-    const Json read = Json::parse(WebSheet::readBackup("b.vexsheets", badMech.dump(), {}));
-    EXPECT_EQ(read.at("fault").get<std::string>().rfind(
-                  "Cannot restore the sheets of \"b.vexsheets\":\nSheet 2: ", 0),
-              0U);
 }
 
 } // namespace
