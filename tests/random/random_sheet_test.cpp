@@ -57,7 +57,8 @@ SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
             .tJumpMod = on(s.targetJumpedBox, 1), .tHeavyWoodsMod = std::int16_t(at == 2 ? 2 : 0),
             .tLightWoodsMod = at == 1, .tImmobileMod = on(s.immobileBox, -4),
             .tPartialMod = on(s.partialCoverBox, 3),
-            .tProneMod = on(s.targetProneBox, s.adjacentHexBox.value() == BoxState::Ticked ? -2 : 1),
+            .tProneMod = on(s.targetProneBox, s.adjacentHexBox.value() == BoxState::Ticked ? -2
+                                                                                          : 1),
             .tWaterMod = std::int16_t(-(at == 3))};
     // clang-format on
 }
