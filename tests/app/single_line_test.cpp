@@ -112,6 +112,7 @@ TEST(SingleLine, EditsAreCutBetweenCharacters) {
         {"PastedAtTheStart", "ab", "\u00e9\u00e9\u00e9ab", 3, "\u00e9ab"},
         {"BadBytes", "", "\x80\xc0\xff", 2, "\x80\xc0"},
         {"LeftAloneIsTooLong", "abcd", "abcdX", 2, "ab"}, {"NothingFits", "", "abc", 0, ""},
+        {"TypedInTheMiddleOfAFullText", "abcd", "abXcd", 4, "abcd"},
         // A stray byte pasted over another stray byte is new text, not the byte the box held.
         {"BadBytePastedOverAnother", "x\x80", "xy\x81", 2, "xy"},
     };
