@@ -5,6 +5,7 @@
 #include "app/number_text.h"
 #include "fuzz_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -17,18 +18,14 @@ using fuzz::check;
 
 bool plainDecimal(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
     if (first == std::string::npos) {
         return false;
     }
-    std::string body = text.substr(first, last - first + 1);
-    if (body[0] == '+' || body[0] == '-') {
-        body.erase(0, 1);
-    }
-    const std::size_t point = body.find('.');
+    std::string body = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    body.erase(0, body[0] == '+' || body[0] == '-');
     return body.find_first_of("0123456789") != std::string::npos &&
            body.find_first_not_of("0123456789.") == std::string::npos &&
-           (point == std::string::npos || body.find('.', point + 1) == std::string::npos);
+           std::count(body.begin(), body.end(), '.') <= 1;
 }
 
 void checkWritten(double value) {

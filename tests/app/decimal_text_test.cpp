@@ -26,16 +26,10 @@ namespace {
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 // (The libc++ of the WebAssembly build has no std::bit_cast.)
-double fromBits(std::uint64_t bits) {
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-std::uint64_t bitsOf(double value) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
+template <typename To, typename From> To bitCast(From from) {
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
 }
 
 // The decimal text one unit of its last place higher: "0.19" gives "0.20", "9.9" gives "10.0".
@@ -60,8 +54,8 @@ std::vector<double> manyDoubles(int randomCount) {
     std::vector<double> values{0.0,          -0.0,     DBL_MAX,   DBL_MIN,
                                DBL_TRUE_MIN, Infinity, -Infinity, notANumber};
     for (int i = 0; i < randomCount; ++i) {
-        values.push_back(fromBits(random()));
-        values.push_back(fromBits(random() >> 12)); // subnormal
+        values.push_back(bitCast<double>(random()));
+        values.push_back(bitCast<double>(random() >> 12)); // subnormal
         const double halves = static_cast<double>(random() % 4096) + 0.5;
         values.push_back(std::ldexp(halves, static_cast<int>(random() % 64) - 32));
     }
@@ -78,9 +72,9 @@ std::vector<double> manyDoubles(int randomCount) {
 }
 
 TEST(DecimalText, ShortestTexts) {
+    // clang-format off
     const std::tuple<const char*, double, std::string> cases[] = {
-        {"Half", 9.5, "9.5"},
-        {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
+        {"Half", 9.5, "9.5"}, {"SumOfTenthsNeedsSeventeenDigits", 0.1 + 0.2, "0.30000000000000004"},
         {"NegativeThousandth", -0.001, "-0.001"},
         {"WholeNumberWithAllItsDigits", 1e23, "99999999999999991611392"},
         {"TieBetweenTwoShortestGoesToEven", 0x1.0000000000001p+50, "1125899906842624.2"},
@@ -91,40 +85,41 @@ TEST(DecimalText, ShortestTexts) {
         {"SubnormalOfThreeDigits", 0x0.000000000001fp-1022, "0." + std::string(321, '0') + "153"},
         {"SmallestNormal", DBL_MIN, "0." + std::string(307, '0') + "22250738585072014"},
     };
+    // clang-format on
     for (const auto& [name, value, text] : cases) {
         EXPECT_EQ(shortestDecimal(value), text) << name;
     }
 }
 
 TEST(DecimalText, RoundedTexts) {
+    // clang-format off
     const std::tuple<const char*, double, int, const char*> cases[] = {
-        {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"},
-        {"NegativeQuarter", -0.25, 1, "-0.2"},
+        {"ExactQuarterTiesToEvenDown", 0.25, 1, "0.2"}, {"NegativeQuarter", -0.25, 1, "-0.2"},
         {"ExactTieToEvenUp", 0.75, 1, "0.8"},
         {"ThirtyFiveHundredthsLiesBelowItsTie", 0.35, 1, "0.3"},
         {"FiveHundredthsLiesAboveItsTie", 0.05, 1, "0.1"},
-        {"CarryIntoTheWholeNumber", 9.96, 1, "10.0"},
-        {"NegativeZeroKeepsItsSign", -0.0, 1, "-0.0"},
+        {"CarryIntoTheWholeNumber", 9.96, 1, "10.0"}, {"NegativeZeroKeepsItsSign", -0.0, 1, "-0.0"},
         {"HugeKeepsEveryDigit", 1e22, 1, "10000000000000000000000.0"},
-        {"NoPlacesTieToEven", 2.5, 0, "2"},
-        {"NoPlacesRoundsUp", 3.5, 0, "4"},
+        {"NoPlacesTieToEven", 2.5, 0, "2"}, {"NoPlacesRoundsUp", 3.5, 0, "4"},
         {"ThreePlaces", 2.0 / 3.0, 3, "0.667"},
     };
+    // clang-format on
     for (const auto& [name, value, decimals, text] : cases) {
         EXPECT_EQ(fixedDecimal(value, decimals), text) << name;
     }
 }
 
 TEST(DecimalText, ValuesOfTexts) {
+    // clang-format off
     const std::tuple<const char*, std::string, double> cases[] = {
-        {"NoWholeDigits", ".5", 0.5},
-        {"NoPlaces", "5.", 5.0},
+        {"NoWholeDigits", ".5", 0.5}, {"NoPlaces", "5.", 5.0},
         {"BeyondTheLargestIsInfinite", "1" + std::string(400, '0'), Infinity},
         {"BelowTheSmallestIsZero", "0." + std::string(400, '0') + "1", 0.0},
         {"TieToEvenBelow", "9007199254740993", 9007199254740992.0},
         {"JustAboveATieFarOut", "9007199254740993." + std::string(300, '0') + "1",
          9007199254740994.0},
     };
+    // clang-format on
     for (const auto& [name, text, value] : cases) {
         EXPECT_EQ(decimalValue(text), value) << name;
     }
@@ -195,7 +190,7 @@ TEST(DecimalText, HalfwayTextsReadToTheEvenOrTheNearerDouble) {
         const double low = std::ldexp(1.0 + static_cast<double>(random() % 1000000) / 1e6, power);
         const double high = std::nextafter(low, Infinity);
         const std::string halfway = halfwayText(low, high);
-        const bool lowIsEven = (bitsOf(low) & 1) == 0;
+        const bool lowIsEven = (bitCast<std::uint64_t>(low) & 1) == 0;
         EXPECT_EQ(decimalValue(halfway), lowIsEven ? low : high) << halfway;
         EXPECT_EQ(decimalValue(halfway + "1"), high) << halfway;
         EXPECT_EQ(
@@ -219,8 +214,8 @@ TEST(DecimalText, PortableConversionsAgreeWithTheLibrary) {
         const std::size_t digits = text.find_first_of("0123456789");
         if (std::isfinite(value) && digits != std::string::npos) {
             const std::string unsignedText = text.substr(digits);
-            EXPECT_EQ(bitsOf(portable::decimalValue(unsignedText)),
-                      bitsOf(decimalValue(unsignedText)))
+            EXPECT_EQ(bitCast<std::uint64_t>(portable::decimalValue(unsignedText)),
+                      bitCast<std::uint64_t>(decimalValue(unsignedText)))
                 << unsignedText;
         }
     }
@@ -232,7 +227,9 @@ TEST(DecimalText, PortableConversionsAgreeWithTheLibrary) {
             text += static_cast<char>('0' + random() % 10);
         }
         text.insert(random() % (length + 1), ".");
-        EXPECT_EQ(bitsOf(portable::decimalValue(text)), bitsOf(decimalValue(text))) << text;
+        EXPECT_EQ(bitCast<std::uint64_t>(portable::decimalValue(text)),
+                  bitCast<std::uint64_t>(decimalValue(text)))
+            << text;
     }
 }
 #endif

@@ -42,20 +42,12 @@ const std::string Mech =
 // forgot shows up here. Each attack sets one resettable field or box; Clear on a sheet that
 // is already clear changes nothing.
 TEST(SheetClear, EndsLikeASheetGivenOnlyTheSameMech) {
-    const char* const attacks[] = {"walkedOption",
-                                   "heat24PlusOption",
-                                   "attackerProneBox",
-                                   "attackerWaterBox",
-                                   "targetMoved3to4Option",
-                                   "targetJumpedBox",
-                                   "partialCoverBox",
-                                   "targetProneBox",
-                                   "immobileBox",
-                                   "heavyWoodsOption",
-                                   "lightWoodsOption",
-                                   "targetWaterOption",
-                                   "targetWaterOption openHexOption",
-                                   "hexLW=3 hexHW=x"};
+    // clang-format off
+    const char* const attacks[] = {"walkedOption", "heat24PlusOption", "attackerProneBox",
+        "attackerWaterBox", "targetMoved3to4Option", "targetJumpedBox", "partialCoverBox",
+        "targetProneBox", "immobileBox", "heavyWoodsOption", "lightWoodsOption",
+        "targetWaterOption", "targetWaterOption openHexOption", "hexLW=3 hexHW=x"};
+    // clang-format on
     FreshSheet reference;
     act(reference.sheet, Mech);
     const std::string mech = snapshot(reference.sheet);

@@ -4,6 +4,8 @@
 #include "layout/range_chart_scene.h"
 #include "support/sheet_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
@@ -22,11 +24,7 @@ struct RangeChartSceneTest : SheetTest {
 TEST_F(RangeChartSceneTest, TheLastLineIsTheExpectedDamage) {
     ASSERT_EQ(scene.lines().size(), 2u);
     const RangeChartScene::Line& damage = scene.lines()[1];
-    const struct {
-        const char* what;
-        std::string shown;
-        std::string expected;
-    } rows[] = {
+    const std::tuple<const char*, std::string, std::string> rows[] = {
         {"heading", damage.heading, "Expected damage"},
         {"at 5 hexes: 26/36 of 5", damage.cells[4].text, "3.6"},
         {"spoken at 5 hexes", damage.cells[4].spoken, "3.6 expected damage"},
@@ -35,8 +33,8 @@ TEST_F(RangeChartSceneTest, TheLastLineIsTheExpectedDamage) {
         {"the laser beyond its reach", scene.lines()[0].cells[9].text, ""},
         {"title", scene.title(), "Range Chart - Vexolan"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.shown, row.expected) << row.what;
+    for (const auto& [what, shown, expected] : rows) {
+        EXPECT_EQ(shown, expected) << what;
     }
     EXPECT_TRUE(damage.cells[4].present);
     EXPECT_FALSE(damage.cells[5].present);
@@ -46,24 +44,20 @@ TEST_F(RangeChartSceneTest, TheLastLineIsTheExpectedDamage) {
 // One change on the sheet tells the cells and headings it changed and no others; a new weapon's
 // line has the whole chart drawn afresh.
 TEST_F(RangeChartSceneTest, AChangeTellsTheCellsItChanged) {
-    const struct {
-        const char* script;
-        bool whole;
-        Cells cells;
-        std::vector<int> headings;
-        bool presentMoved;
-    } steps[] = {
+    // What the user does; whether the whole chart, which cells and headings, and whether the
+    // present range are told.
+    const std::tuple<const char*, bool, Cells, std::vector<int>, bool> steps[] = {
         {"rangeSlider=6", false, {{0, 4}, {0, 5}, {1, 4}, {1, 5}}, {}, true},
         {"weapLoc(0)=LA", false, {}, {0}, false},
         {"weapName(1)=PPC", true, {}, {}, false},
     };
-    for (const auto& step : steps) {
-        act(sheet, step.script);
+    for (const auto& [script, whole, cells, headings, presentMoved] : steps) {
+        act(sheet, script);
         const RangeChartScene::Changes changes = scene.update(sheet);
-        EXPECT_EQ(changes.whole, step.whole) << step.script;
-        EXPECT_EQ(changes.cells, step.cells) << step.script;
-        EXPECT_EQ(changes.headings, step.headings) << step.script;
-        EXPECT_EQ(changes.presentMoved, step.presentMoved) << step.script;
+        EXPECT_EQ(changes.whole, whole) << script;
+        EXPECT_EQ(changes.cells, cells) << script;
+        EXPECT_EQ(changes.headings, headings) << script;
+        EXPECT_EQ(changes.presentMoved, presentMoved) << script;
     }
 }
 

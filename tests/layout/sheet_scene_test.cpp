@@ -4,7 +4,7 @@
 #include "layout/sheet_scene.h"
 #include "support/sheet_fixture.h"
 
-#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -20,12 +20,7 @@ struct SheetSceneTest : SheetTest {
 // field by its column and the row, without the blanks that set the caption off on the sheet,
 // and an arm's box after the arm.
 TEST_F(SheetSceneTest, CaptionsAndNames) {
-    const struct {
-        const char* what;
-        std::size_t place;
-        const char* caption;
-        const char* name;
-    } rows[] = {
+    const std::tuple<const char*, std::size_t, const char*, const char*> rows[] = {
         {"a label of a field", sheet::placeOf("mechNameLabel"), "Mech Model", ""},
         {"a heading of a column", sheet::placeOf("weaponHeading"), "Weapon", ""},
         {"a weapon row's list", place(&CombatSheet::weapName, 0), "Weapon", "Weapon 1"},
@@ -33,10 +28,10 @@ TEST_F(SheetSceneTest, CaptionsAndNames) {
         {"an arm's box", place(&CombatSheet::leftShoulderBox), "Shoulder", "Left Arm Shoulder"},
         {"an option set off by a blank", place(&CombatSheet::clanOption), "Clan ", "Clan"},
     };
-    for (const auto& row : rows) {
-        const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, row.place);
-        EXPECT_EQ(fixed.caption.text, row.caption) << row.what;
-        EXPECT_EQ(fixed.name, row.name) << row.what;
+    for (const auto& [what, at, caption, name] : rows) {
+        const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, at);
+        EXPECT_EQ(fixed.caption.text, caption) << what;
+        EXPECT_EQ(fixed.name, name) << what;
     }
 }
 
@@ -63,22 +58,18 @@ TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows)
     EXPECT_EQ(first.places.size(), sheet::sheetLayout().size());
     EXPECT_EQ(first.focus, std::nullopt);
     EXPECT_FALSE(scene.shown(attacker).visible);
-    const struct {
-        const char* script;
-        bool attackerShown;
-        std::optional<std::size_t> focus;
-    } steps[] = {
+    const std::tuple<const char*, bool, std::optional<std::size_t>> steps[] = {
         {"gunSkill=4", false, std::nullopt},
         {"doneButton", true, place(&CombatSheet::rangeSlider)},
         {"walkedOption", true, std::nullopt},
         {"mnuEdit", false, place(&CombatSheet::mechName)},
     };
-    for (const auto& step : steps) {
-        act(sheet, step.script);
+    for (const auto& [script, attackerShown, focus] : steps) {
+        act(sheet, script);
         const SheetScene::Changes changes = scene.update();
-        EXPECT_EQ(scene.shown(attacker).visible, step.attackerShown) << step.script;
-        EXPECT_EQ(scene.shown(setup).visible, !step.attackerShown) << step.script;
-        EXPECT_EQ(changes.focus, step.focus) << step.script;
+        EXPECT_EQ(scene.shown(attacker).visible, attackerShown) << script;
+        EXPECT_EQ(scene.shown(setup).visible, !attackerShown) << script;
+        EXPECT_EQ(changes.focus, focus) << script;
     }
     // A field that cannot be used is passed over, as is one hidden.
     sheet.rangeSlider.setEnabled(false);

@@ -66,15 +66,14 @@ TEST_F(PosixFileStoreTest, ReadsOrSaysWhatTheNameIs) {
 // A write replaces the file whole, keeps its permissions, goes through a link to the file it
 // leads to, keeps a name's bytes, and leaves no temporary file behind.
 TEST_F(PosixFileStoreTest, ReplacesTheFileWhole) {
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     std::ofstream(path("mech")) << "an older and much longer Mech";
-    fs::permissions(path("mech"),
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(path("mech"), mode);
     fs::create_symlink("mech", path("link"));
     EXPECT_EQ(store_.write(path("link"), "new"), "");
     EXPECT_EQ(fileText(path("mech")), "new");
     EXPECT_TRUE(fs::is_symlink(path("link")));
-    EXPECT_EQ(fs::status(path("mech")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path("mech")).permissions(), mode);
     EXPECT_EQ(store_.write(path("caf\xe9"), "bytes"), "");
     EXPECT_EQ(fileText(path("caf\xe9")), "bytes");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3);

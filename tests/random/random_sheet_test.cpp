@@ -21,7 +21,6 @@
 namespace {
 
 using C = CombatSheet;
-using M = SituationModifiers;
 
 int envOr(const char* name, int fallback) {
     const char* value = std::getenv(name);
@@ -41,34 +40,27 @@ std::int16_t indexIn(const OptionGroup& group) {
 // What the modifiers must be. A shoulder hit zeroes its arm's actuator fields until that
 // actuator is clicked again, which `overridden` tracks.
 SituationModifiers expected(const C& s, const std::array<bool, 4>& overridden) {
-    const CheckBox* actuators[] = {&s.rightUpperActuatorBox, &s.rightLowerActuatorBox,
-                                   &s.leftUpperActuatorBox, &s.leftLowerActuatorBox};
-    std::int16_t act[4];
-    for (int i = 0; i < 4; ++i) {
-        act[i] = overridden[i] ? 0 : on(*actuators[i], 1);
-    }
+    const auto actuator = [&overridden](int arm, const CheckBox& box) {
+        return overridden[arm] ? std::int16_t(0) : on(box, 1);
+    };
     const int at = indexIn(s.tPositionGroup);
-    M m;
-    m.aMoveMod = indexIn(s.attackerMovementGroup);
-    m.aProneMod = on(s.attackerProneBox, 2);
-    m.aWaterMod = on(s.attackerWaterBox, 1);
-    m.dmgSensorMod = on(s.sensorsBox, 2);
-    m.rightShoulderMod = on(s.rightShoulderBox, 4);
-    m.rightUpperActuatorMod = act[0];
-    m.rightLowerActuatorMod = act[1];
-    m.leftShoulderMod = on(s.leftShoulderBox, 4);
-    m.leftUpperActuatorMod = act[2];
-    m.leftLowerActuatorMod = act[3];
-    m.aHeatMod = indexIn(s.heatGroup);
-    m.tMoveMod = indexIn(s.targetMovementGroup);
-    m.tJumpMod = on(s.targetJumpedBox, 1);
-    m.tHeavyWoodsMod = at == 2 ? 2 : 0;
-    m.tLightWoodsMod = at == 1;
-    m.tImmobileMod = on(s.immobileBox, -4);
-    m.tPartialMod = on(s.partialCoverBox, 3);
-    m.tProneMod = on(s.targetProneBox, s.adjacentHexBox.value() == BoxState::Ticked ? -2 : 1);
-    m.tWaterMod = -(at == 3);
-    return m;
+    // clang-format off
+    return {.aMoveMod = indexIn(s.attackerMovementGroup), .aProneMod = on(s.attackerProneBox, 2),
+            .aWaterMod = on(s.attackerWaterBox, 1), .dmgSensorMod = on(s.sensorsBox, 2),
+            .rightShoulderMod = on(s.rightShoulderBox, 4),
+            .rightUpperActuatorMod = actuator(0, s.rightUpperActuatorBox),
+            .rightLowerActuatorMod = actuator(1, s.rightLowerActuatorBox),
+            .leftShoulderMod = on(s.leftShoulderBox, 4),
+            .leftUpperActuatorMod = actuator(2, s.leftUpperActuatorBox),
+            .leftLowerActuatorMod = actuator(3, s.leftLowerActuatorBox),
+            .aHeatMod = indexIn(s.heatGroup), .tMoveMod = indexIn(s.targetMovementGroup),
+            .tJumpMod = on(s.targetJumpedBox, 1), .tHeavyWoodsMod = std::int16_t(at == 2 ? 2 : 0),
+            .tLightWoodsMod = at == 1, .tImmobileMod = on(s.immobileBox, -4),
+            .tPartialMod = on(s.partialCoverBox, 3),
+            .tProneMod = on(s.targetProneBox, s.adjacentHexBox.value() == BoxState::Ticked ? -2
+                                                                                          : 1),
+            .tWaterMod = std::int16_t(-(at == 3))};
+    // clang-format on
 }
 
 const char* const Actuators[] = {"rightUpperActuatorBox", "rightLowerActuatorBox",

@@ -27,8 +27,7 @@ struct FakeMessageBox : platform::MessageBox {
         answers.erase(answers.begin(), answers.begin() + !answers.empty());
         return answer;
     }
-    std::vector<std::string> shown;
-    std::vector<std::string> asked;
+    std::vector<std::string> shown, asked;
     std::vector<Answer> answers;
 };
 
@@ -52,13 +51,10 @@ struct FakeWindowOpener : platform::WindowOpener {
     void closeAllSheets() override { ++allSheetsClosed; }
     void openAboutBox() override { ++aboutBoxesOpened; }
     void openRangeChart() override {}
-    int sheetsOpened = 0;
-    int sheetsClosed = 0;
-    int allSheetsClosed = 0;
+    int sheetsOpened = 0, sheetsClosed = 0, allSheetsClosed = 0, aboutBoxesOpened = 0;
     std::vector<std::string> sheetsOpenedFor;
     std::vector<std::string> sheetsShownFor; // "" where none was shown
     std::set<std::string> filesOnOtherSheets;
-    int aboutBoxesOpened = 0;
 };
 
 struct FakeClipboard : platform::Clipboard {
@@ -69,8 +65,7 @@ struct FakeClipboard : platform::Clipboard {
     }
     std::optional<std::string> text;
     int calls = 0;
-    bool failing = false;
-    bool throwing = false;
+    bool failing = false, throwing = false;
 };
 
 // A registry of keys below the local-machine root, each with named values (a type and its

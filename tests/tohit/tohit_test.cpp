@@ -23,9 +23,6 @@ std::string column(const CombatSheet& sheet, bool tips = false) {
 // number in row 11 goes, and only rows holding a weapon get a tip.
 TEST(Calculate, WritesEveryRowAndExplainsItsNumber) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"rangeSlider=5 weapName(0)=MLaser walkedOption targetMoved3to4Option hexLW=1", "9",
-         "Gunnery 4, Medium range +2, Walked +1, Light woods +1, Target moved 3-4 +1 = 9\n"
-         "Chance to hit 10/36 (27.8%)\nExpected damage 1.4"},
         {"rangeSlider=2 weapName(0)=MPLaser weapLoc(0)=RA weapName(1)=MPLaser weapLoc(1)=LT "
          "rightUpperActuatorBox",
          "3|2",

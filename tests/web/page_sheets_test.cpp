@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <tuple>
+
 namespace {
 
 using Json = nlohmann::json;
@@ -41,16 +43,11 @@ PageSheets::Files filesNamed(const Texts& names) {
 }
 
 TEST(PageSheets, EachFileOpensOnTheRightSheet) {
-    struct Row {
-        const char* name;
-        Texts held;         // files open on sheets before the one they are chosen on
-        const char* before; // what that sheet holds: nothing, "typed", or a file
-        Texts chosen;
-        Texts files; // every sheet's file afterwards, in the order of the tabs
-        int front;   // the place of the sheet brought to the front, or -1
-    };
+    // The name; the files open on sheets before the one they are chosen on; what that sheet
+    // holds: nothing, "typed", or a file; the files chosen; every sheet's file afterwards, in the
+    // order of the tabs; the place of the sheet brought to the front, or -1.
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, Texts, std::string, Texts, Texts, int> rows[] = {
         {"UntouchedTakesTheFirst", {}, "", {"a.vexmech", "b.vexmech"}, {"a.vexmech", "b.vexmech"}, -1},
         {"TouchedKeepsWhatItHolds", {}, "typed", {"a.vexmech"}, {"", "a.vexmech"}, -1},
         {"HeldGoesToTheFront", {"a.vexmech"}, "", {"a.vexmech"}, {"a.vexmech", ""}, 0},
@@ -59,20 +56,20 @@ TEST(PageSheets, EachFileOpensOnTheRightSheet) {
         {"BadFileOpensNothing", {}, "typed", {"bad.vexmech"}, {""}, -1},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& [name, held, before, chosen, files, front] : rows) {
         PageSheets sheets;
-        for (const std::string& file : row.held) {
+        for (const std::string& file : held) {
             sheets.openFiles(sheets.newSheet(CombatSheet::ActualSize), filesNamed({file}));
         }
         const int chosenOn = sheets.newSheet(CombatSheet::ActualSize);
-        if (std::string(row.before) == "typed") {
+        if (before == "typed") {
             sheets.type(chosenOn, "mechName", "Kai");
-        } else if (*row.before != '\0') {
-            sheets.openFiles(chosenOn, filesNamed({row.before}));
+        } else if (!before.empty()) {
+            sheets.openFiles(chosenOn, filesNamed({before}));
         }
-        const Json opened = Json::parse(sheets.openFiles(chosenOn, filesNamed(row.chosen)));
-        EXPECT_EQ(filesOf(sheets), row.files) << row.name;
-        EXPECT_EQ(placeOf(sheets, opened.at("front")), row.front) << row.name;
+        const Json opened = Json::parse(sheets.openFiles(chosenOn, filesNamed(chosen)));
+        EXPECT_EQ(filesOf(sheets), files) << name;
+        EXPECT_EQ(placeOf(sheets, opened.at("front")), front) << name;
     }
 }
 
@@ -85,14 +82,11 @@ TEST(PageSheets, SavingGoesToTheChosenName) {
     sheets.openFiles(holder, filesNamed({"a.vexmech"}));
     const int other = sheets.newSheet(CombatSheet::ActualSize);
     sheets.type(other, "mechName", "Brindle");
-    const struct {
-        int sheet;
-        bool saveAs;
-        const char* asked;
-    } names[] = {{holder, false, ""},
-                 {holder, true, "a.vexmech"},
-                 {other, false, "Brindle.vexmech"},
-                 {other, true, "Brindle.vexmech"}};
+    // clang-format off
+    const std::tuple<int, bool, const char*> names[] = {{holder, false, ""},
+        {holder, true, "a.vexmech"}, {other, false, "Brindle.vexmech"},
+        {other, true, "Brindle.vexmech"}};
+    // clang-format on
     for (const auto& [sheet, saveAs, asked] : names) {
         EXPECT_EQ(sheets.nameToAsk(sheet, saveAs), asked) << sheet << saveAs;
     }
