@@ -14,8 +14,7 @@ expect() { # what, expected, actual
 # Writes an executable shell script of the given lines, making its folder.
 script() {
     mkdir -p "$(dirname "$1")"
-    printf '#!/bin/sh\n' >"$1"
-    printf '%s\n' "${@:2}" >>"$1"
+    printf '%s\n' '#!/bin/sh' "${@:2}" >"$1"
     chmod +x "$1"
 }
 # Ends the check with how many of its checks failed.
