@@ -20,10 +20,9 @@ prefix=$scratch
 
 # Skips the check where its tool is not installed.
 require() {
-    if ! command -v "$1" >/dev/null 2>&1; then
-        echo "SKIPPED: $1 is not installed (Debian package $2)"
-        exit 77
-    fi
+    command -v "$1" >/dev/null 2>&1 && return
+    echo "SKIPPED: $1 is not installed (Debian package $2)"
+    exit 77
 }
 
 check_layout() {

@@ -22,7 +22,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # A side that stopped early would leave less to compare, not a difference.
 for side in native web; do
-    expect "the $side sheet_dump's runs" "$runs" "$(grep -c '^== seed ' "$scratch/$side.txt" || true)"
+    expect "the $side sheet_dump's runs" "$runs" \
+        "$(grep -c '^== seed ' "$scratch/$side.txt" || true)"
 done
 if [ "$failures" -eq 0 ] && ! cmp -s "$scratch/native.txt" "$scratch/web.txt"; then
     fail "the WebAssembly model ends elsewhere than the native one:"

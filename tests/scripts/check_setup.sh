@@ -20,9 +20,11 @@ script "$scratch/sudo" 'exec "$@"'
 # What the set-up asks of apt, one call a line, with the packages named in the row missing.
 while IFS='|' read -r missing expected; do
     : >"$scratch/apt.log"
-    env -u VEXOLAN_SETUP_EXTRA MISSING="$missing" APT_LOG="$scratch/apt.log" PATH="$scratch:$PATH" \
-        "$source/scripts/setup.sh" desktop web test </dev/null >/dev/null || fail "setup.sh failed"
-    expect "apt, asked with '$missing' missing" "$(printf '%b' "$expected")" "$(cat "$scratch/apt.log")"
+    env -u VEXOLAN_SETUP_EXTRA MISSING="$missing" APT_LOG="$scratch/apt.log" \
+        PATH="$scratch:$PATH" "$source/scripts/setup.sh" desktop web test </dev/null >/dev/null ||
+        fail "setup.sh failed"
+    expect "apt, asked with '$missing' missing" "$(printf '%b' "$expected")" \
+        "$(cat "$scratch/apt.log")"
 done <<'ROWS'
 |
 cmake lintian|update\ninstall -y --no-install-recommends cmake lintian

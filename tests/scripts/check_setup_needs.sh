@@ -30,11 +30,10 @@ while IFS='|' read -r command needs wanted unwanted options; do
     : >"$scratch/calls"
     env CALLS="$scratch/calls" PATH="$bin:$PATH" VEXOLAN_SANITIZER_TESTS=1 \
         "$checkout/${words[0]}" "${words[@]:1}" </dev/null >/dev/null || fail "$command failed"
-    calls=$(cat "$scratch/calls")
-    asked=$(sed -n 's/^setup\.sh //p' <<<"$calls")
+    asked=$(sed -n 's/^setup\.sh //p' "$scratch/calls")
     expect "$command: the needs it asks setup.sh for" "$needs" "$asked"
-    read -r -a asked <<<"$asked"
-    list=$("$source/scripts/setup.sh" --list "${asked[@]}")
+    # shellcheck disable=SC2086 # one need a word
+    list=$("$source/scripts/setup.sh" --list $asked)
     for package in $wanted; do
         grep -qx "$package" <<<"$list" || fail "$command does not install $package"
     done
@@ -43,7 +42,7 @@ while IFS='|' read -r command needs wanted unwanted options; do
             fail "$command installs $package, which it does not need"
     done
     # The arguments of each configure: a cmake call that names a build folder.
-    configures=$(grep -E '^cmake .*-B ' <<<"$calls") || fail "$command configured no build"
+    configures=$(grep -E '^cmake .*-B ' "$scratch/calls") || fail "$command configured no build"
     while read -r configure; do
         for option in $options; do
             grep -q -- "$option" <<<"$configure" ||

@@ -1,8 +1,9 @@
 # shellcheck shell=bash
-# What the shell checks share, sourced after `set -euo pipefail`: a scratch folder that goes when
-# the check ends, a count of the failed checks, and programs written for the check.
+# What the shell checks share, sourced after `set -euo pipefail`: a scratch folder that goes, and
+# programs started in the background that end, when the check ends; a count of the failed checks;
+# programs written for the check.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/vexolan-check.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 failures=0
 fail() {
     echo "FAIL: $*"
