@@ -6,24 +6,11 @@
 #   check_command_line.sh PROGRAM VERSION SOURCE_DIR
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: $0 PROGRAM VERSION SOURCE_DIR" >&2
-    exit 2
-fi
+: "${3:?usage: $0 PROGRAM VERSION SOURCE_DIR}"
 program=$1 version=$2 source=$3
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vexolan-command-line.XXXXXX")
-first=
-trap '[ -z "$first" ] || kill "$first" 2>/dev/null; rm -rf "$scratch"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-expect() { # what, expected, actual
-    [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
-}
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 # Runs a command; its exit status, output and error output go to status, out and err. One that
 # opens a window instead of answering is stopped (status 124).
 run() {
@@ -32,43 +19,34 @@ run() {
     err=$(cat "$scratch/err")
 }
 
-for option in --version -v; do
-    run "$program" "$option"
-    expect "$option: status" 0 "$status"
-    expect "$option: output" "Vexolan $version" "$out"
-done
-
-# The toolkit's own options mean nothing before the application takes them: help still prints.
-for line in "--help" "-h" "-platform offscreen -stylesheet x.qss -reverse --help"; do
+# Each row: the arguments, the status, the first line of the output, the error output. The
+# toolkit's own options mean nothing before the application takes them: help still prints. An
+# option neither the program's nor the toolkit's is refused with no window system, the toolkit's
+# own options and their values letting it through; a plain word is a file's name.
+while IFS='|' read -r line code output error; do
     read -r -a arguments <<<"$line"
-    run "$program" "${arguments[@]}"
-    expect "$line: status" 0 "$status"
-    expect "$line: usage" "Usage: $program [options] [FILE...]" "$(head -n1 <<<"$out")"
-done
-help=$out
-! grep -q -- "--help-all" <<<"$help" || fail "--help advertises --help-all"
-
-# An option neither the program's nor the toolkit's is refused with no window system, the
-# toolkit's own options and their values letting it through; a plain word is a file's name.
-while IFS='|' read -r unknown line; do
-    read -r -a arguments <<<"$line"
-    run "$program" "${arguments[@]}"
-    expect "$line: status" 2 "$status"
-    expect "$line: error" "vexolan: Unknown option '$unknown'." "$err"
-    expect "$line: output" "" "$out"
-done <<'LINES'
-frobnicate|--frobnicate
-frobnicate|-frobnicate
-help-all|--help-all
-frobnicate|-platform offscreen -style fusion -reverse --frobnicate
-frobnicate|-qwindowtitle two -stylesheet=x.qss -frobnicate quillfen.vexmech
+    run "$program" "${arguments[@]}" </dev/null
+    expect "$line: status" "$code" "$status"
+    expect "$line: output" "$output" "$(head -n1 <<<"$out")"
+    expect "$line: error" "$error" "$err"
+done <<LINES
+--version|0|Vexolan $version|
+-v|0|Vexolan $version|
+--help|0|Usage: $program [options] [FILE...]|
+-h|0|Usage: $program [options] [FILE...]|
+-platform offscreen -stylesheet x.qss -reverse --help|0|Usage: $program [options] [FILE...]|
+--frobnicate|2||vexolan: Unknown option 'frobnicate'.
+-frobnicate|2||vexolan: Unknown option 'frobnicate'.
+--help-all|2||vexolan: Unknown option 'help-all'.
+-platform offscreen -style fusion -reverse --frobnicate|2||vexolan: Unknown option 'frobnicate'.
+-qwindowtitle two -stylesheet=x.qss -frobnicate quillfen.vexmech|2||vexolan: Unknown option 'frobnicate'.
 LINES
+help=$(timeout 20 "$program" --help) || true
+! grep -q -- "--help-all" <<<"$help" || fail "--help advertises --help-all"
 
 # The toolkit gets its own options: a platform that is not there is the toolkit's to refuse.
 run "$program" -platform vexolan-nowhere -reverse
-case $status in
-0 | 2 | 124) fail "-platform vexolan-nowhere: status $status" ;;
-esac
+[[ ! $status =~ ^(0|2|124)$ ]] || fail "-platform vexolan-nowhere: status $status"
 grep -q '"vexolan-nowhere"' <<<"$err" || fail "-platform vexolan-nowhere: the toolkit said '$err'"
 
 # The manual page describes the very options the help lists.
@@ -79,40 +57,31 @@ expect "the manual page's options" "$help_options" "$manual_options"
 
 # The program runs on the offscreen platform, listening under a server name of this test's own;
 # a second start with a file hands it over and ends at once, and the first keeps running. Without
-# the handover, the second would open a sheet and run until it is stopped.
+# the handover, the second would open a sheet and run until it is stopped. The first ends with
+# the check.
 server=$scratch/server
 QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER=$server "$program" >/dev/null 2>&1 &
 first=$!
-for _ in $(seq 300); do
-    [ ! -S "$server" ] || break
-    sleep 0.1
-done
-[ -S "$server" ] || fail "the running program does not listen at $server"
-run env QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER="$server" "$program" "$source/docs/quillfen.vexmech"
+# shellcheck disable=SC2016 # the waiting shell expands it
+timeout 30 sh -c 'until [ -S "$1" ]; do sleep 0.1; done' - "$server" ||
+    fail "the running program does not listen at $server"
+run env QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER="$server" "$program" \
+    "$source/docs/quillfen.vexmech"
 expect "a second start: status" 0 "$status"
 kill -0 "$first" 2>/dev/null || fail "the running program ended when a second one started"
-kill "$first"
-wait "$first" || true
-first=
 
 # run.sh, in a copy whose set-up and build have nothing to do, started from another folder: the
 # program gets every argument, in the folder run.sh was started from, where a relative name leads.
 checkout=$scratch/checkout
-mkdir -p "$checkout/scripts" "$checkout/build/bin" "$scratch/tools" "$scratch/elsewhere"
+mkdir -p "$checkout" "$scratch/elsewhere"
 cp "$source/run.sh" "$checkout/"
-printf '#!/bin/sh\nexit 0\n' >"$checkout/scripts/setup.sh"
-printf '#!/bin/sh\nexit 0\n' >"$scratch/tools/cmake"
-printf '#!/bin/sh\npwd\nprintf "%%s\\n" "$@"\n' >"$checkout/build/bin/vexolan"
-chmod +x "$checkout/run.sh" "$checkout/scripts/setup.sh" "$scratch/tools/cmake" \
-    "$checkout/build/bin/vexolan"
+script "$checkout/scripts/setup.sh" 'exit 0'
+script "$scratch/tools/cmake" 'exit 0'
+script "$checkout/build/bin/vexolan" pwd 'printf "%s\n" "$@"'
 elsewhere=$(cd "$scratch/elsewhere" && pwd)
 run env -C "$elsewhere" PATH="$scratch/tools:$PATH" "$checkout/run.sh" "two words.vexmech" -v
 expect "run.sh: status" 0 "$status"
 expect "run.sh: the program's folder and arguments" \
     "$(printf '%s\n' "$elsewhere" "two words.vexmech" -v)" "$out"
 
-if [ $failures -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "command line: passed"
+finish "command line"

@@ -4,50 +4,29 @@
 # otherwise. dpkg-query and apt-get are stand-ins that answer for such a system and note what is
 # asked of them.
 #   check_setup.sh SOURCE_DIR
+# shellcheck disable=SC2016 # the stand-ins expand what is quoted for them
 set -euo pipefail
-
 source=$1
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/vexolan-setup.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+# shellcheck source=tests/support/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # Every package is installed and held, but those named in $MISSING, which dpkg knows nothing of.
-cat >"$scratch/dpkg-query" <<'STUB'
-#!/bin/sh
-for package in $MISSING; do
-    if [ "$package" = "$3" ]; then
-        echo "dpkg-query: no packages found matching $3" >&2
-        exit 1
-    fi
-done
-case $2 in
-*db:Status-Status*) echo installed ;;
-*) printf 'hold ok installed' ;;
-esac
-STUB
-printf '#!/bin/sh\necho "$*" >>"$APT_LOG"\n' >"$scratch/apt-get"
-printf '#!/bin/sh\nexec "$@"\n' >"$scratch/sudo"
-chmod +x "$scratch/dpkg-query" "$scratch/apt-get" "$scratch/sudo"
+script "$scratch/dpkg-query" 'for package in $MISSING; do' \
+    '    [ "$package" != "$3" ] || { echo "dpkg-query: no packages found matching $3" >&2; exit 1; }' \
+    'done' 'case $2 in *db:Status-Status*) echo installed ;; *) printf "hold ok installed" ;; esac'
+script "$scratch/apt-get" 'echo "$*" >>"$APT_LOG"'
+script "$scratch/sudo" 'exec "$@"'
 
-# Runs the set-up with these packages missing; what it asked of apt, one call a line.
-asked() {
+# What the set-up asks of apt, one call a line, with the packages named in the row missing.
+while IFS='|' read -r missing expected; do
     : >"$scratch/apt.log"
-    env -u VEXOLAN_SETUP_EXTRA MISSING="$1" APT_LOG="$scratch/apt.log" \
-        PATH="$scratch:$PATH" "$source/scripts/setup.sh" desktop web test >/dev/null ||
+    env -u VEXOLAN_SETUP_EXTRA MISSING="$missing" APT_LOG="$scratch/apt.log" \
+        PATH="$scratch:$PATH" "$source/scripts/setup.sh" desktop web test </dev/null >/dev/null ||
         fail "setup.sh failed"
-    cat "$scratch/apt.log"
-}
-
-[ -z "$(asked "")" ] || fail "apt was asked for something although everything is installed"
-expected=$(printf '%s\n' update "install -y --no-install-recommends cmake lintian")
-[ "$(asked "cmake lintian")" = "$expected" ] || fail "apt was not asked for exactly the missing"
-
-if [ $failures -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "set-up: passed"
+    expect "apt, asked with '$missing' missing" "$(printf '%b' "$expected")" \
+        "$(cat "$scratch/apt.log")"
+done <<'ROWS'
+|
+cmake lintian|update\ninstall -y --no-install-recommends cmake lintian
+ROWS
+finish "set-up"
