@@ -293,10 +293,10 @@ export class SheetView {
         }
     }
 
-    // A value too wide for its field shows whole in the tip.
+    // A value too wide for its field shows whole in the tip, before what the tip says of it.
     showTipOf(input) {
         const clipped = input.type === 'text' && input.scrollWidth > input.clientWidth;
-        const tip = input.dataset.tip ?? (clipped ? input.value : '');
+        const tip = [clipped && input.value, input.dataset.tip].filter(Boolean).join('\n');
         if (tip) showTip(input, tip);
     }
 

@@ -19,7 +19,10 @@ export class Tabs {
         addEventListener('resize', () => this.all().forEach((tab) => tab.rescale()));
         // The menu bar stays on screen under the tab bar, however many lines that takes.
         new ResizeObserver(() =>
-            document.body.style.setProperty('--tabs-height', `${this.bar.offsetHeight}px`),
+            document.documentElement.style.setProperty(
+                '--tabs-height',
+                `${this.bar.offsetHeight}px`,
+            ),
         ).observe(this.bar);
     }
 
