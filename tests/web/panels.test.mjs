@@ -93,17 +93,15 @@ test('Help opens the guide as a page of the site', () =>
 
 test('New Mech opens a tab at the zoom of the sheet it came from', () =>
     onAPage(async ({ page }) => {
-        const width = () =>
-            page.$eval(
-                '.sheet-tab:not([hidden]) .sheet',
-                (sheet) => sheet.getBoundingClientRect().width,
-            );
-        const before = await width();
+        // The scale of the sheet's drawing: its width is the window's on a narrow window.
+        const scale = () =>
+            page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.currentCSSZoom);
+        const before = await scale();
         await menu(page, 'View', 'Zoom In');
-        assert.equal(await width(), before * 1.25);
+        assert.equal(await scale(), before * 1.25);
         await menu(page, 'New Mech');
         assert.equal(await page.$$eval('[role="tab"]', (tabs) => tabs.length), 2);
-        assert.equal(await width(), before * 1.25);
+        assert.equal(await scale(), before * 1.25);
     }));
 
 // Whether the kept sheet has the boxes ticked, as the storage holds it.

@@ -39,7 +39,6 @@ function measure() {
     sizes.sort((a, b) => a.size - b.size);
     return {
         pageWidth: document.scrollingElement.scrollWidth,
-        screenWidth: innerWidth,
         coarse: matchMedia('(pointer: coarse)').matches,
         smallest: sizes[0],
         smallestText: Math.min(...fields),
@@ -70,7 +69,9 @@ for (const [name, viewport, finger] of SIZES) {
         onAPage({ viewport }, async ({ page }) => {
             await openQuillfen(page);
             const shown = await page.evaluate(measure);
-            assert.ok(shown.pageWidth <= shown.screenWidth, `${shown.pageWidth} px wide`);
+            // A phone's browser widens its layout to a page wider than the screen: the page's
+            // width is held against the screen's.
+            assert.ok(shown.pageWidth <= viewport.width, `${shown.pageWidth} px wide`);
             assert.equal(shown.coarse, finger > 0, 'a coarse pointer');
             if (finger) {
                 const { name: smallest, size } = shown.smallest;
@@ -96,7 +97,7 @@ for (const [name, viewport, finger] of SIZES) {
             await menu(page, 'View', 'Zoom In');
             assert.ok((await textSize(page)) > actual, 'Zoom In grows the sheet');
             const zoomed = await page.evaluate(measure);
-            assert.ok(zoomed.pageWidth <= zoomed.screenWidth, `zoomed: ${zoomed.pageWidth} px`);
+            assert.ok(zoomed.pageWidth <= viewport.width, `zoomed: ${zoomed.pageWidth} px`);
             await menu(page, 'View', 'Zoom Out');
             assert.equal(await textSize(page), actual, 'Zoom Out');
             await menu(page, 'View', 'Zoom In');
