@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
     SheetArrangement, ArrangementForWidth,
     testing::Values(WidthCase{"NarrowerThanAnyPhone", 200, true, "phone"},
                     WidthCase{"PhoneInPortrait", 360, true, "phone"},
-                    WidthCase{"JustBelowATablet", 599, true, "phone"},
+                    WidthCase{"JustBelowATablet", 639, true, "phone"},
                     WidthCase{"TabletInPortrait", 768, true, "portrait"},
                     WidthCase{"PhoneInLandscape", 915, true, "landscape"},
                     WidthCase{"JustBelowTheDesktopFormByMouse", 1159, false, "landscape"},

@@ -78,6 +78,14 @@ for (const [name, viewport, finger] of SIZES) {
                 assert.ok(size >= finger, `${smallest}: ${size} px`);
                 assert.ok(shown.smallestText >= 16, `text of ${shown.smallestText} px`);
             }
+            for (const name of ['File', 'View', 'Help']) {
+                await menu(page, name);
+                const box = await page.$eval('.dropdown:not([hidden])', (list) =>
+                    list.getBoundingClientRect().toJSON(),
+                );
+                assert.ok(box.left >= 0 && box.right <= viewport.width, `the ${name} menu`);
+                await page.keyboard.press('Escape');
+            }
             await outOfRange(page);
             const clipped = await page.$$eval(
                 '.sheet-tab:not([hidden]) .sheet input[type="text"]',
