@@ -34,6 +34,13 @@ export class SheetView {
             this.boxes,
             this.controls,
         );
+        // The notices at the foot of the screen stand over the bar that stays there.
+        const foot = new ResizeObserver(() => {
+            if (this.element.offsetParent === null) return;
+            const bar = this.element.querySelector('.staying')?.getBoundingClientRect();
+            document.documentElement.style.setProperty('--foot', `${bar?.height ?? 0}px`);
+        });
+        this.pieces.forEach((piece) => foot.observe(piece));
         this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
         this.element.addEventListener('keydown', (event) => this.onKey(event));
     }
