@@ -79,16 +79,26 @@ export function showAbout(about) {
     return queue;
 }
 
-// A number's breakdown beside its field, on hover and on tap.
+// A number's breakdown beside its field, on hover and on tap: below it, or above where the
+// screen has no room below, and inside the screen's width; a breakdown taller than the screen
+// scrolls at its top.
+const MARGIN = 8;
+
 export function showTip(element, text) {
     const tip = byId('tip');
     tip.textContent = text;
     tip.hidden = false;
+    tip.style.left = '0';
+    tip.style.top = '0';
     const place = element.getBoundingClientRect();
-    const below = place.bottom + 4 + tip.offsetHeight <= innerHeight;
-    const left = Math.max(0, Math.min(place.left, innerWidth - tip.offsetWidth));
+    const { offsetWidth: width, offsetHeight: height } = tip;
+    const screen = document.documentElement.clientWidth;
+    const left = Math.max(MARGIN, Math.min(place.left, screen - width - MARGIN));
+    let top = place.bottom + 4;
+    if (top + height > innerHeight) top = place.top - 4 - height;
+    if (top < 0) top = MARGIN;
     tip.style.left = `${left + scrollX}px`;
-    tip.style.top = `${(below ? place.bottom + 4 : place.top - 4 - tip.offsetHeight) + scrollY}px`;
+    tip.style.top = `${top + scrollY}px`;
 }
 
 export function hideTip() {

@@ -82,6 +82,10 @@ function openMenu(button, list, open) {
     closeMenus();
     list.hidden = !open;
     button.ariaExpanded = String(open);
+    // A menu near the window's right edge opens leftwards, inside the window.
+    list.style.translate = '';
+    const over = list.getBoundingClientRect().right - document.documentElement.clientWidth;
+    if (open && over > 0) list.style.translate = `${-over}px`;
 }
 
 function closeMenus() {

@@ -49,7 +49,7 @@ export function placeNotices() {
     const place = () => {
         Object.assign(area().style, {
             left: `${screen.offsetLeft + 8}px`,
-            top: `${screen.offsetTop + screen.height - 8}px`,
+            top: `calc(${screen.offsetTop + screen.height - 8}px - var(--foot, 0px))`,
             width: `${screen.width - 16}px`,
             right: 'auto',
             bottom: 'auto',

@@ -4,10 +4,13 @@
 
 import { showTip, hideTip } from './dialogs.js';
 import { make } from './elements.js';
+import { arrange, gatherPieces } from './sheet_arrangement.js';
 
-// The dense desktop form grows by half at least, so that its 16-pixel rows are 24 CSS pixels
-// apart: WCAG 2.2's minimum target spacing.
-export const BASE_SCALE = 1.5;
+// The range slider's steps beside it, for a finger: each as a drag of one hex.
+const RANGE_STEPS = [
+    [-1, '\u2212', 'One hex nearer'],
+    [1, '+', 'One hex farther'],
+];
 
 export class SheetView {
     // `act(action, codeName, argument)` passes the user's input on and returns once the model has
@@ -21,10 +24,23 @@ export class SheetView {
         this.inputs = []; // the element that holds each place's state
         this.states = [];
         this.element = make('div', { className: 'sheet' });
-        this.element.style.width = `${layout.width}px`;
-        this.element.style.height = `${layout.height}px`;
+        this.element.style.setProperty('--width', `${layout.width}px`);
+        this.element.style.setProperty('--height', `${layout.height}px`);
         this.headings = new Set(this.controls.map((c) => c.headedBy).filter((p) => p >= 0));
         this.controls.forEach((control, place) => this.build(control, place));
+        this.pieces = gatherPieces(
+            this.element,
+            layout.arrangement.pieces,
+            this.boxes,
+            this.controls,
+        );
+        // The notices at the foot of the screen stand over the bar that stays there.
+        const foot = new ResizeObserver(() => {
+            if (this.element.offsetParent === null) return;
+            const bar = this.element.querySelector('.staying')?.getBoundingClientRect();
+            document.documentElement.style.setProperty('--foot', `${bar?.height ?? 0}px`);
+        });
+        this.pieces.forEach((piece) => foot.observe(piece));
         this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
         this.element.addEventListener('keydown', (event) => this.onKey(event));
     }
@@ -43,13 +59,15 @@ export class SheetView {
     build(control, place) {
         const { box, input } = this.makeControl(control, place);
         box.classList.add('placed');
-        box.style.left = `${control.left}px`;
-        box.style.top = `${control.top}px`;
-        box.style.width = `${control.width}px`;
-        box.style.height = `${control.height}px`;
+        // Where the desktop's form places it; a narrow window's arrangement lets it flow.
+        box.style.setProperty('--left', `${control.left}px`);
+        box.style.setProperty('--top', `${control.top}px`);
+        box.style.setProperty('--w', `${control.width}px`);
+        box.style.setProperty('--h', `${control.height}px`);
         if (control.underlined) box.classList.add('underlined');
         if (control.shaded) box.classList.add('shaded');
         if (input !== box || !box.parentElement) this.containerOf(control).append(box);
+        if (control.kind === 'slider') this.addSteps(input);
         this.boxes[place] = box;
         this.inputs[place] = input;
         if (input.matches('input, select, textarea, button')) {
@@ -148,6 +166,33 @@ export class SheetView {
         return { box: make('span'), input: make('span') };
     }
 
+    addSteps(slider) {
+        slider.steps = RANGE_STEPS.map(([by, caption, name]) => {
+            const button = make('button', {
+                type: 'button',
+                className: 'range-step',
+                textContent: caption,
+                ariaLabel: name,
+                tabIndex: -1,
+            });
+            button.addEventListener('click', () => {
+                const before = slider.value;
+                slider.value = slider.valueAsNumber + by;
+                if (slider.value !== before) slider.dispatchEvent(new Event('input'));
+            });
+            return button;
+        });
+        slider.before(slider.steps[0]);
+        slider.after(slider.steps[1]);
+    }
+
+    // Stands the sheet's pieces as the arrangement says.
+    arrange(arrangement) {
+        if (this.arrangement === arrangement) return;
+        this.arrangement = arrangement;
+        arrange(this.element, this.pieces, arrangement);
+    }
+
     list(control, place) {
         const select = make('select');
         for (const item of control.items) select.append(make('option', { textContent: item }));
@@ -244,6 +289,7 @@ export class SheetView {
                 break;
             case 'range':
                 input.value = state.value;
+                for (const step of input.steps) step.disabled = input.disabled;
                 break;
             case 'select-one':
                 input.selectedIndex = state.value;
@@ -254,8 +300,11 @@ export class SheetView {
         }
     }
 
+    // A value too wide for its field shows whole in the tip, before what the tip says of it.
     showTipOf(input) {
-        if (input.dataset.tip) showTip(input, input.dataset.tip);
+        const clipped = input.type === 'text' && input.scrollWidth > input.clientWidth;
+        const tip = [clipped && input.value, input.dataset.tip].filter(Boolean).join('\n');
+        if (tip) showTip(input, tip);
     }
 
     // Tab follows the desktop's keyboard order; it enters an option group at its chosen

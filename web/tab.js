@@ -1,9 +1,13 @@
 // One sheet's tab: its button in the tab bar with a close box, and its panel with the menu bar,
 // the sheet drawn from the layout and the range chart panel.
 
-import { SheetView, BASE_SCALE } from './sheet_view.js';
+import { SheetView } from './sheet_view.js';
+import { arrangementFor } from './sheet_arrangement.js';
 import { ChartPanel } from './chart_panel.js';
 import { make } from './elements.js';
+
+// WCAG's reflow width: a zoomed sheet keeps at least this many CSS pixels of room.
+const NARROWEST = 320;
 
 export class Tab {
     // The tab of the sheet of that id, kept under `uid`; `page` acts for it: `act(tab, action,
@@ -67,12 +71,22 @@ export class Tab {
         }
     }
 
-    // The sheet at half as large again as the desktop's at the least, times the sheet's zoom,
-    // and as wide as the window where that is wider; narrower windows scroll.
+    // The sheet at its zoom in the arrangement that the window's width then takes: the
+    // desktop's form where its rows stand far enough apart for a mouse or a finger, and else
+    // the pieces in columns, never wider than the window; a zoom that would leave a piece less
+    // than the narrowest phone's width stops short of it.
     rescale() {
-        const room = this.panel.parentElement.clientWidth / this.layout.width;
+        const room = this.panel.parentElement.clientWidth;
         const zoom = this.zoom / this.layout.actualSize;
-        this.view.element.style.zoom = Math.max(BASE_SCALE * zoom, room);
+        const byFinger = matchMedia('(pointer: coarse)').matches;
+        const { arrangements } = this.layout.arrangement;
+        const arrangement = arrangementFor(arrangements, room / zoom, byFinger);
+        this.view.arrange(arrangement);
+        const formScale =
+            arrangement[byFinger ? 'minWidthByFinger' : 'minWidth'] / this.layout.width;
+        this.view.element.style.zoom = arrangement.columns
+            ? Math.max(1, Math.min(zoom, room / NARROWEST))
+            : formScale * zoom;
     }
 
     // Shown, or hidden behind another tab.

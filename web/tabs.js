@@ -17,6 +17,13 @@ export class Tabs {
         this.active = null;
         this.bar.addEventListener('keydown', (event) => this.arrowKey(event));
         addEventListener('resize', () => this.all().forEach((tab) => tab.rescale()));
+        // The menu bar stays on screen under the tab bar, however many lines that takes.
+        new ResizeObserver(() =>
+            document.documentElement.style.setProperty(
+                '--tabs-height',
+                `${this.bar.offsetHeight}px`,
+            ),
+        ).observe(this.bar);
     }
 
     // The tabs in the order of the sheets.

@@ -5,6 +5,7 @@
 #include "assembly/wire_combat_sheet.h"
 #include "layout/range_chart_look.h"
 #include "layout/range_chart_scene.h"
+#include "layout/sheet_arrangement.h"
 #include "layout/sheet_layout.h"
 #include "layout/sheet_scene.h"
 #include "layout/twips.h"
@@ -106,6 +107,34 @@ Json layoutEntry(const CombatSheet& sheet, std::size_t place) {
     return entry;
 }
 
+// The pieces of the sheet and the columns each arrangement stands them in, for narrow windows.
+Json arrangementsJson() {
+    Json pieces = Json::array();
+    for (const sheet::SheetPiece& piece : sheet::sheetPieces()) {
+        Json cells = Json::array();
+        for (const sheet::PieceCell& cell : piece.cells) {
+            cells.push_back({{"place", cell.place}, {"cell", cell.cell}});
+        }
+        pieces.push_back({{"name", piece.name}, {"cells", cells}});
+    }
+    Json arrangements = Json::array();
+    for (const sheet::SheetArrangement& arrangement : sheet::sheetArrangements()) {
+        Json places = Json::array();
+        for (const sheet::PiecePlace& place : arrangement.places) {
+            places.push_back({{"column", place.column}, {"span", place.span}});
+        }
+        arrangements.push_back(
+            {{"name", arrangement.name},
+             {"minWidth", arrangement.minWidth},
+             {"minWidthByFinger", arrangement.minWidthByFinger},
+             {"columns", arrangement.columns},
+             {"rows", arrangement.rows == sheet::RowForm::Card ? "card" : "line"},
+             {"places", places},
+             {"staying", arrangement.staying}});
+    }
+    return {{"pieces", pieces}, {"arrangements", arrangements}};
+}
+
 Json menuJson(const CombatSheet& sheet) {
     Json menu = Json::array();
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
@@ -186,7 +215,8 @@ std::string WebSheet::layoutJson() {
                 {"height", pixels(sheet::ClientHeightTwips)},
                 {"controls", controls},
                 {"menu", menuJson(sheet)},
-                {"tabOrder", sheet::sheetTabOrder()}}
+                {"tabOrder", sheet::sheetTabOrder()},
+                {"arrangement", arrangementsJson()}}
         .dump();
 }
 

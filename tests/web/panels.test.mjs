@@ -79,11 +79,12 @@ test('About says which version it is, and Contents opens the guide', () =>
 
 test('Zoom In draws the sheet a quarter larger', () =>
     onAPage(async ({ page }) => {
-        const width = () =>
-            page.$eval('.sheet-tab:not([hidden]) .sheet', (s) => s.getBoundingClientRect().width);
-        const before = await width();
+        // The scale of the sheet's drawing: its width is the window's on a narrow window.
+        const scale = () =>
+            page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.currentCSSZoom);
+        const before = await scale();
         await menu(page, 'View', 'Zoom In');
-        assert.equal(await width(), before * 1.25);
+        assert.equal(await scale(), before * 1.25);
     }));
 
 // Whether the kept sheet has the boxes ticked, as the storage holds it.

@@ -1,4 +1,4 @@
-// The page as a tablet and a phone in landscape show it, against reviewed reference pictures
+// The page as tablets and phones show it, with a mouse and by finger, against reviewed reference pictures
 // in tests/web/reference/. After a deliberate change of the look, VEXOLAN_RENEW_PICTURES=1
 // writes them anew: look at them before committing them.
 import assert from 'node:assert/strict';
@@ -44,9 +44,14 @@ async function sheetInPlay(page) {
     });
 }
 
+const byFinger = (width, height) => ({ width, height, hasTouch: true, isMobile: true });
+
 for (const [name, viewport] of [
     ['tablet', TABLET],
     ['phone', PHONE],
+    ['phone-portrait', byFinger(360, 740)],
+    ['tablet-portrait', byFinger(768, 1024)],
+    ['tablet-by-finger', byFinger(1024, 768)],
 ]) {
     test(`the sheet at ${name} size`, () =>
         onAPage({ viewport }, async ({ page }) => {

@@ -1,0 +1,210 @@
+// The page at the sizes of the phones, tablets and desktops at the table: never wider than the
+// screen, a finger's targets and text where the pointer is coarse, a zoom that shows, a whole
+// attack played by taps on a phone with every control on screen when tapped, and dialogs inside
+// the screen after a rotation.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { control, menu, onAPage, openQuillfen, takeMessage } from './page_support.mjs';
+
+const byFinger = (width, height) => ({ width, height, hasTouch: true, isMobile: true });
+
+const SIZES = [
+    ['phone', byFinger(360, 740), 44],
+    ['large phone', byFinger(412, 915), 44],
+    ['phone in landscape', byFinger(915, 412), 44],
+    ['tablet', byFinger(768, 1024), 44],
+    ['large tablet', byFinger(820, 1180), 44],
+    ['tablet in landscape', byFinger(1024, 768), 44],
+    ['desktop', { width: 1366, height: 768 }, 0],
+];
+
+// Every visible target of the page: the tabs, the menus and the sheet's controls, a box with
+// its caption; its size and the size of the text a field shows, as drawn.
+function measure() {
+    const shown = (e) => e.getClientRects().length > 0 && e.closest('[hidden]') === null;
+    const targets = [
+        ...document.querySelectorAll(
+            '#tabs button, .sheet-tab:not([hidden]) :is(.menubar > button, .menu > button, ' +
+                'label.check, label.option, label.bare, button, select, textarea, ' +
+                'input:not(label > input))',
+        ),
+    ].filter(shown);
+    const sizes = targets.map((e) => {
+        const { width, height } = e.getBoundingClientRect();
+        return { name: e.id || e.textContent, size: Math.min(width, height) };
+    });
+    const fields = [...document.querySelectorAll('.sheet-tab:not([hidden]) :is(input, select)')]
+        .filter((e) => shown(e) && !['checkbox', 'radio', 'range'].includes(e.type))
+        .map((e) => parseFloat(getComputedStyle(e).fontSize) * e.currentCSSZoom);
+    sizes.sort((a, b) => a.size - b.size);
+    return {
+        pageWidth: document.scrollingElement.scrollWidth,
+        coarse: matchMedia('(pointer: coarse)').matches,
+        smallest: sizes[0],
+        smallestText: Math.min(...fields),
+    };
+}
+
+// The size of the text of a field that every arrangement shows.
+const textSize = (page) =>
+    page.$eval(
+        control('totalHeatBox'),
+        (e) => parseFloat(getComputedStyle(e).fontSize) * e.currentCSSZoom,
+    );
+
+// The longest values the fields show: "Out of Range" in a to-hit field, "1/missle" in a
+// damage field.
+async function outOfRange(page) {
+    await page.$eval(control('rangeSlider'), (slider) => {
+        slider.value = slider.max;
+        slider.dispatchEvent(new Event('input'));
+    });
+    await page.$eval(control('calculateButton'), (button) => button.click());
+    const values = await page.$$eval('.sheet input', (all) => all.map((f) => f.value));
+    for (const long of ['Out of Range', '1/missle']) assert.ok(values.includes(long), long);
+}
+
+for (const [name, viewport, finger] of SIZES) {
+    test(`${name}, ${viewport.width} × ${viewport.height}: no sideways scroll, targets and text a finger's size, zoom`, () =>
+        onAPage({ viewport }, async ({ page }) => {
+            await openQuillfen(page);
+            const shown = await page.evaluate(measure);
+            // A phone's browser widens its layout to a page wider than the screen: the page's
+            // width is held against the screen's.
+            assert.ok(shown.pageWidth <= viewport.width, `${shown.pageWidth} px wide`);
+            assert.equal(shown.coarse, finger > 0, 'a coarse pointer');
+            if (finger) {
+                const { name: smallest, size } = shown.smallest;
+                assert.ok(size >= finger, `${smallest}: ${size} px`);
+                assert.ok(shown.smallestText >= 16, `text of ${shown.smallestText} px`);
+            }
+            for (const name of ['File', 'View', 'Help']) {
+                await menu(page, name);
+                const box = await page.$eval('.dropdown:not([hidden])', (list) =>
+                    list.getBoundingClientRect().toJSON(),
+                );
+                assert.ok(box.left >= 0 && box.right <= viewport.width, `the ${name} menu`);
+                await page.keyboard.press('Escape');
+            }
+            await outOfRange(page);
+            const clipped = await page.$$eval(
+                '.sheet-tab:not([hidden]) .sheet input[type="text"]',
+                (fields) =>
+                    fields
+                        .filter((f) => f.getClientRects().length && f.scrollWidth > f.clientWidth)
+                        .map((f) => f.id),
+            );
+            if (finger) assert.deepEqual(clipped, [], 'values clipped by their fields');
+            for (const id of clipped) {
+                await page.hover(`#${id}`);
+                const value = await page.$eval(`#${id}`, (f) => f.value);
+                const tip = await page.$eval('#tip', (t) => t.textContent);
+                assert.ok(tip.startsWith(`${value}\n`) || tip === value, `${id}: ${tip}`);
+            }
+            const actual = await textSize(page);
+            await menu(page, 'View', 'Zoom In');
+            assert.ok((await textSize(page)) > actual, 'Zoom In grows the sheet');
+            const zoomed = await page.evaluate(measure);
+            assert.ok(zoomed.pageWidth <= viewport.width, `zoomed: ${zoomed.pageWidth} px`);
+            await menu(page, 'View', 'Zoom Out');
+            assert.equal(await textSize(page), actual, 'Zoom Out');
+            await menu(page, 'View', 'Zoom In');
+            await menu(page, 'View', 'Actual Size');
+            assert.equal(await textSize(page), actual, 'Actual Size');
+        }));
+}
+
+// Brings the control into the screen as a player scrolls, and fails unless it then lies inside
+// the screen with nothing over its middle, where a finger taps.
+async function reach(page, selector) {
+    const element = await page.waitForSelector(selector);
+    const where = await element.evaluate((e) => {
+        const target = e.closest('label') ?? e;
+        target.scrollIntoView({ block: 'nearest' });
+        const box = target.getBoundingClientRect();
+        const inside =
+            box.left >= 0 && box.top >= 0 && box.right <= innerWidth && box.bottom <= innerHeight;
+        const over = document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2);
+        return { inside, uncovered: target.contains(over), box: JSON.stringify(box) };
+    });
+    assert.ok(where.inside && where.uncovered, `${selector} on screen and uncovered: ${where.box}`);
+    return element;
+}
+
+const tapOn = async (page, name) => (await reach(page, control(name))).tap();
+
+const rangeStep = '.sheet-tab:not([hidden]) .range-step:last-of-type';
+
+test('a whole attack played by taps on a phone, every control on screen when tapped', () =>
+    onAPage({ viewport: byFinger(360, 740), clipboard: true }, async ({ page }) => {
+        await tapOn(page, 'mechName');
+        await page.keyboard.type('Quillfen QF-2');
+        await reach(page, control('gunSkill'));
+        await page.select(control('gunSkill'), '4');
+        for (const name of ['doneButton', 'walkedOption', 'targetMoved3to4Option'])
+            await tapOn(page, name);
+        for (let hex = 0; hex < 5; ++hex) await (await reach(page, rangeStep)).tap();
+        assert.equal(await page.$eval(control('rangeBox'), (e) => e.value), '5');
+        await reach(page, control('weapName(0)'));
+        await page.select(control('weapName(0)'), 'MLaser');
+        await tapOn(page, 'fireCheck(0)');
+        await tapOn(page, 'calculateButton');
+        const toHit = await page.$eval(control('toHit(0)'), (e) => e.value);
+        assert.match(toHit, /^\d+$/);
+
+        await tapOn(page, 'toHit(0)');
+        const tip = await page.waitForSelector('#tip:not([hidden])');
+        const breakdown = await tip.evaluate((t) => ({
+            text: t.textContent,
+            box: t.getBoundingClientRect().toJSON(),
+        }));
+        assert.match(breakdown.text, new RegExp(`= ${toHit}`));
+        assert.ok(breakdown.box.width >= 280, `${breakdown.box.width} px wide`);
+        assert.ok(breakdown.box.left >= 0 && breakdown.box.right <= 360, 'inside the width');
+        assert.ok(breakdown.box.top >= 0 && breakdown.box.bottom <= 740, 'inside the height');
+        await page.keyboard.press('Escape');
+        await page.waitForSelector('#tip', { hidden: true });
+
+        await tapOn(page, 'declareButton');
+        const declaration = await page.$eval(control('declarationBox'), (e) => e.value);
+        assert.equal(declaration, `  MLaser@${toHit}`);
+        await tapOn(page, 'copyButton');
+        assert.equal(await page.evaluate(() => navigator.clipboard.readText()), declaration);
+    }));
+
+const DIALOGS = [
+    ['a message', (page) => page.$eval(control('calculateButton'), (b) => b.click()), '#message'],
+    ['About', (page) => menu(page, 'Help', 'About Vexolan'), '#about'],
+];
+
+for (const [name, open, selector] of DIALOGS) {
+    test(`${name} lies inside the screen, also after the phone turns`, () =>
+        onAPage({ viewport: byFinger(360, 740) }, async ({ page }) => {
+            await open(page);
+            const dialog = await page.waitForSelector(`${selector}[open]`);
+            for (const [width, height] of [
+                [360, 740],
+                [740, 360],
+            ]) {
+                await page.setViewport(byFinger(width, height));
+                const box = await dialog.evaluate((d) => d.getBoundingClientRect().toJSON());
+                assert.ok(box.left >= 0 && box.right <= width, `${width} × ${height}: across`);
+                assert.ok(box.top >= 0 && box.bottom <= height, `${width} × ${height}: down`);
+            }
+            if (selector === '#message') await takeMessage(page);
+        }));
+}
+
+test('on a phone the bar of an undo stands over the bar of results, not on it', () =>
+    onAPage({ viewport: byFinger(360, 740) }, async ({ page }) => {
+        await menu(page, 'New Mech');
+        await page.type(control('mechName', 2), 'Quillfen QF-2');
+        await page.$eval('.tab-holder:last-child .close', (close) => close.click());
+        const notice = await page.waitForSelector('.notice');
+        const bottom = await notice.evaluate((n) => n.getBoundingClientRect().bottom);
+        const top = await page.$eval(
+            '.sheet-tab:not([hidden]) .staying',
+            (bar) => bar.getBoundingClientRect().top,
+        );
+        assert.ok(bottom <= top, `the notice ends at ${bottom}, the bar starts at ${top}`);
+    }));
