@@ -1,8 +1,8 @@
-// What a screen reader hears of the page, as Chromium's accessibility tree gives it, and the
-// size of what a finger taps.
+// What a screen reader hears of the page, as Chromium's accessibility tree gives it, the size of
+// what a finger taps, where the keyboard goes.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { onAPage, tap } from './page_support.mjs';
+import { control, onAPage, pressWith, rangeOn, tap } from './page_support.mjs';
 
 // Every node of the page as role and name, with the names of the groups it lies in.
 async function tree(page) {
@@ -108,5 +108,114 @@ for (const { name, arrange, heard, behind } of ARRANGEMENTS) {
             const all = ':is(label.check, label.option, input, select, textarea, button)';
             const selector = `.sheet-tab:not([hidden]) .sheet ${all}`;
             assert.deepEqual(await page.$$eval(selector, crowded), []);
+        }));
+}
+
+// Where the keyboard is: a control by its id, a chart's cell by its line and range, else by its
+// text; nowhere once it left the page.
+const focused = (page) =>
+    page.evaluate(() => {
+        const at = document.activeElement;
+        if (at === document.body) return 'nowhere';
+        if (at.id) return at.id;
+        if (at.matches('td')) {
+            const range = at.closest('table').tHead.rows[0].cells[at.cellIndex].textContent;
+            return `${at.parentElement.cells[0].textContent} at ${range}: ${at.ariaLabel}`;
+        }
+        return at.textContent;
+    });
+
+// A sheet past its setup with a Medium Laser and an LRM 20, the range at 3; with `chart`, its
+// range chart asked for from the range slider.
+async function armed(page, { chart = false } = {}) {
+    await page.select(control('gunSkill'), '4');
+    await tap(page, 'doneButton');
+    await page.select(control('weapName(0)'), 'MLaser');
+    await page.select(control('weapName(1)'), 'LRM20');
+    await rangeOn(page, 3);
+    if (chart) await pressWith(page, 'Control', 'r');
+}
+
+// The keyboard on an armed sheet at the control the selector names.
+const armedAt = (selector) => async (page) => {
+    await armed(page);
+    await page.focus(selector);
+};
+const HELP_MENU = '.menubar > .menu:last-child > button';
+
+// Keys pressed, and where the keyboard is then.
+const KEYS = [
+    [
+        "Tab past the sheet's last stop leaves the page",
+        armedAt(control('toHit(11)')),
+        ['Tab'],
+        'nowhere',
+    ],
+    ['Tab from the tabs reaches the menu bar', armedAt('#s1-tab'), ['Tab'], 'File'],
+    [
+        'Tab from the menu bar enters the sheet where its order begins',
+        armedAt(HELP_MENU),
+        ['Tab'],
+        's1-rangeSlider',
+    ],
+    ["Shift+Tab before the sheet's first stop goes to the menu bar", armed, ['Shift+Tab'], 'Help'],
+    [
+        'Ctrl+R takes the keyboard to the chart, at its first cell',
+        (page) => armed(page, { chart: true }),
+        [],
+        '1 MLaser at 1: 4, 33/36 (91.7%)',
+    ],
+    [
+        'the arrow keys go from cell to cell',
+        (page) => armed(page, { chart: true }),
+        ['ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowRight', 'ArrowLeft'],
+        '2 LRM20 at 3: 8, 15/36 (41.7%)',
+    ],
+    [
+        'the arrow keys stop at the edges, End goes to the last range',
+        (page) => armed(page, { chart: true }),
+        ['ArrowLeft', 'ArrowUp', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'End', 'ArrowRight'],
+        'Expected damage at 24: 0.0 expected damage',
+    ],
+    [
+        'the chart is one stop: Tab leaves its grid',
+        (page) => armed(page, { chart: true }),
+        ['ArrowRight', 'Tab', 'Shift+Tab'],
+        '1 MLaser at 2: 4, 33/36 (91.7%)',
+    ],
+    [
+        'Shift+Tab from the chart goes back to the sheet where its order ends',
+        (page) => armed(page, { chart: true }),
+        ['Shift+Tab', 'Shift+Tab', 'Shift+Tab'],
+        's1-toHit_11_',
+    ],
+    [
+        'Escape closes the chart and the keyboard goes back where it was',
+        (page) => armed(page, { chart: true }),
+        ['ArrowDown', 'Shift+Tab', 'Escape'],
+        's1-rangeSlider',
+    ],
+    [
+        'Delete on a tab closes its sheet',
+        async (page) => {
+            await page.$$eval('[role="menuitem"]', (items) =>
+                items.find((item) => item.textContent === 'New Mech').click(),
+            );
+            await page.focus('#s2-tab');
+        },
+        ['Delete'],
+        's1-tab',
+    ],
+];
+
+for (const [name, arrange, keys, expected] of KEYS) {
+    test(`the keyboard: ${name}`, () =>
+        onAPage(async ({ page }) => {
+            await arrange(page);
+            for (const key of keys) {
+                if (key.startsWith('Shift+')) await pressWith(page, 'Shift', key.slice(6));
+                else await page.keyboard.press(key);
+            }
+            assert.equal(await focused(page), expected);
         }));
 }
