@@ -1,8 +1,17 @@
 // What a screen reader hears of the page, as Chromium's accessibility tree gives it, the size of
-// what a finger taps, where the keyboard goes.
+// what a finger taps, where the keyboard goes, and what axe-core finds against WCAG 2.2 A and AA.
 import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
 import { test } from 'node:test';
-import { control, onAPage, pressWith, rangeOn, tap } from './page_support.mjs';
+import {
+    control,
+    onAPage,
+    openQuillfen,
+    pressWith,
+    rangeOn,
+    takeMessage,
+    tap,
+} from './page_support.mjs';
 
 // Every node of the page as role and name, with the names of the groups it lies in.
 async function tree(page) {
@@ -109,6 +118,94 @@ for (const { name, arrange, heard, behind } of ARRANGEMENTS) {
             const selector = `.sheet-tab:not([hidden]) .sheet ${all}`;
             assert.deepEqual(await page.$$eval(selector, crowded), []);
         }));
+}
+
+const AXE = new URL('../../node_modules/axe-core/axe.min.js', import.meta.url);
+const WCAG_22_AA = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
+
+// axe-core's violations on the page as it stands, one line per rule and element.
+async function violations(page) {
+    if (!(await page.evaluate(() => 'axe' in window))) {
+        // The page's own policy allows no script but its own files: axe comes in by the
+        // debugger's hand, not as a script element.
+        await page.evaluate(await readFile(AXE, 'utf8'));
+    }
+    return page.evaluate(async (tags) => {
+        const { violations } = await window.axe.run(document, {
+            runOnly: { type: 'tag', values: tags },
+        });
+        return violations.flatMap(({ id, help, nodes }) =>
+            nodes.map(
+                (node) => `${id} (${help}): ${node.target.join(' ')}: ${node.failureSummary}`,
+            ),
+        );
+    }, WCAG_22_AA);
+}
+
+// Where the sheet lies on a small screen is not what this test is about.
+const press = (page, name) => page.$eval(control(name), (button) => button.click());
+
+// What a player has on screen, one after the other on the same page.
+const SCENES = [
+    [
+        'a message',
+        async (page) => {
+            await openQuillfen(page);
+            await press(page, 'calculateButton');
+            await page.waitForSelector('#message[open]');
+        },
+    ],
+    [
+        'the sheet with its numbers',
+        async (page) => {
+            await takeMessage(page);
+            await rangeOn(page, 5);
+            await press(page, 'calculateButton');
+            await page.waitForFunction(
+                (to) => document.querySelector(to).value,
+                {},
+                control('toHit(0)'),
+            );
+        },
+    ],
+    [
+        'the range chart',
+        async (page) => {
+            await pressWith(page, 'Control', 'r');
+            await page.waitForSelector('.sheet-tab:not([hidden]) .chart table');
+        },
+    ],
+    [
+        'About',
+        async (page) => {
+            await page.$$eval('.sheet-tab:not([hidden]) [role="menuitem"]', (items) =>
+                items.find((item) => item.textContent === 'About Vexolan').click(),
+            );
+            await page.waitForSelector('#about[open]');
+        },
+    ],
+];
+
+const SIZES = [
+    ['a phone', { width: 360, height: 740, hasTouch: true, isMobile: true }],
+    ['a tablet', { width: 768, height: 1024, hasTouch: true, isMobile: true }],
+    ['a desktop', { width: 1366, height: 768 }],
+];
+
+for (const [size, viewport] of SIZES) {
+    for (const look of ['light', 'dark']) {
+        test(`axe-core finds nothing against WCAG 2.2 AA on ${size} in the ${look} look`, () =>
+            onAPage({ viewport }, async ({ page }) => {
+                await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: look }]);
+                const found = {};
+                for (const [scene, arrange] of SCENES) {
+                    await arrange(page);
+                    found[scene] = await violations(page);
+                }
+                const none = Object.fromEntries(SCENES.map(([scene]) => [scene, []]));
+                assert.deepEqual(found, none);
+            }));
+    }
 }
 
 // Where the keyboard is: a control by its id, a chart's cell by its line and range, else by its
