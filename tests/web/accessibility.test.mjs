@@ -142,8 +142,14 @@ async function violations(page) {
     }, WCAG_22_AA);
 }
 
-// Where the sheet lies on a small screen is not what this test is about.
+// Where the sheet and its menus lie on a small screen is not what these tests are about.
 const press = (page, name) => page.$eval(control(name), (button) => button.click());
+const runEntry = (page, caption) =>
+    page.$$eval(
+        '.sheet-tab:not([hidden]) [role="menuitem"]',
+        (items, caption) => items.find((item) => item.textContent === caption).click(),
+        caption,
+    );
 
 // What a player has on screen, one after the other on the same page.
 const SCENES = [
@@ -178,9 +184,7 @@ const SCENES = [
     [
         'About',
         async (page) => {
-            await page.$$eval('.sheet-tab:not([hidden]) [role="menuitem"]', (items) =>
-                items.find((item) => item.textContent === 'About Vexolan').click(),
-            );
+            await runEntry(page, 'About Vexolan');
             await page.waitForSelector('#about[open]');
         },
     ],
@@ -224,7 +228,7 @@ const focused = (page) =>
 
 // A sheet past its setup with a Medium Laser and an LRM 20, the range at 3; with `chart`, its
 // range chart asked for from the range slider.
-async function armed(page, { chart = false } = {}) {
+async function armed(page, chart = false) {
     await page.select(control('gunSkill'), '4');
     await tap(page, 'doneButton');
     await page.select(control('weapName(0)'), 'MLaser');
@@ -239,6 +243,7 @@ const armedAt = (selector) => async (page) => {
     await page.focus(selector);
 };
 const HELP_MENU = '.menubar > .menu:last-child > button';
+const charted = (page) => armed(page, true);
 
 // Keys pressed, and where the keyboard is then.
 const KEYS = [
@@ -258,46 +263,44 @@ const KEYS = [
     ["Shift+Tab before the sheet's first stop goes to the menu bar", armed, ['Shift+Tab'], 'Help'],
     [
         'Ctrl+R takes the keyboard to the chart, at its first cell',
-        (page) => armed(page, { chart: true }),
+        charted,
         [],
         '1 MLaser at 1: 4, 33/36 (91.7%)',
     ],
     [
         'the arrow keys go from cell to cell',
-        (page) => armed(page, { chart: true }),
+        charted,
         ['ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowRight', 'ArrowLeft'],
         '2 LRM20 at 3: 8, 15/36 (41.7%)',
     ],
     [
         'the arrow keys stop at the edges, End goes to the last range',
-        (page) => armed(page, { chart: true }),
+        charted,
         ['ArrowLeft', 'ArrowUp', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'End', 'ArrowRight'],
         'Expected damage at 24: 0.0 expected damage',
     ],
     [
         'the chart is one stop: Tab leaves its grid',
-        (page) => armed(page, { chart: true }),
+        charted,
         ['ArrowRight', 'Tab', 'Shift+Tab'],
         '1 MLaser at 2: 4, 33/36 (91.7%)',
     ],
     [
         'Shift+Tab from the chart goes back to the sheet where its order ends',
-        (page) => armed(page, { chart: true }),
+        charted,
         ['Shift+Tab', 'Shift+Tab', 'Shift+Tab'],
         's1-toHit_11_',
     ],
     [
         'Escape closes the chart and the keyboard goes back where it was',
-        (page) => armed(page, { chart: true }),
+        charted,
         ['ArrowDown', 'Shift+Tab', 'Escape'],
         's1-rangeSlider',
     ],
     [
         'Delete on a tab closes its sheet',
         async (page) => {
-            await page.$$eval('[role="menuitem"]', (items) =>
-                items.find((item) => item.textContent === 'New Mech').click(),
-            );
+            await runEntry(page, 'New Mech');
             await page.focus('#s2-tab');
         },
         ['Delete'],
