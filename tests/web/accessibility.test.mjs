@@ -242,7 +242,6 @@ const armedAt = (selector) => async (page) => {
     await armed(page);
     await page.focus(selector);
 };
-const HELP_MENU = '.menubar > .menu:last-child > button';
 const charted = (page) => armed(page, true);
 
 // Keys pressed, and where the keyboard is then.
@@ -253,14 +252,19 @@ const KEYS = [
         ['Tab'],
         'nowhere',
     ],
-    ['Tab from the tabs reaches the menu bar', armedAt('#s1-tab'), ['Tab'], 'File'],
     [
-        'Tab from the menu bar enters the sheet where its order begins',
-        armedAt(HELP_MENU),
-        ['Tab'],
+        'Tab goes from the tabs over the menu bar, one stop, into the sheet where its order begins',
+        armedAt('#s1-tab'),
+        ['Tab', 'Tab'],
         's1-rangeSlider',
     ],
-    ["Shift+Tab before the sheet's first stop goes to the menu bar", armed, ['Shift+Tab'], 'Help'],
+    ["Shift+Tab before the sheet's first stop goes to the menu bar", armed, ['Shift+Tab'], 'File'],
+    [
+        "the menu bar's stop is the entry the keyboard was last on",
+        armedAt('.menubar > .menu:last-child > button'),
+        ['Tab', 'Shift+Tab'],
+        'Help',
+    ],
     [
         'Ctrl+R takes the keyboard to the chart, at its first cell',
         charted,
