@@ -153,6 +153,7 @@ const runEntry = (page, caption) =>
 
 // What a player has on screen, one after the other on the same page.
 const SCENES = [
+    ['a new sheet', async () => {}],
     [
         'a message',
         async (page) => {
