@@ -29,6 +29,9 @@ export function pageMenu(layout) {
 export const captionOf = (menu, codeName) =>
     menu.find((entry) => entry.codeName === codeName).caption;
 
+// The entries along the bar itself: the menus' titles and the commands of their own.
+const TITLES = ':scope > button, :scope > .menu > button';
+
 // A menu bar of these entries; `run(codeName)` carries out the entry chosen.
 export function menuBar(menu, run) {
     const bar = make('div', { className: 'menubar' });
@@ -75,6 +78,13 @@ export function menuBar(menu, run) {
         }
     }
     bar.addEventListener('keydown', (event) => menuKey(bar, event));
+    // The menu bar is one stop of Tab, at the title the keyboard was last on.
+    const titles = [...bar.querySelectorAll(TITLES)];
+    titles.forEach((title, at) => (title.tabIndex = at ? -1 : 0));
+    bar.addEventListener('focusin', (event) => {
+        if (!titles.includes(event.target)) return;
+        for (const title of titles) title.tabIndex = title === event.target ? 0 : -1;
+    });
     return bar;
 }
 
@@ -97,7 +107,7 @@ function closeMenus() {
 
 // The arrow keys go along the menu bar and down a menu; Esc closes it.
 function menuKey(bar, event) {
-    const top = [...bar.querySelectorAll(':scope > button, :scope > .menu > button')];
+    const top = [...bar.querySelectorAll(TITLES)];
     const list = event.target.closest('.dropdown');
     const items = list ? [...list.children] : [];
     const step = (array, from, by) =>

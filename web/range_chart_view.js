@@ -12,7 +12,46 @@ function withTip(element) {
     element.addEventListener('pointerenter', () => showTip(element, element.dataset.tip));
     element.addEventListener('pointerleave', hideTip);
     element.addEventListener('click', () => showTip(element, element.dataset.tip));
+    // A cell the keyboard reached shows how its number is made, as the pointer does.
+    element.addEventListener('focus', () => {
+        if (element.matches(':focus-visible')) showTip(element, element.dataset.tip);
+    });
+    element.addEventListener('blur', hideTip);
     return element;
+}
+
+// The cell that holds the grid's one stop of the keyboard, as [line, column].
+function stopOf(table) {
+    const td = table?.querySelector('td[tabindex="0"]');
+    return td ? [td.parentElement.sectionRowIndex, td.cellIndex - 1] : [0, 0];
+}
+
+function moveStop(table, [line, column], focus) {
+    const rows = table.tBodies[0].rows;
+    const at = Math.max(0, Math.min(line, rows.length - 1));
+    const cells = [...rows[at].cells].slice(1);
+    const cell = cells[Math.max(0, Math.min(column, cells.length - 1))];
+    table.querySelector('td[tabindex="0"]')?.setAttribute('tabindex', '-1');
+    cell.tabIndex = 0;
+    if (focus) cell.focus();
+}
+
+const MOVES = {
+    ArrowLeft: ([line, column]) => [line, column - 1],
+    ArrowRight: ([line, column]) => [line, column + 1],
+    ArrowUp: ([line, column]) => [line - 1, column],
+    ArrowDown: ([line, column]) => [line + 1, column],
+    Home: ([line]) => [line, 0],
+    End: ([line]) => [line, Infinity],
+};
+
+// The grid is one stop of Tab; the arrow keys go from cell to cell, Home and End to the ends
+// of the line.
+function gridKey(table, event) {
+    const move = MOVES[event.key];
+    if (!move || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    event.preventDefault();
+    moveStop(table, move(stopOf(table)), true);
 }
 
 function showCell(td, cell) {
@@ -37,6 +76,9 @@ function lineHeading(line) {
 
 function grid(chart) {
     const table = make('table', { className: 'grid' });
+    table.setAttribute('role', 'grid');
+    table.ariaReadOnly = 'true';
+    table.addEventListener('keydown', (event) => gridKey(table, event));
     const heading = make('tr');
     heading.append(
         make('th'),
@@ -50,7 +92,7 @@ function grid(chart) {
         const row = make('tr');
         row.append(lineHeading(line));
         for (const it of line.cells) {
-            const td = withTip(make('td'));
+            const td = withTip(make('td', { tabIndex: -1 }));
             showCell(td, it);
             row.append(td);
         }
@@ -88,9 +130,14 @@ function drawWhole(panel, chart) {
         body.replaceChildren(make('p', { className: 'notice', textContent: chart.notice }));
         return;
     }
-    // The expected damage's heading takes the colour of its line.
+    // The expected damage's heading takes the colour of its line. The keyboard keeps its cell.
     panel.style.setProperty('--damage', hex(chart.lines.at(-1).cells[0].background));
-    body.replaceChildren(grid(chart), ...legend(chart));
+    const before = body.querySelector('table');
+    const focused = before?.contains(document.activeElement);
+    const table = grid(chart);
+    table.setAttribute('aria-labelledby', panel.querySelector('h2').id);
+    body.replaceChildren(table, ...legend(chart));
+    moveStop(table, stopOf(before), focused);
 }
 
 // Draws what the model's chart says: the whole chart, or the cells and headings that changed.

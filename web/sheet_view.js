@@ -308,7 +308,8 @@ export class SheetView {
     }
 
     // Tab follows the desktop's keyboard order; it enters an option group at its chosen
-    // button, and the arrow keys move within the group as the browser does.
+    // button, and the arrow keys move within the group as the browser does. Past the order's
+    // last stop, or before its first, Tab leaves the sheet for what the page has around it.
     onKey(event) {
         if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
         const from = this.tabStops.indexOf(event.target);
@@ -323,14 +324,35 @@ export class SheetView {
                     event.target.type === 'radio')
             )
                 continue;
-            const chosen =
-                stop.type === 'radio'
-                    ? (this.element.querySelector(`input[name="${stop.name}"]:checked`) ?? stop)
-                    : stop;
             event.preventDefault();
-            chosen.focus();
+            this.chosen(stop).focus();
             return;
         }
+        this.leave(event.target);
+    }
+
+    // The stop itself, or the chosen button of the option group it is in.
+    chosen(stop) {
+        if (stop.type !== 'radio') return stop;
+        return this.element.querySelector(`input[name="${stop.name}"]:checked`) ?? stop;
+    }
+
+    // Tab from outside the sheet lands where the desktop's order begins, Shift+Tab where it
+    // ends, whatever field the browser's own order reached first.
+    enter(step) {
+        const stops = this.tabStops.filter((stop) => this.reachable(stop));
+        const stop = step > 0 ? stops[0] : stops.at(-1);
+        if (stop) this.chosen(stop).focus();
+    }
+
+    // The browser moves the keyboard on from the field it leaves, in the order of the page,
+    // once the sheet's other fields are out of that order; they are back in it at once after.
+    leave(field) {
+        const others = this.tabStops.filter((stop) => stop !== field && stop.tabIndex === 0);
+        for (const stop of others) stop.tabIndex = -1;
+        field.addEventListener('blur', () => others.forEach((stop) => (stop.tabIndex = 0)), {
+            once: true,
+        });
     }
 
     reachable(input) {

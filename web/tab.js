@@ -38,7 +38,16 @@ export class Tab {
         this.button.setAttribute('aria-controls', this.panel.id);
         this.button.addEventListener('click', () => page.select(this));
         this.panel.setAttribute('aria-labelledby', this.button.id);
-        this.closeButton = make('button', { type: 'button', className: 'close', textContent: '×' });
+        // A tab list holds nothing but tabs: its × is for the pointer, and the keyboard and a
+        // screen reader close the tab with Delete, or with File → Close.
+        this.button.setAttribute('aria-keyshortcuts', 'Delete');
+        this.closeButton = make('button', {
+            type: 'button',
+            className: 'close',
+            textContent: '×',
+            tabIndex: -1,
+            ariaHidden: 'true',
+        });
         this.closeButton.addEventListener('click', () => page.close(this, { tapped: true }));
         this.holder = make('div', { className: 'tab-holder' });
         this.holder.setAttribute('role', 'presentation');

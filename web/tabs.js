@@ -14,6 +14,12 @@ export class Tabs {
         this.bar = document.getElementById('tabs');
         this.area = document.getElementById('sheets');
         this.byId = new Map();
+        this.tabbing = 0; // the way Tab goes while the browser moves the keyboard
+        // Any other key, a tap, or leaving the window ends what a Tab started.
+        document.addEventListener('keydown', (event) => this.tabKey(event), { capture: true });
+        document.addEventListener('pointerdown', () => (this.tabbing = 0), { capture: true });
+        addEventListener('blur', () => (this.tabbing = 0));
+        document.addEventListener('focusin', (event) => this.entered(event), { capture: true });
         this.active = null;
         this.bar.addEventListener('keydown', (event) => this.arrowKey(event));
         addEventListener('resize', () => this.all().forEach((tab) => tab.rescale()));
@@ -64,7 +70,25 @@ export class Tabs {
         this.page.shown(tab);
     }
 
+    tabKey(event) {
+        this.tabbing = event.key === 'Tab' ? (event.shiftKey ? -1 : 1) : 0;
+    }
+
+    // Tab into the sheet shown from the page around it.
+    entered(event) {
+        const step = this.tabbing;
+        this.tabbing = 0;
+        const view = this.active?.view;
+        if (!step || !view?.element.contains(event.target)) return;
+        if (!view.element.contains(event.relatedTarget)) view.enter(step);
+    }
+
+    // The arrow keys go from tab to tab; Delete closes the tab shown.
     arrowKey(event) {
+        if (event.key === 'Delete' && this.active) {
+            this.page.close(this.active).then(() => this.active?.button.focus());
+            return;
+        }
         const step = { ArrowRight: 1, ArrowLeft: -1 }[event.key];
         if (!step || !this.active) return;
         const tabs = this.all();

@@ -1,8 +1,17 @@
-// What a screen reader hears of the page, as Chromium's accessibility tree gives it, and the
-// size of what a finger taps.
+// What a screen reader hears of the page, as Chromium's accessibility tree gives it, the size of
+// what a finger taps, where the keyboard goes, and what axe-core finds against WCAG 2.2 A and AA.
 import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
 import { test } from 'node:test';
-import { onAPage, tap } from './page_support.mjs';
+import {
+    control,
+    onAPage,
+    openQuillfen,
+    pressWith,
+    rangeOn,
+    takeMessage,
+    tap,
+} from './page_support.mjs';
 
 // Every node of the page as role and name, with the names of the groups it lies in.
 async function tree(page) {
@@ -108,5 +117,210 @@ for (const { name, arrange, heard, behind } of ARRANGEMENTS) {
             const all = ':is(label.check, label.option, input, select, textarea, button)';
             const selector = `.sheet-tab:not([hidden]) .sheet ${all}`;
             assert.deepEqual(await page.$$eval(selector, crowded), []);
+        }));
+}
+
+const AXE = new URL('../../node_modules/axe-core/axe.min.js', import.meta.url);
+const WCAG_22_AA = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
+
+// axe-core's violations on the page as it stands, one line per rule and element.
+async function violations(page) {
+    if (!(await page.evaluate(() => 'axe' in window))) {
+        // The page's own policy allows no script but its own files: axe comes in by the
+        // debugger's hand, not as a script element.
+        await page.evaluate(await readFile(AXE, 'utf8'));
+    }
+    return page.evaluate(async (tags) => {
+        const { violations } = await window.axe.run(document, {
+            runOnly: { type: 'tag', values: tags },
+        });
+        return violations.flatMap(({ id, help, nodes }) =>
+            nodes.map(
+                (node) => `${id} (${help}): ${node.target.join(' ')}: ${node.failureSummary}`,
+            ),
+        );
+    }, WCAG_22_AA);
+}
+
+// Where the sheet and its menus lie on a small screen is not what these tests are about.
+const press = (page, name) => page.$eval(control(name), (button) => button.click());
+const runEntry = (page, caption) =>
+    page.$$eval(
+        '.sheet-tab:not([hidden]) [role="menuitem"]',
+        (items, caption) => items.find((item) => item.textContent === caption).click(),
+        caption,
+    );
+
+// What a player has on screen, one after the other on the same page.
+const SCENES = [
+    ['a new sheet', async () => {}],
+    [
+        'a message',
+        async (page) => {
+            await openQuillfen(page);
+            await press(page, 'calculateButton');
+            await page.waitForSelector('#message[open]');
+        },
+    ],
+    [
+        'the sheet with its numbers',
+        async (page) => {
+            await takeMessage(page);
+            await rangeOn(page, 5);
+            await press(page, 'calculateButton');
+            await page.waitForFunction(
+                (to) => document.querySelector(to).value,
+                {},
+                control('toHit(0)'),
+            );
+        },
+    ],
+    [
+        'the range chart',
+        async (page) => {
+            await pressWith(page, 'Control', 'r');
+            await page.waitForSelector('.sheet-tab:not([hidden]) .chart table');
+        },
+    ],
+    [
+        'About',
+        async (page) => {
+            await runEntry(page, 'About Vexolan');
+            await page.waitForSelector('#about[open]');
+        },
+    ],
+];
+
+const SIZES = [
+    ['a phone', { width: 360, height: 740, hasTouch: true, isMobile: true }],
+    ['a tablet', { width: 768, height: 1024, hasTouch: true, isMobile: true }],
+    ['a desktop', { width: 1366, height: 768 }],
+];
+
+for (const [size, viewport] of SIZES) {
+    for (const look of ['light', 'dark']) {
+        test(`axe-core finds nothing against WCAG 2.2 AA on ${size} in the ${look} look`, () =>
+            onAPage({ viewport }, async ({ page }) => {
+                await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: look }]);
+                const found = {};
+                for (const [scene, arrange] of SCENES) {
+                    await arrange(page);
+                    found[scene] = await violations(page);
+                }
+                const none = Object.fromEntries(SCENES.map(([scene]) => [scene, []]));
+                assert.deepEqual(found, none);
+            }));
+    }
+}
+
+// Where the keyboard is: a control by its id, a chart's cell by its line and range, else by its
+// text; nowhere once it left the page.
+const focused = (page) =>
+    page.evaluate(() => {
+        const at = document.activeElement;
+        if (at === document.body) return 'nowhere';
+        if (at.id) return at.id;
+        if (at.matches('td')) {
+            const range = at.closest('table').tHead.rows[0].cells[at.cellIndex].textContent;
+            return `${at.parentElement.cells[0].textContent} at ${range}: ${at.ariaLabel}`;
+        }
+        return at.textContent;
+    });
+
+// A sheet past its setup with a Medium Laser and an LRM 20, the range at 3; with `chart`, its
+// range chart asked for from the range slider.
+async function armed(page, chart = false) {
+    await page.select(control('gunSkill'), '4');
+    await tap(page, 'doneButton');
+    await page.select(control('weapName(0)'), 'MLaser');
+    await page.select(control('weapName(1)'), 'LRM20');
+    await rangeOn(page, 3);
+    if (chart) await pressWith(page, 'Control', 'r');
+}
+
+// The keyboard on an armed sheet at the control the selector names.
+const armedAt = (selector) => async (page) => {
+    await armed(page);
+    await page.focus(selector);
+};
+const charted = (page) => armed(page, true);
+
+// Keys pressed, and where the keyboard is then.
+const KEYS = [
+    [
+        "Tab past the sheet's last stop leaves the page",
+        armedAt(control('toHit(11)')),
+        ['Tab'],
+        'nowhere',
+    ],
+    [
+        'Tab goes from the tabs over the menu bar, one stop, into the sheet where its order begins',
+        armedAt('#s1-tab'),
+        ['Tab', 'Tab'],
+        's1-rangeSlider',
+    ],
+    ["Shift+Tab before the sheet's first stop goes to the menu bar", armed, ['Shift+Tab'], 'File'],
+    [
+        "the menu bar's stop is the entry the keyboard was last on",
+        armedAt('.menubar > .menu:last-child > button'),
+        ['Tab', 'Shift+Tab'],
+        'Help',
+    ],
+    [
+        'Ctrl+R takes the keyboard to the chart, at its first cell',
+        charted,
+        [],
+        '1 MLaser at 1: 4, 33/36 (91.7%)',
+    ],
+    [
+        'the arrow keys go from cell to cell',
+        charted,
+        ['ArrowRight', 'ArrowRight', 'ArrowDown', 'ArrowRight', 'ArrowLeft'],
+        '2 LRM20 at 3: 8, 15/36 (41.7%)',
+    ],
+    [
+        'the arrow keys stop at the edges, End goes to the last range',
+        charted,
+        ['ArrowLeft', 'ArrowUp', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'End', 'ArrowRight'],
+        'Expected damage at 24: 0.0 expected damage',
+    ],
+    [
+        'the chart is one stop: Tab leaves its grid',
+        charted,
+        ['ArrowRight', 'Tab', 'Shift+Tab'],
+        '1 MLaser at 2: 4, 33/36 (91.7%)',
+    ],
+    [
+        'Shift+Tab from the chart goes back to the sheet where its order ends',
+        charted,
+        ['Shift+Tab', 'Shift+Tab', 'Shift+Tab'],
+        's1-toHit_11_',
+    ],
+    [
+        'Escape closes the chart and the keyboard goes back where it was',
+        charted,
+        ['ArrowDown', 'Shift+Tab', 'Escape'],
+        's1-rangeSlider',
+    ],
+    [
+        'Delete on a tab closes its sheet',
+        async (page) => {
+            await runEntry(page, 'New Mech');
+            await page.focus('#s2-tab');
+        },
+        ['Delete'],
+        's1-tab',
+    ],
+];
+
+for (const [name, arrange, keys, expected] of KEYS) {
+    test(`the keyboard: ${name}`, () =>
+        onAPage(async ({ page }) => {
+            await arrange(page);
+            for (const key of keys) {
+                if (key.startsWith('Shift+')) await pressWith(page, 'Shift', key.slice(6));
+                else await page.keyboard.press(key);
+            }
+            assert.equal(await focused(page), expected);
         }));
 }
