@@ -1,7 +1,7 @@
 #include "mechfile/mech_file_reader.h"
 
 #include "app/single_line.h"
-#include "mechfile/json_document.h"
+#include "mechfile/mech_value_reader.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,8 +40,7 @@ void checkKeys(const JsonDocument& file, const Json& value, const std::string& l
     }
 }
 
-void checkFormat(const JsonDocument& file) {
-    const Json& document = file.root();
+void checkFormat(const JsonDocument& file, const Json& document) {
     if (!document.is_object() || !document.contains("format") ||
         !isText(document.at("format"), MechFormatName)) {
         refuse("The file is not a Vexolan Mech file.");
@@ -204,9 +203,11 @@ void readDamage(const JsonDocument& file, const Json& value, const CombatSheet& 
     }
 }
 
-MechFile mechIn(const JsonDocument& file, const CombatSheet& sheet) {
-    checkFormat(file);
-    const Json& document = file.root();
+} // namespace
+
+MechFile readMechValue(const JsonDocument& file, const JsonDocument::Json& document,
+                       const CombatSheet& sheet) {
+    checkFormat(file, document);
     checkKeys(file, document, "",
               {"format", "version", "mechModel", "pilotName", "gunnerySkill", "pilotingSkill",
                "technologyBase", "equipment", "weapons", "damage"});
@@ -223,13 +224,11 @@ MechFile mechIn(const JsonDocument& file, const CombatSheet& sheet) {
     return mech;
 }
 
-} // namespace
-
 std::variant<MechFile, MechFileFault> readMechFile(std::string_view bytes,
                                                    const CombatSheet& sheet) {
     try {
         const JsonDocument file(bytes);
-        return mechIn(file, sheet);
+        return readMechValue(file, file.root(), sheet);
     } catch (const MechFileFault& fault) {
         return fault;
     }

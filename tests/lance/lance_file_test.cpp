@@ -1,0 +1,142 @@
+// Lance files: the documented example read and written back, every kind of bad file, the open
+// sheets saved and opened again, and where an opened lance's Mechs go.
+
+#include "lance/lance_file_reader.h"
+#include "lance/lance_file_writer.h"
+#include "lance/lance_opening.h"
+#include "mechfile/mech_file_reader.h"
+#include "mechfile/mech_on_sheet.h"
+#include "support/lance_fixture.h"
+#include "support/sheet_fixture.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+const std::string ExampleLance = fileText(VEXOLAN_TEST_DATA "/../docs/quillfen-lance.vexlance");
+
+// The example with the value at `pointer` replaced by `json`; without a pointer, `json` is the
+// whole file.
+std::string patched(const std::string& pointer, const std::string& json) {
+    if (pointer.empty()) {
+        return json;
+    }
+    Json file = Json::parse(ExampleLance);
+    file[Json::json_pointer(pointer)] = Json::parse(json);
+    return file.dump();
+}
+
+std::string faultOf(const std::string& bytes) {
+    FreshSheet f;
+    const auto read = readLanceFile(bytes, f.sheet);
+    return std::holds_alternative<MechFileFault>(read) ? std::get<MechFileFault>(read).text : "";
+}
+
+LanceFile exampleLance() {
+    FreshSheet f;
+    return std::get<LanceFile>(readLanceFile(ExampleLance, f.sheet));
+}
+
+} // namespace
+
+// The example's first Mech is the Mech file's example, and the whole writes back byte for byte.
+TEST(LanceFileRoundTrip, TheExampleReadsAndWritesBackWhole) {
+    const LanceFile lance = exampleLance();
+    FreshSheet f;
+    ASSERT_EQ(lance.mechs.size(), 2U);
+    EXPECT_EQ(lance.turn, 3);
+    EXPECT_EQ(lance.mechs[0], std::get<MechFile>(readMechFile(ExampleMech, f.sheet)));
+    EXPECT_EQ(lance.mechs[1].mechModel, "Brannoch BR-5");
+    EXPECT_EQ(writeLanceFile(lance), ExampleLance);
+}
+
+// Sheets filled in by hand, saved, and opened again on new sheets, come back with their Mechs.
+TEST(LanceFileRoundTrip, OpenSheetsComeBackOnNewSheets) {
+    LanceOfSheets saved(3);
+    act(saved[0], "pilotName=Ilsa_Marrow mechName=Quillfen_QF-2 gunSkill=4 clanOption "
+                  "weapName(0)=erLLaser weapLoc(0)=LA doneButton rightShoulderBox");
+    act(saved[2], "pilotName=Kai gunSkill=2 doneButton sensorsBox leftUpperActuatorBox");
+    saved.lance.setTurn(7);
+    const std::string bytes = writeLanceFile(lanceFileOf(saved.lance));
+    LanceOfSheets opened(1);
+    const auto read = readLanceFile(bytes, opened[0]);
+    ASSERT_TRUE(std::holds_alternative<LanceFile>(read));
+    openLance(std::get<LanceFile>(read), opened.lance, opened[0],
+              [&opened]() -> CombatSheet& { return opened.open(); });
+    ASSERT_EQ(opened.lance.size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(mechOnSheet(opened[i]), mechOnSheet(saved[i])) << "sheet " << i;
+        EXPECT_EQ(opened[i].title(), saved[i].title()) << "sheet " << i;
+    }
+    EXPECT_EQ(opened.lance.turn(), 7);
+}
+
+// A sheet still as it opened takes the first Mech; a sheet in use keeps its own.
+TEST(LanceFileOpen, AnUntouchedSheetTakesTheFirstMech) {
+    const LanceFile lance = exampleLance();
+    for (const bool touched : {false, true}) {
+        LanceOfSheets sheets(1);
+        act(sheets[0], touched ? "rangeSlider=3" : "rangeSlider=3 rangeSlider=0");
+        const std::string before = snapshot(sheets[0]);
+        openLance(lance, sheets.lance, sheets[0],
+                  [&sheets]() -> CombatSheet& { return sheets.open(); });
+        const std::size_t first = touched ? 1 : 0;
+        ASSERT_EQ(sheets.lance.size(), first + 2) << touched;
+        EXPECT_EQ(mechOnSheet(sheets[first]), lance.mechs[0]) << touched;
+        EXPECT_EQ(mechOnSheet(sheets[first + 1]), lance.mechs[1]) << touched;
+        EXPECT_EQ(snapshot(sheets[0]) == before, touched) << touched;
+        EXPECT_EQ(sheets.lance.turn(), 3) << touched;
+    }
+}
+
+TEST(LanceFileSave, NoMoreSheetsThanAFileHolds) {
+    LanceOfSheets sheets(LanceMechLimit);
+    EXPECT_EQ(unsavableLance(sheets.lance), "");
+    sheets.open();
+    EXPECT_EQ(unsavableLance(sheets.lance),
+              "A lance file holds at most 24 Mechs; 25 sheets are open. Close some to save the "
+              "lance.");
+}
+
+TEST(LanceFileOpen, ABadFileIsNamedInOneMessage) {
+    std::string mechs = "[";
+    for (std::size_t i = 0; i <= LanceMechLimit; ++i) {
+        mechs += (i == 0 ? "" : ",") + Json::parse(ExampleLance)["mechs"][0].dump();
+    }
+    mechs += "]";
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases[] = {{
+        {patched("", ""), "The file is not JSON: it goes wrong at line 1, column 1."},
+        {patched("", "\xc3"), "The file is not UTF-8 text."},
+        {patched("", R"({"format": "Vexolan Mech", "version": 1})"), "The file is not a Vexolan lance file."},
+        {patched("", R"(["Vexolan Lance"])"), "The file is not a Vexolan lance file."},
+        {patched("", R"({"format": "Vexolan Lance"})"), "'version' is missing."},
+        {patched("/version", "0"), "Version: 0 is not a version number."},
+        {patched("/version", "2"), "The file is of version 2 of the lance format; this Vexolan reads versions up to 1. A newer Vexolan wrote it."},
+        {patched("", R"({"format": "Vexolan Lance", "version": 1, "mechs": []})"), "'turn' is missing."},
+        {patched("/extra", "1"), "'extra' is not part of a lance file."},
+        {patched("/turn", "0"), "Turn: 0 is not a turn from 1 to 999."},
+        {patched("/turn", "1000"), "Turn: 1000 is not a turn from 1 to 999."},
+        {patched("/turn", "\"3\""), "Turn: '3' is not a turn from 1 to 999."},
+        {ExampleLance.substr(0, ExampleLance.find("3,")) + "3.0," + ExampleLance.substr(ExampleLance.find("3,") + 2),
+         "Turn: 3.0 is not written as a whole number; a turn is a whole number from 1 to 999."},
+        {patched("/mechs", "[]"), "Mechs: [] is not a list of 1 to 24 Mechs."},
+        {patched("/mechs", "{}"), "Mechs: {} is not a list of 1 to 24 Mechs."},
+        {patched("/mechs", mechs), "Mechs: [{\"format\":\"Vexolan Mech\",\"version\":1,\"m... is not a list of 1 to 24 Mechs."},
+        {patched("/mechs/1", "null"), "Mech 2: The file is not a Vexolan Mech file."},
+        {patched("/mechs/1/version", "2"), "Mech 2: The file is of version 2 of the Mech format; this Vexolan reads versions up to 1. A newer Vexolan wrote it."},
+        {patched("/mechs/0/weapons/2/weapon", "\"Lazer\""), "Mech 1: Row 3: 'Lazer' is not a weapon of the catalogue."},
+        {patched("/mechs/1/damage/leftArm/upperActuator", "\"grayed\""), "Mech 2: Left arm: an actuator stands grayed only under a hit shoulder."},
+        {patched("/mechs/1/turn", "3"), "Mech 2: 'turn' is not part of a Mech file."},
+        {patched("", R"({"format": "Vexolan Lance", "version": 1, "turn": 1, "turn": 2})"), "The key 'turn' stands twice in one object."},
+    }};
+    // clang-format on
+    for (const auto& [bytes, fault] : cases[0]) {
+        EXPECT_EQ(faultOf(bytes), fault) << bytes.substr(0, 80);
+    }
+}

@@ -1,0 +1,117 @@
+// The lance view: a line per sheet, what it says, and what update() tells after changes on
+// some of the sheets.
+
+#include "layout/lance_scene.h"
+#include "layout/sheet_scene.h"
+#include "support/lance_fixture.h"
+#include "support/sheet_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::size_t>;
+
+const std::string Attack = "gunSkill=4 doneButton rangeSlider=5 weapName(0)=MLaser "
+                           "weapLoc(0)=RA fireCheck(0) calculateButton declareButton";
+
+} // namespace
+
+TEST(LanceScene, DamageInWords) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "No damage"},
+        {"sensorsBox", "Sensors hit"},
+        {"leftShoulderBox", "Left arm: shoulder"},
+        {"sensorsBox leftShoulderBox", "Sensors hit; left arm: shoulder"},
+        {"rightUpperActuatorBox rightLowerActuatorBox",
+         "Right arm: upper actuator, lower actuator"},
+        {"leftShoulderBox leftLowerActuatorBox rightLowerActuatorBox",
+         "Right arm: lower actuator; left arm: shoulder, lower actuator"},
+        {"sensorsBox sensorsBox", "No damage"},
+    };
+    for (const auto& [script, words] : cases) {
+        FreshSheet f;
+        act(f.sheet, script);
+        EXPECT_EQ(LanceScene::damageWords(f.sheet), words) << script;
+    }
+}
+
+// Each cell says what the sheet shows; the results cell whether Calculate ran since the last
+// change.
+TEST(LanceScene, ALineSaysWhatItsSheetShows) {
+    FreshSheet f;
+    act(f.sheet, "pilotName=Ilsa_Marrow mechName=Quillfen_QF-2 sensorsBox " + Attack);
+    const LanceScene::Line fresh = LanceScene::lineOf(f.sheet, 4);
+    EXPECT_EQ(fresh.cells[LanceScene::Mech], "Ilsa Marrow:Quillfen QF-2");
+    EXPECT_EQ(fresh.cells[LanceScene::Turn], "4");
+    EXPECT_EQ(fresh.cells[LanceScene::TotalHeat], f.sheet.totalHeatBox.text());
+    EXPECT_FALSE(fresh.cells[LanceScene::TotalHeat].empty());
+    EXPECT_EQ(fresh.cells[LanceScene::Declaration], f.sheet.declarationBox.text());
+    EXPECT_EQ(fresh.cells[LanceScene::Damage], "Sensors hit");
+    EXPECT_EQ(fresh.cells[LanceScene::Results], "Calculated");
+    act(f.sheet, "walkedOption");
+    EXPECT_EQ(LanceScene::lineOf(f.sheet, 4).cells[LanceScene::Results], SheetScene::StaleNote);
+    EXPECT_EQ(LanceScene::lineOf(f.sheet, 4).results, ResultsAge::Age::Stale);
+    act(f.sheet, "clearButton");
+    EXPECT_EQ(LanceScene::lineOf(f.sheet, 4).cells[LanceScene::Results], "Not calculated");
+}
+
+TEST(LanceScene, UpdateTellsTheLinesThatChanged) {
+    LanceOfSheets sheets(3);
+    LanceScene scene(sheets.lance);
+    struct Step {
+        const char* name;
+        void (*change)(LanceOfSheets&);
+        Lines lines;
+        bool countChanged;
+    };
+    const std::vector<Step> steps = {
+        {"first", [](LanceOfSheets&) {}, {0, 1, 2}, true},
+        {"nothing", [](LanceOfSheets&) {}, {}, false},
+        {"two sheets",
+         [](LanceOfSheets& s) {
+             act(s[0], "pilotName=Kai " + Attack);
+             act(s[2], "leftShoulderBox");
+         },
+         {0, 2},
+         false},
+        {"stale", [](LanceOfSheets& s) { act(s[0], "ranOption"); }, {0}, false},
+        {"next turn",
+         [](LanceOfSheets& s) { s.lance.nextTurnCommand.userClick(); },
+         {0, 1, 2},
+         false},
+        {"closed", [](LanceOfSheets& s) { s.lance.closed(s[0]); }, {0, 1}, true},
+        {"opened", [](LanceOfSheets& s) { s.open(); }, {2}, true},
+    };
+    for (const Step& step : steps) {
+        step.change(sheets);
+        const LanceScene::Changes changes = scene.update();
+        EXPECT_EQ(changes.lines, step.lines) << step.name;
+        EXPECT_EQ(changes.countChanged, step.countChanged) << step.name;
+        ASSERT_EQ(scene.size(), sheets.lance.size()) << step.name;
+        for (std::size_t i = 0; i < scene.size(); ++i) {
+            EXPECT_EQ(scene.line(i), LanceScene::lineOf(sheets.lance.sheet(i), sheets.lance.turn()))
+                << step.name << " line " << i;
+        }
+    }
+}
+
+TEST(LanceScene, UpdateTellsWhenUndoComesAndGoes) {
+    LanceOfSheets sheets(1);
+    LanceScene scene(sheets.lance);
+    EXPECT_TRUE(scene.update().undoChanged);
+    sheets.lance.nextTurnCommand.userClick();
+    EXPECT_TRUE(scene.update().undoChanged);
+    EXPECT_FALSE(scene.update().undoChanged);
+    sheets.lance.undoCommand.userClick();
+    EXPECT_TRUE(scene.update().undoChanged);
+}
+
+TEST(LanceScene, ASpokenLineNamesEachCellByItsHeading) {
+    LanceOfSheets sheets(1);
+    act(sheets[0], "pilotName=Kai mechName=Ox sensorsBox");
+    LanceScene scene(sheets.lance);
+    scene.update();
+    EXPECT_EQ(scene.spoken(0), "Mech Kai:Ox, Turn 1, Damage Sensors hit, Results Not calculated");
+}
