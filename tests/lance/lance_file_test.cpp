@@ -55,42 +55,34 @@ TEST(LanceFileRoundTrip, TheExampleReadsAndWritesBackWhole) {
     EXPECT_EQ(writeLanceFile(lance), ExampleLance);
 }
 
-// Sheets filled in by hand, saved, and opened again on new sheets, come back with their Mechs.
-TEST(LanceFileRoundTrip, OpenSheetsComeBackOnNewSheets) {
+// Sheets filled in by hand, saved and opened again, come back with their Mechs and the turn:
+// the first on the sheet the lance is opened from while it is still as it opened, the others
+// on new sheets; a sheet in use keeps what it holds.
+TEST(LanceFileOpen, SavedSheetsComeBackAndAnUntouchedSheetTakesTheFirst) {
     LanceOfSheets saved(3);
     act(saved[0], "pilotName=Ilsa_Marrow mechName=Quillfen_QF-2 gunSkill=4 clanOption "
                   "weapName(0)=erLLaser weapLoc(0)=LA doneButton rightShoulderBox");
     act(saved[2], "pilotName=Kai gunSkill=2 doneButton sensorsBox leftUpperActuatorBox");
     saved.lance.setTurn(7);
     const std::string bytes = writeLanceFile(lanceFileOf(saved.lance));
-    LanceOfSheets opened(1);
-    const auto read = readLanceFile(bytes, opened[0]);
-    ASSERT_TRUE(std::holds_alternative<LanceFile>(read));
-    openLance(std::get<LanceFile>(read), opened.lance, opened[0],
-              [&opened]() -> CombatSheet& { return opened.open(); });
-    ASSERT_EQ(opened.lance.size(), 3U);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(mechOnSheet(opened[i]), mechOnSheet(saved[i])) << "sheet " << i;
-        EXPECT_EQ(opened[i].title(), saved[i].title()) << "sheet " << i;
-    }
-    EXPECT_EQ(opened.lance.turn(), 7);
-}
-
-// A sheet still as it opened takes the first Mech; a sheet in use keeps its own.
-TEST(LanceFileOpen, AnUntouchedSheetTakesTheFirstMech) {
-    const LanceFile lance = exampleLance();
-    for (const bool touched : {false, true}) {
-        LanceOfSheets sheets(1);
-        act(sheets[0], touched ? "rangeSlider=3" : "rangeSlider=3 rangeSlider=0");
-        const std::string before = snapshot(sheets[0]);
-        openLance(lance, sheets.lance, sheets[0],
-                  [&sheets]() -> CombatSheet& { return sheets.open(); });
-        const std::size_t first = touched ? 1 : 0;
-        ASSERT_EQ(sheets.lance.size(), first + 2) << touched;
-        EXPECT_EQ(mechOnSheet(sheets[first]), lance.mechs[0]) << touched;
-        EXPECT_EQ(mechOnSheet(sheets[first + 1]), lance.mechs[1]) << touched;
-        EXPECT_EQ(snapshot(sheets[0]) == before, touched) << touched;
-        EXPECT_EQ(sheets.lance.turn(), 3) << touched;
+    const std::pair<const char*, bool> currents[] = {{"rangeSlider=3 rangeSlider=0", true},
+                                                     {"rangeSlider=3", false}};
+    for (const auto& [current, untouched] : currents) {
+        LanceOfSheets opened(1);
+        act(opened[0], current);
+        const std::string before = snapshot(opened[0]);
+        const auto read = readLanceFile(bytes, opened[0]);
+        ASSERT_TRUE(std::holds_alternative<LanceFile>(read)) << current;
+        openLance(std::get<LanceFile>(read), opened.lance, opened[0],
+                  [&opened]() -> CombatSheet& { return opened.open(); });
+        const std::size_t first = opened.lance.size() - saved.lance.size();
+        EXPECT_EQ(first, untouched ? 0U : 1U) << current;
+        EXPECT_EQ(snapshot(opened[0]) == before, !untouched) << current;
+        for (std::size_t i = 0; i < saved.lance.size(); ++i) {
+            EXPECT_EQ(mechOnSheet(opened[first + i]), mechOnSheet(saved[i])) << current << i;
+            EXPECT_EQ(opened[first + i].title(), saved[i].title()) << current << i;
+        }
+        EXPECT_EQ(opened.lance.turn(), 7) << current;
     }
 }
 
