@@ -31,6 +31,7 @@ public:
     void opened(CombatSheet& sheet);
     void closed(const CombatSheet& sheet);
 
+    platform::PlatformServices& platform() const { return platform_; }
     std::size_t size() const { return members_.size(); }
     CombatSheet& sheet(std::size_t index) const { return *members_.at(index).sheet; }
     std::optional<std::size_t> indexOf(const CombatSheet& sheet) const;

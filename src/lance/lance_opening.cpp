@@ -1,7 +1,30 @@
 #include "lance/lance_opening.h"
 
+#include "lance/lance_file_reader.h"
+#include "lance/lance_file_writer.h"
 #include "mechfile/mech_on_sheet.h"
 #include "mechfile/untouched_sheet.h"
+
+namespace {
+
+using Status = platform::FileStore::Status;
+
+std::string faultOf(const platform::FileStore::Reading& reading) {
+    switch (reading.status) {
+    case Status::Missing:
+        return "The file does not exist.";
+    case Status::Folder:
+        return "It is a folder, not a file.";
+    case Status::TooLarge:
+        return "The file is larger than 1 MiB, far too large for a lance file.";
+    case Status::LinkLoop:
+        return "The symbolic links on the way to the file go round in a loop.";
+    default:
+        return "The file cannot be read (" + reading.reason + ").";
+    }
+}
+
+} // namespace
 
 LanceFile lanceFileOf(const Lance& lance) {
     LanceFile file;
@@ -29,4 +52,36 @@ void openLance(const LanceFile& file, Lance& lance, CombatSheet& current,
         putMechOnSheet(mech, sheet);
     }
     lance.setTurn(file.turn);
+}
+
+bool openLanceFile(const std::string& path, Lance& lance, CombatSheet& current,
+                   const SheetOpener& openSheet) {
+    platform::PlatformServices& platform = current.platform();
+    const platform::FileStore::Reading reading = platform.fileStore.read(path, LanceFileSizeLimit);
+    std::variant<LanceFile, MechFileFault> file = MechFileFault{faultOf(reading)};
+    if (reading.status == Status::Read) {
+        file = readLanceFile(reading.bytes, current);
+    }
+    if (const auto* fault = std::get_if<MechFileFault>(&file)) {
+        platform.messageBox.show("Cannot open the lance file \"" + path + "\":\n" + fault->text);
+        return false;
+    }
+    openLance(std::get<LanceFile>(file), lance, current, openSheet);
+    return true;
+}
+
+bool saveLanceFile(const std::string& path, const Lance& lance) {
+    std::string refused = unsavableLance(lance);
+    if (refused.empty()) {
+        refused = lance.platform().fileStore.write(path, writeLanceFile(lanceFileOf(lance)));
+    }
+    if (!refused.empty()) {
+        lance.platform().messageBox.show("Cannot save the lance to \"" + path + "\":\n" + refused);
+        return false;
+    }
+    return true;
+}
+
+std::string suggestedLanceFileName() {
+    return "Lance" + std::string(LanceFileExtension);
 }

@@ -23,3 +23,16 @@ using SheetOpener = std::function<CombatSheet&()>;
 // `openSheet`; then sets the lance's turn. The sheets keep no Mech file of their own.
 void openLance(const LanceFile& file, Lance& lance, CombatSheet& current,
                const SheetOpener& openSheet);
+
+// "Open Lance..." of the file at `path`, chosen on `current`: reads it whole and opens it as
+// openLance does; false, after one message naming the file and what is wrong, when the file is
+// no good, and then nothing has changed.
+bool openLanceFile(const std::string& path, Lance& lance, CombatSheet& current,
+                   const SheetOpener& openSheet);
+
+// "Save Lance As..." to `path`, chosen by the user: false, after one message naming the file and
+// what is wrong, when the lance cannot be saved there.
+bool saveLanceFile(const std::string& path, const Lance& lance);
+
+// The name "Save Lance As..." offers first.
+std::string suggestedLanceFileName();

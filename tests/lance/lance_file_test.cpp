@@ -31,10 +31,13 @@ std::string patched(const std::string& pointer, const std::string& json) {
     return file.dump();
 }
 
-std::string faultOf(const std::string& bytes) {
-    FreshSheet f;
-    const auto read = readLanceFile(bytes, f.sheet);
-    return std::holds_alternative<MechFileFault>(read) ? std::get<MechFileFault>(read).text : "";
+const std::string Path = "/games/lance.vexlance";
+
+// "Open Lance..." of the bytes, put in the store of the sheet it is chosen on.
+bool open(LanceOfSheets& sheets, const std::string& bytes) {
+    sheets.sheets.front().fake.fileStore.files[Path] = bytes;
+    return openLanceFile(Path, sheets.lance, sheets[0],
+                         [&sheets]() -> CombatSheet& { return sheets.open(); });
 }
 
 LanceFile exampleLance() {
@@ -64,17 +67,14 @@ TEST(LanceFileOpen, SavedSheetsComeBackAndAnUntouchedSheetTakesTheFirst) {
                   "weapName(0)=erLLaser weapLoc(0)=LA doneButton rightShoulderBox");
     act(saved[2], "pilotName=Kai gunSkill=2 doneButton sensorsBox leftUpperActuatorBox");
     saved.lance.setTurn(7);
-    const std::string bytes = writeLanceFile(lanceFileOf(saved.lance));
+    ASSERT_TRUE(saveLanceFile(Path, saved.lance));
     const std::pair<const char*, bool> currents[] = {{"rangeSlider=3 rangeSlider=0", true},
                                                      {"rangeSlider=3", false}};
     for (const auto& [current, untouched] : currents) {
         LanceOfSheets opened(1);
         act(opened[0], current);
         const std::string before = snapshot(opened[0]);
-        const auto read = readLanceFile(bytes, opened[0]);
-        ASSERT_TRUE(std::holds_alternative<LanceFile>(read)) << current;
-        openLance(std::get<LanceFile>(read), opened.lance, opened[0],
-                  [&opened]() -> CombatSheet& { return opened.open(); });
+        ASSERT_TRUE(open(opened, saved.fake.fileStore.files[Path])) << current;
         const std::size_t first = opened.lance.size() - saved.lance.size();
         EXPECT_EQ(first, untouched ? 0U : 1U) << current;
         EXPECT_EQ(snapshot(opened[0]) == before, !untouched) << current;
@@ -88,13 +88,18 @@ TEST(LanceFileOpen, SavedSheetsComeBackAndAnUntouchedSheetTakesTheFirst) {
 
 TEST(LanceFileSave, NoMoreSheetsThanAFileHolds) {
     LanceOfSheets sheets(LanceMechLimit);
-    EXPECT_EQ(unsavableLance(sheets.lance), "");
+    EXPECT_TRUE(saveLanceFile(Path, sheets.lance));
+    sheets.fake.fileStore.files.clear();
     sheets.open();
-    EXPECT_EQ(unsavableLance(sheets.lance),
-              "A lance file holds at most 24 Mechs; 25 sheets are open. Close some to save the "
-              "lance.");
+    EXPECT_FALSE(saveLanceFile(Path, sheets.lance));
+    EXPECT_EQ(sheets.fake.messageBox.shown,
+              std::vector<std::string>{"Cannot save the lance to \"" + Path +
+                                       "\":\nA lance file holds at most 24 Mechs; 25 sheets are "
+                                       "open. Close some to save the lance."});
+    EXPECT_TRUE(sheets.fake.fileStore.files.empty());
 }
 
+// One message names the file and what is wrong, and nothing changes.
 TEST(LanceFileOpen, ABadFileIsNamedInOneMessage) {
     std::string mechs = "[";
     for (std::size_t i = 0; i <= LanceMechLimit; ++i) {
@@ -105,6 +110,7 @@ TEST(LanceFileOpen, ABadFileIsNamedInOneMessage) {
     const std::vector<std::pair<std::string, std::string>> cases[] = {{
         {patched("", ""), "The file is not JSON: it goes wrong at line 1, column 1."},
         {patched("", "\xc3"), "The file is not UTF-8 text."},
+        {std::string(LanceFileSizeLimit + 1, ' '), "The file is larger than 1 MiB, far too large for a lance file."},
         {patched("", R"({"format": "Vexolan Mech", "version": 1})"), "The file is not a Vexolan lance file."},
         {patched("", R"(["Vexolan Lance"])"), "The file is not a Vexolan lance file."},
         {patched("", R"({"format": "Vexolan Lance"})"), "'version' is missing."},
@@ -129,6 +135,14 @@ TEST(LanceFileOpen, ABadFileIsNamedInOneMessage) {
     }};
     // clang-format on
     for (const auto& [bytes, fault] : cases[0]) {
-        EXPECT_EQ(faultOf(bytes), fault) << bytes.substr(0, 80);
+        LanceOfSheets sheets(1);
+        act(sheets[0], "pilotName=Kai");
+        const std::string before = snapshot(sheets[0]);
+        EXPECT_FALSE(open(sheets, bytes));
+        EXPECT_EQ(
+            sheets.sheets[0].fake.messageBox.shown,
+            std::vector<std::string>{"Cannot open the lance file \"" + Path + "\":\n" + fault});
+        EXPECT_EQ(snapshot(sheets[0]), before);
+        EXPECT_EQ(sheets.lance.size(), 1U);
     }
 }
