@@ -43,14 +43,13 @@ public:
     // The text of Copy Lance Declaration: a line per sheet whose declaration box holds one,
     // in the lance's order, its title first; empty when no sheet has declared.
     std::string declaration() const;
-    // Whether undoNextTurn has a turn to take back.
-    bool canUndo() const { return undoTurn_.has_value(); }
 
     // Next Turn: every sheet's own Clear, clicked as its user clicks it, and the next turn;
     // each sheet is kept as it was first, for one undo.
     Command nextTurnCommand{"&Next Turn"};
-    // Every sheet back as it was before the last Next Turn, and its turn; only while nothing
-    // opened or closed since.
+    // Every sheet back as it was before the last Next Turn, and its turn: usable (enabled) only
+    // while nothing opened or closed since. What a user changed on a sheet after Next Turn goes
+    // with it, as the turn it belongs to is taken back.
     Command undoCommand{"&Undo Next Turn"};
     // Copies declaration() to the clipboard as a sheet's Copy does.
     Command copyDeclarationCommand{"Copy Lance &Declaration"};

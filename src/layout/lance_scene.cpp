@@ -4,6 +4,7 @@
 #include "layout/sheet_scene.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
