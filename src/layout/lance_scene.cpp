@@ -76,15 +76,19 @@ LanceScene::Line LanceScene::lineOf(const CombatSheet& sheet, int turn) {
     return line;
 }
 
+// "Heading: cell" by "Heading: cell", each a sentence of its own, since a title holds colons
+// and the damage semicolons; the blanks that lead a declaration are not read.
 std::string LanceScene::spoken(std::size_t index) const {
     const Line& shown = line(index);
     std::string text;
     for (std::size_t column = 0; column < Headings.size(); ++column) {
-        if (shown.cells[column].empty()) {
+        const std::string& cell = shown.cells[column];
+        const std::size_t start = cell.find_first_not_of(' ');
+        if (start == std::string::npos) {
             continue;
         }
-        text +=
-            (text.empty() ? "" : ", ") + std::string(Headings[column]) + " " + shown.cells[column];
+        text += (text.empty() ? "" : ". ") + std::string(Headings[column]) + ": " +
+                cell.substr(start, cell.find_last_not_of(' ') + 1 - start);
     }
     return text;
 }

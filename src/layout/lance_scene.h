@@ -57,7 +57,8 @@ public:
 
     std::size_t size() const { return lines_.size(); }
     const Line& line(std::size_t index) const { return lines_.at(index); }
-    // The line as a screen reader names it: each heading with its cell, the empty ones left out.
+    // The line as a screen reader names it: each heading with its cell, the empty ones left out:
+    // "Mech: Kai:Ox. Turn: 1. Damage: Sensors hit. Results: Not calculated".
     std::string spoken(std::size_t index) const;
     // Reads every sheet again and tells what differs from what it told before; the first
     // update, and the first after forget(), tells every line.

@@ -103,7 +103,10 @@ TEST(LanceScene, UpdateTellsTheLinesThatChanged) {
 TEST(LanceScene, ASpokenLineNamesEachCellByItsHeading) {
     LanceOfSheets sheets(1);
     act(sheets[0], "pilotName=Kai mechName=Ox sensorsBox");
+    sheets[0].declarationBox.userType("  SRM6@5 ");
     LanceScene scene(sheets.lance);
     scene.update();
-    EXPECT_EQ(scene.spoken(0), "Mech Kai:Ox, Turn 1, Damage Sensors hit, Results Not calculated");
+    EXPECT_EQ(scene.spoken(0),
+              "Mech: Kai:Ox. Turn: 1. Declaration: SRM6@5. Damage: Sensors hit. Results: "
+              "Not calculated");
 }
