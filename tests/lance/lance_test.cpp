@@ -114,3 +114,11 @@ TEST(LanceDeclaration, ALinePerSheetThatDeclared) {
         EXPECT_EQ(sheets.fake.clipboard.text, expected) << name;
     }
 }
+
+// A line of the lance view stands for the sheet at its place; a sheet that closed has none.
+TEST(LanceSheets, KeepTheirOrderAsOthersClose) {
+    LanceOfSheets sheets(3);
+    sheets.lance.closed(sheets[1]);
+    EXPECT_EQ(sheets.lance.indexOf(sheets[2]), 1U);
+    EXPECT_EQ(sheets.lance.indexOf(sheets[1]), std::nullopt);
+}
