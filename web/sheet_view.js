@@ -273,12 +273,13 @@ export class SheetView {
         input.disabled = !state.enabled;
         if (state.toolTip) {
             input.dataset.tip = state.toolTip;
-            input.ariaDescription = state.toolTip;
         } else if (input.dataset.tip) {
             delete input.dataset.tip;
-            input.ariaDescription = null;
             if (document.activeElement === input) hideTip();
         }
+        // A result that no longer holds says so before whatever else it says.
+        input.classList.toggle('stale', Boolean(state.stale));
+        input.ariaDescription = [state.stale, state.toolTip].filter(Boolean).join('\n') || null;
         switch (input.type) {
             case 'checkbox':
                 input.checked = state.value === 1;

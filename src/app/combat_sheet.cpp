@@ -1,5 +1,6 @@
 #include "app/combat_sheet.h"
 
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,6 +46,31 @@ void CombatSheet::setUpControls() {
         toHit[i].setReadOnly(true);
     }
     totalHeatBox.setReadOnly(true);
+}
+
+// What Calculate reads, for its numbers and their breakdowns, and what Declare reads besides them:
+// the ticks. The name of the Mech and its pilot are none of it.
+ResultsAge::Inputs CombatSheet::resultInputs() const {
+    ResultsAge::Inputs inputs{situation, {}};
+    std::vector<std::string>& fields = inputs.fields;
+    for (const ComboBox* list : {&gunSkill, &hexLW, &hexHW}) {
+        fields.push_back(list->text());
+    }
+    fields.push_back(rangeBox.text());
+    fields.push_back(std::to_string(rangeSlider.position()));
+    fields.push_back(std::to_string(static_cast<int>(techBase)));
+    fields.push_back(firesClusterMunitions ? "cluster" : "");
+    for (int i = 0; i < WEAPON_ROWS; ++i) {
+        fields.push_back(weapName[i].text());
+        fields.push_back(weapLoc[i].text());
+        for (const RowArray<TextBox>* column : {&minRange, &sRange, &mRange, &lRange, &damage}) {
+            fields.push_back((*column)[i].text());
+        }
+        fields.push_back(std::to_string(static_cast<int>(fireCheck[i].value())));
+        fields.push_back(std::to_string(weapHeat[i]));
+        fields.push_back(std::to_string(static_cast<int>(weapFamily[i])));
+    }
+    return inputs;
 }
 
 // The window's load: Inner Sphere, setup panel in front, target panel hidden.

@@ -10,6 +10,7 @@
 #include "app/option_button.h"
 #include "app/option_group.h"
 #include "app/panel.h"
+#include "app/results_age.h"
 #include "app/row_array.h"
 #include "app/rules.h"
 #include "app/situation_modifiers.h"
@@ -50,6 +51,8 @@ public:
     CombatSheet& operator=(const CombatSheet&) = delete;
 
     platform::PlatformServices& platform() { return platform_; }
+    // What Calculate and Declare work their results out from, as the sheet holds it now.
+    ResultsAge::Inputs resultInputs() const;
     const std::string& title() const { return title_; }
     void setTitle(std::string title) { title_ = std::move(title); }
 
@@ -174,6 +177,8 @@ public:
     TechBase techBase{};
     // Whether the LB-X autocannons fire cluster munitions: a choice, not a modifier.
     bool firesClusterMunitions = false;
+    // Whether the to-hit numbers, the total heat and the declaration still hold.
+    ResultsAge resultsAge;
     // How large the window shows the sheet, in percent of its actual size.
     int zoom = ActualSize;
     static constexpr int ActualSize = 100;

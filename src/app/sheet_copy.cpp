@@ -38,5 +38,6 @@ void copySheet(const CombatSheet& from, CombatSheet& to) {
     to.weapFamily = from.weapFamily;
     to.techBase = from.techBase;
     to.firesClusterMunitions = from.firesClusterMunitions;
+    to.resultsAge = from.resultsAge;
     to.setTitle(from.title());
 }

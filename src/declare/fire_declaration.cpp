@@ -33,6 +33,7 @@ std::string declarationText(const CombatSheet& sheet) {
 // Rebuilt from scratch every time, so the user's edits in the box are replaced.
 void declare(CombatSheet& sheet) {
     sheet.declarationBox.setText(declarationText(sheet));
+    sheet.resultsAge.declared(sheet.resultInputs());
 }
 
 // The box's text as it stands, the user's edits included. A clipboard that cannot be

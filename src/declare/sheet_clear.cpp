@@ -50,6 +50,7 @@ void clearSheet(CombatSheet& sheet) {
     resetAttacker(sheet);
     resetTarget(sheet);
     resetInterveningWoods(sheet);
+    sheet.resultsAge.cleared();
 }
 
 } // namespace

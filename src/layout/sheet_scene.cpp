@@ -83,7 +83,23 @@ std::vector<SheetScene::Shown> SheetScene::shownNow() const {
             readState(sheet_, layout[place], shown[place]); // labels and lines show what they show
         }
     }
+    markStale(shown);
     return shown;
+}
+
+// The to-hit column and the total heat go stale together, the declaration on its own.
+void SheetScene::markStale(std::vector<Shown>& shown) const {
+    const auto note = [](ResultsAge::Age age) {
+        return age == ResultsAge::Age::Stale ? std::string(StaleNote) : std::string();
+    };
+    const ResultsAge::Inputs now = sheet_.resultInputs();
+    const std::string numbers = note(sheet_.resultsAge.numbers(now));
+    for (int row = 0; row < WEAPON_ROWS; ++row) {
+        shown[sheet::placeOf(&CombatSheet::toHit, row)].stale = numbers;
+    }
+    shown[sheet::placeOf(&CombatSheet::totalHeatBox)].stale = numbers;
+    shown[sheet::placeOf(&CombatSheet::declarationBox)].stale =
+        note(sheet_.resultsAge.declaration(now));
 }
 
 void SheetScene::forget() {

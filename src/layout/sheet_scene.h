@@ -42,6 +42,9 @@ public:
         std::string text;
         // The tip the model gives a box, which a screen reader also says after the name.
         std::string description;
+        // Why a result no longer holds, for its mark and for a screen reader; empty while it
+        // holds, and for whatever is no result.
+        std::string stale;
         bool operator==(const Shown&) const = default;
     };
 
@@ -51,6 +54,9 @@ public:
         // The first field of the panel that has just come to the front, for the keyboard.
         std::optional<std::size_t> focus;
     };
+
+    // What a stale result says of itself.
+    static constexpr const char* StaleNote = "Not recalculated since the last change";
 
     explicit SheetScene(const CombatSheet& sheet);
 
@@ -67,6 +73,7 @@ public:
 
 private:
     std::vector<Shown> shownNow() const;
+    void markStale(std::vector<Shown>& shown) const;
     std::optional<std::size_t> firstFieldOf(std::size_t panel,
                                             const std::vector<Shown>& shown) const;
 

@@ -75,6 +75,7 @@ void calculate(CombatSheet& sheet) {
     // Written even when nothing is ticked, so that it always shows the heat of the rows
     // ticked at the last calculation.
     sheet.totalHeatBox.setText(std::to_string(outcome.heatTotal));
+    sheet.resultsAge.calculated(sheet.resultInputs());
 }
 
 } // namespace

@@ -198,6 +198,25 @@ TechBase techBaseOf(const Json& state) {
     return static_cast<TechBase>(base);
 }
 
+ResultsAge::Age ageOf(const Json& ages, const char* key) {
+    const int age = field<int>(ages, key);
+    if (age < 0 || age > static_cast<int>(ResultsAge::Age::Stale)) {
+        throw NoState(std::string("the age of the ") + key);
+    }
+    return static_cast<ResultsAge::Age>(age);
+}
+
+// Taken back once the rest of the sheet is, as what the results were worked out from. A state
+// kept before results had an age marks none of them.
+void restoreResultsAge(const Json& state, CombatSheet& scratch) {
+    if (!state.contains("resultsAge")) {
+        return;
+    }
+    const Json& ages = member(state, "resultsAge");
+    scratch.resultsAge.restore(scratch.resultInputs(), ageOf(ages, "numbers"),
+                               ageOf(ages, "declaration"));
+}
+
 // Everything is read and checked on a scratch sheet first, so that a bad state leaves the
 // sheet as it was.
 void restoreInto(const Json& state, CombatSheet& scratch) {
@@ -222,6 +241,7 @@ void restoreInto(const Json& state, CombatSheet& scratch) {
     scratch.zoom = field<int>(state, "zoom");
     scratch.mechFile = field<std::string>(state, "mechFile");
     scratch.savedMech = field<std::string>(state, "savedMech");
+    restoreResultsAge(state, scratch);
 }
 
 } // namespace
@@ -236,6 +256,7 @@ std::string sheetState(const CombatSheet& sheet) {
         situation[std::string(modifier.name)] = sheet.situation.*modifier.field;
     }
     std::vector<int> families;
+    const ResultsAge::Inputs now = sheet.resultInputs();
     for (WeaponFamily family : sheet.weapFamily) {
         families.push_back(static_cast<int>(family));
     }
@@ -249,7 +270,10 @@ std::string sheetState(const CombatSheet& sheet) {
                 {"title", sheet.title()},
                 {"zoom", sheet.zoom},
                 {"mechFile", sheet.mechFile},
-                {"savedMech", sheet.savedMech}}
+                {"savedMech", sheet.savedMech},
+                {"resultsAge",
+                 {{"numbers", static_cast<int>(sheet.resultsAge.numbers(now))},
+                  {"declaration", static_cast<int>(sheet.resultsAge.declaration(now))}}}}
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

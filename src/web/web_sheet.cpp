@@ -251,7 +251,8 @@ std::string WebSheet::update() {
                                         {"readOnly", it.readOnly},
                                         {"value", it.value},
                                         {"text", it.text},
-                                        {"toolTip", it.description}}}));
+                                        {"toolTip", it.description},
+                                        {"stale", it.stale}}}));
     }
     Json window = Json::object();
     const bool modified = hasUnsavedChanges();

@@ -93,4 +93,31 @@ TEST_F(SheetSceneTest, AnUpdateTellsOnlyWhatChanged) {
     EXPECT_EQ(scene.update().places.size(), sheet::sheetLayout().size());
 }
 
+// The to-hit column and the total heat say together that they are stale, the declaration on its
+// own, and no other place says so.
+TEST_F(SheetSceneTest, StaleResultsSaySo) {
+    const auto staleNow = [this] {
+        scene.update();
+        std::vector<std::size_t> places;
+        for (std::size_t at = 0; at < sheet::sheetLayout().size(); ++at) {
+            if (!scene.shown(at).stale.empty()) {
+                EXPECT_EQ(scene.shown(at).stale, SheetScene::StaleNote) << at;
+                places.push_back(at);
+            }
+        }
+        return places;
+    };
+    act(sheet, "gunSkill=4 doneButton weapName(0)=MLaser rangeSlider=3 fireCheck(0) "
+               "calculateButton walkedOption declareButton calculateButton");
+    EXPECT_EQ(staleNow(), std::vector{place(&CombatSheet::declarationBox)});
+    act(sheet, "ranOption");
+    std::vector<std::size_t> results{place(&CombatSheet::totalHeatBox),
+                                     place(&CombatSheet::declarationBox)};
+    for (int row = 0; row < WEAPON_ROWS; ++row) {
+        results.push_back(place(&CombatSheet::toHit, row));
+    }
+    std::sort(results.begin(), results.end());
+    EXPECT_EQ(staleNow(), results);
+}
+
 } // namespace

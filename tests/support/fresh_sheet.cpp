@@ -92,6 +92,8 @@ std::string snapshot(const CombatSheet& sheet) {
     }
     out << "\ntechBase " << static_cast<int>(sheet.techBase) << "\nfiresClusterMunitions "
         << sheet.firesClusterMunitions << "\ntitle " << sheet.title() << "\nmechFile "
-        << sheet.mechFile;
+        << sheet.mechFile << "\nresults "
+        << static_cast<int>(sheet.resultsAge.numbers(sheet.resultInputs())) << " "
+        << static_cast<int>(sheet.resultsAge.declaration(sheet.resultInputs()));
     return out.str();
 }

@@ -119,7 +119,9 @@ TEST(SheetState, ASheetComesBackWhole) {
         {"weapName(2)=PPC sRange(2)=x rangeSlider=1 adjacentHexBox immobileBox selectAllBox "
          "mnuNew"},
         {"pilotName=Kai sensorsBox gunSkill=3",
-         {{"controls", {{"mnuClose", nullptr}, {"mnuQuit", nullptr}}}}}};
+         {{"controls", {{"mnuClose", nullptr}, {"mnuQuit", nullptr}}}}},
+        {"gunSkill=4 rangeSlider=5 weapName(0)=MLaser fireCheck(0) calculateButton walkedOption "
+         "declareButton calculateButton ranOption"}};
     for (const auto& [game, patch] : rows) {
         FreshSheet played;
         act(played.sheet, game);
