@@ -4,7 +4,7 @@
 
 import { showTip, hideTip } from './dialogs.js';
 import { make } from './elements.js';
-import { arrange, gatherPieces } from './sheet_arrangement.js';
+import { arrange, gatherPieces, markStaying } from './sheet_arrangement.js';
 
 // The range slider's steps beside it, for a finger: each as a drag of one hex.
 const RANGE_STEPS = [
@@ -186,11 +186,13 @@ export class SheetView {
         slider.after(slider.steps[1]);
     }
 
-    // Stands the sheet's pieces as the arrangement says.
-    arrange(arrangement) {
-        if (this.arrangement === arrangement) return;
-        this.arrangement = arrangement;
-        arrange(this.element, this.pieces, arrangement);
+    // Stands the sheet's pieces as the arrangement says for a window that high.
+    arrange(arrangement, height) {
+        if (this.arrangement !== arrangement) {
+            this.arrangement = arrangement;
+            arrange(this.element, this.pieces, arrangement);
+        }
+        markStaying(this.pieces, arrangement, height);
     }
 
     list(control, place) {
