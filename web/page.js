@@ -58,6 +58,7 @@ export class Page {
     menuBar(tab) {
         const bar = menuBar(this.menu, (codeName) => this.command(tab, codeName));
         this.look.tick(bar);
+        this.tabs.standBelow(bar);
         return bar;
     }
 

@@ -38,7 +38,8 @@ export class SheetView {
         const foot = new ResizeObserver(() => {
             if (this.element.offsetParent === null) return;
             const bar = this.element.querySelector('.staying')?.getBoundingClientRect();
-            document.documentElement.style.setProperty('--foot', `${bar?.height ?? 0}px`);
+            const notices = document.getElementById('notices');
+            notices.style.setProperty('--foot', `${bar?.height ?? 0}px`);
         });
         this.pieces.forEach((piece) => foot.observe(piece));
         this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
