@@ -131,12 +131,4 @@ const std::vector<SheetArrangement>& sheetArrangements() {
     return arrangements;
 }
 
-const SheetArrangement& arrangementFor(int width, bool byFinger) {
-    const std::vector<SheetArrangement>& all = sheetArrangements();
-    const auto wider = std::find_if(all.rbegin(), all.rend(), [&](const SheetArrangement& a) {
-        return width >= (byFinger ? a.minWidthByFinger : a.minWidth);
-    });
-    return wider == all.rend() ? all.front() : *wider;
-}
-
 } // namespace sheet

@@ -53,9 +53,7 @@ struct SheetArrangement {
 
 // Every control of the sheet window in exactly one piece, in the order of play.
 const std::vector<SheetPiece>& sheetPieces();
-// From the narrowest window to the widest.
+// From the narrowest window to the widest: a window takes the widest whose least width it has.
 const std::vector<SheetArrangement>& sheetArrangements();
-// The arrangement a window of that width takes.
-const SheetArrangement& arrangementFor(int width, bool byFinger);
 
 } // namespace sheet
