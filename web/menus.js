@@ -3,6 +3,7 @@
 
 import { hideTip } from './dialogs.js';
 import { make } from './elements.js';
+import { LOOKS } from './look.js';
 
 // The page's own entries of the File menu, after the Mech's, and the desktop's that a page has
 // no use for: the browser closes the page.
@@ -10,7 +11,8 @@ export const BACK_UP = 'Back Up All Sheets...';
 export const RESTORE = 'Restore Sheets...';
 const DESKTOP_ONLY = new Set(['mnuQuit']);
 
-// The sheet's menu with the page's own entries after the Mech's.
+// The sheet's menu with the page's own entries after the Mech's, and the page's looks at the end
+// of View: a choice of the page's, which the desktop does not offer.
 export function pageMenu(layout) {
     // The browser keeps Ctrl+W for its own tabs: the page's Close has no key.
     const menu = layout.menu
@@ -23,7 +25,21 @@ export function pageMenu(layout) {
         menu: 'File',
         keys: [],
     }));
-    return [...menu.slice(0, after), ...own, ...menu.slice(after)];
+    const looks = [...LOOKS.keys()].map((caption) => ({
+        codeName: caption,
+        caption,
+        menu: 'View',
+        keys: [],
+        lookChoice: caption,
+    }));
+    const view = menu.findLastIndex((entry) => entry.menu === 'View') + 1;
+    return [
+        ...menu.slice(0, after),
+        ...own,
+        ...menu.slice(after, view),
+        ...looks,
+        ...menu.slice(view),
+    ];
 }
 
 export const captionOf = (menu, codeName) =>
@@ -40,7 +56,8 @@ export function menuBar(menu, run) {
     const menus = new Map();
     for (const entry of menu) {
         const item = make('button', { type: 'button', textContent: entry.caption });
-        item.setAttribute('role', 'menuitem');
+        item.setAttribute('role', entry.lookChoice ? 'menuitemradio' : 'menuitem');
+        if (entry.lookChoice) item.dataset.lookChoice = entry.lookChoice;
         if (entry.menu) {
             item.tabIndex = -1;
             if (entry.keys.length) {

@@ -11,6 +11,7 @@ import { BACK_UP, RESTORE, captionOf, menuBar, pageMenu } from './menus.js';
 import { Tabs } from './tabs.js';
 import { Keeping } from './keeping.js';
 import { Backups } from './backups.js';
+import { Look, LOOKS } from './look.js';
 
 const CLOSE_ANSWERS = ['Save', 'Discard', 'Cancel'];
 // A closed sheet can be brought back for so long; a tap on a tab's × so soon after a close is
@@ -32,6 +33,7 @@ export class Page {
             active: () => this.tabs.active,
         });
         this.backups = new Backups(this.sheets, this.keeping);
+        this.look = new Look(this.keeping);
         this.closed = []; // sheets closed within the undo's time, the latest last
         this.closedAt = -Infinity;
     }
@@ -54,7 +56,10 @@ export class Page {
     }
 
     menuBar(tab) {
-        return menuBar(this.menu, (codeName) => this.command(tab, codeName));
+        const bar = menuBar(this.menu, (codeName) => this.command(tab, codeName));
+        this.look.tick(bar);
+        this.tabs.standBelow(bar);
+        return bar;
     }
 
     changed(tab) {
@@ -105,6 +110,7 @@ export class Page {
         hideTip();
         if (codeName === BACK_UP) return this.backups.backUp();
         if (codeName === RESTORE) return this.restoreBackup();
+        if (LOOKS.has(codeName)) return this.look.choose(codeName);
         if (codeName === 'mnuOpen') return this.open(tab);
         if (codeName === 'mnuSave' || codeName === 'mnuSaveAs')
             return this.save(tab, codeName === 'mnuSaveAs');

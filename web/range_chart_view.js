@@ -130,8 +130,10 @@ function drawWhole(panel, chart) {
         body.replaceChildren(make('p', { className: 'notice', textContent: chart.notice }));
         return;
     }
-    // The expected damage's heading takes the colour of its line. The keyboard keeps its cell.
-    panel.style.setProperty('--damage', hex(chart.lines.at(-1).cells[0].background));
+    // The expected damage's heading takes the colours of its line. The keyboard keeps its cell.
+    const damage = chart.lines.at(-1).cells[0];
+    panel.style.setProperty('--damage', hex(damage.background));
+    panel.style.setProperty('--damage-text', hex(damage.foreground));
     const before = body.querySelector('table');
     const focused = before?.contains(document.activeElement);
     const table = grid(chart);

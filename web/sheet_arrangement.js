@@ -45,8 +45,6 @@ export function arrange(sheet, pieces, arrangement) {
     sheet.dataset.rows = arrangement.rows;
     sheet.classList.toggle('flow', arrangement.columns > 0);
     for (const band of sheet.querySelectorAll(':scope > .band')) band.remove();
-    for (const piece of pieces)
-        piece.classList.toggle('staying', piece.dataset.piece === arrangement.staying);
     if (!arrangement.columns) {
         sheet.prepend(...pieces);
     } else {
@@ -78,5 +76,15 @@ export function arrange(sheet, pieces, arrangement) {
     }
     if (focused !== document.activeElement && sheet.contains(focused)) {
         focused.focus({ preventScroll: true });
+    }
+}
+
+// The piece the arrangement keeps on screen at the foot of the window, where the window is low
+// enough to need it.
+export function markStaying(pieces, arrangement, height) {
+    const below = arrangement.stayingBelowHeight;
+    const stays = !below || height < below;
+    for (const piece of pieces) {
+        piece.classList.toggle('staying', stays && piece.dataset.piece === arrangement.staying);
     }
 }

@@ -4,7 +4,7 @@
 
 import { showTip, hideTip } from './dialogs.js';
 import { make } from './elements.js';
-import { arrange, gatherPieces } from './sheet_arrangement.js';
+import { arrange, gatherPieces, markStaying } from './sheet_arrangement.js';
 
 // The range slider's steps beside it, for a finger: each as a drag of one hex.
 const RANGE_STEPS = [
@@ -38,7 +38,8 @@ export class SheetView {
         const foot = new ResizeObserver(() => {
             if (this.element.offsetParent === null) return;
             const bar = this.element.querySelector('.staying')?.getBoundingClientRect();
-            document.documentElement.style.setProperty('--foot', `${bar?.height ?? 0}px`);
+            const notices = document.getElementById('notices');
+            notices.style.setProperty('--foot', `${bar?.height ?? 0}px`);
         });
         this.pieces.forEach((piece) => foot.observe(piece));
         this.tabStops = layout.tabOrder.map((place) => this.inputs[place]);
@@ -186,11 +187,13 @@ export class SheetView {
         slider.after(slider.steps[1]);
     }
 
-    // Stands the sheet's pieces as the arrangement says.
-    arrange(arrangement) {
-        if (this.arrangement === arrangement) return;
-        this.arrangement = arrangement;
-        arrange(this.element, this.pieces, arrangement);
+    // Stands the sheet's pieces as the arrangement says for a window that high.
+    arrange(arrangement, height) {
+        if (this.arrangement !== arrangement) {
+            this.arrangement = arrangement;
+            arrange(this.element, this.pieces, arrangement);
+        }
+        markStaying(this.pieces, arrangement, height);
     }
 
     list(control, place) {
@@ -273,12 +276,13 @@ export class SheetView {
         input.disabled = !state.enabled;
         if (state.toolTip) {
             input.dataset.tip = state.toolTip;
-            input.ariaDescription = state.toolTip;
         } else if (input.dataset.tip) {
             delete input.dataset.tip;
-            input.ariaDescription = null;
             if (document.activeElement === input) hideTip();
         }
+        // A result that no longer holds says so before whatever else it says.
+        input.classList.toggle('stale', Boolean(state.stale));
+        input.ariaDescription = [state.stale, state.toolTip].filter(Boolean).join('\n') || null;
         switch (input.type) {
             case 'checkbox':
                 input.checked = state.value === 1;

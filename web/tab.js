@@ -90,7 +90,7 @@ export class Tab {
         const byFinger = matchMedia('(pointer: coarse)').matches;
         const { arrangements } = this.layout.arrangement;
         const arrangement = arrangementFor(arrangements, room / zoom, byFinger);
-        this.view.arrange(arrangement);
+        this.view.arrange(arrangement, innerHeight);
         const formScale =
             arrangement[byFinger ? 'minWidthByFinger' : 'minWidth'] / this.layout.width;
         this.view.element.style.zoom = arrangement.columns

@@ -23,13 +23,20 @@ export class Tabs {
         this.active = null;
         this.bar.addEventListener('keydown', (event) => this.arrowKey(event));
         addEventListener('resize', () => this.all().forEach((tab) => tab.rescale()));
-        // The menu bar stays on screen under the tab bar, however many lines that takes.
-        new ResizeObserver(() =>
-            document.documentElement.style.setProperty(
-                '--tabs-height',
-                `${this.bar.offsetHeight}px`,
-            ),
-        ).observe(this.bar);
+        // The menu bar stays on screen under the tab bar, however many lines that takes. Its
+        // height is given to the elements that stand below it, not to the whole page: a value
+        // that the whole page inherits would have every control's style worked out again.
+        this.barHeight = 0;
+        new ResizeObserver(() => {
+            this.barHeight = this.bar.offsetHeight;
+            document.querySelectorAll('.menubar').forEach((bar) => this.standBelow(bar));
+            document.documentElement.style.scrollPaddingTop = `${this.barHeight + 96}px`;
+        }).observe(this.bar);
+    }
+
+    // A sheet's menu bar stands below the tab bar while the sheet scrolls.
+    standBelow(menuBar) {
+        menuBar.style.top = `${this.barHeight}px`;
     }
 
     // The tabs in the order of the sheets.

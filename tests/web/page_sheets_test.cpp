@@ -109,8 +109,8 @@ TEST(PageSheets, SavingGoesToTheChosenName) {
     EXPECT_EQ(filesOf(sheets), Texts{"a.vexmech"});
 }
 
-// A closed sheet comes back from what closing gave, at the place asked; a state that does not
-// restore adds no sheet.
+// A closed sheet comes back from what closing gave, at the place asked, and keeps it as its state;
+// a state that does not restore adds no sheet, and a closed sheet has none.
 TEST(PageSheets, AClosedSheetComesBackWhereItStood) {
     PageSheets sheets;
     const int first = sheets.newSheet(CombatSheet::ActualSize);
@@ -123,6 +123,8 @@ TEST(PageSheets, AClosedSheetComesBackWhereItStood) {
     EXPECT_EQ(orderOf(sheets), (std::vector<int>{first, back, third}));
     EXPECT_EQ(sheets.restore("{", 0), 0);
     EXPECT_EQ(orderOf(sheets).size(), 3U);
+    EXPECT_EQ(sheets.state(back), kept);
+    EXPECT_EQ(sheets.state(second), "");
     EXPECT_EQ(sheets.close(back), kept);
 }
 

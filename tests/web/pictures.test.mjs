@@ -33,11 +33,13 @@ async function compare(name, picture) {
     );
 }
 
-// Quillfen's sheet in play, so that every panel, list and number shows.
-async function sheetInPlay(page) {
+// Quillfen's sheet in play, so that every panel, list and number shows, with the controls
+// named clicked after Calculate.
+async function sheetInPlay(page, after = []) {
     await openQuillfen(page);
     await rangeOn(page, 5);
     await page.click(control('calculateButton'));
+    for (const name of after) await page.click(control(name));
     await page.evaluate(() => {
         document.activeElement.blur();
         scrollTo(0, 0);
@@ -56,6 +58,20 @@ for (const [name, viewport] of [
     test(`the sheet at ${name} size`, () =>
         onAPage({ viewport }, async ({ page }) => {
             await sheetInPlay(page);
+            await compare(name, await page.screenshot());
+        }));
+}
+
+// The dark look, with a shoulder hit graying its actuators and the results stale since.
+for (const [name, viewport] of [
+    ['phone-dark', { width: 360, height: 740 }],
+    ['portrait-dark', { width: 768, height: 1024 }],
+    ['tablet-dark', TABLET],
+]) {
+    test(`the sheet at ${name} size`, () =>
+        onAPage({ viewport }, async ({ page }) => {
+            await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+            await sheetInPlay(page, ['rightShoulderBox']);
             await compare(name, await page.screenshot());
         }));
 }

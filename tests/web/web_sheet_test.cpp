@@ -42,6 +42,9 @@ TEST(WebSheet, AnUpdateTellsWhatChangedAndWhereTheKeyboardGoes) {
     sheet.pick("weapName(2)", 1);
     EXPECT_EQ(sheet.sheet().weapName[2].listIndex(), 1);
     EXPECT_EQ(sheet.sheet().weapName[0].listIndex(), FreshSheet().sheet.weapName[0].listIndex());
+    for (const char* outside : {"fireCheck(12)", "fireCheck(-1)"}) {
+        EXPECT_TRUE(Json::parse(sheet.click(outside)).at("changed").empty()) << outside;
+    }
 }
 
 // What a handler asks of its platform reaches the page with the update of that action, and
