@@ -16,6 +16,7 @@ desktop_file=share/applications/$app_id.desktop
 metainfo_file=share/metainfo/$app_id.metainfo.xml
 mime_file=share/mime/packages/$app_id.xml
 mech_type=application/x-vexolan-mech
+lance_type=application/x-vexolan-lance
 prefix=$scratch
 
 # Skips the check where its tool is not installed.
@@ -49,7 +50,8 @@ check_layout() {
     done <<ROWS
 $desktop_file|-x|Exec=vexolan %F
 $mime_file|-F|<mime-type type="$mech_type">
-$desktop_file|-x|MimeType=$mech_type;
+$mime_file|-F|<mime-type type="$lance_type">
+$desktop_file|-x|MimeType=$mech_type;$lance_type;
 $metainfo_file|-F|<mediatype>$mech_type</mediatype>
 share/doc/vexolan/copyright|-x|Copyright: $(grep -m1 '^Copyright' "$here/../../LICENSE")
 $desktop_file|-x|Icon=$app_id
@@ -92,6 +94,8 @@ check_mime() {
     ! grep -qi error <<<"$output" || fail "update-mime-database found errors"
     grep -qx "[0-9]*:$mech_type:\*.vexmech" "$prefix/share/mime/globs2" ||
         fail "the MIME database does not map *.vexmech to $mech_type"
+    grep -qx "[0-9]*:$lance_type:\*.vexlance" "$prefix/share/mime/globs2" ||
+        fail "the MIME database does not map *.vexlance to $lance_type"
 }
 
 # The desktop entry and the metadata pass their validators.
