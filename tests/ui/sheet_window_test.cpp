@@ -478,9 +478,10 @@ private slots:
     }
 
     // vexolan FILE...: a sheet for each file that opens, by whatever bytes its name is made of,
-    // the message for each that does not (in the program's plain message box: its title, the
-    // text as it stands, a name that is not UTF-8 shown readably, OK alone), and a new sheet
-    // when none opens. The options, which open no window, are program.command_line's.
+    // a sheet for each Mech of a lance file, the message for each file that does not open (in
+    // the program's plain message box: its title, the text as it stands, a name that is not
+    // UTF-8 shown readably, OK alone), and a new sheet when none opens. The options, which open no
+    // window, are program.command_line's.
     void commandLine() {
         std::vector<QStringList> messages;
         const auto dismisser = answerModals<QMessageBox>([&messages](QMessageBox* box) {
@@ -492,10 +493,14 @@ private slots:
         });
         const std::string folder = dir_.path().toStdString();
         const std::string none = folder + "/<b>none"; // a name is text, never markup
+        const std::string noLance = none + ".vexlance";
         const std::string latin1 = folder + "/quillfen-\xe9.vexmech", noneLatin1 = none + "\xe9";
         QVERIFY(std::filesystem::copy_file(ExampleMechFile.toStdString(), latin1));
         for (const auto& [arguments, sheets] :
              std::vector<std::pair<std::vector<std::string>, QStringList>>{
+                 {{ExampleLanceFile.toStdString()},
+                  {"Ilsa Marrow:Quillfen QF-2", "Tovin Reyle:Brannoch BR-5"}},
+                 {{noLance}, {"Vexolan"}},
                  {{ExampleMechFile.toStdString(), none}, {"Ilsa Marrow:Quillfen QF-2"}},
                  {{none}, {"Vexolan"}},
                  {{"--", latin1, noneLatin1}, {"Ilsa Marrow:Quillfen QF-2"}}}) {
@@ -509,8 +514,11 @@ private slots:
                 "Vexolan", "Cannot open the Mech file \"" + name + "\":\nThe file does not exist.",
                 "plain", "no icon", "OK only"};
         };
-        QCOMPARE(messages, (std::vector<QStringList>{missing(qt(none)), missing(qt(none)),
-                                                     missing(qt(none) + QChar(0xFFFD))}));
+        QStringList missingLance = missing(qt(noLance));
+        missingLance[1].replace("Mech file", "lance file");
+        QCOMPARE(messages,
+                 (std::vector<QStringList>{missingLance, missing(qt(none)), missing(qt(none)),
+                                           missing(qt(none) + QChar(0xFFFD))}));
     }
 
     // A Mech being described: names, skill, equipment and the Clan technology base.
@@ -630,6 +638,7 @@ private:
         for (const auto& sheet : takeOtherSheets(&w_->window)) {
             titles << sheet->windowHandle()->title();
         }
+        titles.sort(); // the windows are listed in no particular order
         return titles;
     }
     CombatSheet& model() { return w_->window.sheet(); }

@@ -80,3 +80,5 @@ void compareWithReference(QWidget& widget, const QString& name);
 
 // The complete example Mech file of the documentation.
 inline const QString ExampleMechFile = VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech";
+// The complete example lance file of the documentation: two Mechs.
+inline const QString ExampleLanceFile = VEXOLAN_TEST_DATA "/../docs/quillfen-lance.vexlance";
