@@ -14,7 +14,7 @@
 namespace {
 
 // Room for a few lines at least, and for the declarations beside the damage.
-constexpr int StartWidth = 900;
+constexpr int StartWidth = 1100;
 constexpr int StartHeight = 260;
 
 } // namespace
