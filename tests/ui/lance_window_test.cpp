@@ -94,6 +94,17 @@ private slots:
         QCOMPARE(model(view).index(1, LanceScene::Results).data(Qt::BackgroundRole), QVariant());
     }
 
+    // Enter on a line brings its sheet's window to the front, whichever was there before.
+    void enterOnALineBringsItsSheetForward() {
+        LanceWindow& view = openView();
+        for (const int row : {1, 0}) {
+            QVERIFY(showActive(view));
+            view.table()->setCurrentIndex(model(view).index(row, LanceScene::Damage));
+            QTest::keyClick(view.table(), Qt::Key_Return);
+            QTRY_COMPARE(QApplication::activeWindow(), windows_[static_cast<std::size_t>(row)]);
+        }
+    }
+
     // Next Turn from one sheet's menu clears every window; its undo brings every one back, and
     // the view with them.
     void nextTurnAndItsUndoReachEveryWindow() {
