@@ -43,7 +43,7 @@ export class Page {
             (codeName) => this.command(null, codeName),
             (id) => this.select(this.tabs.byId.get(id)),
         );
-        document.getElementById('sheets').after(this.lance.element);
+        document.getElementById('sheets').before(this.lance.element);
         this.lanceCommands = {
             lanceView: () => this.lance.show(true),
             lanceNextTurn: () => this.turn(this.sheets.nextTurn()),
