@@ -27,6 +27,7 @@ async function start() {
         else unrestored.push(record);
     }
     if (!page.tabs.all().length) page.newTab();
+    await page.restoreTurn();
     const tabs = page.tabs.all();
     const wasActive = sessionStorage.getItem('vexolan.active');
     page.tabs.activate(tabs.find((t) => t.uid === wasActive) ?? tabs[0]);

@@ -152,6 +152,13 @@ const SCENES = [
         },
     ],
     [
+        'the lance',
+        async (page) => {
+            await pressWith(page, 'Control', 'l');
+            await page.waitForSelector('.lance tbody tr');
+        },
+    ],
+    [
         'About',
         async (page) => {
             await runEntry(page, 'About Vexolan');

@@ -1,0 +1,87 @@
+// The lance: a line for each of the page's sheets in the order they opened, under the view's
+// headings, with the view's commands; activating a line brings its sheet's tab to the front.
+// Only the lines the lance says changed are drawn again.
+
+import { make } from './elements.js';
+
+export class LancePanel {
+    // `lanceNow(whole)` gives the lance's view, `run(codeName)` carries out one of its commands
+    // and `select(id)` brings the sheet of that id to the front.
+    constructor(lanceNow, run, select) {
+        this.lanceNow = lanceNow;
+        this.run = run;
+        this.shown = false;
+        this.element = make('section', { className: 'chart lance', hidden: true, tabIndex: -1 });
+        this.heading = make('h2', { id: 'lance-title' });
+        this.element.setAttribute('aria-labelledby', this.heading.id);
+        this.bar = make('div', { className: 'chart-bar' });
+        this.bar.append(this.heading);
+        this.head = make('tr');
+        this.body = make('tbody');
+        const table = make('table', { className: 'grid' });
+        const body = make('div', { className: 'chart-body' });
+        body.append(table);
+        table.append(make('thead'), this.body);
+        table.tHead.append(this.head);
+        this.element.append(this.bar, body);
+        this.body.addEventListener('click', (event) => {
+            const row = event.target.closest('tr');
+            if (row) select(Number(row.dataset.id));
+        });
+        this.buttons = new Map();
+    }
+
+    // Shown at the user's asking, the lance takes the keyboard at its first line.
+    show(asked = false) {
+        this.shown = true;
+        this.element.hidden = false;
+        this.draw(this.lanceNow(true));
+        if (!asked) return;
+        this.element.scrollIntoView({ block: 'nearest' });
+        (this.body.querySelector('button') ?? this.element).focus();
+    }
+
+    // After every change of any sheet, while the panel is shown.
+    follow() {
+        if (this.shown) this.draw(this.lanceNow(false));
+    }
+
+    draw(lance) {
+        if (!this.head.childElementCount) this.build(lance);
+        for (const [codeName, , enabled] of lance.buttons)
+            this.buttons.get(codeName).disabled = !enabled;
+        const rows = this.body.rows;
+        while (rows.length > lance.count) this.body.lastElementChild.remove();
+        while (rows.length < lance.count) {
+            const row = make('tr');
+            row.append(
+                make('th', { scope: 'row' }),
+                ...lance.headings.slice(1).map(() => make('td')),
+            );
+            row.cells[0].append(make('button', { type: 'button' }));
+            this.body.append(row);
+        }
+        for (const [index, line] of lance.lines) {
+            const row = rows[index];
+            row.dataset.id = line.id;
+            row.dataset.results = line.results;
+            line.cells.forEach((text, at) => {
+                (at ? row.cells[at] : row.cells[0].firstChild).textContent = text;
+            });
+            row.cells[0].firstChild.ariaLabel = line.spoken;
+        }
+    }
+
+    build(lance) {
+        this.heading.textContent = lance.title;
+        this.head.append(
+            ...lance.headings.map((text) => make('th', { scope: 'col', textContent: text })),
+        );
+        for (const [codeName, caption] of lance.buttons) {
+            const button = make('button', { type: 'button', textContent: caption });
+            button.addEventListener('click', () => this.run(codeName));
+            this.buttons.set(codeName, button);
+            this.bar.append(button);
+        }
+    }
+}
