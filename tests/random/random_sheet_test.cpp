@@ -270,6 +270,7 @@ void expectLanceActionKeepsTheRules(RandomLance& game, Kept& kept, const LanceAc
             const std::size_t i =
                 currentTaken && k == 0 ? action.sheet : before.size() + k - currentTaken;
             EXPECT_EQ(mechOnSheet(game.sheet(i)), kept.saved.mechs[k]) << "Mech " << k + 1;
+            // A Mech's shoulder hits are entered as a user enters them, over their arm.
             Overridden& overridden = kept.overridden[game.seats[i].number];
             for (int box = 0; box < 4; ++box) {
                 const CheckBox& shoulder =

@@ -5,6 +5,7 @@
 #include "lance/lance_opening.h"
 #include "support/random_action.h"
 
+#include <iterator>
 #include <stdexcept>
 #include <variant>
 
@@ -28,41 +29,23 @@ void RandomLance::close(std::size_t index) {
 
 LanceAction randomLanceAction(const RandomLance& game, std::mt19937& random) {
     auto roll = [&random](std::size_t n) { return random() % n; };
-    const std::size_t sheets = game.seats.size();
-    // One action in four is the lance's, where the lance allows it.
-    const auto pick = roll(4 * LanceAction::CloseSheet);
-    const std::size_t sheet = roll(sheets);
+    const std::size_t sheets = game.seats.size(), pick = roll(4 * LanceAction::CloseSheet),
+                      sheet = roll(sheets);
     const std::string on = " on sheet " + std::to_string(game.seats[sheet].number);
+    // One action in four is the lance's, where the lance allows it. A lance opened again adds
+    // its sheets: never so many that a lance file cannot hold them.
     const bool room = sheets < MostSheets;
-    // A lance opened again adds its sheets: never so many that a lance file cannot hold them.
-    const bool roomToOpen = room && sheets + game.savedMechs <= 2 * MostSheets;
-    switch (pick) {
-    case LanceAction::NewMech:
-        if (room) {
-            return {LanceAction::NewMech, 0, "", "New Mech"};
-        }
-        break;
-    case LanceAction::NextTurn:
-        return {LanceAction::NextTurn, 0, "", "Next Turn"};
-    case LanceAction::UndoNextTurn:
-        return {LanceAction::UndoNextTurn, 0, "", "Undo Next Turn"};
-    case LanceAction::SaveLance:
-        return {LanceAction::SaveLance, 0, "", "Save Lance"};
-    case LanceAction::OpenLance:
-        if (roomToOpen && !game.saved.empty()) {
-            return {LanceAction::OpenLance, sheet, "", "Open Lance" + on};
-        }
-        break;
-    case LanceAction::CloseSheet:
-        if (sheets > 1) {
-            return {LanceAction::CloseSheet, sheet, "", "Close" + on};
-        }
-        break;
-    default:
-        break;
+    const bool reopens = room && !game.saved.empty() && sheets + game.savedMechs <= 2 * MostSheets;
+    const bool allowed[] = {false, room, true, true, true, reopens, sheets > 1};
+    const char* const words[] = {"",           "New Mech",   "Next Turn", "Undo Next Turn",
+                                 "Save Lance", "Open Lance", "Close"};
+    if (pick < std::size(allowed) && allowed[pick]) {
+        const auto kind = static_cast<LanceAction::Kind>(pick);
+        const bool onOne = kind == LanceAction::OpenLance || kind == LanceAction::CloseSheet;
+        return {kind, onOne ? sheet : 0, "", words[pick] + (onOne ? on : "")};
     }
-    std::string words = randomAction(game.sheet(sheet), random);
-    return {LanceAction::OnSheet, sheet, words, words + on};
+    std::string onSheet = randomAction(game.sheet(sheet), random);
+    return {LanceAction::OnSheet, sheet, onSheet, onSheet + on};
 }
 
 void play(RandomLance& game, const LanceAction& action) {
