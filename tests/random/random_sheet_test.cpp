@@ -206,7 +206,8 @@ std::string clearedCopy(const CombatSheet& sheet) {
 }
 
 // What the test keeps of the lance beside its sheets: the shoulder overrides of each sheet by
-// its number, what Next Turn can take back, and the lance last saved.
+// its number, what Next Turn can take back, the lance last saved, and every sheet as the last
+// action left it.
 struct Kept {
     struct Undo {
         std::vector<std::string> sheets;
@@ -216,11 +217,12 @@ struct Kept {
     std::map<int, Overridden> overridden;
     std::optional<Undo> undo;
     LanceFile saved;
+    std::vector<std::string> sheets;
 };
 
 // Plays one action on the lance and checks what it did to the lance's sheets and turn.
 void expectLanceActionKeepsTheRules(RandomLance& game, Kept& kept, const LanceAction& action) {
-    const std::vector<std::string> before = snapshots(game);
+    const std::vector<std::string> before = kept.sheets;
     std::vector<std::string> cleared, after = before;
     const int turn = game.lance.turn();
     int expectedTurn = turn;
@@ -279,7 +281,7 @@ void expectLanceActionKeepsTheRules(RandomLance& game, Kept& kept, const LanceAc
             }
             EXPECT_EQ(game.sheet(i).situation, expected(game.sheet(i), overridden));
         }
-        after = snapshots(game);
+        after = snapshots(game); // each as its Mech file puts it, checked above
         expectedTurn = kept.saved.turn;
         if (mechsTaken > 0) {
             kept.undo.reset();
@@ -290,7 +292,8 @@ void expectLanceActionKeepsTheRules(RandomLance& game, Kept& kept, const LanceAc
         kept.undo.reset();
         break;
     }
-    EXPECT_EQ(snapshots(game), after);
+    kept.sheets = snapshots(game);
+    EXPECT_EQ(kept.sheets, after);
     EXPECT_EQ(game.lance.turn(), expectedTurn);
     EXPECT_EQ(game.lance.undoCommand.enabled(), kept.undo.has_value());
 }
@@ -300,6 +303,7 @@ TEST(RandomLance, EveryActionKeepsTheRules) {
     std::mt19937 random(static_cast<unsigned>(seed));
     RandomLance game;
     Kept kept;
+    kept.sheets = snapshots(game);
     std::string recent;
     int charted = 0, checks = 0;
     for (int step = 0; step < envOr("VEXOLAN_RANDOM_ACTIONS", 20000) && !HasFailure(); ++step) {
