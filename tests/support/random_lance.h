@@ -42,7 +42,7 @@ struct LanceAction {
     std::string words;     // the action as a reader of a game reads it
 };
 
-// Mostly an action on a sheet; a lance keeps between one and a few sheets, and is opened again
+// Mostly an action on a sheet; a lance keeps between one and twelve sheets, and is opened again
 // only once saved.
 LanceAction randomLanceAction(const RandomLance& game, std::mt19937& random);
 
