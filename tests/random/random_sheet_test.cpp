@@ -319,7 +319,7 @@ TEST(RandomLance, EveryActionKeepsTheRules) {
         }
     }
     // Enough charts were drawn, and enough were refused, for both to have been tried.
-    EXPECT_GT(charted, checks / 5);
+    EXPECT_GT(charted, checks / 10);
     EXPECT_GT(checks - charted, checks / 10);
 }
 
