@@ -1,6 +1,9 @@
 // The lance: a line for each of the page's sheets in the order they opened, under the view's
 // headings, with the view's commands; activating a line brings its sheet's tab to the front.
-// Only the lines the lance says changed are drawn again.
+// Only the lines the lance says changed are drawn again. It stands in the shown tab under the
+// menu bar: above the sheet in the desktop's form, in the sheet's place where the sheet flows, so
+// that no control of the sheet lies half under the sheet's bars; there a tab, or a line, brings
+// the sheet back.
 
 import { make } from './elements.js';
 
@@ -39,6 +42,21 @@ export class LancePanel {
         if (!asked) return;
         this.element.scrollIntoView({ block: 'nearest' });
         (this.body.querySelector('button') ?? this.element).focus();
+    }
+
+    hide() {
+        this.shown = false;
+        this.element.hidden = true;
+    }
+
+    // In the panel of the tab shown, between its menu bar and its sheet.
+    standIn(panel) {
+        panel.querySelector(':scope > .menubar').after(this.element);
+    }
+
+    // Whether the lance stands in the place of the sheet shown.
+    get insteadOfSheet() {
+        return this.shown && !!this.element.parentElement?.querySelector('.sheet.flow');
     }
 
     // After every change of any sheet, while the panel is shown.

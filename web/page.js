@@ -43,7 +43,6 @@ export class Page {
             (codeName) => this.command(null, codeName),
             (id) => this.select(this.tabs.byId.get(id)),
         );
-        document.getElementById('sheets').before(this.lance.element);
         this.lanceCommands = {
             lanceView: () => this.lance.show(true),
             lanceNextTurn: () => this.turn(this.sheets.nextTurn()),
@@ -85,11 +84,14 @@ export class Page {
         this.keeping.remember(tab);
     }
 
+    // A tab chosen while the lance stands in its sheet's place brings the sheet back.
     select(tab) {
+        if (this.lance.insteadOfSheet) this.lance.hide();
         this.tabs.activate(tab);
     }
 
-    shown() {
+    shown(tab) {
+        this.lance.standIn(tab.panel);
         this.keeping.schedule();
     }
 

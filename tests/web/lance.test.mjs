@@ -43,8 +43,13 @@ async function twoSheets(page) {
     await tap(page, 'doneButton', 2);
 }
 
+// Wide enough for the desktop's form, where the lance stands above the sheet it follows.
+const DESKTOP = { width: 1366, height: 768 };
+const PHONE = { width: 360, height: 740, hasTouch: true, isMobile: true };
+const shownOf = (page, selector) => page.$eval(selector, (element) => element.checkVisibility());
+
 test("the lance's lines follow taps on two tabs, and a line brings its tab to the front", () =>
-    onAPage(async ({ page }) => {
+    onAPage({ viewport: DESKTOP }, async ({ page }) => {
         await pressWith(page, 'Control', 'l');
         assert.deepEqual(await columnOf(page, 0), ['Vexolan']);
         await twoSheets(page);
@@ -55,6 +60,16 @@ test("the lance's lines follow taps on two tabs, and a line brings its tab to th
         await line.focus();
         await page.keyboard.press('Enter');
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2');
+    }));
+
+test('on a phone the lance stands in the place of the sheet, which a line brings back', () =>
+    onAPage({ viewport: PHONE }, async ({ page }) => {
+        await pressWith(page, 'Control', 'l');
+        await page.waitForSelector('.lance tbody tr');
+        assert.equal(await shownOf(page, '.sheet-tab:not([hidden]) .sheet'), false);
+        await page.tap('.lance tbody tr:first-child button');
+        assert.equal(await shownOf(page, '.sheet-tab:not([hidden]) .sheet'), true);
+        assert.equal(await shownOf(page, '.lance'), false);
     }));
 
 test('Next Turn clears every sheet, its undo brings them back, and the turn stays on reload', () =>
