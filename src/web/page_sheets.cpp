@@ -241,20 +241,25 @@ std::string PageSheets::lanceJson(bool whole) {
 
 std::string PageSheets::nextTurn() {
     lance_.nextTurnCommand.userClick();
-    Json sheets = Json::array();
-    for (const Entry& entry : sheets_) {
-        sheets.push_back({entry.id, Json::parse(entry.sheet->changes())});
-    }
-    return Json{{"sheets", sheets}, {"requests", Json::parse(lanceRequests())}}.dump();
+    return afterTurn(&WebSheet::changes);
 }
 
+// The copies that an undo brings back raise no notifications: each sheet is drawn whole.
 std::string PageSheets::undoNextTurn() {
     lance_.undoCommand.userClick();
-    Json sheets = Json::array();
+    return afterTurn(&WebSheet::view);
+}
+
+// Each sheet's update is spliced in as its sheet wrote it, rather than read back into a value
+// that is only written out again.
+std::string PageSheets::afterTurn(std::string (WebSheet::*updateOf)()) {
+    std::string sheets;
     for (const Entry& entry : sheets_) {
-        sheets.push_back({entry.id, Json::parse(entry.sheet->view())});
+        sheets += sheets.empty() ? "[" : ",";
+        sheets += "[" + std::to_string(entry.id) + "," + ((*entry.sheet).*updateOf)() + "]";
     }
-    return Json{{"sheets", sheets}, {"requests", Json::parse(lanceRequests())}}.dump();
+    return R"({"sheets":)" + (sheets.empty() ? "[" : sheets) + R"(],"requests":)" +
+           lanceRequests() + "}";
 }
 
 std::string PageSheets::lanceDeclaration() {

@@ -106,6 +106,7 @@ private:
 
     int idOf(const CombatSheet& sheet) const;
     std::string lanceRequests();
+    std::string afterTurn(std::string (WebSheet::*updateOf)());
 
     std::vector<Entry> sheets_;
     BrowserPlatform lancePlatform_;
