@@ -14,7 +14,7 @@ export class LancePanel {
         this.lanceNow = lanceNow;
         this.run = run;
         this.shown = false;
-        this.element = make('section', { className: 'chart lance', hidden: true, tabIndex: -1 });
+        this.element = make('section', { className: 'lance', hidden: true, tabIndex: -1 });
         this.heading = make('h2', { id: 'lance-title' });
         this.element.setAttribute('aria-labelledby', this.heading.id);
         this.bar = make('div', { className: 'chart-bar' });
