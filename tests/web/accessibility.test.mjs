@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { test } from 'node:test';
 import {
+    byFinger,
     control,
     onAPage,
     openQuillfen,
@@ -168,8 +169,8 @@ const SCENES = [
 ];
 
 const SIZES = [
-    ['a phone', { width: 360, height: 740, hasTouch: true, isMobile: true }],
-    ['a tablet', { width: 768, height: 1024, hasTouch: true, isMobile: true }],
+    ['a phone', byFinger(360, 740)],
+    ['a tablet', byFinger(768, 1024)],
     ['a desktop', { width: 1366, height: 768 }],
 ];
 

@@ -5,6 +5,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import {
+    byFinger,
     PHONE,
     menu,
     newMech,
@@ -23,7 +24,7 @@ async function threeSheets(page) {
 }
 
 test('a double tap on × closes one sheet, and Undo brings it back where it stood', () =>
-    onAPage({ viewport: { ...PHONE, hasTouch: true, isMobile: true } }, async ({ page }) => {
+    onAPage({ viewport: byFinger(PHONE.width, PHONE.height) }, async ({ page }) => {
         await threeSheets(page);
         const close = await page.$('.tab-holder:nth-child(1) .close');
         const box = await close.boundingBox();

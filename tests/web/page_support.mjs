@@ -12,6 +12,8 @@ export const PAGE_DIR =
 export const DOCS = new URL('../../docs/', import.meta.url).pathname;
 export const TABLET = { width: 1024, height: 768 };
 export const PHONE = { width: 915, height: 412 };
+// A screen of that size, touched by a finger: a coarse pointer.
+export const byFinger = (width, height) => ({ width, height, hasTouch: true, isMobile: true });
 
 const CLIPBOARD = ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write'];
 

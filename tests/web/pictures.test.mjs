@@ -5,7 +5,15 @@ import assert from 'node:assert/strict';
 import { readFile, writeFile } from 'node:fs/promises';
 import { test } from 'node:test';
 import { PNG } from 'pngjs';
-import { PHONE, TABLET, control, onAPage, openQuillfen, rangeOn } from './page_support.mjs';
+import {
+    PHONE,
+    TABLET,
+    control,
+    onAPage,
+    openQuillfen,
+    rangeOn,
+    byFinger,
+} from './page_support.mjs';
 
 const REFERENCE = new URL('reference/', import.meta.url);
 
@@ -45,8 +53,6 @@ async function sheetInPlay(page, after = []) {
         scrollTo(0, 0);
     });
 }
-
-const byFinger = (width, height) => ({ width, height, hasTouch: true, isMobile: true });
 
 for (const [name, viewport] of [
     ['tablet', TABLET],

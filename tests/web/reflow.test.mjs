@@ -4,9 +4,7 @@
 // the screen after a rotation.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { control, menu, onAPage, openQuillfen, takeMessage } from './page_support.mjs';
-
-const byFinger = (width, height) => ({ width, height, hasTouch: true, isMobile: true });
+import { control, menu, onAPage, openQuillfen, takeMessage, byFinger } from './page_support.mjs';
 
 // Each size with the arrangement it takes, its smallest target, and whether the results stay on
 // screen in a bar. The desktop's form is 773 pixels wide: it takes 1,160 with a mouse (rows 24
