@@ -18,7 +18,7 @@ async function start() {
     const page = new Page(vexolan, layout);
     listenForMenuKeys(page.menu, (codeName) => page.command(null, codeName));
     const taken = await page.keeping.takeOver();
-    await page.look.restore();
+    await Promise.all([page.look.restore(), page.restoreTurn()]);
     page.keeping.listen();
     const unrestored = [];
     for (const record of taken) {
@@ -27,7 +27,6 @@ async function start() {
         else unrestored.push(record);
     }
     if (!page.tabs.all().length) page.newTab();
-    await page.restoreTurn();
     const tabs = page.tabs.all();
     const wasActive = sessionStorage.getItem('vexolan.active');
     page.tabs.activate(tabs.find((t) => t.uid === wasActive) ?? tabs[0]);
