@@ -7,6 +7,13 @@
 
 import { make } from './elements.js';
 
+// `heading` names a cell's column beside it where a phone shows its line as a card.
+function withRole(element, role, heading) {
+    element.setAttribute('role', role);
+    if (heading) element.dataset.heading = heading;
+    return element;
+}
+
 export class LancePanel {
     // `lanceNow(whole)` gives the lance's view, `run(codeName)` carries out one of its commands
     // and `select(id)` brings the sheet of that id to the front.
@@ -21,10 +28,13 @@ export class LancePanel {
         this.bar.append(this.heading);
         this.head = make('tr');
         this.body = make('tbody');
-        const table = make('table', { className: 'grid' });
+        // Roles named outright keep the table a table to a screen reader where a phone shows
+        // each line as a card.
+        const table = withRole(make('table', { className: 'grid' }), 'table');
         const body = make('div', { className: 'chart-body' });
         body.append(table);
-        table.append(make('thead'), this.body);
+        table.append(withRole(make('thead'), 'rowgroup'), withRole(this.body, 'rowgroup'));
+        withRole(this.head, 'row');
         table.tHead.append(this.head);
         this.element.append(this.bar, body);
         this.body.addEventListener('click', (event) => {
@@ -71,10 +81,10 @@ export class LancePanel {
         const rows = this.body.rows;
         while (rows.length > lance.count) this.body.lastElementChild.remove();
         while (rows.length < lance.count) {
-            const row = make('tr');
+            const row = withRole(make('tr'), 'row');
             row.append(
-                make('th', { scope: 'row' }),
-                ...lance.headings.slice(1).map(() => make('td')),
+                withRole(make('th', { scope: 'row' }), 'rowheader'),
+                ...lance.headings.slice(1).map((heading) => withRole(make('td'), 'cell', heading)),
             );
             row.cells[0].append(make('button', { type: 'button' }));
             this.body.append(row);
@@ -93,7 +103,9 @@ export class LancePanel {
     build(lance) {
         this.heading.textContent = lance.title;
         this.head.append(
-            ...lance.headings.map((text) => make('th', { scope: 'col', textContent: text })),
+            ...lance.headings.map((text) =>
+                withRole(make('th', { scope: 'col', textContent: text }), 'columnheader'),
+            ),
         );
         for (const [codeName, caption] of lance.buttons) {
             const button = make('button', { type: 'button', textContent: caption });
