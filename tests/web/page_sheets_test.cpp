@@ -215,8 +215,6 @@ TEST(PageLance, TellsTheLinesOfTheSheetsThatChanged) {
     // The name; what is done on the first and on the second sheet; the lines told then.
     const std::tuple<const char*, std::string, std::string, Lines> rows[] = {
         {"Nothing", "", "", {}},
-        {"First", "pilotName=Kai mechName=Ox", "", {{0, 1, "Kai:Ox"}}},
-        {"Second", "", "mechName=Ox", {{1, 2, ":Ox"}}},
         {"Both", "pilotName=Kai", "pilotName=Ilsa", {{0, 1, "Kai:"}, {1, 2, "Ilsa:"}}},
     };
     for (const auto& [name, first, second, lines] : rows) {
