@@ -198,15 +198,6 @@ std::vector<std::tuple<int, int, std::string>> linesOf(const Json& lance) {
     return lines;
 }
 
-Json buttonOf(const Json& lance, const std::string& codeName) {
-    for (const Json& button : lance.at("buttons")) {
-        if (button[0] == codeName) {
-            return button;
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 // The lance view tells again only the lines of the sheets that changed, each with its sheet.
@@ -228,28 +219,23 @@ TEST(PageLance, TellsTheLinesOfTheSheetsThatChanged) {
     }
 }
 
-// Next Turn tells every sheet's changes and the next turn; its undo every sheet's whole view,
-// the turn before and no second undo.
+// Next Turn tells every sheet's changes, and its undo every sheet's whole view, the turn before.
+// (The page's own test reads the turn and the undo's button in the lance's lines.)
 TEST(PageLance, NextTurnAndItsUndo) {
     PageSheets sheets;
     const int attacking = sheets.newSheet(CombatSheet::ActualSize);
     const int idle = sheets.newSheet(CombatSheet::ActualSize);
     playOn(sheets, attacking, "targetJumpedBox");
-    lanceOf(sheets, true);
     const Json next = Json::parse(sheets.nextTurn());
     EXPECT_EQ(next.at("sheets")[0][0], attacking);
     EXPECT_FALSE(next.at("sheets")[0][1].at("changed").empty());
     EXPECT_EQ(next.at("sheets")[1][0], idle);
-    const Json after = lanceOf(sheets);
-    EXPECT_EQ(after.at("lines")[1][1].at("cells")[LanceScene::Turn], "2");
-    EXPECT_EQ(buttonOf(after, "lanceUndo")[2], true);
-
+    EXPECT_EQ(sheets.turn(), 2);
     const Json undone = Json::parse(sheets.undoNextTurn());
     const std::size_t places = sheet::sheetLayout().size();
     EXPECT_EQ(undone.at("sheets")[0][1].at("changed").size(), places);
     EXPECT_EQ(undone.at("sheets")[1][1].at("changed").size(), places);
     EXPECT_EQ(sheets.turn(), 1);
-    EXPECT_EQ(buttonOf(lanceOf(sheets), "lanceUndo")[2], false);
 }
 
 // A saved lance opens on another page as it was: its Mechs on sheets, the first on the
