@@ -9,10 +9,6 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-using Texts = std::vector<std::string>;
-} // namespace
-
 TEST(LanceNextTurn, TheTurnStopsAtTheLast) {
     LanceOfSheets sheets(1);
     sheets.lance.setTurn(Lance::LastTurn);
@@ -26,7 +22,7 @@ TEST(LanceNextTurn, TheTurnStopsAtTheLast) {
 // as the box holds it, edits and all.
 TEST(LanceDeclaration, ALinePerSheetThatDeclared) {
     // Each sheet is named Kai:Ox plus its place and its box made to hold the declaration given.
-    const std::vector<std::tuple<const char*, Texts, std::string>> cases = {
+    const std::vector<std::tuple<const char*, std::vector<std::string>, std::string>> cases = {
         {"none", {"", ""}, ""},
         {"blank", {" \n "}, ""},
         {"two of three",
