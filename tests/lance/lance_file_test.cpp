@@ -20,12 +20,8 @@ using Json = nlohmann::ordered_json;
 
 const std::string ExampleLance = fileText(VEXOLAN_TEST_DATA "/../docs/quillfen-lance.vexlance");
 
-// The example with the value at `pointer` replaced by `json`; without a pointer, `json` is the
-// whole file.
+// The example with the value at `pointer` replaced by `json`.
 std::string patched(const std::string& pointer, const std::string& json) {
-    if (pointer.empty()) {
-        return json;
-    }
     Json file = Json::parse(ExampleLance);
     file[Json::json_pointer(pointer)] = Json::parse(json);
     return file.dump();
@@ -40,17 +36,12 @@ bool open(LanceOfSheets& sheets, const std::string& bytes) {
                          [&sheets]() -> CombatSheet& { return sheets.open(); });
 }
 
-LanceFile exampleLance() {
-    FreshSheet f;
-    return std::get<LanceFile>(readLanceFile(ExampleLance, f.sheet));
-}
-
 } // namespace
 
 // The example's first Mech is the Mech file's example, and the whole writes back byte for byte.
 TEST(LanceFileRoundTrip, TheExampleReadsAndWritesBackWhole) {
-    const LanceFile lance = exampleLance();
     FreshSheet f;
+    const LanceFile lance = std::get<LanceFile>(readLanceFile(ExampleLance, f.sheet));
     ASSERT_EQ(lance.mechs.size(), 2U);
     EXPECT_EQ(lance.turn, 3);
     EXPECT_EQ(lance.mechs[0], std::get<MechFile>(readMechFile(ExampleMech, f.sheet)));
@@ -58,9 +49,9 @@ TEST(LanceFileRoundTrip, TheExampleReadsAndWritesBackWhole) {
     EXPECT_EQ(writeLanceFile(lance), ExampleLance);
 }
 
-// Sheets filled in by hand, saved and opened again, come back with their Mechs and the turn:
-// the first on the sheet the lance is opened from while it is still as it opened, the others
-// on new sheets; a sheet in use keeps what it holds.
+// Sheets filled in by hand, saved and opened again, come back with their Mechs and the turn,
+// the first on the sheet the lance is opened from, still as it opened. (Where the Mechs of a
+// lance go when that sheet is in use, the random lance checks on every lance it opens.)
 TEST(LanceFileOpen, SavedSheetsComeBackAndAnUntouchedSheetTakesTheFirst) {
     LanceOfSheets saved(3);
     act(saved[0], "pilotName=Ilsa_Marrow mechName=Quillfen_QF-2 gunSkill=4 clanOption "
@@ -68,22 +59,15 @@ TEST(LanceFileOpen, SavedSheetsComeBackAndAnUntouchedSheetTakesTheFirst) {
     act(saved[2], "pilotName=Kai gunSkill=2 doneButton sensorsBox leftUpperActuatorBox");
     saved.lance.setTurn(7);
     ASSERT_TRUE(saveLanceFile(Path, saved.lance));
-    const std::pair<const char*, bool> currents[] = {{"rangeSlider=3 rangeSlider=0", true},
-                                                     {"rangeSlider=3", false}};
-    for (const auto& [current, untouched] : currents) {
-        LanceOfSheets opened(1);
-        act(opened[0], current);
-        const std::string before = snapshot(opened[0]);
-        ASSERT_TRUE(open(opened, saved.fake.fileStore.files[Path])) << current;
-        const std::size_t first = opened.lance.size() - saved.lance.size();
-        EXPECT_EQ(first, untouched ? 0U : 1U) << current;
-        EXPECT_EQ(snapshot(opened[0]) == before, !untouched) << current;
-        for (std::size_t i = 0; i < saved.lance.size(); ++i) {
-            EXPECT_EQ(mechOnSheet(opened[first + i]), mechOnSheet(saved[i])) << current << i;
-            EXPECT_EQ(opened[first + i].title(), saved[i].title()) << current << i;
-        }
-        EXPECT_EQ(opened.lance.turn(), 7) << current;
+    LanceOfSheets opened(1);
+    act(opened[0], "rangeSlider=3 rangeSlider=0");
+    ASSERT_TRUE(open(opened, saved.fake.fileStore.files[Path]));
+    ASSERT_EQ(opened.lance.size(), saved.lance.size());
+    for (std::size_t i = 0; i < saved.lance.size(); ++i) {
+        EXPECT_EQ(mechOnSheet(opened[i]), mechOnSheet(saved[i])) << i;
+        EXPECT_EQ(opened[i].title(), saved[i].title()) << i;
     }
+    EXPECT_EQ(opened.lance.turn(), 7);
 }
 
 TEST(LanceFileSave, NoMoreSheetsThanAFileHolds) {
@@ -101,22 +85,19 @@ TEST(LanceFileSave, NoMoreSheetsThanAFileHolds) {
 
 // One message names the file and what is wrong, and nothing changes.
 TEST(LanceFileOpen, ABadFileIsNamedInOneMessage) {
-    std::string mechs = "[";
-    for (std::size_t i = 0; i <= LanceMechLimit; ++i) {
-        mechs += (i == 0 ? "" : ",") + Json::parse(ExampleLance)["mechs"][0].dump();
-    }
-    mechs += "]";
+    const std::string mechs =
+        Json(LanceMechLimit + 1, Json::parse(ExampleLance)["mechs"][0]).dump();
     // clang-format off
     const std::vector<std::pair<std::string, std::string>> cases[] = {{
-        {patched("", ""), "The file is not JSON: it goes wrong at line 1, column 1."},
-        {patched("", "\xc3"), "The file is not UTF-8 text."},
+        {"", "The file is not JSON: it goes wrong at line 1, column 1."},
+        {"\xc3", "The file is not UTF-8 text."},
         {std::string(LanceFileSizeLimit + 1, ' '), "The file is larger than 1 MiB, far too large for a lance file."},
-        {patched("", R"({"format": "Vexolan Mech", "version": 1})"), "The file is not a Vexolan lance file."},
-        {patched("", R"(["Vexolan Lance"])"), "The file is not a Vexolan lance file."},
-        {patched("", R"({"format": "Vexolan Lance"})"), "'version' is missing."},
+        {R"({"format": "Vexolan Mech", "version": 1})", "The file is not a Vexolan lance file."},
+        {R"(["Vexolan Lance"])", "The file is not a Vexolan lance file."},
+        {R"({"format": "Vexolan Lance"})", "'version' is missing."},
         {patched("/version", "0"), "Version: 0 is not a version number."},
         {patched("/version", "2"), "The file is of version 2 of the lance format; this Vexolan reads versions up to 1. A newer Vexolan wrote it."},
-        {patched("", R"({"format": "Vexolan Lance", "version": 1, "mechs": []})"), "'turn' is missing."},
+        {R"({"format": "Vexolan Lance", "version": 1, "mechs": []})", "'turn' is missing."},
         {patched("/extra", "1"), "'extra' is not part of a lance file."},
         {patched("/turn", "0"), "Turn: 0 is not a turn from 1 to 999."},
         {patched("/turn", "1000"), "Turn: 1000 is not a turn from 1 to 999."},
@@ -127,11 +108,9 @@ TEST(LanceFileOpen, ABadFileIsNamedInOneMessage) {
         {patched("/mechs", "{}"), "Mechs: {} is not a list of 1 to 24 Mechs."},
         {patched("/mechs", mechs), "Mechs: [{\"format\":\"Vexolan Mech\",\"version\":1,\"m... is not a list of 1 to 24 Mechs."},
         {patched("/mechs/1", "null"), "Mech 2: The file is not a Vexolan Mech file."},
-        {patched("/mechs/1/version", "2"), "Mech 2: The file is of version 2 of the Mech format; this Vexolan reads versions up to 1. A newer Vexolan wrote it."},
         {patched("/mechs/0/weapons/2/weapon", "\"Lazer\""), "Mech 1: Row 3: 'Lazer' is not a weapon of the catalogue."},
-        {patched("/mechs/1/damage/leftArm/upperActuator", "\"grayed\""), "Mech 2: Left arm: an actuator stands grayed only under a hit shoulder."},
         {patched("/mechs/1/turn", "3"), "Mech 2: 'turn' is not part of a Mech file."},
-        {patched("", R"({"format": "Vexolan Lance", "version": 1, "turn": 1, "turn": 2})"), "The key 'turn' stands twice in one object."},
+        {R"({"format": "Vexolan Lance", "version": 1, "turn": 1, "turn": 2})", "The key 'turn' stands twice in one object."},
     }};
     // clang-format on
     for (const auto& [bytes, fault] : cases[0]) {

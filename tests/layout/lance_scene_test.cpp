@@ -37,24 +37,28 @@ TEST(LanceScene, DamageInWords) {
     }
 }
 
-// Each cell says what the sheet shows; the results cell whether Calculate ran since the last
-// change.
+// Each cell says what the sheet shows, and a screen reader hears it after its heading, the
+// declaration without its leading blanks and an empty cell not at all; the results cell says
+// whether Calculate ran since the last change.
 TEST(LanceScene, ALineSaysWhatItsSheetShows) {
-    FreshSheet f;
-    act(f.sheet, "pilotName=Ilsa_Marrow mechName=Quillfen_QF-2 sensorsBox " + Attack);
-    const LanceScene::Line fresh = LanceScene::lineOf(f.sheet, 4);
-    EXPECT_EQ(fresh.cells[LanceScene::Mech], "Ilsa Marrow:Quillfen QF-2");
-    EXPECT_EQ(fresh.cells[LanceScene::Turn], "4");
-    EXPECT_EQ(fresh.cells[LanceScene::TotalHeat], f.sheet.totalHeatBox.text());
-    EXPECT_FALSE(fresh.cells[LanceScene::TotalHeat].empty());
-    EXPECT_EQ(fresh.cells[LanceScene::Declaration], f.sheet.declarationBox.text());
-    EXPECT_EQ(fresh.cells[LanceScene::Damage], "Sensors hit");
-    EXPECT_EQ(fresh.cells[LanceScene::Results], "Calculated");
-    act(f.sheet, "walkedOption");
-    EXPECT_EQ(LanceScene::lineOf(f.sheet, 4).cells[LanceScene::Results], SheetScene::StaleNote);
-    EXPECT_EQ(LanceScene::lineOf(f.sheet, 4).results, ResultsAge::Age::Stale);
-    act(f.sheet, "clearButton");
-    EXPECT_EQ(LanceScene::lineOf(f.sheet, 4).cells[LanceScene::Results], "Not calculated");
+    LanceOfSheets sheets(1);
+    CombatSheet& sheet = sheets[0];
+    act(sheet, "pilotName=Ilsa_Marrow mechName=Quillfen_QF-2 sensorsBox " + Attack);
+    sheets.lance.setTurn(4);
+    LanceScene scene(sheets.lance);
+    scene.update();
+    EXPECT_EQ(scene.line(0).cells, (LanceScene::Line{{"Ilsa Marrow:Quillfen QF-2", "4", "3",
+                                                      "  MLaser@8", "Sensors hit", "Calculated"}}
+                                        .cells));
+    EXPECT_EQ(scene.spoken(0), "Mech: Ilsa Marrow:Quillfen QF-2. Turn: 4. Total Heat: 3. "
+                               "Declaration: MLaser@8. Damage: Sensors hit. Results: Calculated");
+    act(sheet, "walkedOption");
+    EXPECT_EQ(LanceScene::lineOf(sheet, 4).cells[LanceScene::Results], SheetScene::StaleNote);
+    EXPECT_EQ(LanceScene::lineOf(sheet, 4).results, ResultsAge::Age::Stale);
+    act(sheet, "clearButton");
+    scene.update();
+    EXPECT_EQ(scene.spoken(0), "Mech: Ilsa Marrow:Quillfen QF-2. Turn: 4. Damage: Sensors hit. "
+                               "Results: Not calculated");
 }
 
 TEST(LanceScene, UpdateTellsTheLinesThatChanged) {
@@ -67,25 +71,17 @@ TEST(LanceScene, UpdateTellsTheLinesThatChanged) {
         bool countChanged;
         bool undoChanged = false;
     };
+    // clang-format off
     const std::vector<Step> steps = {
         {"first", [](LanceOfSheets&) {}, {0, 1, 2}, true, true},
         {"nothing", [](LanceOfSheets&) {}, {}, false},
-        {"two sheets",
-         [](LanceOfSheets& s) {
-             act(s[0], "pilotName=Kai " + Attack);
-             act(s[2], "leftShoulderBox");
-         },
-         {0, 2},
-         false},
+        {"two sheets", [](LanceOfSheets& s) { act(s[0], "pilotName=Kai " + Attack), act(s[2], "leftShoulderBox"); }, {0, 2}, false},
         {"stale", [](LanceOfSheets& s) { act(s[0], "ranOption"); }, {0}, false},
-        {"next turn",
-         [](LanceOfSheets& s) { s.lance.nextTurnCommand.userClick(); },
-         {0, 1, 2},
-         false,
-         true},
+        {"next turn", [](LanceOfSheets& s) { s.lance.nextTurnCommand.userClick(); }, {0, 1, 2}, false, true},
         {"closed", [](LanceOfSheets& s) { s.lance.closed(s[0]); }, {0, 1}, true, true},
         {"opened", [](LanceOfSheets& s) { s.open(); }, {2}, true},
     };
+    // clang-format on
     for (const Step& step : steps) {
         step.change(sheets);
         const LanceScene::Changes changes = scene.update();
@@ -98,15 +94,4 @@ TEST(LanceScene, UpdateTellsTheLinesThatChanged) {
                 << step.name << " line " << i;
         }
     }
-}
-
-TEST(LanceScene, ASpokenLineNamesEachCellByItsHeading) {
-    LanceOfSheets sheets(1);
-    act(sheets[0], "pilotName=Kai mechName=Ox sensorsBox");
-    sheets[0].declarationBox.userType("  SRM6@5 ");
-    LanceScene scene(sheets.lance);
-    scene.update();
-    EXPECT_EQ(scene.spoken(0),
-              "Mech: Kai:Ox. Turn: 1. Declaration: SRM6@5. Damage: Sensors hit. Results: "
-              "Not calculated");
 }

@@ -78,6 +78,19 @@ SituationModifiers expected(const C& s, const Overridden& overridden) {
 
 const char* const Actuators[] = {"rightUpperActuatorBox", "rightLowerActuatorBox",
                                  "leftUpperActuatorBox", "leftLowerActuatorBox"};
+// A shoulder clicked, or every shoulder of a sheet that a Mech file filled in (no action),
+// overrides its arm's actuators or gives them back; an actuator clicked is its own again.
+void followShoulders(const C& s, Overridden& overridden, const std::string& action) {
+    for (int box = 0; box < 4; ++box) {
+        const CheckBox& shoulder = box < 2 ? s.rightShoulderBox : s.leftShoulderBox;
+        if (action.empty() || action == (box < 2 ? "rightShoulderBox" : "leftShoulderBox")) {
+            overridden[box] = shoulder.value() != BoxState::Unticked;
+        } else if (action == Actuators[box]) {
+            overridden[box] = false;
+        }
+    }
+}
+
 // Each cell of the chart is what the row shows once a copy of the sheet has its slider moved
 // to that range and Calculate pressed; its notice is the first message that Calculate gives,
 // or the lack of a weapon. The copy is the sheet, and working the chart out leaves the sheet as
@@ -120,14 +133,7 @@ void expectActionKeepsTheRules(FreshSheet& f, Overridden& overridden, const std:
     const bool inWater = s.targetWaterOption.selected();
     const auto messages = f.fake.messageBox.shown.size();
     act(s, action);
-    for (int box = 0; box < 4; ++box) {
-        const CheckBox& shoulder = box < 2 ? s.rightShoulderBox : s.leftShoulderBox;
-        if (action == (box < 2 ? "rightShoulderBox" : "leftShoulderBox")) {
-            overridden[box] = shoulder.value() != BoxState::Unticked;
-        } else if (action == Actuators[box]) {
-            overridden[box] = false;
-        }
-    }
+    followShoulders(s, overridden, action);
     EXPECT_EQ(s.situation, expected(s, overridden));
     EXPECT_EQ(s.firesClusterMunitions, s.clusterMunitionsBox.value() == BoxState::Ticked);
     // Water gives cover, the slider's range shows and decides adjacency, the woods stay
@@ -272,13 +278,8 @@ void expectLanceActionKeepsTheRules(RandomLance& game, Kept& kept, const LanceAc
             const std::size_t i =
                 currentTaken && k == 0 ? action.sheet : before.size() + k - currentTaken;
             EXPECT_EQ(mechOnSheet(game.sheet(i)), kept.saved.mechs[k]) << "Mech " << k + 1;
-            // A Mech's shoulder hits are entered as a user enters them, over their arm.
             Overridden& overridden = kept.overridden[game.seats[i].number];
-            for (int box = 0; box < 4; ++box) {
-                const CheckBox& shoulder =
-                    box < 2 ? game.sheet(i).rightShoulderBox : game.sheet(i).leftShoulderBox;
-                overridden[box] = shoulder.value() != BoxState::Unticked;
-            }
+            followShoulders(game.sheet(i), overridden, "");
             EXPECT_EQ(game.sheet(i).situation, expected(game.sheet(i), overridden));
         }
         after = snapshots(game); // each as its Mech file puts it, checked above

@@ -9,13 +9,6 @@
 #include <stdexcept>
 #include <variant>
 
-namespace {
-
-// Few enough sheets for a dump of every sheet after every action to stay readable.
-constexpr std::size_t MostSheets = 6;
-
-} // namespace
-
 CombatSheet& RandomLance::open() {
     seats.push_back({++opened, std::make_unique<FreshSheet>()});
     lance.opened(seats.back().fresh->sheet);
@@ -28,6 +21,8 @@ void RandomLance::close(std::size_t index) {
 }
 
 LanceAction randomLanceAction(const RandomLance& game, std::mt19937& random) {
+    // Few enough sheets for a dump of every sheet after every action to stay readable.
+    constexpr std::size_t MostSheets = 6;
     auto roll = [&random](std::size_t n) { return random() % n; };
     const std::size_t sheets = game.seats.size(), pick = roll(4 * LanceAction::CloseSheet),
                       sheet = roll(sheets);

@@ -2,6 +2,7 @@
 // and what it asks of the page, and kept whole across a reload.
 
 #include "app/sheet_controls.h"
+#include "layout/sheet_layout.h"
 #include "support/sheet_fixture.h"
 #include "web/sheet_state.h"
 #include "web/web_sheet.h"
@@ -13,14 +14,6 @@ namespace {
 
 using Json = nlohmann::json;
 using Texts = std::vector<std::string>;
-
-int placeNamed(const Json& layout, const std::string& codeName) {
-    const Json& controls = layout.at("controls");
-    return static_cast<int>(
-        std::find_if(controls.begin(), controls.end(),
-                     [&](const Json& c) { return c.at("codeName") == codeName; }) -
-        controls.begin());
-}
 
 // An update tells the places the sheet's scene says changed, and where the keyboard goes when a
 // panel comes to the front; an unknown name, or an action the control does not take, changes
@@ -35,7 +28,7 @@ TEST(WebSheet, AnUpdateTellsWhatChangedAndWhereTheKeyboardGoes) {
     EXPECT_TRUE(update.at("window").empty());
     sheet.pick("gunSkill", 4);
     EXPECT_EQ(Json::parse(sheet.click("doneButton")).at("focus"),
-              placeNamed(layout, "rangeSlider"));
+              sheet::placeOf(&CombatSheet::rangeSlider));
     EXPECT_TRUE(Json::parse(sheet.click("dmgSensor9")).at("changed").empty());
     EXPECT_TRUE(Json::parse(sheet.type("calculateButton", "x")).at("changed").empty());
     // A weapon row's field is reached by its row, and only it.
