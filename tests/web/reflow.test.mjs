@@ -4,7 +4,16 @@
 // the screen after a rotation.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { control, menu, onAPage, openQuillfen, takeMessage, byFinger } from './page_support.mjs';
+import {
+    byFinger,
+    checkedOf,
+    control,
+    menu,
+    onAPage,
+    openQuillfen,
+    takeMessage,
+    valueOf,
+} from './page_support.mjs';
 
 // Each size with the arrangement it takes, its smallest target, and whether the results stay on
 // screen in a bar. The desktop's form is 773 pixels wide: it takes 1,160 with a mouse (rows 24
@@ -145,17 +154,19 @@ test('a whole attack played by taps on a phone, every control on screen when tap
     onAPage({ viewport: byFinger(360, 740), clipboard: true }, async ({ page }) => {
         await tapOn(page, 'mechName');
         await page.keyboard.type('Quillfen QF-2');
+        assert.equal(await page.title(), ':Quillfen QF-2');
         await reach(page, control('gunSkill'));
         await page.select(control('gunSkill'), '4');
-        for (const name of ['doneButton', 'walkedOption', 'targetMoved3to4Option'])
-            await tapOn(page, name);
+        await tapOn(page, 'doneButton');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 's1-rangeSlider');
+        for (const name of ['walkedOption', 'targetMoved3to4Option']) await tapOn(page, name);
         for (let hex = 0; hex < 5; ++hex) await (await reach(page, rangeStep)).tap();
-        assert.equal(await page.$eval(control('rangeBox'), (e) => e.value), '5');
+        assert.equal(await valueOf(page, 'rangeBox'), '5');
         await reach(page, control('weapName(0)'));
         await page.select(control('weapName(0)'), 'MLaser');
         await tapOn(page, 'fireCheck(0)');
         await tapOn(page, 'calculateButton');
-        const toHit = await page.$eval(control('toHit(0)'), (e) => e.value);
+        const toHit = await valueOf(page, 'toHit(0)');
         assert.match(toHit, /^\d+$/);
 
         await tapOn(page, 'toHit(0)');
@@ -172,10 +183,13 @@ test('a whole attack played by taps on a phone, every control on screen when tap
         await page.waitForSelector('#tip', { hidden: true });
 
         await tapOn(page, 'declareButton');
-        const declaration = await page.$eval(control('declarationBox'), (e) => e.value);
+        const declaration = await valueOf(page, 'declarationBox');
         assert.equal(declaration, `  MLaser@${toHit}`);
         await tapOn(page, 'copyButton');
         assert.equal(await page.evaluate(() => navigator.clipboard.readText()), declaration);
+        await tapOn(page, 'clearButton');
+        assert.equal(await valueOf(page, 'toHit(0)'), '', 'cleared');
+        assert.equal(await checkedOf(page, 'fireCheck(0)'), 0, 'cleared');
     }));
 
 const DIALOGS = [
