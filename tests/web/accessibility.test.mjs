@@ -121,70 +121,45 @@ const runEntry = (page, caption) =>
         caption,
     );
 
-// What a player has on screen, one after the other on the same page.
-const SCENES = [
-    ['a new sheet', async () => {}],
-    [
-        'a message',
-        async (page) => {
-            await openQuillfen(page);
-            await press(page, 'calculateButton');
-            await page.waitForSelector('#message[open]');
-        },
-    ],
-    [
-        'the sheet with its numbers',
-        async (page) => {
-            await takeMessage(page);
-            await rangeOn(page, 5);
-            await press(page, 'calculateButton');
-            await page.waitForFunction(
-                (to) => document.querySelector(to).value,
-                {},
-                control('toHit(0)'),
-            );
-        },
-    ],
-    [
-        'the range chart',
-        async (page) => {
-            await pressWith(page, 'Control', 'r');
-            await page.waitForSelector('.sheet-tab:not([hidden]) .chart table');
-        },
-    ],
-    [
-        'the lance',
-        async (page) => {
-            await pressWith(page, 'Control', 'l');
-            await page.waitForSelector('.lance tbody tr');
-        },
-    ],
-    [
-        'About',
-        async (page) => {
-            await runEntry(page, 'About Vexolan');
-            await page.waitForSelector('#about[open]');
-        },
-    ],
-];
-
 const SIZES = [
     ['a phone', byFinger(360, 740)],
     ['a tablet', byFinger(768, 1024)],
     ['a desktop', { width: 1366, height: 768 }],
 ];
 
+// What a player has on screen, one after the other on the same page: a new sheet, a message,
+// the sheet with its numbers, the range chart, the lance and About; the violations of each.
+async function scenes(page) {
+    const found = {};
+    const seen = async (scene, selector) => {
+        await page.waitForSelector(selector);
+        found[scene] = await violations(page);
+    };
+    await seen('a new sheet', '.sheet-tab:not([hidden]) .sheet');
+    await openQuillfen(page);
+    await press(page, 'calculateButton');
+    await seen('a message', '#message[open]');
+    await takeMessage(page);
+    await rangeOn(page, 5);
+    await press(page, 'calculateButton');
+    await page.waitForFunction((to) => document.querySelector(to).value, {}, control('toHit(0)'));
+    await seen('the sheet with its numbers', control('toHit(0)'));
+    await pressWith(page, 'Control', 'r');
+    await seen('the range chart', '.sheet-tab:not([hidden]) .chart table');
+    await pressWith(page, 'Control', 'l');
+    await seen('the lance', '.lance tbody tr');
+    await runEntry(page, 'About Vexolan');
+    await seen('About', '#about[open]');
+    return found;
+}
+
 for (const [size, viewport] of SIZES) {
     for (const look of ['light', 'dark']) {
         test(`axe-core finds nothing against WCAG 2.2 AA on ${size} in the ${look} look`, () =>
             onAPage({ viewport }, async ({ page }) => {
                 await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: look }]);
-                const found = {};
-                for (const [scene, arrange] of SCENES) {
-                    await arrange(page);
-                    found[scene] = await violations(page);
-                }
-                const none = Object.fromEntries(SCENES.map(([scene]) => [scene, []]));
+                const found = await scenes(page);
+                const none = Object.fromEntries(Object.keys(found).map((scene) => [scene, []]));
                 assert.deepEqual(found, none);
             }));
     }

@@ -197,15 +197,15 @@ const DIALOGS = [
     ['About', (page) => menu(page, 'Help', 'About Vexolan'), '#about'],
 ];
 
+// The phone upright, then on its side.
+const TURNS = Object.entries({ 360: 740, 740: 360 }).map((size) => size.map(Number));
+
 for (const [name, open, selector] of DIALOGS) {
     test(`${name} lies inside the screen, also after the phone turns`, () =>
         onAPage({ viewport: byFinger(360, 740) }, async ({ page }) => {
             await open(page);
             const dialog = await page.waitForSelector(`${selector}[open]`);
-            for (const [width, height] of [
-                [360, 740],
-                [740, 360],
-            ]) {
+            for (const [width, height] of TURNS) {
                 await page.setViewport(byFinger(width, height));
                 const box = await dialog.evaluate((d) => d.getBoundingClientRect().toJSON());
                 assert.ok(box.left >= 0 && box.right <= width, `${width} × ${height}: across`);
