@@ -214,17 +214,3 @@ for (const [name, open, selector] of DIALOGS) {
             if (selector === '#message') await takeMessage(page);
         }));
 }
-
-test('on a phone the bar of an undo stands over the bar of results, not on it', () =>
-    onAPage({ viewport: byFinger(360, 740) }, async ({ page }) => {
-        await menu(page, 'New Mech');
-        await page.type(control('mechName', 2), 'Quillfen QF-2');
-        await page.$eval('.tab-holder:last-child .close', (close) => close.click());
-        const notice = await page.waitForSelector('.notice');
-        const bottom = await notice.evaluate((n) => n.getBoundingClientRect().bottom);
-        const top = await page.$eval(
-            '.sheet-tab:not([hidden]) .staying',
-            (bar) => bar.getBoundingClientRect().top,
-        );
-        assert.ok(bottom <= top, `the notice ends at ${bottom}, the bar starts at ${top}`);
-    }));
