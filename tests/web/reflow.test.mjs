@@ -11,7 +11,6 @@ import {
     menu,
     onAPage,
     openQuillfen,
-    takeMessage,
     valueOf,
 } from './page_support.mjs';
 
@@ -211,6 +210,5 @@ for (const [name, open, selector] of DIALOGS) {
                 assert.ok(box.left >= 0 && box.right <= width, `${width} × ${height}: across`);
                 assert.ok(box.top >= 0 && box.bottom <= height, `${width} × ${height}: down`);
             }
-            if (selector === '#message') await takeMessage(page);
         }));
 }
