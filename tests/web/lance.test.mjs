@@ -3,10 +3,10 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
+import { readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import {
+    byFinger,
     onAPage,
     menu,
     choose,
@@ -45,7 +45,6 @@ async function twoSheets(page) {
 
 // Wide enough for the desktop's form, where the lance stands above the sheet it follows.
 const DESKTOP = { width: 1366, height: 768 };
-const PHONE = { width: 360, height: 740, hasTouch: true, isMobile: true };
 const shownOf = (page, selector) => page.$eval(selector, (element) => element.checkVisibility());
 
 test("the lance's lines follow taps on two tabs, and a line brings its tab to the front", () =>
@@ -63,7 +62,7 @@ test("the lance's lines follow taps on two tabs, and a line brings its tab to th
     }));
 
 test('on a phone the lance stands in the place of the sheet, which a line brings back', () =>
-    onAPage({ viewport: PHONE }, async ({ page }) => {
+    onAPage({ viewport: byFinger(360, 740) }, async ({ page }) => {
         await pressWith(page, 'Control', 'l');
         await page.waitForSelector('.lance tbody tr');
         assert.equal(await shownOf(page, '.sheet-tab:not([hidden]) .sheet'), false);
@@ -108,12 +107,13 @@ test('a saved lance opens again with its turn, and a bad lance file opens nothin
     onAPage(async ({ page }) => {
         await twoSheets(page);
         await menu(page, 'View', 'Next Turn');
-        const saved = (await downloadsOf(page)).next();
+        const downloads = await downloadsOf(page);
+        const saved = downloads.next();
         await menu(page, 'File', 'Save Lance As...');
         await takeMessage(page);
         assert.equal(await takeMessage(page), 'Saved as a download: Lance.vexlance');
         const file = await saved;
-        const bad = join(await mkdtemp(join(tmpdir(), 'vexolan-lance-')), 'bad.vexlance');
+        const bad = join(downloads.folder, 'bad.vexlance');
         await writeFile(bad, '{');
         await choose(page, [bad], 'File', 'Open Lance...');
         assert.match(await takeMessage(page), /^Cannot open the lance file "bad.vexlance":/);
