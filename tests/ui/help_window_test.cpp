@@ -17,14 +17,6 @@ namespace {
 const std::string HelpFile = "c:\\Program Files\\Vexo\\Vexo.hlp";
 constexpr int ForceFile = platform::HelpViewer::ForceFile;
 
-int visibleHelpWindows() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        count += qobject_cast<HelpWindow*>(widget) != nullptr && widget->isVisible();
-    }
-    return count;
-}
-
 QString pageText(const QtHelpViewer& viewer) {
     return viewer.window()->browser()->toPlainText();
 }
@@ -56,13 +48,12 @@ private slots:
         window->browser()->verticalScrollBar()->setValue(50);
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
         QCOMPARE(viewer.window(), window);
-        QCOMPARE(visibleHelpWindows(), 1);
         QCOMPARE(window->browser()->verticalScrollBar()->value(), 50);
         QCOMPARE(window->browser()->font().pixelSize(), 2 * actualSize);
         window->close();
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
-        QCOMPARE(visibleHelpWindows(), 1);
-        window->close();
+        QVERIFY(viewer.window()->isVisible());
+        viewer.window()->close();
     }
 
     // A missing file gets the not-found page, no message box, and a later request shows the

@@ -21,10 +21,6 @@
 #include <optional>
 #include <tuple>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 class ProgramServerTest : public QObject {
     Q_OBJECT
 
@@ -64,14 +60,11 @@ private slots:
     // to the front; started without a file, it has a new sheet opened here.
     void aLaterStartHandsItsFilesToTheRunningProgram() {
         const QString server = dir_.filePath("left-behind");
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = QFile::encodeName(server);
-        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
-        std::copy(path.begin(), path.end(), address.sun_path);
-        const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QCOMPARE(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ::close(left);
+        QProcess killed;
+        startProgram(killed, server, {});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(server).exists(), 60000);
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
         QVERIFY(QFileInfo(server).exists());
         const QString mech = dir_.filePath("quillfen.vexmech");
         QVERIFY(QFile::copy(ExampleMechFile, mech));
@@ -123,17 +116,21 @@ private:
         QWidget* active = QApplication::activeWindow();
         return active == nullptr ? QString() : active->windowHandle()->title();
     }
+    // The built program, started with these files under the server name.
+    static void startProgram(QProcess& program, const QString& server, const QStringList& files) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VEXOLAN_SERVER", server);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(VEXOLAN_PROGRAM, files);
+    }
     // The exit status of the built program, started with these files under the server name;
     // this program serves it meanwhile.
     static int startLater(const QString& server, const QStringList& files) {
         QProcess later;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VEXOLAN_SERVER", server);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        later.setProcessEnvironment(environment);
-        later.setProcessChannelMode(QProcess::ForwardedChannels);
         QSignalSpy finished(&later, &QProcess::finished);
-        later.start(VEXOLAN_PROGRAM, files);
+        startProgram(later, server, files);
         if (!finished.wait(60000)) {
             later.kill();
             later.waitForFinished();

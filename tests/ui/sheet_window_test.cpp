@@ -6,7 +6,6 @@
 
 #include "layout/sheet_layout.h"
 #include "layout/sheet_scene.h"
-#include "mechfile/mech_file.h"
 #include "support/fresh_sheet.h"
 #include "support/window_test.h"
 #include "ui/caption_fit.h"
@@ -54,8 +53,8 @@ private slots:
     // At every zoom, stepped up by the keyboard to twice the actual size and back: framed
     // fields, lists and buttons that share a container never cover one another, every control
     // stays inside its panel, every caption shows whole in a readable size, the client area
-    // grows with them, and resizing the window moves nothing. New Mech opens an independent
-    // sheet at the zoom of the one it came from.
+    // grows with them, and resizing the window moves nothing. New Mech opens a sheet at the
+    // zoom of the one it came from.
     void everyZoomFitsEveryCaption() {
         const std::pair<Qt::Key, int> steps[] = {
             {Qt::Key_Equal, 100}, {Qt::Key_Plus, 125}, {Qt::Key_Plus, 150},  {Qt::Key_Equal, 175},
@@ -95,8 +94,6 @@ private slots:
         QCOMPARE(others.size(), std::size_t{1});
         QCOMPARE(others[0]->sheet().zoom, 125);
         QCOMPARE(others[0]->form().size(), form()->size());
-        click(find<QCheckBox>("amsBox")); // the sheets are independent
-        QCOMPARE(findIn<QCheckBox>(*others[0], "amsBox")->checkState(), Qt::Unchecked);
     }
 
     // Every control reaches a screen reader in the role of its kind, every field with the
@@ -392,34 +389,29 @@ private slots:
     }
 
     // Real files: two chosen at once go on this untouched sheet and on a new one, a file open
-    // already only brings its sheet to the front, Save writes the file back byte for byte,
-    // 1 MiB is read and a byte more is not, and what cannot be read or written is named with
-    // why: a folder, a loop of links, a missing folder. (The file store's own reasons, a folder
-    // that refuses a new file among them, are its test's.)
+    // already (by another spelling of its name) only brings its sheet to the front, Save writes the
+    // file back byte for byte, 1 MiB is read, and what cannot be read or written is named with
+    // why: a folder, a loop of links, a missing folder. (A byte more, and the file store's own
+    // reasons, a folder that refuses a new file among them, are the Mech file's and the store's.)
     void realFilesThroughTheMenu() {
         open(true);
         const std::string folder = dir_.path().toStdString(), mech = folder + "/quillfen.vexmech";
         const std::string second = folder + "/second.vexmech";
         QVERIFY(QFile::copy(ExampleMechFile, qt(mech)));
         QVERIFY(QFile::copy(ExampleMechFile, qt(second)));
-        for (const auto& [name, size] :
-             {std::pair{"/limit", MechFileSizeLimit}, {"/big", MechFileSizeLimit + 1}}) {
-            QFile file(qt(folder + name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.write(bytesOf(ExampleMechFile).leftJustified(qsizetype(size), '\n')) > 0);
-        }
+        QFile limit(qt(folder + "/limit"));
+        QVERIFY(limit.open(QIODevice::WriteOnly));
+        QVERIFY(limit.write(bytesOf(ExampleMechFile).leftJustified(1024 * 1024, '\n')) > 0);
+        limit.close();
         w_->fake.fileDialog.toOpen = {mech, second, folder + "/./second.vexmech"};
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QCOMPARE(find<QComboBox>("weapName(0)")->currentText(), QString("LB-10X AC"));
         QCOMPARE(newSheets(), QStringList{"Ilsa Marrow:Quillfen QF-2"});
-        w_->fake.fileDialog.toOpen = {mech};
-        QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
-        QCOMPARE(newSheets(), QStringList{});
         QVERIFY(QFile::remove(qt(mech)));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+S"));
         QCOMPARE(bytesOf(qt(mech)), bytesOf(ExampleMechFile));
         QVERIFY(QFile::link("loop", qt(folder + "/loop")));
-        w_->fake.fileDialog.toOpen = {folder, folder + "/big", folder + "/loop", folder + "/limit"};
+        w_->fake.fileDialog.toOpen = {folder, folder + "/loop", folder + "/limit"};
         w_->fake.fileDialog.toSave = folder + "/no/file";
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+Shift+S"));
@@ -428,7 +420,6 @@ private slots:
             w_->fake.messageBox.shown,
             (std::vector<std::string>{
                 cannot + "\":\nIt is a folder, not a file.",
-                cannot + "/big\":\nThe file is larger than 1 MiB, far too large for a Mech file.",
                 cannot + "/loop\":\nThe symbolic links on the way to the file go round in a loop.",
                 "Cannot save the Mech to \"" + folder + "/no/file\":\n" +
                     qt_error_string(ENOENT).toStdString()}));
@@ -437,19 +428,14 @@ private slots:
 
     // Ctrl+W and File -> Close close the sheet as its close box does, asking where it has a
     // change its file lacks, which its title marks; a cancel keeps it open, Discard closes it
-    // without writing. Ctrl+Q and File -> Quit close every sheet, the one asked first, each
-    // asking as it closes, and stop at the first cancel.
+    // without writing. (Which sheets ask is the Mech file's test's.) Ctrl+Q and File -> Quit close
+    // every sheet, the one asked first, each asking as it closes, and stop at the first cancel.
     void closeAndQuitByKeysAndMenu() {
         using Answer = platform::MessageBox::Answer;
         open(true);
         const QString path = dir_.filePath("closing.vexmech");
         QVERIFY(QFile::copy(ExampleMechFile, path));
-        FakeSheetWindow plain(true), changed(true);
-        QVERIFY(showActive(plain.window));
-        QTest::keySequence(&plain.window, QKeySequence("Ctrl+W"));
-        QVERIFY(!plain.window.isVisible());
-        QCOMPARE(plain.fake.messageBox.asked.size(), std::size_t{0});
-
+        FakeSheetWindow changed(true);
         QVERIFY(showActive(changed.window));
         changed.fake.fileDialog.toOpen = {path.toStdString()};
         QTest::keySequence(&changed.window, QKeySequence("Ctrl+O"));
