@@ -2,29 +2,11 @@
 
 #include "lance/lance_file_reader.h"
 #include "lance/lance_file_writer.h"
+#include "mechfile/mech_file_reader.h"
 #include "mechfile/mech_on_sheet.h"
 #include "mechfile/untouched_sheet.h"
 
-namespace {
-
 using Status = platform::FileStore::Status;
-
-std::string faultOf(const platform::FileStore::Reading& reading) {
-    switch (reading.status) {
-    case Status::Missing:
-        return "The file does not exist.";
-    case Status::Folder:
-        return "It is a folder, not a file.";
-    case Status::TooLarge:
-        return "The file is larger than 1 MiB, far too large for a lance file.";
-    case Status::LinkLoop:
-        return "The symbolic links on the way to the file go round in a loop.";
-    default:
-        return "The file cannot be read (" + reading.reason + ").";
-    }
-}
-
-} // namespace
 
 LanceFile lanceFileOf(const Lance& lance) {
     LanceFile file;
@@ -58,7 +40,7 @@ bool openLanceFile(const std::string& path, Lance& lance, CombatSheet& current,
                    const SheetOpener& openSheet) {
     platform::PlatformServices& platform = current.platform();
     const platform::FileStore::Reading reading = platform.fileStore.read(path, LanceFileSizeLimit);
-    std::variant<LanceFile, MechFileFault> file = MechFileFault{faultOf(reading)};
+    std::variant<LanceFile, MechFileFault> file = unreadableFileFault(reading, "lance");
     if (reading.status == Status::Read) {
         file = readLanceFile(reading.bytes, current);
     }

@@ -233,3 +233,21 @@ std::variant<MechFile, MechFileFault> readMechFile(std::string_view bytes,
         return fault;
     }
 }
+
+MechFileFault unreadableFileFault(const platform::FileStore::Reading& reading,
+                                  std::string_view kind) {
+    using Status = platform::FileStore::Status;
+    switch (reading.status) {
+    case Status::Missing:
+        return {"The file does not exist."};
+    case Status::Folder:
+        return {"It is a folder, not a file."};
+    case Status::TooLarge:
+        return {"The file is larger than 1 MiB, far too large for a " + std::string(kind) +
+                " file."};
+    case Status::LinkLoop:
+        return {"The symbolic links on the way to the file go round in a loop."};
+    default:
+        return {"The file cannot be read (" + reading.reason + ")."};
+    }
+}
