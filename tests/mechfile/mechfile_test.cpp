@@ -18,6 +18,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 using Texts = std::vector<std::string>;
+using Answer = platform::MessageBox::Answer;
 
 const std::string CannotOpen = "Cannot open the Mech file \"";
 
@@ -258,32 +259,10 @@ TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
     EXPECT_NE(f.fake.fileStore.files["a"].find("\"mechModel\": \"Quillfen\""), std::string::npos);
 }
 
-// A file open on another sheet is shown there, never opened twice, and no other sheet saves
-// over it.
-TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
-    FreshSheet f;
-    f.fake.fileStore.files = {{"held", ExampleMech}, {"free", ExampleMech}};
-    f.fake.windows.filesOnOtherSheets = {"held"};
-    f.fake.fileDialog.toOpen = {"held"};
-    act(f.sheet, "mnuOpen");
-    EXPECT_EQ(f.fake.windows.sheetsShownFor, Texts{"held"});
-    EXPECT_EQ(f.sheet.mechFile, "");
-    EXPECT_EQ(f.fake.windows.sheetsOpenedFor, Texts{});
-    f.fake.fileDialog.toSave = "held";
-    act(f.sheet, "mechName=Other mnuSaveAs");
-    EXPECT_EQ(f.fake.messageBox.shown,
-              Texts{"Cannot save the Mech to \"held\":\nThe file is open on another sheet; save "
-                    "it there, or close that sheet first."});
-    EXPECT_EQ(f.fake.fileStore.files["held"], ExampleMech);
-    EXPECT_EQ(f.sheet.mechFile, "");
-}
-
 // A sheet with a file of its own tells a change from it, and asks before it closes with one:
 // Save writes the file, Discard loses the change, Cancel keeps the sheet open. Taking a change
-// back is no change; a sheet without a file closes without a word. File -> Close and Quit
-// leave the asking to the windows.
+// back is no change; a sheet without a file closes without a word.
 TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
-    using Answer = platform::MessageBox::Answer;
     // clang-format off
     const std::tuple<const char*, const char*, std::vector<Answer>, bool, bool, bool, int> cases[] = {
         // name, the change, the answers, the write refused, closes, saved, questions asked
@@ -311,10 +290,6 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
     EXPECT_TRUE(mayClose(fileless.sheet));
     EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
-    // File -> Close closes this sheet, File -> Quit every sheet; the windows ask as they close.
-    act(fileless.sheet, "mnuClose mnuQuit");
-    EXPECT_EQ(fileless.fake.windows.sheetsClosed, 1);
-    EXPECT_EQ(fileless.fake.windows.allSheetsClosed, 1);
 }
 
 // Someone else saved the sheet's file since the sheet opened or saved it: Save asks first.
@@ -322,7 +297,6 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
 // file that this sheet wrote last, that holds the very bytes the sheet read, or that is gone, is
 // written without a question.
 TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
-    using Answer = platform::MessageBox::Answer;
     const std::string theirs = patched("/pilotName", "Other Pilot");
     using Disk = std::optional<std::string>;
     // clang-format off
@@ -368,7 +342,6 @@ TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
 // The question names the file; a sheet closing with Save waits on it, and stays open when its
 // user cancels there.
 TEST(MechFileSave, TheQuestionNamesTheFileAndAClosingSheetStaysOpenOnCancel) {
-    using Answer = platform::MessageBox::Answer;
     FreshSheet f;
     open(f, {{"m", ExampleMech}});
     act(f.sheet, "sensorsBox");

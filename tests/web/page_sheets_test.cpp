@@ -102,6 +102,7 @@ TEST(PageSheets, SavingGoesToTheChosenName) {
         }
         return names;
     };
+    EXPECT_EQ(downloads(sheets.click(other, "mnuSaveAs")), Texts{}); // no name given yet
     EXPECT_EQ(downloads(sheets.save(holder)), Texts{"a.vexmech"});
     const Json refused = Json::parse(sheets.saveTo(other, "a.vexmech")).at("update");
     EXPECT_EQ(refused.at("requests").at("messages"),
@@ -147,7 +148,7 @@ TEST(PageSheets, NewMechOpensASheetAtTheSameZoom) {
 }
 
 // A backup's sheets come after the others, a file one of them holds left off its copy; a bad
-// backup adds none.
+// backup adds none. (The backup's own test compares each sheet restored with the one kept.)
 TEST(PageSheets, ABackupRestoresAfterTheSheets) {
     PageSheets sheets;
     const int first = sheets.newSheet(CombatSheet::ActualSize);
@@ -156,9 +157,6 @@ TEST(PageSheets, ABackupRestoresAfterTheSheets) {
     const Json restored = Json::parse(sheets.restoreBackup("all.vexsheets", sheets.backUp()));
     EXPECT_EQ(restored.at("opened").size(), 2U);
     EXPECT_EQ(filesOf(sheets), (Texts{"a.vexmech", "", "", ""}));
-    EXPECT_EQ(
-        Json::parse(sheets.view(restored.at("opened")[0])).at("update").at("window").at("title"),
-        "Ilsa Marrow:Quillfen QF-2");
     EXPECT_TRUE(Json::parse(sheets.restoreBackup("bad.vexsheets", "{")).contains("fault"));
     EXPECT_EQ(orderOf(sheets).size(), 4U);
 }

@@ -67,28 +67,6 @@ TEST(WebSheet, RequestsReachThePage) {
               Texts{"  MLaser@6"});
 }
 
-// A file chosen by the user opens on the sheet and a save goes to the chosen name as a
-// download; a bad file is named in the message and changes nothing.
-TEST(WebSheet, FilesComeFromAndGoToThePage) {
-    WebSheet sheet;
-    sheet.view();
-    const Json bad = Json::parse(sheet.openFiles({{"bad.vexmech", "{"}}));
-    EXPECT_EQ(bad.at("requests").at("messages"),
-              Texts{"Cannot open the Mech file \"bad.vexmech\":\nThe file is not JSON: it goes "
-                    "wrong at line 1, column 2."});
-    EXPECT_TRUE(bad.at("changed").empty());
-    const Json opened = Json::parse(sheet.openFiles({{"mine.vexmech", ExampleMech}}));
-    EXPECT_EQ(opened.at("window").at("title"), "Ilsa Marrow:Quillfen QF-2");
-    EXPECT_EQ(sheet.mechFile(), "mine.vexmech");
-    sheet.click("sensorsBox");
-    EXPECT_TRUE(sheet.hasUnsavedChanges());
-    EXPECT_EQ(sheet.closeQuestion(), "Save the changes to the Mech file \"mine.vexmech\"?");
-    EXPECT_TRUE(Json::parse(sheet.click("mnuSaveAs")).at("requests").at("downloads").empty());
-    const Json saved = Json::parse(sheet.saveAs("other.vexmech"));
-    EXPECT_EQ(saved.at("requests").at("downloads").at(0).at("name"), "other.vexmech");
-    EXPECT_EQ(saved.at("window").at("modified"), false);
-}
-
 std::string patched(const std::string& state, const Json& patch) {
     Json json = Json::parse(state);
     json.merge_patch(patch);
