@@ -132,9 +132,7 @@ private:
         QSignalSpy finished(&later, &QProcess::finished);
         startProgram(later, server, files);
         if (!finished.wait(60000)) {
-            later.kill();
-            later.waitForFinished();
-            return -1;
+            return -1; // the process is killed as it goes
         }
         return later.exitStatus() == QProcess::NormalExit ? later.exitCode() : -2;
     }
