@@ -63,9 +63,7 @@ private slots:
     }
     // Sheets with changes of their own would ask before closing: they go without a word.
     void cleanup() {
-        for (SheetWindow* window : visibleSheets()) {
-            delete window;
-        }
+        deleteSheets();
         windows_.clear();
         delete program_->lance().view();
     }

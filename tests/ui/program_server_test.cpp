@@ -93,25 +93,10 @@ private slots:
         QCOMPARE(startLater(server, {}), 0);
         QTRY_COMPARE(sheetTitles(),
                      QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan", "Vexolan"}));
-        closeAll();
+        deleteSheets(); // while the program whose services they use is still there
     }
 
 private:
-    // Every sheet closed and gone while the program whose services they use is still there.
-    static void closeAll() {
-        for (SheetWindow* sheet : visibleSheets()) {
-            QVERIFY(sheet->close());
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    static QStringList sheetTitles() {
-        QStringList titles;
-        for (SheetWindow* sheet : visibleSheets()) {
-            titles << sheet->windowHandle()->title();
-        }
-        titles.sort();
-        return titles;
-    }
     static QString activeTitle() {
         QWidget* active = QApplication::activeWindow();
         return active == nullptr ? QString() : active->windowHandle()->title();

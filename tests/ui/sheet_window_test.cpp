@@ -615,12 +615,10 @@ private:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // The titles of the other sheets, which then close.
     QStringList newSheets() const {
-        QStringList titles;
-        for (const auto& sheet : takeOtherSheets(&w_->window)) {
-            titles << sheet->windowHandle()->title();
-        }
-        titles.sort(); // the windows are listed in no particular order
+        const QStringList titles = sheetTitles(&w_->window);
+        takeOtherSheets(&w_->window);
         return titles;
     }
     CombatSheet& model() { return w_->window.sheet(); }

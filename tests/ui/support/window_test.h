@@ -82,3 +82,7 @@ void compareWithReference(QWidget& widget, const QString& name);
 inline const QString ExampleMechFile = VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech";
 // The complete example lance file of the documentation: two Mechs.
 inline const QString ExampleLanceFile = VEXOLAN_TEST_DATA "/../docs/quillfen-lance.vexlance";
+// The titles of the sheets shown besides `except`, sorted: the windows come in no set order.
+QStringList sheetTitles(const QWidget* except = nullptr);
+// Every sheet shown goes at once, without asking about its changes.
+void deleteSheets();
