@@ -80,9 +80,8 @@ validate() {
     echo "\$ $*"
     output=$("$@" 2>&1) || status=$?
     echo "$output"
-    if [ $status -ne 0 ] || grep -Eq '^(E|W):|error:|warning:' <<<"$output"; then
-        fail "$1 found errors or warnings"
-    fi
+    expect "$1's status" 0 "$status"
+    ! grep -Eq '^(E|W):|error:|warning:' <<<"$output" || fail "$1 found errors or warnings"
 }
 
 # The database that shared-mime-info builds from the installed types maps *.vexmech and
