@@ -504,33 +504,23 @@ private slots:
 
     // A Mech being described: names, skill, equipment and the Clan technology base.
     void setupPanelPicture() {
-        QTest::keyClicks(find("mechName"), "Quillfen QF-2");
-        QTest::keyClicks(find("pilotName"), "Ilsa Marrow");
-        choose("gunSkill", 4);
-        for (const char* name : {"clanOption", "amsBox", "clusterMunitionsBox"}) {
-            find<QAbstractButton>(name)->click();
-        }
+        act(model(), "mechName=Quillfen_QF-2 pilotName=Ilsa_Marrow gunSkill=4 clanOption amsBox "
+                     "clusterMunitionsBox");
+        w_->window.refresh();
         compareWithReference(w_->window, "setup-panel");
     }
 
     // A sheet in play: weapons with their figures and to-hit numbers, one out of range, a
     // shoulder hit graying its actuators, water cover, woods, ticks and the declaration.
     void sheetInPlayPicture() {
-        choose("gunSkill", 4);
-        find<QAbstractButton>("doneButton")->click();
-        const std::pair<int, int> rows[] = {{1, 0}, {13, 6}, {9, 3}, {7, 0}, {20, 4}};
-        for (int row = 0; row < 5; ++row) {
-            choose(QString("weapName(%1)").arg(row), rows[row].first);
-            choose(QString("weapLoc(%1)").arg(row), rows[row].second);
-        }
-        find<QSlider>("rangeSlider")->setValue(5);
-        choose("hexLW", 1); // before Calculate, so that the results hold
-        for (const char* name :
-             {"ranOption", "heat13to16Option", "rightShoulderBox", "sensorsBox",
-              "targetMoved5to6Option", "targetWaterOption", "targetProneBox", "fireCheck(0)",
-              "fireCheck(2)", "calculateButton", "declareButton"}) {
-            find<QAbstractButton>(name)->click();
-        }
+        act(model(),
+            "gunSkill=4 doneButton weapName(0)=MLaser weapLoc(0)=RA weapName(1)=LRM20 "
+            "weapLoc(1)=LA weapName(2)=PPC weapLoc(2)=CT weapName(3)=MPLaser weapLoc(3)=RA "
+            "weapName(4)=MRM10 weapLoc(4)=LT rangeSlider=5 hexLW=1 ranOption "
+            "heat13to16Option rightShoulderBox sensorsBox targetMoved5to6Option "
+            "targetWaterOption targetProneBox fireCheck(0) fireCheck(2) calculateButton "
+            "declareButton"); // the woods before Calculate, so that the results hold
+        w_->window.refresh();
         compareWithReference(w_->window, "sheet-in-play");
     }
 
@@ -605,11 +595,6 @@ private:
         return findIn<T>(w_->window, codeName);
     }
     QWidget* form() const { return w_->window.centralWidget(); }
-    void choose(const QString& name, int entry) {
-        auto* list = find<QComboBox>(name);
-        list->setCurrentIndex(entry);
-        emit list->activated(entry);
-    }
     static QByteArray bytesOf(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
