@@ -39,10 +39,6 @@ const std::vector<std::string> Attacks = {
     "declareButton",
 };
 
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 class LanceWindowTest : public QObject {

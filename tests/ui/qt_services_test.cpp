@@ -286,7 +286,7 @@ private slots:
         QVERIFY(missing.window()->isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(pageText(missing).contains("not found"));
-        QVERIFY(pageText(missing).contains(QString::fromStdString(HelpFile)));
+        QVERIFY(pageText(missing).contains(qt(HelpFile)));
         QFile file(empty.filePath(QStringLiteral("Vexo.html")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.write("<p>Arrived later</p>") > 0);

@@ -85,7 +85,7 @@ private slots:
         QVERIFY(!grid->headerData(grid->rowCount(), Qt::Vertical).isValid());
         const QModelIndex laser = chart->table()->model()->index(0, 4);
         QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
-                 QString::fromStdString(chart->chart().lines()[0].cells[4].toolTip));
+                 qt(chart->chart().lines()[0].cells[4].toolTip));
         QCOMPARE(laser.data(Qt::BackgroundRole).value<QBrush>().color(),
                  QColor::fromRgb(chart::bandColour(ChanceBand::Even)));
         QVERIFY(laser.data(RangeChartTableModel::PresentRangeRole).toBool());

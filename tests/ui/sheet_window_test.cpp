@@ -542,7 +542,6 @@ private slots:
     }
 
 private:
-    static QString qt(const std::string& text) { return QString::fromStdString(text); }
     static QStringList names(const QStringList& codeNames) {
         QStringList objects;
         for (const QString& codeName : codeNames) {

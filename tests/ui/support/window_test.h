@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
@@ -86,3 +87,7 @@ inline const QString ExampleLanceFile = VEXOLAN_TEST_DATA "/../docs/quillfen-lan
 QStringList sheetTitles(const QWidget* except = nullptr);
 // Every sheet shown goes at once, without asking about its changes.
 void deleteSheets();
+// The model's text as the toolkit's.
+inline QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
