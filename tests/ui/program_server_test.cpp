@@ -84,8 +84,7 @@ private slots:
         QTRY_COMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
 
-        blank->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(blank));
+        QVERIFY(showActive(*blank));
         QCOMPARE(startLater(server, {mech}), 0);
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
         QCOMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
