@@ -27,6 +27,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <fstream>
 #include <iterator>
 #include <variant>
 
@@ -287,10 +288,7 @@ private slots:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(pageText(missing).contains("not found"));
         QVERIFY(pageText(missing).contains(qt(HelpFile)));
-        QFile file(empty.filePath(QStringLiteral("Vexo.html")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write("<p>Arrived later</p>") > 0);
-        file.close();
+        std::ofstream(empty.filePath("Vexo.html").toStdString()) << "<p>Arrived later</p>";
         QVERIFY(missing.showHelp(HelpFile, ForceFile));
         QVERIFY(pageText(missing).contains(QStringLiteral("Arrived later")));
     }

@@ -36,6 +36,7 @@
 #include <QWindow>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <tuple>
 
@@ -395,10 +396,8 @@ private slots:
         const std::string second = folder + "/second.vexmech";
         QVERIFY(QFile::copy(ExampleMechFile, qt(mech)));
         QVERIFY(QFile::copy(ExampleMechFile, qt(second)));
-        QFile limit(qt(folder + "/limit"));
-        QVERIFY(limit.open(QIODevice::WriteOnly));
-        QVERIFY(limit.write(bytesOf(ExampleMechFile).leftJustified(1024 * 1024, '\n')) > 0);
-        limit.close();
+        std::ofstream(folder + "/limit")
+            << bytesOf(ExampleMechFile).leftJustified(1024 * 1024, '\n').toStdString();
         w_->fake.fileDialog.toOpen = {mech, second, folder + "/./second.vexmech"};
         QTest::keySequence(&w_->window, QKeySequence("Ctrl+O"));
         QCOMPARE(find<QComboBox>("weapName(0)")->currentText(), QString("LB-10X AC"));
