@@ -80,22 +80,20 @@ validate() {
     echo "\$ $*"
     output=$("$@" 2>&1) || status=$?
     echo "$output"
-    if [ $status -ne 0 ] || grep -Eq '^(E|W):|error:|warning:' <<<"$output"; then
-        fail "$1 found errors or warnings"
-    fi
+    expect "$1's status" 0 "$status"
+    ! grep -Eq '^(E|W):|error:|warning:' <<<"$output" || fail "$1 found errors or warnings"
 }
 
-# The database that shared-mime-info builds from the installed type maps *.vexmech to it.
+# The database that shared-mime-info builds from the installed types maps *.vexmech and
+# *.vexlance to them, and nothing else to them.
 check_mime() {
     require update-mime-database shared-mime-info
     local output
     output=$(XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>&1)
     echo "$output"
     ! grep -qi error <<<"$output" || fail "update-mime-database found errors"
-    grep -qx "[0-9]*:$mech_type:\*.vexmech" "$prefix/share/mime/globs2" ||
-        fail "the MIME database does not map *.vexmech to $mech_type"
-    grep -qx "[0-9]*:$lance_type:\*.vexlance" "$prefix/share/mime/globs2" ||
-        fail "the MIME database does not map *.vexlance to $lance_type"
+    expect "the MIME database's patterns" "$lance_type:*.vexlance $mech_type:*.vexmech" \
+        "$(grep -o "application/x-vexolan-[a-z]*:[^:]*" "$prefix/share/mime/globs2" | sort | xargs)"
 }
 
 # The desktop entry and the metadata pass their validators.
@@ -109,10 +107,7 @@ check_metainfo() {
     validate appstreamcli validate-tree --no-net "$prefix"
 }
 
-if ! declare -F "check_$check" >/dev/null; then
-    echo "unknown check: $check" >&2
-    exit 2
-fi
+declare -F "check_$check" >/dev/null || { echo "unknown check: $check" >&2; exit 2; }
 cmake --install "$build" --prefix "$prefix"
 "check_$check"
 finish "install $check"

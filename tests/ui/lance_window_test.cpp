@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,10 +38,6 @@ const std::vector<std::string> Attacks = {
     "weapName(0)=SRM6 weapLoc(0)=CT selectAllBox sensorsBox targetJumpedBox calculateButton "
     "declareButton",
 };
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -62,9 +59,7 @@ private slots:
     }
     // Sheets with changes of their own would ask before closing: they go without a word.
     void cleanup() {
-        for (SheetWindow* window : visibleSheets()) {
-            delete window;
-        }
+        deleteSheets();
         windows_.clear();
         delete program_->lance().view();
     }
@@ -109,15 +104,11 @@ private slots:
     void nextTurnAndItsUndoReachEveryWindow() {
         LanceWindow& view = openView();
         menuEntry(*windows_[1], "&Next Turn")->trigger();
-        for (SheetWindow* window : windows_) {
-            QVERIFY(!fired(*window));
-        }
+        QVERIFY(std::ranges::none_of(windows_, fired));
         QCOMPARE(cell(view, 0, LanceScene::Turn), QString("2"));
         QVERIFY(menuEntry(*windows_[0], "&Undo Next Turn")->isEnabled());
         menuEntry(*windows_[0], "&Undo Next Turn")->trigger();
-        for (SheetWindow* window : windows_) {
-            QVERIFY(fired(*window));
-        }
+        QVERIFY(std::ranges::all_of(windows_, fired));
         QCOMPARE(cell(view, 0, LanceScene::Turn), QString("1"));
         QVERIFY(!menuEntry(*windows_[1], "&Undo Next Turn")->isEnabled());
     }
@@ -151,8 +142,8 @@ private slots:
         const Lance& lance = program_->lance().lance();
         QCOMPARE(lance.size(), std::size_t{2});
         QCOMPARE(&lance.sheet(0), &fresh->sheet());
-        QCOMPARE(qt(lance.sheet(0).title()), QString("Ilsa Marrow:Quillfen QF-2"));
-        QCOMPARE(qt(lance.sheet(1).title()), QString("Tovin Reyle:Brannoch BR-5"));
+        QCOMPARE(QStringList({qt(lance.sheet(0).title()), qt(lance.sheet(1).title())}),
+                 QStringList({"Ilsa Marrow:Quillfen QF-2", "Tovin Reyle:Brannoch BR-5"}));
         QCOMPARE(filters,
                  QStringList({"Vexolan lance (*.vexlance)", "Vexolan lance (*.vexlance)"}));
     }
@@ -173,8 +164,8 @@ private:
         return model(view).index(row, column).data(role).toString();
     }
     // A box of the turn's situation, which Next Turn clears.
-    static bool fired(SheetWindow& window) {
-        return findIn<QCheckBox>(window, "targetJumpedBox")->isChecked();
+    static bool fired(const SheetWindow* window) {
+        return findIn<QCheckBox>(*window, "targetJumpedBox")->isChecked();
     }
     // The entry of that caption in the window's menus.
     static QAction* menuEntry(SheetWindow& window, const QString& caption) {

@@ -84,8 +84,7 @@ private slots:
         QTRY_COMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
 
-        blank->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(blank));
+        QVERIFY(showActive(*blank));
         QCOMPARE(startLater(server, {mech}), 0);
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
         QCOMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
@@ -93,25 +92,10 @@ private slots:
         QCOMPARE(startLater(server, {}), 0);
         QTRY_COMPARE(sheetTitles(),
                      QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan", "Vexolan"}));
-        closeAll();
+        deleteSheets(); // while the program whose services they use is still there
     }
 
 private:
-    // Every sheet closed and gone while the program whose services they use is still there.
-    static void closeAll() {
-        for (SheetWindow* sheet : visibleSheets()) {
-            QVERIFY(sheet->close());
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    static QStringList sheetTitles() {
-        QStringList titles;
-        for (SheetWindow* sheet : visibleSheets()) {
-            titles << sheet->windowHandle()->title();
-        }
-        titles.sort();
-        return titles;
-    }
     static QString activeTitle() {
         QWidget* active = QApplication::activeWindow();
         return active == nullptr ? QString() : active->windowHandle()->title();
@@ -132,9 +116,7 @@ private:
         QSignalSpy finished(&later, &QProcess::finished);
         startProgram(later, server, files);
         if (!finished.wait(60000)) {
-            later.kill();
-            later.waitForFinished();
-            return -1;
+            return -1; // the process is killed as it goes
         }
         return later.exitStatus() == QProcess::NormalExit ? later.exitCode() : -2;
     }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -96,8 +97,7 @@ QStringList tabCircle(QWidget* start) {
 std::vector<SheetWindow*> visibleSheets() {
     std::vector<SheetWindow*> sheets;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* sheet = qobject_cast<SheetWindow*>(window);
-        if (sheet != nullptr && sheet->isVisible()) {
+        if (auto* sheet = qobject_cast<SheetWindow*>(window); sheet && sheet->isVisible()) {
             sheets.push_back(sheet);
         }
     }
@@ -134,4 +134,21 @@ void compareWithReference(QWidget& widget, const QString& name) {
         drawn.save(QCoreApplication::applicationDirPath() + "/" + name + ".actual.png");
     }
     QVERIFY2(same, qPrintable(name + " differs from its reference picture"));
+}
+
+QStringList sheetTitles(const QWidget* except) {
+    QStringList titles;
+    for (SheetWindow* sheet : visibleSheets()) {
+        if (sheet != except) {
+            titles << sheet->windowHandle()->title();
+        }
+    }
+    titles.sort();
+    return titles;
+}
+
+void deleteSheets() {
+    for (SheetWindow* sheet : visibleSheets()) {
+        delete sheet;
+    }
 }
