@@ -48,6 +48,8 @@ private slots:
         program_ = std::make_unique<Program>(*qApp);
         QAccessible::setActive(true); // the tree as an assistive technology gets it
     }
+    // QTemporaryDir spells names in UTF-8 and cannot remove a file named in other bytes.
+    void cleanupTestCase() { std::filesystem::remove_all(dir_.path().toStdString()); }
     void init() { open(false); }
     void cleanup() { w_.reset(); }
 
