@@ -83,6 +83,11 @@ private slots:
         QAbstractItemModel* grid = chart->table()->model();
         QCOMPARE(grid->headerData(1, Qt::Vertical).toString(), QString("Expected damage"));
         QVERIFY(!grid->headerData(grid->rowCount(), Qt::Vertical).isValid());
+        const auto rangeTip = [grid](int column) {
+            return grid->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        };
+        QCOMPARE(rangeTip(0), QString("Range 1 hex"));
+        QCOMPARE(rangeTip(4), QString("Range 5 hexes, where the slider stands"));
         const QModelIndex laser = chart->table()->model()->index(0, 4);
         QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
                  qt(chart->chart().lines()[0].cells[4].toolTip));
