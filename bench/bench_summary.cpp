@@ -14,6 +14,7 @@ namespace {
 constexpr double ClickTargetUs = 200.0;
 constexpr double CalculateTargetUs = 20.0;
 constexpr double RangeChartTargetUs = 1000.0;
+constexpr double LanceTargetUs = 1000.0;
 // What a user waits for: a fresh process to its first painted sheet, against one to a bare
 // window of the same size.
 constexpr double StartRatioTarget = 1.25;
@@ -106,6 +107,13 @@ void printCalculate(const SummaryReporter& times) {
                 microseconds(times, "recomputeRangeChartTwelveRows"), RangeChartTargetUs);
 }
 
+void printLance(const SummaryReporter& times) {
+    std::printf("The lance of twelve sheets, each with twelve rows declared, model only:\n");
+    printTarget("Next Turn", microseconds(times, "nextTurnTwelveSheets"), LanceTargetUs);
+    printTarget("lance view's refresh after a tap",
+                microseconds(times, "refreshLanceSceneAfterTap"), LanceTargetUs);
+}
+
 void printResident(const ResidentFigures& resident) {
     std::printf("Resident memory of a fresh process with one window (VmRSS, median of runs):\n");
     if (!resident.sheet || !resident.bare) {
@@ -154,6 +162,7 @@ void printSummary(const SummaryReporter& times, const ResidentFigures& resident,
     printOpening(times);
     printClick(times);
     printCalculate(times);
+    printLance(times);
     printResident(resident);
     std::fflush(stdout);
 }

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${2:-build-fuzz}
-targets=(number_text_fuzz mech_file_fuzz)
+targets=(number_text_fuzz mech_file_fuzz lance_file_fuzz)
 
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVEXOLAN_FUZZ=ON -DVEXOLAN_BUILD_TESTS=OFF -DVEXOLAN_BUILD_UI=OFF

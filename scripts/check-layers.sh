@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that the folders of src/ include one another only downwards:
-#   main.cpp > ui, web > layout, assembly > the subsystems (situation, weapons, tohit,
+#   main.cpp > ui, web > layout > lance > assembly > the subsystems (situation, weapons, tohit,
 #   declare, about, mechfile) > app > platform
 # A subsystem includes app/ and platform/ but never another subsystem. Inside a folder, no file
 # includes one that includes it, through any number of steps (a header and its source count as
@@ -17,9 +17,10 @@ allowed() { # the folders that folder $1 may include
     app) echo "app platform" ;;
     situation | weapons | tohit | declare | about | mechfile) echo "$1 app platform" ;;
     assembly) echo "assembly $subsystems app platform" ;;
-    layout) echo "layout $subsystems app platform" ;;
-    ui) echo "ui layout assembly $subsystems app platform" ;;
-    web) echo "web layout assembly $subsystems app platform" ;;
+    lance) echo "lance assembly $subsystems app platform" ;;
+    layout) echo "layout lance $subsystems app platform" ;;
+    ui) echo "ui layout lance assembly $subsystems app platform" ;;
+    web) echo "web layout lance assembly $subsystems app platform" ;;
     main.cpp) echo "ui" ;;
     *) echo "" ;;
     esac

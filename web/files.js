@@ -13,6 +13,10 @@ export const SHEETS_FILES = {
     description: 'Sheet backups',
     accept: { 'application/x-vexolan-sheets': ['.vexsheets'] },
 };
+export const LANCE_FILES = {
+    description: 'Lance files',
+    accept: { 'application/x-vexolan-lance': ['.vexlance'] },
+};
 const handles = new Map(); // file name -> the handle to write it through
 
 // The chooser names no type: iOS greys out a file whose type it does not know, which a Mech file
@@ -75,7 +79,7 @@ const installed = () =>
     matchMedia('(display-mode: standalone)').matches || navigator.standalone === true;
 
 function typeOf(name) {
-    const type = [MECH_FILES, SHEETS_FILES].find((t) =>
+    const type = [MECH_FILES, SHEETS_FILES, LANCE_FILES].find((t) =>
         Object.values(t.accept)[0].some((e) => name.endsWith(e)),
     );
     return Object.keys((type ?? MECH_FILES).accept)[0];

@@ -18,7 +18,7 @@ async function start() {
     const page = new Page(vexolan, layout);
     listenForMenuKeys(page.menu, (codeName) => page.command(null, codeName));
     const taken = await page.keeping.takeOver();
-    await page.look.restore();
+    await Promise.all([page.look.restore(), page.restoreTurn()]);
     page.keeping.listen();
     const unrestored = [];
     for (const record of taken) {

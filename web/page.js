@@ -1,10 +1,10 @@
 // The page's sheets at work: the user's actions passed to the sheets and what they changed
 // redrawn, what a sheet asks for carried out (messages, windows, the clipboard, files), and the
 // File menu's commands with what the user chose: open, save, close with an undo, restore a
-// backup.
+// backup; the lance of the sheets, turn by turn.
 
 import { ask, askName, showMessage, showAbout, hideTip } from './dialogs.js';
-import { chooseFiles, chooseSaveName, saveFile, SHEETS_FILES } from './files.js';
+import { chooseFiles, chooseSaveName, saveFile, LANCE_FILES, SHEETS_FILES } from './files.js';
 import { showNotice } from './notices.js';
 import { newId } from './storage.js';
 import { BACK_UP, RESTORE, captionOf, menuBar, pageMenu } from './menus.js';
@@ -12,12 +12,14 @@ import { Tabs } from './tabs.js';
 import { Keeping } from './keeping.js';
 import { Backups } from './backups.js';
 import { Look, LOOKS } from './look.js';
+import { LancePanel } from './lance_panel.js';
 
 const CLOSE_ANSWERS = ['Save', 'Discard', 'Cancel'];
 // A closed sheet can be brought back for so long; a tap on a tab's × so soon after a close is
 // the second tap of a double tap, which must not close the next sheet that moved under it.
 const UNDO_SECONDS = 10;
 const DOUBLE_TAP_MS = 600;
+const TURN = 'turn'; // the lance's turn, kept with the sheets
 
 export class Page {
     // `vexolan` is the model, `layout` the sheet window's tables.
@@ -36,11 +38,27 @@ export class Page {
         this.look = new Look(this.keeping);
         this.closed = []; // sheets closed within the undo's time, the latest last
         this.closedAt = -Infinity;
+        this.lance = new LancePanel(
+            (whole) => JSON.parse(this.sheets.lanceJson(whole)),
+            (codeName) => this.command(null, codeName),
+            (id) => this.select(this.tabs.byId.get(id)),
+        );
+        this.lanceCommands = {
+            lanceView: () => this.lance.show(true),
+            lanceNextTurn: () => this.turn(this.sheets.nextTurn()),
+            lanceUndo: () => this.turn(this.sheets.undoNextTurn()),
+            lanceCopyDeclaration: (tab) =>
+                this.carryOut(tab, JSON.parse(this.sheets.lanceDeclaration())),
+            lanceOpen: (tab) => this.openLance(tab),
+            lanceSaveAs: (tab) => this.saveLance(tab),
+        };
     }
 
     // A tab for the sheet of that id, kept under `uid`.
     addTab(id, { uid = newId(), chart = false } = {}) {
-        return this.tabs.add(id, { uid, chart });
+        const tab = this.tabs.add(id, { uid, chart });
+        this.lance.follow();
+        return tab;
     }
 
     newTab(zoom = this.layout.actualSize) {
@@ -66,11 +84,14 @@ export class Page {
         this.keeping.remember(tab);
     }
 
+    // A tab chosen while the lance stands in its sheet's place brings the sheet back.
     select(tab) {
+        if (this.lance.insteadOfSheet) this.lance.hide();
         this.tabs.activate(tab);
     }
 
-    shown() {
+    shown(tab) {
+        this.lance.standIn(tab.panel);
         this.keeping.schedule();
     }
 
@@ -87,6 +108,7 @@ export class Page {
         for (const id of opened) this.tabs.activate(this.addTab(id));
         if (front) this.tabs.activate(this.tabs.byId.get(front));
         if (newSheet) this.tabs.active.view.focusFirst();
+        this.lance.follow();
         return this.carryOut(tab, update.requests);
     }
 
@@ -111,6 +133,7 @@ export class Page {
         if (codeName === BACK_UP) return this.backups.backUp();
         if (codeName === RESTORE) return this.restoreBackup();
         if (LOOKS.has(codeName)) return this.look.choose(codeName);
+        if (this.lanceCommands[codeName]) return this.lanceCommands[codeName](tab);
         if (codeName === 'mnuOpen') return this.open(tab);
         if (codeName === 'mnuSave' || codeName === 'mnuSaveAs')
             return this.save(tab, codeName === 'mnuSaveAs');
@@ -131,6 +154,47 @@ export class Page {
         if (name === undefined)
             name = await askName(captionOf(this.menu, 'mnuSaveAs'), suggested, 'Save', 'Cancel');
         if (name) return this.perform(tab, () => this.sheets.saveTo(tab.id, name));
+    }
+
+    // ---- The lance
+
+    // Every sheet redrawn after Next Turn or its undo, and the turn kept.
+    turn(answer) {
+        const { sheets, requests } = JSON.parse(answer);
+        for (const [id, update] of sheets) {
+            const tab = this.tabs.byId.get(id);
+            tab.draw(update);
+            tab.chart.follow();
+            this.keeping.remember(tab);
+        }
+        this.keepTurn();
+        this.lance.follow();
+        return this.carryOut(this.tabs.active, requests);
+    }
+
+    keepTurn() {
+        this.keeping.keeper?.setNote(TURN, this.sheets.turn()).catch(() => {});
+    }
+
+    // The turn kept at the last visit, once the sheets are back.
+    async restoreTurn() {
+        const kept = await this.keeping.keeper?.note(TURN).catch(() => null);
+        if (Number.isInteger(kept)) this.sheets.setTurn(kept);
+    }
+
+    async openLance(tab) {
+        const [file] = await chooseFiles({ type: LANCE_FILES, multiple: false });
+        if (!file) return;
+        await this.perform(tab, () => this.sheets.openLance(tab.id, file[0], file[1]));
+        this.keepTurn();
+    }
+
+    async saveLance(tab) {
+        const suggested = this.vexolan.PageSheets.lanceFileName();
+        let name = await chooseSaveName(suggested, LANCE_FILES);
+        if (name === undefined)
+            name = await askName(captionOf(this.menu, 'lanceSaveAs'), suggested, 'Save', 'Cancel');
+        if (name) return this.carryOut(tab, JSON.parse(this.sheets.saveLance(name)));
     }
 
     // ---- Closing
@@ -166,6 +230,7 @@ export class Page {
             this.keeping.forget(tab.uid);
         }
         if (!this.tabs.all().length) this.newTab(tab.zoom);
+        this.lance.follow();
         const left = this.tabs.all();
         this.tabs.activate(left[Math.min(at, left.length - 1)]);
     }
@@ -210,6 +275,7 @@ export class Page {
             this.tabs.remove(all[0]);
             this.keeping.drop(all[0]);
             this.keeping.forget(all[0].uid);
+            this.lance.follow();
         };
     }
 

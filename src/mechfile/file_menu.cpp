@@ -12,21 +12,6 @@ namespace {
 
 using Status = platform::FileStore::Status;
 
-std::string faultOf(const platform::FileStore::Reading& reading) {
-    switch (reading.status) {
-    case Status::Missing:
-        return "The file does not exist.";
-    case Status::Folder:
-        return "It is a folder, not a file.";
-    case Status::TooLarge:
-        return "The file is larger than 1 MiB, far too large for a Mech file.";
-    case Status::LinkLoop:
-        return "The symbolic links on the way to the file go round in a loop.";
-    default:
-        return "The file cannot be read (" + reading.reason + ").";
-    }
-}
-
 // A Mech file as read, with the very bytes it held.
 struct ReadMech {
     MechFile mech;
@@ -36,7 +21,7 @@ struct ReadMech {
 // The file's Mech, or none once a message has named the file and what is wrong with it.
 std::optional<ReadMech> loadMechFile(CombatSheet& sheet, const std::string& path) {
     platform::FileStore::Reading reading = sheet.platform().fileStore.read(path, MechFileSizeLimit);
-    std::variant<MechFile, MechFileFault> mech = MechFileFault{faultOf(reading)};
+    std::variant<MechFile, MechFileFault> mech = unreadableFileFault(reading, "Mech");
     if (reading.status == Status::Read) {
         mech = readMechFile(reading.bytes, sheet);
     }

@@ -1,7 +1,7 @@
 #include "mechfile/mech_file_reader.h"
 
 #include "app/single_line.h"
-#include "mechfile/json_document.h"
+#include "mechfile/mech_value_reader.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,8 +40,7 @@ void checkKeys(const JsonDocument& file, const Json& value, const std::string& l
     }
 }
 
-void checkFormat(const JsonDocument& file) {
-    const Json& document = file.root();
+void checkFormat(const JsonDocument& file, const Json& document) {
     if (!document.is_object() || !document.contains("format") ||
         !isText(document.at("format"), MechFormatName)) {
         refuse("The file is not a Vexolan Mech file.");
@@ -204,9 +203,11 @@ void readDamage(const JsonDocument& file, const Json& value, const CombatSheet& 
     }
 }
 
-MechFile mechIn(const JsonDocument& file, const CombatSheet& sheet) {
-    checkFormat(file);
-    const Json& document = file.root();
+} // namespace
+
+MechFile readMechValue(const JsonDocument& file, const JsonDocument::Json& document,
+                       const CombatSheet& sheet) {
+    checkFormat(file, document);
     checkKeys(file, document, "",
               {"format", "version", "mechModel", "pilotName", "gunnerySkill", "pilotingSkill",
                "technologyBase", "equipment", "weapons", "damage"});
@@ -223,14 +224,30 @@ MechFile mechIn(const JsonDocument& file, const CombatSheet& sheet) {
     return mech;
 }
 
-} // namespace
-
 std::variant<MechFile, MechFileFault> readMechFile(std::string_view bytes,
                                                    const CombatSheet& sheet) {
     try {
         const JsonDocument file(bytes);
-        return mechIn(file, sheet);
+        return readMechValue(file, file.root(), sheet);
     } catch (const MechFileFault& fault) {
         return fault;
+    }
+}
+
+MechFileFault unreadableFileFault(const platform::FileStore::Reading& reading,
+                                  std::string_view kind) {
+    using Status = platform::FileStore::Status;
+    switch (reading.status) {
+    case Status::Missing:
+        return {"The file does not exist."};
+    case Status::Folder:
+        return {"It is a folder, not a file."};
+    case Status::TooLarge:
+        return {"The file is larger than 1 MiB, far too large for a " + std::string(kind) +
+                " file."};
+    case Status::LinkLoop:
+        return {"The symbolic links on the way to the file go round in a loop."};
+    default:
+        return {"The file cannot be read (" + reading.reason + ")."};
     }
 }

@@ -2,6 +2,7 @@
 
 #include "mechfile/mech_file.h"
 #include "mechfile/mech_file_fault.h"
+#include "platform/file_store.h"
 
 #include <span>
 #include <string>
@@ -14,3 +15,7 @@
 // fields by their captions.
 std::variant<MechFile, MechFileFault> readMechFile(std::string_view bytes,
                                                    const CombatSheet& sheet);
+
+// Why the file store gave no bytes of a file of that kind ("Mech", "lance").
+MechFileFault unreadableFileFault(const platform::FileStore::Reading& reading,
+                                  std::string_view kind);

@@ -1,10 +1,9 @@
 #include "mechfile/mech_file_writer.h"
 
-#include <nlohmann/json.hpp>
+#include "mechfile/mech_value_writer.h"
 
 namespace {
 
-// Keys stay in the order written, so that the file reads top to bottom like the sheet.
 using Json = nlohmann::ordered_json;
 
 Json textOrNull(const std::string& text) {
@@ -36,7 +35,7 @@ Json armJson(const MechFile::Arm& arm) {
 
 } // namespace
 
-std::string writeMechFile(const MechFile& mech) {
+Json mechValue(const MechFile& mech) {
     Json file;
     file["format"] = MechFormatName;
     file["version"] = MechFormatVersion;
@@ -58,7 +57,11 @@ std::string writeMechFile(const MechFile& mech) {
     for (std::size_t i = 0; i < ARMS.size(); ++i) {
         damage[std::string(ARM_KEYS[i])] = armJson(mech.arms[i]);
     }
+    return file;
+}
+
+std::string writeMechFile(const MechFile& mech) {
     // Text that is not UTF-8 can only come from outside the sheet's own boxes; it is written
     // with replacement characters rather than not at all.
-    return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return mechValue(mech).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

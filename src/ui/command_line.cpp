@@ -49,8 +49,11 @@ void defineOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument("files", "Mech files to open, each on a sheet of its own.",
-                                 "[FILE...]");
+    parser.addPositionalArgument(
+        "files",
+        "Mech files to open, each on a sheet of its own, or lance files (.vexlance), a sheet "
+        "for each of their Mechs.",
+        "[FILE...]");
 }
 
 // Where the name does not lead from the root, the folder of the moment goes before it; "." and

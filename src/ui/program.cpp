@@ -35,9 +35,10 @@ std::optional<int> Program::start(const CommandLine& commandLine, const QString&
     }
     int opened = 0;
     for (const std::string& file : commandLine.files()) {
-        opened += openSheet(file) != nullptr;
+        opened += openFile(file);
     }
-    if (opened == 0) {
+    // A lance file that is no good leaves the sheet it was to open on.
+    if (opened == 0 && lance_.lance().size() == 0) {
         openSheet();
     }
     return std::nullopt;
@@ -47,11 +48,26 @@ SheetWindow* Program::openSheet(const std::string& mechFile) {
     return SheetWindow::open(shared_, mechFile);
 }
 
+CombatSheet& Program::openEmptySheet() {
+    return openSheet()->sheet();
+}
+
+bool Program::openFile(const std::string& file) {
+    if (file.ends_with(LanceFileExtension)) {
+        return lance_.openFile(file);
+    }
+    return openSheet(file) != nullptr;
+}
+
 // The sheets come to the front: the user started the program to see them.
 void Program::takeFiles(const std::vector<std::string>& files) {
     std::vector<SheetWindow*> sheets;
     for (const std::string& file : files) {
-        sheets.push_back(openSheet(file));
+        if (file.ends_with(LanceFileExtension)) {
+            lance_.openFile(file);
+        } else {
+            sheets.push_back(openSheet(file));
+        }
     }
     if (files.empty()) {
         sheets.push_back(openSheet());

@@ -6,6 +6,7 @@
 #include "ui/program_server.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_help_viewer.h"
+#include "ui/qt_lance.h"
 #include "ui/qt_program_launcher.h"
 #include "ui/shared_services.h"
 
@@ -48,11 +49,16 @@ public:
     // A new sheet window, shown, that lives until its close box is used; with a Mech file, as
     // SheetWindow::open has it.
     SheetWindow* openSheet(const std::string& mechFile = {});
+    QtLance& lance() { return lance_; }
 
 private:
     // A later start's files: each raises the sheet that holds it or opens on one of its own;
     // without files, a new sheet.
     void takeFiles(const std::vector<std::string>& files);
+    // A Mech file on a sheet of its own, or a lance file on the sheets it needs; whether it
+    // opened.
+    bool openFile(const std::string& file);
+    CombatSheet& openEmptySheet();
 
     // The system's own registry and file test where there is one; stand-ins elsewhere. Files
     // are read and written by names as the system has them.
@@ -69,7 +75,8 @@ private:
     QtProgramLauncher launcher_;
     QtHelpViewer help_;
     QString lastFolder_;
-    SharedServices shared_{clipboard_, registry_,  launcher_,  files_,
-                           help_,      fileStore_, lastFolder_};
+    SharedServices shared_{clipboard_, registry_,  launcher_,   files_,
+                           help_,      fileStore_, lastFolder_, &lance_};
+    QtLance lance_{shared_, [this]() -> CombatSheet& { return openEmptySheet(); }};
     ProgramServer server_{[this](const std::vector<std::string>& files) { takeFiles(files); }};
 };

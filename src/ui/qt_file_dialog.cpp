@@ -22,6 +22,7 @@ namespace {
 
 const FileKind MechFiles{{"Vexolan Mechs (*.vexmech)", "All files (*)"}, "vexmech"};
 const FileKind Pictures{{"PNG pictures (*.png)"}, "png"};
+const FileKind LanceFiles{{"Vexolan lance (*.vexlance)", "All files (*)"}, "vexlance"};
 
 // The first of the folders that is there. A dialog given a folder that is not there opens its
 // parent with the folder's name typed in as the file's, which Enter would then try to open.
@@ -140,6 +141,18 @@ std::vector<std::string> QtFileDialog::chooseFilesToOpen() {
     const int zoom = setUp(dialog, MechFiles);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     return chosen(dialog, zoom);
+}
+
+std::string QtFileDialog::chooseLanceToOpen() {
+    QFileDialog dialog(owner_, "Open Lance", startFolder());
+    const int zoom = setUp(dialog, LanceFiles);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const std::vector<std::string> paths = chosen(dialog, zoom);
+    return paths.empty() ? std::string() : paths.front();
+}
+
+std::string QtFileDialog::chooseLanceToSave(const std::string& suggested) {
+    return chooseToSave(suggested, "Save Lance As", LanceFiles);
 }
 
 std::string QtFileDialog::chooseToSave(const std::string& suggested, const QString& title,

@@ -20,6 +20,10 @@ public:
     std::vector<std::string> chooseFilesToOpen() override;
     std::string chooseFileToSave(const std::string& suggested) override;
     std::string choosePictureToSave(const std::string& suggested) override;
+    // A lance file to open, or to save to, as the Mech's dialogs have them; empty when
+    // cancelled. Only the desktop's lance asks, so the platform's dialogs need not offer them.
+    std::string chooseLanceToOpen();
+    std::string chooseLanceToSave(const std::string& suggested);
 
 private:
     QString startFolder() const;

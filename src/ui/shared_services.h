@@ -9,6 +9,8 @@
 
 #include <QString>
 
+class QtLance;
+
 // The platform services that every sheet window of the program uses together: created
 // once at start-up and handed to each window. A window adds its own message box, window
 // opener and file dialog; the file dialogs of all windows start where the last one ended.
@@ -20,4 +22,6 @@ struct SharedServices {
     platform::HelpViewer& help;
     platform::FileStore& fileStore;
     QString& lastFolder;
+    // The program's lance, which each sheet window joins; none where windows stand alone.
+    QtLance* lance = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/sheet_controls.h"
 #include "layout/sheet_layout.h"
 #include "ui/sheet_form.h"
+#include "ui/sheet_style.h"
 
 #include <algorithm>
 
@@ -22,10 +23,6 @@ namespace {
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-// Grey on pale amber: dimmed, yet well above the contrast that text needs.
-const QColor StaleText(0x59, 0x59, 0x59);
-const QColor StaleBase(0xff, 0xf3, 0xcd);
 
 Qt::CheckState checkState(BoxState value) {
     switch (value) {

@@ -1,10 +1,12 @@
 #include "ui/sheet_window.h"
 
 #include "assembly/wire_combat_sheet.h"
+#include "layout/lance_scene.h"
 #include "layout/sheet_layout.h"
 #include "mechfile/file_menu.h"
 #include "ui/about_dialog.h"
 #include "ui/program_look.h"
+#include "ui/qt_lance.h"
 #include "ui/range_chart_window.h"
 #include "ui/shared_services.h"
 #include "ui/sheet_binding.h"
@@ -67,10 +69,16 @@ SheetWindow::SheetWindow(SharedServices& shared, WindowServiceOverrides override
         if (rangeChart_ != nullptr) {
             rangeChart_->refresh();
         }
+        if (shared_.lance != nullptr) {
+            shared_.lance->sheetChanged();
+        }
         emit sheetRefreshed();
     });
     showZoom();
     showTitle();
+    if (shared_.lance != nullptr) {
+        shared_.lance->joined(*this, sheet_, [this] { refresh(); });
+    }
 }
 
 // The toolkit reads "[*]" in a title as its place for the modified mark and shows a doubled
@@ -101,6 +109,13 @@ void SheetWindow::showZoom() {
 // they are all still there, rather than with the window's other children at the very end.
 SheetWindow::~SheetWindow() {
     delete rangeChart_.data();
+    leaveLance();
+}
+
+void SheetWindow::leaveLance() {
+    if (shared_.lance != nullptr) {
+        shared_.lance->left(sheet_);
+    }
 }
 
 SheetWindow* SheetWindow::open(SharedServices& shared, const std::string& mechFile, int zoom) {
@@ -147,8 +162,22 @@ std::vector<QAction*> SheetWindow::buildMenuBar() {
             zoomActions_.push_back(action);
         }
         entries.push_back(action);
+        addLanceEntries(entry.menu.empty() ? nullptr : menus.at(entry.menu), *entry.command);
     }
     return entries;
+}
+
+// The lance's entries that follow the sheet's command in its drop-down menu; the lance's, and
+// the same, in every sheet window.
+void SheetWindow::addLanceEntries(QMenu* menu, Member<Command> after) {
+    if (shared_.lance == nullptr || menu == nullptr) {
+        return;
+    }
+    for (const LanceScene::MenuEntry& entry : LanceScene::menu()) {
+        if (entry.after == after) {
+            menu->addAction(shared_.lance->action(entry.command));
+        }
+    }
 }
 
 // The new sheet has no owner: it lives on when the sheet that opened it closes.
@@ -244,6 +273,7 @@ void SheetWindow::closeEvent(QCloseEvent* event) {
     if (rangeChart_ != nullptr) {
         rangeChart_->close();
     }
+    leaveLance();
     if (!otherSheetOpen()) {
         QCoreApplication::quit();
     }

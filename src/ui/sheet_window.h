@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/combat_sheet.h"
+#include "app/sheet_controls.h"
 #include "layout/twips.h"
 #include "platform/platform_services.h"
 #include "platform/window_opener.h"
@@ -16,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class RangeChartWindow;
 class SheetBinding;
 class SheetForm;
@@ -74,6 +76,9 @@ private:
     void openRangeChart() override;
 
     std::vector<QAction*> buildMenuBar();
+    void addLanceEntries(QMenu* menu, Member<Command> after);
+    // A closed sheet is no longer one of the lance's.
+    void leaveLance();
     void showZoom();
     void showTitle();
     bool otherSheetOpen() const;

@@ -9,12 +9,23 @@
 
 using Json = nlohmann::ordered_json;
 
+namespace {
+
+// A line's results as the page marks them, by ResultsAge::Age.
+constexpr const char* AgeNames[] = {"none", "fresh", "stale"};
+
+} // namespace
+
+PageSheets::PageSheets()
+    : lanceServices_(lancePlatform_.services()), lance_(lanceServices_), lanceScene_(lance_) {}
+
 int PageSheets::add(std::unique_ptr<WebSheet> sheet, std::size_t at) {
     WebSheet& added = *sheet;
     added.setOtherSheetHolds(
         [this, &added](const std::string& file) { return holderOf(added, file) != 0; });
     sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(std::min(at, sheets_.size())),
                    {++lastId_, std::move(sheet)});
+    lance_.opened(added.sheet());
     return lastId_;
 }
 
@@ -65,7 +76,8 @@ template <typename Action> std::string PageSheets::act(int sheet, Action action)
     std::string update = action(*acting);
     const BrowserPlatform::SheetRequests asked = acting->takeSheetRequests();
     const int zoom = acting->sheet().zoom;
-    Json opened = Json::array();
+    Json opened = openedByLance_;
+    openedByLance_.clear();
     int front = 0;
     if (asked.newSheet) {
         opened.push_back(newSheet(zoom));
@@ -131,6 +143,7 @@ std::string PageSheets::close(int sheet) {
         return "";
     }
     std::string kept = found->sheet->state();
+    lance_.closed(found->sheet->sheet());
     sheets_.erase(found);
     return kept;
 }
@@ -184,4 +197,86 @@ std::string PageSheets::restoreBackup(const std::string& name, const std::string
         opened.push_back(restore(state.get<std::string>(), -1));
     }
     return Json{{"opened", opened}}.dump();
+}
+
+int PageSheets::idOf(const CombatSheet& sheet) const {
+    const auto found = std::find_if(sheets_.begin(), sheets_.end(), [&sheet](const Entry& entry) {
+        return &entry.sheet->sheet() == &sheet;
+    });
+    return found == sheets_.end() ? 0 : found->id;
+}
+
+std::string PageSheets::lanceRequests() {
+    return WebSheet::requestsJson(lancePlatform_.takeRequests());
+}
+
+std::string PageSheets::lanceJson(bool whole) {
+    if (whole) {
+        lanceScene_.forget();
+    }
+    const LanceScene::Changes changes = lanceScene_.update();
+    Json lines = Json::array();
+    for (const std::size_t index : changes.lines) {
+        if (index < lanceScene_.size()) {
+            const LanceScene::Line& line = lanceScene_.line(index);
+            lines.push_back({index,
+                             {{"id", idOf(lance_.sheet(index))},
+                              {"cells", line.cells},
+                              {"results", AgeNames[static_cast<std::size_t>(line.results)]},
+                              {"spoken", lanceScene_.spoken(index)}}});
+        }
+    }
+    Json buttons = Json::array();
+    for (Command Lance::*member :
+         {&Lance::nextTurnCommand, &Lance::undoCommand, &Lance::copyDeclarationCommand}) {
+        const Command& command = lance_.*member;
+        buttons.push_back(
+            {WebSheet::lanceCodeName(member), command.plainCaption(), command.enabled()});
+    }
+    return Json{{"title", LanceScene::Title},  {"headings", LanceScene::Headings},
+                {"count", lanceScene_.size()}, {"turn", lance_.turn()},
+                {"buttons", buttons},          {"lines", lines}}
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string PageSheets::nextTurn() {
+    lance_.nextTurnCommand.userClick();
+    return afterTurn(&WebSheet::changes);
+}
+
+// The copies that an undo brings back raise no notifications: each sheet is drawn whole.
+std::string PageSheets::undoNextTurn() {
+    lance_.undoCommand.userClick();
+    return afterTurn(&WebSheet::view);
+}
+
+// Each sheet's update is spliced in as its sheet wrote it, rather than read back into a value
+// that is only written out again.
+std::string PageSheets::afterTurn(std::string (WebSheet::*updateOf)()) {
+    std::string sheets;
+    for (const Entry& entry : sheets_) {
+        sheets += sheets.empty() ? "[" : ",";
+        sheets += "[" + std::to_string(entry.id) + "," + ((*entry.sheet).*updateOf)() + "]";
+    }
+    return R"({"sheets":)" + (sheets.empty() ? "[" : sheets) + R"(],"requests":)" +
+           lanceRequests() + "}";
+}
+
+std::string PageSheets::lanceDeclaration() {
+    lance_.copyDeclarationCommand.userClick();
+    return lanceRequests();
+}
+
+std::string PageSheets::openLance(int sheet, const std::string& name, const std::string& bytes) {
+    const SheetOpener openSheet = [this, sheet]() -> CombatSheet& {
+        const int id = newSheet(find(sheet)->sheet().zoom);
+        openedByLance_.push_back(id);
+        return find(id)->sheet();
+    };
+    return act(sheet, [&](WebSheet& it) { return it.openLance(name, bytes, lance_, openSheet); });
+}
+
+std::string PageSheets::saveLance(const std::string& name) {
+    saveLanceFile(name, lance_);
+    return lanceRequests();
 }

@@ -9,6 +9,9 @@
 // "newSheet": bool}, the sheets opened meanwhile at the end of the tabs, and the sheet to bring
 // to the front after them. An id of no sheet of the page changes nothing.
 
+#include "lance/lance.h"
+#include "layout/lance_scene.h"
+#include "web/browser_platform.h"
 #include "web/web_sheet.h"
 
 #include <map>
@@ -21,7 +24,7 @@ class PageSheets {
 public:
     using Files = std::vector<std::pair<std::string, std::string>>; // names and bytes
 
-    PageSheets() = default;
+    PageSheets();
     PageSheets(const PageSheets&) = delete;
     PageSheets& operator=(const PageSheets&) = delete;
 
@@ -68,6 +71,26 @@ public:
     // sheet holds comes without it.
     std::string restoreBackup(const std::string& name, const std::string& bytes);
 
+    // The lance of the page's sheets, in the order they opened. Its view: {"title", "headings",
+    // "count", "turn", "buttons": [[codeName, caption, enabled], ...], "lines": [[index, {"id",
+    // "cells", "results", "spoken"}], ...]} with the lines that changed since the page last
+    // asked, or every line when `whole`.
+    std::string lanceJson(bool whole);
+    // Next Turn and its undo: {"sheets": [[id, update], ...], "requests": {...}}, every sheet's
+    // update; after an undo its whole view, as the sheets were put back without a word.
+    std::string nextTurn();
+    std::string undoNextTurn();
+    // Copy Lance Declaration: the requests of the lance's platform, its clipboard among them.
+    std::string lanceDeclaration();
+    // "Open Lance..." on a sheet with the file its user chose, answered as openFiles() is.
+    std::string openLance(int sheet, const std::string& name, const std::string& bytes);
+    // "Save Lance As..." to the name its user chose: the lance's requests, the file among its
+    // downloads, or a message why not.
+    std::string saveLance(const std::string& name);
+    static std::string lanceFileName() { return suggestedLanceFileName(); }
+    int turn() const { return lance_.turn(); }
+    void setTurn(int turn) { lance_.setTurn(turn); }
+
 private:
     struct Entry {
         int id = 0;
@@ -81,7 +104,16 @@ private:
     int holderOf(const WebSheet& asking, const std::string& file) const;
     template <typename Action> std::string act(int sheet, Action action);
 
+    int idOf(const CombatSheet& sheet) const;
+    std::string lanceRequests();
+    std::string afterTurn(std::string (WebSheet::*updateOf)());
+
     std::vector<Entry> sheets_;
+    BrowserPlatform lancePlatform_;
+    platform::PlatformServices lanceServices_;
+    Lance lance_;
+    LanceScene lanceScene_;
+    std::vector<int> openedByLance_; // the sheets a lance file opened during the present action
     int lastId_ = 0;
     std::map<std::string, std::string> chosen_; // the files of the present "Open Mech..."
 };

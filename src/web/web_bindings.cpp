@@ -50,5 +50,14 @@ EMSCRIPTEN_BINDINGS(vexolan) {
         .function("isUntouched", &PageSheets::isUntouched)
         .function("state", &PageSheets::state)
         .function("backUp", &PageSheets::backUp)
-        .function("restoreBackup", &PageSheets::restoreBackup);
+        .function("restoreBackup", &PageSheets::restoreBackup)
+        .function("lanceJson", &PageSheets::lanceJson)
+        .function("nextTurn", &PageSheets::nextTurn)
+        .function("undoNextTurn", &PageSheets::undoNextTurn)
+        .function("lanceDeclaration", &PageSheets::lanceDeclaration)
+        .function("openLance", &PageSheets::openLance)
+        .function("saveLance", &PageSheets::saveLance)
+        .function("turn", &PageSheets::turn)
+        .function("setTurn", &PageSheets::setTurn)
+        .class_function("lanceFileName", &PageSheets::lanceFileName);
 }

@@ -3,6 +3,7 @@
 #include "about/about_box.h"
 #include "app/sheet_controls.h"
 #include "assembly/wire_combat_sheet.h"
+#include "layout/lance_scene.h"
 #include "layout/range_chart_look.h"
 #include "layout/range_chart_scene.h"
 #include "layout/sheet_arrangement.h"
@@ -136,8 +137,45 @@ Json arrangementsJson() {
     return {{"pieces", pieces}, {"arrangements", arrangements}};
 }
 
-Json menuJson(const CombatSheet& sheet) {
+// The names the page calls the lance's commands by.
+const std::pair<Command Lance::*, const char*> LanceCodeNames[] = {
+    {&Lance::viewCommand, "lanceView"},
+    {&Lance::openCommand, "lanceOpen"},
+    {&Lance::saveAsCommand, "lanceSaveAs"},
+    {&Lance::nextTurnCommand, "lanceNextTurn"},
+    {&Lance::undoCommand, "lanceUndo"},
+    {&Lance::copyDeclarationCommand, "lanceCopyDeclaration"},
+};
+
+} // namespace
+
+const char* WebSheet::lanceCodeName(Command Lance::*command) {
+    for (const auto& [member, name] : LanceCodeNames) {
+        if (member == command) {
+            return name;
+        }
+    }
+    return "";
+}
+
+namespace {
+
+// The lance's entries that stand after the sheet's entry of that command, in order.
+void addLanceEntries(Json& menu, const Lance& lance, const std::string& menuName,
+                     Member<Command> after) {
+    for (const LanceScene::MenuEntry& entry : LanceScene::menu()) {
+        if (entry.after == after) {
+            menu.push_back({{"menu", menuName},
+                            {"keys", entry.keys},
+                            {"caption", (lance.*entry.command).plainCaption()},
+                            {"codeName", WebSheet::lanceCodeName(entry.command)}});
+        }
+    }
+}
+
+Json menuJson(const CombatSheet& sheet, platform::PlatformServices& services) {
     Json menu = Json::array();
+    const Lance lance(services);
     for (const sheet::MenuEntry& entry : sheet::sheetMenu()) {
         Json item = {{"menu", entry.menu},
                      {"keys", entry.keys},
@@ -148,6 +186,9 @@ Json menuJson(const CombatSheet& sheet) {
             item["name"] = entry.name;
         }
         menu.push_back(item);
+        if (entry.command) {
+            addLanceEntries(menu, lance, entry.menu, *entry.command);
+        }
     }
     return menu;
 }
@@ -177,7 +218,7 @@ std::optional<std::pair<ControlRef, int>> controlOf(const std::string& name) {
     return std::pair{named->ref, row};
 }
 
-Json requestsJson(const BrowserPlatform::Requests& requests) {
+Json requestsOf(const BrowserPlatform::Requests& requests) {
     Json downloads = Json::array();
     for (const auto& [name, bytes] : requests.downloads) {
         downloads.push_back({{"name", name}, {"bytes", bytes}});
@@ -211,13 +252,11 @@ std::string WebSheet::layoutJson() {
     for (std::size_t place = 0; place < sheet::sheetLayout().size(); ++place) {
         controls.push_back(layoutEntry(sheet, place));
     }
-    return Json{{"actualSize", CombatSheet::ActualSize},
-                {"width", pixels(sheet::ClientWidthTwips)},
-                {"height", pixels(sheet::ClientHeightTwips)},
-                {"controls", controls},
-                {"menu", menuJson(sheet)},
-                {"tabOrder", sheet::sheetTabOrder()},
-                {"arrangement", arrangementsJson()}}
+    return Json{
+        {"actualSize", CombatSheet::ActualSize},      {"width", pixels(sheet::ClientWidthTwips)},
+        {"height", pixels(sheet::ClientHeightTwips)}, {"controls", controls},
+        {"menu", menuJson(sheet, services)},          {"tabOrder", sheet::sheetTabOrder()},
+        {"arrangement", arrangementsJson()}}
         .dump();
 }
 
@@ -269,7 +308,7 @@ std::string WebSheet::update() {
     return Json{{"changed", changed},
                 {"focus", changes.focus ? Json(*changes.focus) : Json()},
                 {"window", window},
-                {"requests", requestsJson(platform_.takeRequests())}}
+                {"requests", requestsOf(platform_.takeRequests())}}
         .dump(-1, ' ', false, Replace);
 }
 
@@ -315,6 +354,17 @@ std::string WebSheet::move(const std::string& control, int position) {
 std::string WebSheet::openFiles(std::vector<std::pair<std::string, std::string>> files) {
     platform_.answerOpen(std::move(files));
     return click("mnuOpen");
+}
+
+std::string WebSheet::openLance(const std::string& name, const std::string& bytes, Lance& lance,
+                                const SheetOpener& openSheet) {
+    platform_.answerOpen({{name, bytes}});
+    openLanceFile(name, lance, sheet_, openSheet);
+    return update();
+}
+
+std::string WebSheet::requestsJson(const BrowserPlatform::Requests& requests) {
+    return requestsOf(requests).dump(-1, ' ', false, Replace);
 }
 
 std::string WebSheet::saveAs(const std::string& name) {

@@ -6,6 +6,7 @@
 // ("calculateButton", "weapName(3)") and finds it in the layout it was given.
 
 #include "app/combat_sheet.h"
+#include "lance/lance_opening.h"
 #include "layout/range_chart_scene.h"
 #include "layout/sheet_scene.h"
 #include "web/browser_platform.h"
@@ -50,6 +51,16 @@ public:
     std::string openFiles(std::vector<std::pair<std::string, std::string>> files);
     // "Save Mech As..." to the name the user chose.
     std::string saveAs(const std::string& name);
+    // "Open Lance..." on this sheet with the file the user chose, its name and bytes.
+    std::string openLance(const std::string& name, const std::string& bytes, Lance& lance,
+                          const SheetOpener& openSheet);
+    // What changed since the page was last told, when something other than the page's own
+    // action changed the sheet: the lance's Next Turn.
+    std::string changes() { return update(); }
+    // What a platform was asked, as the actions' answers give it under "requests".
+    static std::string requestsJson(const BrowserPlatform::Requests& requests);
+    // The name the page calls a command of the lance by, in its menus and its lance view.
+    static const char* lanceCodeName(Command Lance::*command);
     // What the sheet asked of the page's sheets during the last action, which is forgotten.
     BrowserPlatform::SheetRequests takeSheetRequests() { return platform_.takeSheetRequests(); }
     // Whether another sheet of the page holds a file as its own.

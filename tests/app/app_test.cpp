@@ -75,11 +75,6 @@ TEST(Controls, DisabledControlsTakeNoUserInput) {
     EXPECT_EQ(readOnly.text(), "");
 }
 
-// "&&" stands for one "&", a single "&" only marks the next letter.
-TEST(Controls, PlainCaptionDropsTheMnemonicMarks) {
-    EXPECT_EQ(Command("&&Save && &Quit").plainCaption(), "&Save & Quit");
-}
-
 // Whole numbers plain, fractions as the shortest text that reads back to the same value.
 TEST(NumberText, WritesWholeNumbersPlainAndFractionsShortest) {
     // clang-format off

@@ -16,6 +16,7 @@ desktop_file=share/applications/$app_id.desktop
 metainfo_file=share/metainfo/$app_id.metainfo.xml
 mime_file=share/mime/packages/$app_id.xml
 mech_type=application/x-vexolan-mech
+lance_type=application/x-vexolan-lance
 prefix=$scratch
 
 # Skips the check where its tool is not installed.
@@ -49,7 +50,8 @@ check_layout() {
     done <<ROWS
 $desktop_file|-x|Exec=vexolan %F
 $mime_file|-F|<mime-type type="$mech_type">
-$desktop_file|-x|MimeType=$mech_type;
+$mime_file|-F|<mime-type type="$lance_type">
+$desktop_file|-x|MimeType=$mech_type;$lance_type;
 $metainfo_file|-F|<mediatype>$mech_type</mediatype>
 share/doc/vexolan/copyright|-x|Copyright: $(grep -m1 '^Copyright' "$here/../../LICENSE")
 $desktop_file|-x|Icon=$app_id
@@ -78,20 +80,20 @@ validate() {
     echo "\$ $*"
     output=$("$@" 2>&1) || status=$?
     echo "$output"
-    if [ $status -ne 0 ] || grep -Eq '^(E|W):|error:|warning:' <<<"$output"; then
-        fail "$1 found errors or warnings"
-    fi
+    expect "$1's status" 0 "$status"
+    ! grep -Eq '^(E|W):|error:|warning:' <<<"$output" || fail "$1 found errors or warnings"
 }
 
-# The database that shared-mime-info builds from the installed type maps *.vexmech to it.
+# The database that shared-mime-info builds from the installed types maps *.vexmech and
+# *.vexlance to them, and nothing else to them.
 check_mime() {
     require update-mime-database shared-mime-info
     local output
     output=$(XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>&1)
     echo "$output"
     ! grep -qi error <<<"$output" || fail "update-mime-database found errors"
-    grep -qx "[0-9]*:$mech_type:\*.vexmech" "$prefix/share/mime/globs2" ||
-        fail "the MIME database does not map *.vexmech to $mech_type"
+    expect "the MIME database's patterns" "$lance_type:*.vexlance $mech_type:*.vexmech" \
+        "$(grep -o "application/x-vexolan-[a-z]*:[^:]*" "$prefix/share/mime/globs2" | sort | xargs)"
 }
 
 # The desktop entry and the metadata pass their validators.
@@ -105,10 +107,7 @@ check_metainfo() {
     validate appstreamcli validate-tree --no-net "$prefix"
 }
 
-if ! declare -F "check_$check" >/dev/null; then
-    echo "unknown check: $check" >&2
-    exit 2
-fi
+declare -F "check_$check" >/dev/null || { echo "unknown check: $check" >&2; exit 2; }
 cmake --install "$build" --prefix "$prefix"
 "check_$check"
 finish "install $check"

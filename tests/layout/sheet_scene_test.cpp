@@ -36,7 +36,7 @@ TEST_F(SheetSceneTest, CaptionsAndNames) {
 }
 
 // The marker leaves the text and says which letter it marked; a doubled one is an "&" of the
-// text.
+// text, in a menu's caption and in a command's plain caption alike.
 TEST_F(SheetSceneTest, AMenuCaptionKeepsItsMnemonicApart) {
     const auto caption = [this](Member<Command> command) {
         return SheetScene::menuCaption(sheet, sheet::MenuEntry{.command = command});
@@ -46,6 +46,7 @@ TEST_F(SheetSceneTest, AMenuCaptionKeepsItsMnemonicApart) {
     EXPECT_EQ(SheetScene::menuCaption(sheet, {.name = "View", .caption = "&View"}),
               (SheetScene::Caption{"View", 0}));
     EXPECT_EQ(Command("&&Save && &Quit").mnemonicAt(), 8);
+    EXPECT_EQ(Command("&&Save && &Quit").plainCaption(), "&Save & Quit");
 }
 
 // The setup panel covers the attacker panel whole until Done; Done takes the keyboard to the

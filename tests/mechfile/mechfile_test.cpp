@@ -18,6 +18,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 using Texts = std::vector<std::string>;
+using Answer = platform::MessageBox::Answer;
 
 const std::string CannotOpen = "Cannot open the Mech file \"";
 
@@ -135,22 +136,6 @@ TEST(MechFileOpen, ABadFileGivesOneMessageAndChangesNothing) {
     }
 }
 
-// Names of exactly the longest length open, in characters of any width, and save as they came.
-TEST(MechFileOpen, NamesAtTheLimitOpen) {
-    Json file = Json::parse(ExampleMech);
-    file["mechModel"] = times(80, "\U0001f600");
-    file["pilotName"] = std::string(80, 'K');
-    const std::string bytes = file.dump(2) + "\n";
-    FreshSheet f;
-    f.fake.fileDialog.toSave = "a";
-    open(f, {{"a", bytes}});
-    EXPECT_EQ(f.fake.messageBox.shown, Texts{});
-    EXPECT_EQ(f.sheet.mechName.text(), times(80, "\U0001f600"));
-    EXPECT_EQ(f.sheet.pilotName.text(), std::string(80, 'K'));
-    act(f.sheet, "mnuSave");
-    EXPECT_EQ(f.fake.fileStore.files.at("a"), bytes);
-}
-
 // Each part of a Mech in the order a sheet is filled in, the technology base before the
 // weapons, so that the rows show that base's figures.
 std::string randomMech(std::mt19937& random) {
@@ -186,7 +171,8 @@ std::string randomMech(std::mt19937& random) {
 // fill under its technology base and the shoulder rule included; saved again, the same file.
 // What a user may type or paste into a name: line breaks of every kind, tabs, escapes and other
 // control characters, characters that change the direction of the text, bytes that are no
-// UTF-8, ordinary text, and more than a name holds.
+// UTF-8, ordinary text, and more than a name holds, so that names of exactly the longest length,
+// in characters of every width, are saved and opened too.
 std::string randomPaste(std::mt19937& random) {
     // clang-format off
     const char* const pieces[] = {"\t", "\r\n", "\n", "\r", "\x1b[0m", "\xe2\x80\xa8", "\xc2\x85",
@@ -273,32 +259,10 @@ TEST(MechFileSave, SaveKeepsToTheSheetsFile) {
     EXPECT_NE(f.fake.fileStore.files["a"].find("\"mechModel\": \"Quillfen\""), std::string::npos);
 }
 
-// A file open on another sheet is shown there, never opened twice, and no other sheet saves
-// over it.
-TEST(MechFileOpen, AFileOpenOnAnotherSheetIsShownThere) {
-    FreshSheet f;
-    f.fake.fileStore.files = {{"held", ExampleMech}, {"free", ExampleMech}};
-    f.fake.windows.filesOnOtherSheets = {"held"};
-    f.fake.fileDialog.toOpen = {"held"};
-    act(f.sheet, "mnuOpen");
-    EXPECT_EQ(f.fake.windows.sheetsShownFor, Texts{"held"});
-    EXPECT_EQ(f.sheet.mechFile, "");
-    EXPECT_EQ(f.fake.windows.sheetsOpenedFor, Texts{});
-    f.fake.fileDialog.toSave = "held";
-    act(f.sheet, "mechName=Other mnuSaveAs");
-    EXPECT_EQ(f.fake.messageBox.shown,
-              Texts{"Cannot save the Mech to \"held\":\nThe file is open on another sheet; save "
-                    "it there, or close that sheet first."});
-    EXPECT_EQ(f.fake.fileStore.files["held"], ExampleMech);
-    EXPECT_EQ(f.sheet.mechFile, "");
-}
-
 // A sheet with a file of its own tells a change from it, and asks before it closes with one:
 // Save writes the file, Discard loses the change, Cancel keeps the sheet open. Taking a change
-// back is no change; a sheet without a file closes without a word. File -> Close and Quit
-// leave the asking to the windows.
+// back is no change; a sheet without a file closes without a word.
 TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
-    using Answer = platform::MessageBox::Answer;
     // clang-format off
     const std::tuple<const char*, const char*, std::vector<Answer>, bool, bool, bool, int> cases[] = {
         // name, the change, the answers, the write refused, closes, saved, questions asked
@@ -326,10 +290,6 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
     EXPECT_FALSE(hasUnsavedChanges(fileless.sheet));
     EXPECT_TRUE(mayClose(fileless.sheet));
     EXPECT_EQ(fileless.fake.messageBox.asked, Texts{});
-    // File -> Close closes this sheet, File -> Quit every sheet; the windows ask as they close.
-    act(fileless.sheet, "mnuClose mnuQuit");
-    EXPECT_EQ(fileless.fake.windows.sheetsClosed, 1);
-    EXPECT_EQ(fileless.fake.windows.allSheetsClosed, 1);
 }
 
 // Someone else saved the sheet's file since the sheet opened or saved it: Save asks first.
@@ -337,7 +297,6 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
 // file that this sheet wrote last, that holds the very bytes the sheet read, or that is gone, is
 // written without a question.
 TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
-    using Answer = platform::MessageBox::Answer;
     const std::string theirs = patched("/pilotName", "Other Pilot");
     using Disk = std::optional<std::string>;
     // clang-format off
@@ -383,7 +342,6 @@ TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
 // The question names the file; a sheet closing with Save waits on it, and stays open when its
 // user cancels there.
 TEST(MechFileSave, TheQuestionNamesTheFileAndAClosingSheetStaysOpenOnCancel) {
-    using Answer = platform::MessageBox::Answer;
     FreshSheet f;
     open(f, {{"m", ExampleMech}});
     act(f.sheet, "sensorsBox");

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The command line as a user meets it, with no window system at all: --help and --version print
 # and end the program, an option it does not know is refused while the toolkit's own pass to the
-# toolkit, the manual page names the options the help lists, a start while the program runs hands
-# its file over and ends, and run.sh starts the program with every argument it was given.
+# toolkit, the manual page names the options the help lists, and run.sh starts the program with
+# every argument it was given. (A start that hands its files to a running program is
+# ui.program_server_test's.)
 #   check_command_line.sh PROGRAM VERSION SOURCE_DIR
 set -euo pipefail
 
@@ -54,21 +55,6 @@ help_options=$(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
 manual_options=$(grep -oE '\\-\\-[a-z][a-z-]*' "$source/packaging/vexolan.1.in" | sed 's/\\-/-/g' |
     sort -u)
 expect "the manual page's options" "$help_options" "$manual_options"
-
-# The program runs on the offscreen platform, listening under a server name of this test's own;
-# a second start with a file hands it over and ends at once, and the first keeps running. Without
-# the handover, the second would open a sheet and run until it is stopped. The first ends with
-# the check.
-server=$scratch/server
-QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER=$server "$program" >/dev/null 2>&1 &
-first=$!
-# shellcheck disable=SC2016 # the waiting shell expands it
-timeout 30 sh -c 'until [ -S "$1" ]; do sleep 0.1; done' - "$server" ||
-    fail "the running program does not listen at $server"
-run env QT_QPA_PLATFORM=offscreen VEXOLAN_SERVER="$server" "$program" \
-    "$source/docs/quillfen.vexmech"
-expect "a second start: status" 0 "$status"
-kill -0 "$first" 2>/dev/null || fail "the running program ended when a second one started"
 
 # run.sh, in a copy whose set-up and build have nothing to do, started from another folder: the
 # program gets every argument, in the folder run.sh was started from, where a relative name leads.

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Plays the same seeded random user actions on the native model and on the WebAssembly model and
-# compares the sheets after each run (every control, the messages, the range chart), byte for
-# byte.
+# Plays the same seeded random user actions on a lance of sheets, on the native model and on the
+# WebAssembly model, and compares what they print (the turn, the lance's declaration, every
+# control of every sheet and its messages after each action, the range charts), byte for byte.
 #   compare_sheet_dumps.sh NATIVE_SHEET_DUMP NODE WEB_SHEET_DUMP_JS
-# VEXOLAN_DUMP_RUNS runs (200) of VEXOLAN_DUMP_ACTIONS actions (500) each.
+# VEXOLAN_DUMP_RUNS runs (60) of VEXOLAN_DUMP_ACTIONS actions (300) each.
 set -euo pipefail
 native=$1 node=$2 web=$3
-runs=${VEXOLAN_DUMP_RUNS:-200} actions=${VEXOLAN_DUMP_ACTIONS:-500}
+runs=${VEXOLAN_DUMP_RUNS:-60} actions=${VEXOLAN_DUMP_ACTIONS:-300}
 
 # Without the native side there is nothing to compare: skipped (ctest's SKIP_RETURN_CODE).
 if [ ! -x "$native" ]; then

@@ -34,13 +34,12 @@ while IFS='|' read -r command needs wanted unwanted options; do
     expect "$command: the needs it asks setup.sh for" "$needs" "$asked"
     # shellcheck disable=SC2086 # one need a word
     list=$("$source/scripts/setup.sh" --list $asked)
-    for package in $wanted; do
-        grep -qx "$package" <<<"$list" || fail "$command does not install $package"
-    done
-    for package in $unwanted; do
-        ! grep -qx "$package" <<<"$list" ||
-            fail "$command installs $package, which it does not need"
-    done
+    # shellcheck disable=SC2086 # one package a word
+    expect "$command: of the packages it needs, those it does not install" "" \
+        "$(comm -23 <(printf '%s\n' $wanted | sort) <(sort <<<"$list") | xargs)"
+    # shellcheck disable=SC2086 # one package a word
+    expect "$command: packages it installs without a need" "" \
+        "$(comm -12 <(printf '%s\n' $unwanted | sort) <(sort <<<"$list") | xargs)"
     # The arguments of each configure: a cmake call that names a build folder.
     configures=$(grep -E '^cmake .*-B ' "$scratch/calls") || fail "$command configured no build"
     while read -r configure; do

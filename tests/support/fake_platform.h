@@ -37,15 +37,10 @@ struct FakeWindowOpener : platform::WindowOpener {
         sheetsOpenedFor.push_back(path);
         return true;
     }
-    // The sheets opened for files hold them, and so do those of filesOnOtherSheets.
-    bool showSheetFor(const std::string& path) override {
-        const bool held = otherSheetHolds(path);
-        sheetsShownFor.push_back(held ? path : "");
-        return held;
-    }
+    // The sheets opened for files hold them.
+    bool showSheetFor(const std::string& path) override { return otherSheetHolds(path); }
     bool otherSheetHolds(const std::string& path) override {
-        return filesOnOtherSheets.count(path) > 0 ||
-               std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
+        return std::count(sheetsOpenedFor.begin(), sheetsOpenedFor.end(), path) > 0;
     }
     void closeSheet() override { ++sheetsClosed; }
     void closeAllSheets() override { ++allSheetsClosed; }
@@ -53,8 +48,6 @@ struct FakeWindowOpener : platform::WindowOpener {
     void openRangeChart() override {}
     int sheetsOpened = 0, sheetsClosed = 0, allSheetsClosed = 0, aboutBoxesOpened = 0;
     std::vector<std::string> sheetsOpenedFor;
-    std::vector<std::string> sheetsShownFor; // "" where none was shown
-    std::set<std::string> filesOnOtherSheets;
 };
 
 struct FakeClipboard : platform::Clipboard {

@@ -27,9 +27,8 @@ private slots:
             AboutDialog dialog(fake.services, nullptr, 150);
             QCOMPARE(dialog.windowTitle(), QString("About Vexolan"));
             QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-            QCOMPARE(
-                findIn<QPlainTextEdit>(dialog, "Text1")->toPlainText(),
-                QString::fromStdString(dialog.model().disclaimerBox.text()).replace("\r\n", "\n"));
+            QCOMPARE(findIn<QPlainTextEdit>(dialog, "Text1")->toPlainText(),
+                     qt(dialog.model().disclaimerBox.text()).replace("\r\n", "\n"));
             QCOMPARE(dialog.size(), QSize(587, 363));
             QCOMPARE(findIn<QLabel>(dialog, "lblTitle")->font().pixelSize(), 24);
             auto* ok = findIn<QPushButton>(dialog, "cmdOK");

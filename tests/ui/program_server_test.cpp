@@ -21,10 +21,6 @@
 #include <optional>
 #include <tuple>
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 class ProgramServerTest : public QObject {
     Q_OBJECT
 
@@ -64,14 +60,11 @@ private slots:
     // to the front; started without a file, it has a new sheet opened here.
     void aLaterStartHandsItsFilesToTheRunningProgram() {
         const QString server = dir_.filePath("left-behind");
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = QFile::encodeName(server);
-        QVERIFY(path.size() < qsizetype(sizeof address.sun_path));
-        std::copy(path.begin(), path.end(), address.sun_path);
-        const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QCOMPARE(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ::close(left);
+        QProcess killed;
+        startProgram(killed, server, {});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(server).exists(), 60000);
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
         QVERIFY(QFileInfo(server).exists());
         const QString mech = dir_.filePath("quillfen.vexmech");
         QVERIFY(QFile::copy(ExampleMechFile, mech));
@@ -91,8 +84,7 @@ private slots:
         QTRY_COMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
 
-        blank->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(blank));
+        QVERIFY(showActive(*blank));
         QCOMPARE(startLater(server, {mech}), 0);
         QTRY_COMPARE(activeTitle(), QString("Ilsa Marrow:Quillfen QF-2"));
         QCOMPARE(sheetTitles(), QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan"}));
@@ -100,44 +92,31 @@ private slots:
         QCOMPARE(startLater(server, {}), 0);
         QTRY_COMPARE(sheetTitles(),
                      QStringList({"Ilsa Marrow:Quillfen QF-2", "Vexolan", "Vexolan"}));
-        closeAll();
+        deleteSheets(); // while the program whose services they use is still there
     }
 
 private:
-    // Every sheet closed and gone while the program whose services they use is still there.
-    static void closeAll() {
-        for (SheetWindow* sheet : visibleSheets()) {
-            QVERIFY(sheet->close());
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    static QStringList sheetTitles() {
-        QStringList titles;
-        for (SheetWindow* sheet : visibleSheets()) {
-            titles << sheet->windowHandle()->title();
-        }
-        titles.sort();
-        return titles;
-    }
     static QString activeTitle() {
         QWidget* active = QApplication::activeWindow();
         return active == nullptr ? QString() : active->windowHandle()->title();
+    }
+    // The built program, started with these files under the server name.
+    static void startProgram(QProcess& program, const QString& server, const QStringList& files) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VEXOLAN_SERVER", server);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(VEXOLAN_PROGRAM, files);
     }
     // The exit status of the built program, started with these files under the server name;
     // this program serves it meanwhile.
     static int startLater(const QString& server, const QStringList& files) {
         QProcess later;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VEXOLAN_SERVER", server);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        later.setProcessEnvironment(environment);
-        later.setProcessChannelMode(QProcess::ForwardedChannels);
         QSignalSpy finished(&later, &QProcess::finished);
-        later.start(VEXOLAN_PROGRAM, files);
+        startProgram(later, server, files);
         if (!finished.wait(60000)) {
-            later.kill();
-            later.waitForFinished();
-            return -1;
+            return -1; // the process is killed as it goes
         }
         return later.exitStatus() == QProcess::NormalExit ? later.exitCode() : -2;
     }

@@ -40,8 +40,7 @@ private slots:
     void opensOnceAndSaysWhatIsMissing() {
         QTest::keyClick(&w_->window, Qt::Key_R, Qt::ControlModifier);
         QPointer<RangeChartWindow> chart = w_->window.rangeChart();
-        QVERIFY(chart != nullptr);
-        QVERIFY(chart->isVisible());
+        QVERIFY(chart != nullptr && chart->isVisible());
         QCOMPARE(chart->windowTitle(), QString("Range Chart - Vexolan"));
         QCOMPARE(notice()->text(),
                  QString("Please Enter Pilot's Gunnery Skill. Click [Edit Mech]."));
@@ -84,9 +83,14 @@ private slots:
         QAbstractItemModel* grid = chart->table()->model();
         QCOMPARE(grid->headerData(1, Qt::Vertical).toString(), QString("Expected damage"));
         QVERIFY(!grid->headerData(grid->rowCount(), Qt::Vertical).isValid());
+        const auto rangeTip = [grid](int column) {
+            return grid->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        };
+        QCOMPARE(rangeTip(0), QString("Range 1 hex"));
+        QCOMPARE(rangeTip(4), QString("Range 5 hexes, where the slider stands"));
         const QModelIndex laser = chart->table()->model()->index(0, 4);
         QCOMPARE(laser.data(Qt::ToolTipRole).toString(),
-                 QString::fromStdString(chart->chart().lines()[0].cells[4].toolTip));
+                 qt(chart->chart().lines()[0].cells[4].toolTip));
         QCOMPARE(laser.data(Qt::BackgroundRole).value<QBrush>().color(),
                  QColor::fromRgb(chart::bandColour(ChanceBand::Even)));
         QVERIFY(laser.data(RangeChartTableModel::PresentRangeRole).toBool());
@@ -140,8 +144,7 @@ private slots:
         RangeChartWindow* chart = openChart("gunSkill=4 weapName(0)=MLaser rangeSlider=5");
         const QSize actual = chart->sizeHint();
         const int line = chart->table()->verticalHeader()->defaultSectionSize();
-        chart->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(chart));
+        QVERIFY(showActive(*chart));
         QTest::keyClick(chart, Qt::Key_Plus, Qt::ControlModifier);
         QTest::keyClick(chart, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(model().zoom, 150);

@@ -23,7 +23,7 @@ async function threeSheets(page) {
     await newMech(page, 'Charlie', 3);
 }
 
-test('a double tap on × closes one sheet, and Undo brings it back where it stood', () =>
+test('a double tap on × closes one sheet, its undo stands over the results, and brings it back', () =>
     onAPage({ viewport: byFinger(PHONE.width, PHONE.height) }, async ({ page }) => {
         await threeSheets(page);
         const close = await page.$('.tab-holder:nth-child(1) .close');
@@ -34,6 +34,11 @@ test('a double tap on × closes one sheet, and Undo brings it back where it stoo
         assert.deepEqual(await tabTitles(page), [':Bravo', ':Charlie'], 'after the double tap');
         const notice = await page.waitForSelector('[data-notice="undo"]', { visible: true });
         assert.equal(await notice.$eval('p', (p) => p.textContent), 'Closed :Alpha.');
+        // The notice stands over the bar of results, not on it.
+        const bottom = await notice.evaluate((n) => n.getBoundingClientRect().bottom);
+        const bar = '.sheet-tab:not([hidden]) .staying';
+        const top = await page.$eval(bar, (b) => b.getBoundingClientRect().top);
+        assert.ok(bottom <= top, `the notice ends at ${bottom}, the bar starts at ${top}`);
         await (await notice.$('button')).tap();
         assert.deepEqual(await tabTitles(page), [':Alpha', ':Bravo', ':Charlie'], 'after Undo');
         assert.equal(await valueOf(page, 'mechName', 4), 'Alpha');

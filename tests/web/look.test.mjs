@@ -73,6 +73,9 @@ test('a grayed box looks grey, not ticked', () =>
             const [r, g, b] = picture.data.subarray(at, at + 3);
             assert.ok(Math.max(r, g, b) - Math.min(r, g, b) < 16, `a coloured pixel at ${at / 4}`);
         }
+        await tap(page, 'rightShoulderBox');
+        const shown = await box.evaluate((input) => [input.indeterminate, input.checked]);
+        assert.deepEqual(shown, [false, false], 'clear once ungrayed');
     }));
 
 test('the page follows the system until View names a look, which comes back at the next visit', () =>

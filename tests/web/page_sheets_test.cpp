@@ -1,12 +1,16 @@
 // The sheets of a browser page: which sheet opens each file, saving beside the other sheets'
-// files, closing and taking a sheet back, a new sheet, a backup restored among the sheets.
+// files, closing and taking a sheet back, a new sheet, a backup restored among the sheets; the
+// lance of the page's sheets.
 
+#include "layout/sheet_layout.h"
 #include "support/sheet_fixture.h"
 #include "web/page_sheets.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <sstream>
 #include <tuple>
 
 namespace {
@@ -98,6 +102,7 @@ TEST(PageSheets, SavingGoesToTheChosenName) {
         }
         return names;
     };
+    EXPECT_EQ(downloads(sheets.click(other, "mnuSaveAs")), Texts{}); // no name given yet
     EXPECT_EQ(downloads(sheets.save(holder)), Texts{"a.vexmech"});
     const Json refused = Json::parse(sheets.saveTo(other, "a.vexmech")).at("update");
     EXPECT_EQ(refused.at("requests").at("messages"),
@@ -143,7 +148,7 @@ TEST(PageSheets, NewMechOpensASheetAtTheSameZoom) {
 }
 
 // A backup's sheets come after the others, a file one of them holds left off its copy; a bad
-// backup adds none.
+// backup adds none. (The backup's own test compares each sheet restored with the one kept.)
 TEST(PageSheets, ABackupRestoresAfterTheSheets) {
     PageSheets sheets;
     const int first = sheets.newSheet(CombatSheet::ActualSize);
@@ -152,9 +157,6 @@ TEST(PageSheets, ABackupRestoresAfterTheSheets) {
     const Json restored = Json::parse(sheets.restoreBackup("all.vexsheets", sheets.backUp()));
     EXPECT_EQ(restored.at("opened").size(), 2U);
     EXPECT_EQ(filesOf(sheets), (Texts{"a.vexmech", "", "", ""}));
-    EXPECT_EQ(
-        Json::parse(sheets.view(restored.at("opened")[0])).at("update").at("window").at("title"),
-        "Ilsa Marrow:Quillfen QF-2");
     EXPECT_TRUE(Json::parse(sheets.restoreBackup("bad.vexsheets", "{")).contains("fault"));
     EXPECT_EQ(orderOf(sheets).size(), 4U);
 }
@@ -167,4 +169,88 @@ TEST(PageSheets, TheRangeChartIsItsSheets) {
     EXPECT_EQ(sheets.rangeChartJson(sheet + 1), "{}");
 }
 
+// "control=text" types into a control, a bare name clicks it; underscores stand for spaces.
+void playOn(PageSheets& sheets, int id, const std::string& actions) {
+    std::istringstream words(actions);
+    for (std::string word; words >> word;) {
+        std::replace(word.begin(), word.end(), '_', ' ');
+        const auto equals = word.find('=');
+        if (equals == std::string::npos) {
+            sheets.click(id, word);
+        } else {
+            sheets.type(id, word.substr(0, equals), word.substr(equals + 1));
+        }
+    }
+}
+
+Json lanceOf(PageSheets& sheets, bool whole = false) {
+    return Json::parse(sheets.lanceJson(whole));
+}
+
+// Each changed line's index, its sheet's id and its Mech cell.
+std::vector<std::tuple<int, int, std::string>> linesOf(const Json& lance) {
+    std::vector<std::tuple<int, int, std::string>> lines;
+    for (const Json& line : lance.at("lines")) {
+        lines.emplace_back(line[0], line[1].at("id"), line[1].at("cells")[0]);
+    }
+    return lines;
+}
+
 } // namespace
+
+// The lance view tells again only the lines of the sheets that changed, each with its sheet.
+TEST(PageLance, TellsTheLinesOfTheSheetsThatChanged) {
+    using Lines = std::vector<std::tuple<int, int, std::string>>;
+    // The name; what is done on the first and on the second sheet; the lines told then.
+    const std::tuple<const char*, std::string, std::string, Lines> rows[] = {
+        {"Nothing", "", "", {}},
+        {"Both", "pilotName=Kai", "pilotName=Ilsa", {{0, 1, "Kai:"}, {1, 2, "Ilsa:"}}},
+    };
+    for (const auto& [name, first, second, lines] : rows) {
+        PageSheets sheets;
+        sheets.newSheet(CombatSheet::ActualSize);
+        sheets.newSheet(CombatSheet::ActualSize);
+        EXPECT_EQ(lanceOf(sheets, true).at("lines").size(), 2U) << name;
+        playOn(sheets, 1, first);
+        playOn(sheets, 2, second);
+        EXPECT_EQ(linesOf(lanceOf(sheets)), lines) << name;
+    }
+}
+
+// Next Turn tells every sheet's changes, and its undo every sheet's whole view, the turn before.
+// (The page's own test reads the turn and the undo's button in the lance's lines.)
+TEST(PageLance, NextTurnAndItsUndo) {
+    PageSheets sheets;
+    const int attacking = sheets.newSheet(CombatSheet::ActualSize);
+    const int idle = sheets.newSheet(CombatSheet::ActualSize);
+    playOn(sheets, attacking, "targetJumpedBox");
+    const Json next = Json::parse(sheets.nextTurn());
+    EXPECT_EQ(next.at("sheets")[0][0], attacking);
+    EXPECT_FALSE(next.at("sheets")[0][1].at("changed").empty());
+    EXPECT_EQ(next.at("sheets")[1][0], idle);
+    EXPECT_EQ(sheets.turn(), 2);
+    const Json undone = Json::parse(sheets.undoNextTurn());
+    const std::size_t places = sheet::sheetLayout().size();
+    EXPECT_EQ(undone.at("sheets")[0][1].at("changed").size(), places);
+    EXPECT_EQ(undone.at("sheets")[1][1].at("changed").size(), places);
+    EXPECT_EQ(sheets.turn(), 1);
+}
+
+// A saved lance opens on another page as it was: its Mechs on sheets, the first on the
+// untouched one, and its turn. (The page's own test reads a bad lance file and the name saved.)
+TEST(PageLance, FilesRoundTrip) {
+    PageSheets saving;
+    playOn(saving, saving.newSheet(CombatSheet::ActualSize), "pilotName=Kai mechName=Ox");
+    playOn(saving, saving.newSheet(CombatSheet::ActualSize), "pilotName=Ilsa mechName=Quill");
+    saving.nextTurn();
+    const Json saved = Json::parse(saving.saveLance(PageSheets::lanceFileName()));
+    ASSERT_EQ(saved.at("downloads").size(), 1U);
+    PageSheets opening;
+    const int untouched = opening.newSheet(CombatSheet::ActualSize);
+    const Json opened = Json::parse(
+        opening.openLance(untouched, "my.vexlance", saved.at("downloads")[0].at("bytes")));
+    EXPECT_TRUE(opened.at("update").at("requests").at("messages").empty());
+    EXPECT_EQ(opened.at("opened"), Json({2}));
+    EXPECT_EQ(opening.turn(), 2);
+    EXPECT_EQ(linesOf(lanceOf(opening, true)), linesOf(lanceOf(saving, true)));
+}

@@ -1,9 +1,22 @@
-// Saving without the browser's own file dialogs, as on every phone, in Safari and in Firefox:
-// the page installed as an app hands a saved file to the system's share sheet. (A save that
-// becomes a download is in the backup's test, the file chooser in the sheet's.)
+// Mech files without the browser's own file dialogs, as on every phone, in Safari and in
+// Firefox: the page installed as an app hands a saved file to the system's share sheet, and the
+// file chooser lets any file through. (A save that becomes a download is in the backup's test.)
 import assert from 'node:assert/strict';
+import { mkdtemp, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { test } from 'node:test';
-import { control, menu, onAPage, openQuillfen } from './page_support.mjs';
+import {
+    control,
+    menu,
+    onAPage,
+    openQuillfen,
+    pressWith,
+    sheetShown,
+    tabTitles,
+    takeMessage,
+    typeInto,
+} from './page_support.mjs';
 
 test('installed as an app that shares files, Save hands the file to the share sheet', () =>
     onAPage(async ({ page, load }) => {
@@ -31,4 +44,25 @@ test('installed as an app that shares files, Save hands the file to the share sh
         assert.equal(JSON.parse(text).damage.sensors, true);
         assert.equal(await page.$('#message[open]'), null);
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2', 'saved');
+    }));
+
+test('Ctrl+O lets any file through, and the reader names a bad one and changes nothing', () =>
+    onAPage(async ({ page }) => {
+        const file = join(await mkdtemp(join(tmpdir(), 'vexolan-files-')), 'broken.txt');
+        await writeFile(file, '{"format": "Vexolan Mech"');
+        await typeInto(page, 'mechName', 'Brindle');
+        const [shown, tabs] = [await sheetShown(page), await tabTitles(page)];
+        const [chooser] = await Promise.all([
+            page.waitForFileChooser(),
+            pressWith(page, 'Control', 'o'),
+        ]);
+        assert.equal(await page.$eval('input[type="file"]', (input) => input.accept), '');
+        await chooser.accept([file]);
+        assert.equal(
+            await takeMessage(page),
+            'Cannot open the Mech file "broken.txt":\n' +
+                'The file is not JSON: it goes wrong at line 1, column 26.',
+        );
+        assert.equal(await sheetShown(page), shown);
+        assert.deepEqual(await tabTitles(page), tabs);
     }));

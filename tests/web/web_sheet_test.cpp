@@ -2,6 +2,7 @@
 // and what it asks of the page, and kept whole across a reload.
 
 #include "app/sheet_controls.h"
+#include "layout/sheet_layout.h"
 #include "support/sheet_fixture.h"
 #include "web/sheet_state.h"
 #include "web/web_sheet.h"
@@ -13,14 +14,6 @@ namespace {
 
 using Json = nlohmann::json;
 using Texts = std::vector<std::string>;
-
-int placeNamed(const Json& layout, const std::string& codeName) {
-    const Json& controls = layout.at("controls");
-    return static_cast<int>(
-        std::find_if(controls.begin(), controls.end(),
-                     [&](const Json& c) { return c.at("codeName") == codeName; }) -
-        controls.begin());
-}
 
 // An update tells the places the sheet's scene says changed, and where the keyboard goes when a
 // panel comes to the front; an unknown name, or an action the control does not take, changes
@@ -35,7 +28,7 @@ TEST(WebSheet, AnUpdateTellsWhatChangedAndWhereTheKeyboardGoes) {
     EXPECT_TRUE(update.at("window").empty());
     sheet.pick("gunSkill", 4);
     EXPECT_EQ(Json::parse(sheet.click("doneButton")).at("focus"),
-              placeNamed(layout, "rangeSlider"));
+              sheet::placeOf(&CombatSheet::rangeSlider));
     EXPECT_TRUE(Json::parse(sheet.click("dmgSensor9")).at("changed").empty());
     EXPECT_TRUE(Json::parse(sheet.type("calculateButton", "x")).at("changed").empty());
     // A weapon row's field is reached by its row, and only it.
@@ -72,28 +65,6 @@ TEST(WebSheet, RequestsReachThePage) {
     sheet.type("declarationBox", "  MLaser@6");
     EXPECT_EQ(Json::parse(sheet.click("copyButton")).at("requests").at("clipboard"),
               Texts{"  MLaser@6"});
-}
-
-// A file chosen by the user opens on the sheet and a save goes to the chosen name as a
-// download; a bad file is named in the message and changes nothing.
-TEST(WebSheet, FilesComeFromAndGoToThePage) {
-    WebSheet sheet;
-    sheet.view();
-    const Json bad = Json::parse(sheet.openFiles({{"bad.vexmech", "{"}}));
-    EXPECT_EQ(bad.at("requests").at("messages"),
-              Texts{"Cannot open the Mech file \"bad.vexmech\":\nThe file is not JSON: it goes "
-                    "wrong at line 1, column 2."});
-    EXPECT_TRUE(bad.at("changed").empty());
-    const Json opened = Json::parse(sheet.openFiles({{"mine.vexmech", ExampleMech}}));
-    EXPECT_EQ(opened.at("window").at("title"), "Ilsa Marrow:Quillfen QF-2");
-    EXPECT_EQ(sheet.mechFile(), "mine.vexmech");
-    sheet.click("sensorsBox");
-    EXPECT_TRUE(sheet.hasUnsavedChanges());
-    EXPECT_EQ(sheet.closeQuestion(), "Save the changes to the Mech file \"mine.vexmech\"?");
-    EXPECT_TRUE(Json::parse(sheet.click("mnuSaveAs")).at("requests").at("downloads").empty());
-    const Json saved = Json::parse(sheet.saveAs("other.vexmech"));
-    EXPECT_EQ(saved.at("requests").at("downloads").at(0).at("name"), "other.vexmech");
-    EXPECT_EQ(saved.at("window").at("modified"), false);
 }
 
 std::string patched(const std::string& state, const Json& patch) {

@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -95,8 +97,7 @@ QStringList tabCircle(QWidget* start) {
 std::vector<SheetWindow*> visibleSheets() {
     std::vector<SheetWindow*> sheets;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* sheet = qobject_cast<SheetWindow*>(window);
-        if (sheet != nullptr && sheet->isVisible()) {
+        if (auto* sheet = qobject_cast<SheetWindow*>(window); sheet && sheet->isVisible()) {
             sheets.push_back(sheet);
         }
     }
@@ -118,6 +119,9 @@ void compareWithReference(QWidget& widget, const QString& name) {
     if (QWidget* focus = QApplication::focusWidget()) {
         focus->clearFocus(); // no blinking text cursor in the picture
     }
+    // The style keeps drawn parts (a slider's groove and marks) by size, not by focus: drawn
+    // afresh, the picture is the same whichever test drew them before.
+    QPixmapCache::clear();
     const QImage drawn = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString reference = VEXOLAN_TEST_DATA "/ui/reference/" + name + ".png";
     if (qEnvironmentVariableIsSet("VEXOLAN_RENEW_PICTURES")) {
@@ -130,4 +134,21 @@ void compareWithReference(QWidget& widget, const QString& name) {
         drawn.save(QCoreApplication::applicationDirPath() + "/" + name + ".actual.png");
     }
     QVERIFY2(same, qPrintable(name + " differs from its reference picture"));
+}
+
+QStringList sheetTitles(const QWidget* except) {
+    QStringList titles;
+    for (SheetWindow* sheet : visibleSheets()) {
+        if (sheet != except) {
+            titles << sheet->windowHandle()->title();
+        }
+    }
+    titles.sort();
+    return titles;
+}
+
+void deleteSheets() {
+    for (SheetWindow* sheet : visibleSheets()) {
+        delete sheet;
+    }
 }

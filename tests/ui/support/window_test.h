@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
@@ -80,3 +81,13 @@ void compareWithReference(QWidget& widget, const QString& name);
 
 // The complete example Mech file of the documentation.
 inline const QString ExampleMechFile = VEXOLAN_TEST_DATA "/../docs/quillfen.vexmech";
+// The complete example lance file of the documentation: two Mechs.
+inline const QString ExampleLanceFile = VEXOLAN_TEST_DATA "/../docs/quillfen-lance.vexlance";
+// The titles of the sheets shown besides `except`, sorted: the windows come in no set order.
+QStringList sheetTitles(const QWidget* except = nullptr);
+// Every sheet shown goes at once, without asking about its changes.
+void deleteSheets();
+// The model's text as the toolkit's.
+inline QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}

@@ -1,0 +1,101 @@
+#include "lance/lance_file_reader.h"
+
+#include "lance/lance.h"
+#include "mechfile/mech_value_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace {
+
+using Json = JsonDocument::Json;
+
+[[noreturn]] void refuse(std::string text) {
+    throw MechFileFault{std::move(text)};
+}
+
+void checkFormat(const JsonDocument& file) {
+    const Json& document = file.root();
+    if (!document.is_object() || !document.contains("format") ||
+        !document.at("format").is_string() ||
+        document.at("format").get_ref<const std::string&>() != LanceFormatName) {
+        refuse("The file is not a Vexolan lance file.");
+    }
+    if (!document.contains("version")) {
+        refuse("'version' is missing.");
+    }
+    const Json& version = document.at("version");
+    if (!version.is_number_integer() || version < 1) {
+        refuse("Version: " + file.spelled(version) + " is not a version number.");
+    }
+    if (version > LanceFormatVersion) {
+        refuse("The file is of version " + file.spelled(version) +
+               " of the lance format; this Vexolan reads versions up to " +
+               std::to_string(LanceFormatVersion) + ". A newer Vexolan wrote it.");
+    }
+}
+
+void checkKeys(const Json& document) {
+    constexpr std::array<std::string_view, 4> Keys = {"format", "version", "turn", "mechs"};
+    for (std::string_view key : Keys) {
+        if (!document.contains(key)) {
+            refuse("'" + std::string(key) + "' is missing.");
+        }
+    }
+    for (const auto& item : document.items()) {
+        if (std::find(Keys.begin(), Keys.end(), item.key()) == Keys.end()) {
+            refuse("'" + item.key() + "' is not part of a lance file.");
+        }
+    }
+}
+
+int turnIn(const JsonDocument& file, const Json& value) {
+    const std::string turns =
+        "from " + std::to_string(Lance::FirstTurn) + " to " + std::to_string(Lance::LastTurn);
+    if (file.isWrittenAsFraction(value)) {
+        refuse("Turn: " + file.spelled(value) +
+               " is not written as a whole number; a turn is a whole number " + turns + ".");
+    }
+    if (!value.is_number_integer() || value < Lance::FirstTurn || value > Lance::LastTurn) {
+        refuse("Turn: " + file.spelled(value) + " is not a turn " + turns + ".");
+    }
+    return value.get<int>();
+}
+
+// Each Mech is read as its own file would be; a fault in it says which Mech it lies in.
+std::vector<MechFile> mechsIn(const JsonDocument& file, const Json& value,
+                              const CombatSheet& sheet) {
+    if (!value.is_array() || value.empty() || value.size() > LanceMechLimit) {
+        refuse("Mechs: " + file.spelled(value) + " is not a list of 1 to " +
+               std::to_string(LanceMechLimit) + " Mechs.");
+    }
+    std::vector<MechFile> mechs;
+    for (const Json& mech : value) {
+        const std::string label = "Mech " + std::to_string(mechs.size() + 1) + ": ";
+        try {
+            mechs.push_back(readMechValue(file, mech, sheet));
+        } catch (const MechFileFault& fault) {
+            refuse(label + fault.text);
+        }
+    }
+    return mechs;
+}
+
+} // namespace
+
+std::variant<LanceFile, MechFileFault> readLanceFile(std::string_view bytes,
+                                                     const CombatSheet& sheet) {
+    try {
+        const JsonDocument file(bytes);
+        checkFormat(file);
+        const Json& document = file.root();
+        checkKeys(document);
+        LanceFile lance;
+        lance.turn = turnIn(file, document.at("turn"));
+        lance.mechs = mechsIn(file, document.at("mechs"), sheet);
+        return lance;
+    } catch (const MechFileFault& fault) {
+        return fault;
+    }
+}

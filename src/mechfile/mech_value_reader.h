@@ -1,0 +1,10 @@
+#pragma once
+
+#include "mechfile/json_document.h"
+#include "mechfile/mech_file.h"
+
+// The Mech that `mech`, one value of `file`, holds in the Mech file's own form, checked as a
+// whole Mech file is; throws the first fault as a MechFileFault. A file that holds several
+// Mechs reads each of them with it.
+MechFile readMechValue(const JsonDocument& file, const JsonDocument::Json& mech,
+                       const CombatSheet& sheet);
