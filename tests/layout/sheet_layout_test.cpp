@@ -24,4 +24,21 @@ TEST(SheetLayout, EveryPlaceLiesOnWholePixelsInsideItsPanel) {
     }
 }
 
+// A label that reaches into another of its panel hides part of that one where both are drawn.
+TEST(SheetLayout, NoLabelReachesIntoAnother) {
+    const auto& places = sheet::sheetLayout();
+    const auto label = [](const sheet::ControlLayout& place) {
+        return place.kind == sheet::ControlKind::Label;
+    };
+    for (auto one = places.begin(); one != places.end(); ++one) {
+        for (auto other = one + 1; other != places.end(); ++other) {
+            const bool apart =
+                one->left + one->width <= other->left || other->left + other->width <= one->left ||
+                one->top + one->height <= other->top || other->top + other->height <= one->top;
+            EXPECT_TRUE(!label(*one) || !label(*other) || one->in != other->in || apart)
+                << sheet::codeNameOf(*one) << " and " << sheet::codeNameOf(*other);
+        }
+    }
+}
+
 } // namespace

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <tuple>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -64,8 +65,10 @@ TEST_F(PosixFileStoreTest, ReadsOrSaysWhatTheNameIs) {
 }
 
 // A write replaces the file whole, keeps its permissions, goes through a link to the file it
-// leads to, keeps a name's bytes, and leaves no temporary file behind.
+// leads to, keeps a name's bytes, and leaves no temporary file behind; it closes its own file
+// once, no descriptor of the program's (its input, the lowest) with it.
 TEST_F(PosixFileStoreTest, ReplacesTheFileWhole) {
+    const bool inputOpen = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     std::ofstream(path("mech")) << "an older and much longer Mech";
     fs::permissions(path("mech"), mode);
@@ -77,6 +80,7 @@ TEST_F(PosixFileStoreTest, ReplacesTheFileWhole) {
     EXPECT_EQ(store_.write(path("caf\xe9"), "bytes"), "");
     EXPECT_EQ(fileText(path("caf\xe9")), "bytes");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3);
+    EXPECT_EQ(::fcntl(STDIN_FILENO, F_GETFD) != -1, inputOpen);
 }
 
 // What the system refuses is named, the folder where it is the folder that refuses a new file
