@@ -107,10 +107,13 @@ private slots:
         QVERIFY(std::ranges::none_of(windows_, fired));
         QCOMPARE(cell(view, 0, LanceScene::Turn), QString("2"));
         QVERIFY(menuEntry(*windows_[0], "&Undo Next Turn")->isEnabled());
+        auto* undoButton = findIn<QPushButton>(view, "lanceUndo");
+        QVERIFY(undoButton->isEnabled());
         menuEntry(*windows_[0], "&Undo Next Turn")->trigger();
         QVERIFY(std::ranges::all_of(windows_, fired));
         QCOMPARE(cell(view, 0, LanceScene::Turn), QString("1"));
         QVERIFY(!menuEntry(*windows_[1], "&Undo Next Turn")->isEnabled());
+        QVERIFY(!undoButton->isEnabled());
     }
 
     // The view's Copy button puts a line per declared sheet on the system's clipboard.
