@@ -15,27 +15,6 @@ using Json = JsonDocument::Json;
     throw MechFileFault{std::move(text)};
 }
 
-void checkFormat(const JsonDocument& file) {
-    const Json& document = file.root();
-    if (!document.is_object() || !document.contains("format") ||
-        !document.at("format").is_string() ||
-        document.at("format").get_ref<const std::string&>() != LanceFormatName) {
-        refuse("The file is not a Vexolan lance file.");
-    }
-    if (!document.contains("version")) {
-        refuse("'version' is missing.");
-    }
-    const Json& version = document.at("version");
-    if (!version.is_number_integer() || version < 1) {
-        refuse("Version: " + file.spelled(version) + " is not a version number.");
-    }
-    if (version > LanceFormatVersion) {
-        refuse("The file is of version " + file.spelled(version) +
-               " of the lance format; this Vexolan reads versions up to " +
-               std::to_string(LanceFormatVersion) + ". A newer Vexolan wrote it.");
-    }
-}
-
 void checkKeys(const Json& document) {
     constexpr std::array<std::string_view, 4> Keys = {"format", "version", "turn", "mechs"};
     for (std::string_view key : Keys) {
@@ -89,8 +68,8 @@ std::variant<LanceFile, MechFileFault> readLanceFile(std::string_view bytes,
                                                      const CombatSheet& sheet) {
     try {
         const JsonDocument file(bytes);
-        checkFormat(file);
         const Json& document = file.root();
+        checkFileFormat(file, document, LanceFormatName, "lance", LanceFormatVersion);
         checkKeys(document);
         LanceFile lance;
         lance.turn = turnIn(file, document.at("turn"));

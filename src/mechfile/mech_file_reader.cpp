@@ -40,25 +40,6 @@ void checkKeys(const JsonDocument& file, const Json& value, const std::string& l
     }
 }
 
-void checkFormat(const JsonDocument& file, const Json& document) {
-    if (!document.is_object() || !document.contains("format") ||
-        !isText(document.at("format"), MechFormatName)) {
-        refuse("The file is not a Vexolan Mech file.");
-    }
-    if (!document.contains("version")) {
-        refuse("'version' is missing.");
-    }
-    const Json& version = document.at("version");
-    if (!version.is_number_integer() || version < 1) {
-        refuse("Version: " + file.spelled(version) + " is not a version number.");
-    }
-    if (version > MechFormatVersion) {
-        refuse("The file is of version " + file.spelled(version) +
-               " of the Mech format; this Vexolan reads versions up to " +
-               std::to_string(MechFormatVersion) + ". A newer Vexolan wrote it.");
-    }
-}
-
 // A name as its single-line box holds it.
 std::string nameIn(const JsonDocument& file, const Json& value, const std::string& label,
                    const TextBox& box) {
@@ -205,9 +186,29 @@ void readDamage(const JsonDocument& file, const Json& value, const CombatSheet& 
 
 } // namespace
 
+void checkFileFormat(const JsonDocument& file, const JsonDocument::Json& document,
+                     std::string_view formatName, std::string_view kind, int newestVersion) {
+    if (!document.is_object() || !document.contains("format") ||
+        !isText(document.at("format"), formatName)) {
+        refuse("The file is not a Vexolan " + std::string(kind) + " file.");
+    }
+    if (!document.contains("version")) {
+        refuse("'version' is missing.");
+    }
+    const Json& version = document.at("version");
+    if (!version.is_number_integer() || version < 1) {
+        refuse("Version: " + file.spelled(version) + " is not a version number.");
+    }
+    if (version > newestVersion) {
+        refuse("The file is of version " + file.spelled(version) + " of the " + std::string(kind) +
+               " format; this Vexolan reads versions up to " + std::to_string(newestVersion) +
+               ". A newer Vexolan wrote it.");
+    }
+}
+
 MechFile readMechValue(const JsonDocument& file, const JsonDocument::Json& document,
                        const CombatSheet& sheet) {
-    checkFormat(file, document);
+    checkFileFormat(file, document, MechFormatName, "Mech", MechFormatVersion);
     checkKeys(file, document, "",
               {"format", "version", "mechModel", "pilotName", "gunnerySkill", "pilotingSkill",
                "technologyBase", "equipment", "weapons", "damage"});
