@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -47,6 +48,25 @@ TEST(LanceFileRoundTrip, TheExampleReadsAndWritesBackWhole) {
     EXPECT_EQ(lance.mechs[0], std::get<MechFile>(readMechFile(ExampleMech, f.sheet)));
     EXPECT_EQ(lance.mechs[1].mechModel, "Brannoch BR-5");
     EXPECT_EQ(writeLanceFile(lance), ExampleLance);
+}
+
+// What a lance file holds at the edges reads: the first and the last turn, and as many Mechs as
+// a file holds.
+TEST(LanceFileRoundTrip, TheEdgesRead) {
+    FreshSheet f;
+    const std::string mostMechs =
+        Json(LanceMechLimit, Json::parse(ExampleLance)["mechs"][0]).dump();
+    const std::tuple<const char*, std::string, int, std::size_t> cases[] = {
+        {"FirstTurn", patched("/turn", std::to_string(Lance::FirstTurn)), Lance::FirstTurn, 2},
+        {"LastTurn", patched("/turn", std::to_string(Lance::LastTurn)), Lance::LastTurn, 2},
+        {"MostMechs", patched("/mechs", mostMechs), 3, LanceMechLimit},
+    };
+    for (const auto& [name, bytes, turn, mechs] : cases) {
+        const auto read = readLanceFile(bytes, f.sheet);
+        ASSERT_TRUE(std::holds_alternative<LanceFile>(read)) << name;
+        EXPECT_EQ(std::get<LanceFile>(read).turn, turn) << name;
+        EXPECT_EQ(std::get<LanceFile>(read).mechs.size(), mechs) << name;
+    }
 }
 
 // Sheets filled in by hand, saved and opened again, come back with their Mechs and the turn,
