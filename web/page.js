@@ -101,15 +101,20 @@ export class Page {
     // sheet asked for is done.
     perform(tab, action) {
         const { update, opened, front, newSheet } = JSON.parse(action());
-        tab.draw(update);
-        tab.chart.follow();
-        this.keeping.remember(tab);
+        this.redraw(tab, update);
         if (update.changed.length) this.backups.noteChange();
         for (const id of opened) this.tabs.activate(this.addTab(id));
         if (front) this.tabs.activate(this.tabs.byId.get(front));
         if (newSheet) this.tabs.active.view.focusFirst();
         this.lance.follow();
         return this.carryOut(tab, update.requests);
+    }
+
+    // What the sheets changed on a tab, drawn with its chart, and kept.
+    redraw(tab, update) {
+        tab.draw(update);
+        tab.chart.follow();
+        this.keeping.remember(tab);
     }
 
     async carryOut(tab, requests) {
@@ -161,12 +166,7 @@ export class Page {
     // Every sheet redrawn after Next Turn or its undo, and the turn kept.
     turn(answer) {
         const { sheets, requests } = JSON.parse(answer);
-        for (const [id, update] of sheets) {
-            const tab = this.tabs.byId.get(id);
-            tab.draw(update);
-            tab.chart.follow();
-            this.keeping.remember(tab);
-        }
+        for (const [id, update] of sheets) this.redraw(this.tabs.byId.get(id), update);
         this.keepTurn();
         this.lance.follow();
         return this.carryOut(this.tabs.active, requests);
