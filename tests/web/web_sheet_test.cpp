@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <tuple>
+
 namespace {
 
 using Json = nlohmann::json;
@@ -153,18 +155,17 @@ TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
 
 // A name kept before names had their limits comes back within them.
 TEST(SheetState, AKeptNameComesBackWithinItsLimits) {
-    FreshSheet played;
-    const std::string overlong(300, 'x');
-    const std::string reversed = "Ilsa\u202eMarrow";
+    const std::string overlong(300, 'x'), reversed = "Ilsa\u202eMarrow";
     const std::string kept = patched(
-        sheetState(played.sheet),
+        sheetState(FreshSheet().sheet),
         {{"controls", {{"mechName", {{"text", overlong}}}, {"pilotName", {{"text", reversed}}}}},
          {"title", reversed + ":" + overlong}});
     const auto back = WebSheet::restore(kept);
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->sheet().mechName.text(), std::string(NameLength, 'x'));
-    EXPECT_EQ(back->sheet().pilotName.text(), "IlsaMarrow");
-    EXPECT_EQ(back->sheet().title(), "IlsaMarrow:" + overlong);
+    // The Mech's name, the pilot's and the title kept as it was.
+    EXPECT_EQ(std::tuple(back->sheet().mechName.text(), back->sheet().pilotName.text(),
+                         back->sheet().title()),
+              std::tuple(std::string(NameLength, 'x'), "IlsaMarrow", "IlsaMarrow:" + overlong));
 }
 
 // A state that does not restore says why, in words for its user, and leaves the sheet as it
