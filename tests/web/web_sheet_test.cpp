@@ -31,14 +31,13 @@ TEST(WebSheet, AnUpdateTellsWhatChangedAndWhereTheKeyboardGoes) {
     sheet.pick("gunSkill", 4);
     EXPECT_EQ(Json::parse(sheet.click("doneButton")).at("focus"),
               sheet::placeOf(&CombatSheet::rangeSlider));
-    EXPECT_TRUE(Json::parse(sheet.click("dmgSensor9")).at("changed").empty());
     EXPECT_TRUE(Json::parse(sheet.type("calculateButton", "x")).at("changed").empty());
     // A weapon row's field is reached by its row, and only it.
     sheet.pick("weapName(2)", 1);
     EXPECT_EQ(sheet.sheet().weapName[2].listIndex(), 1);
     EXPECT_EQ(sheet.sheet().weapName[0].listIndex(), FreshSheet().sheet.weapName[0].listIndex());
-    for (const char* outside : {"fireCheck(12)", "fireCheck(-1)"}) {
-        EXPECT_TRUE(Json::parse(sheet.click(outside)).at("changed").empty()) << outside;
+    for (const char* unknown : {"dmgSensor9", "fireCheck(12)", "fireCheck(-1)"}) {
+        EXPECT_TRUE(Json::parse(sheet.click(unknown)).at("changed").empty()) << unknown;
     }
 }
 
@@ -55,9 +54,8 @@ TEST(WebSheet, RequestsReachThePage) {
         sheet.view();
         const Json asked = Json::parse(sheet.click(control)).at("requests");
         for (const auto& [name, value] : asked.items()) {
-            if (value.is_boolean()) {
-                EXPECT_EQ(value, name == request) << control << " " << name;
-            }
+            EXPECT_TRUE(!value.is_boolean() || value == (name == request))
+                << control << " " << name;
         }
     }
     WebSheet sheet;
