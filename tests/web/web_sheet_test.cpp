@@ -131,17 +131,20 @@ TEST(SheetState, AStateKeptByAnEarlierPageRestores) {
     EXPECT_TRUE(kept->hasUnsavedChanges()); // its skill was changed after the file opened
 }
 
-// Whether a control was shown and could be used comes back, for every kind of control.
-TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
+// Whether a control was shown and could be used comes back, for every kind of control; a name
+// kept before names had their limits comes back within them.
+TEST(SheetState, EachKindOfControlComesBackShownOrHiddenAndANameWithinItsLimits) {
     // A text, a list, a check box, an option, a slider, a panel and a command.
     const char* const names[] = {"mechName",    "gunSkill",    "sensorsBox",     "stationaryOption",
                                  "rangeSlider", "targetPanel", "calculateButton"};
-    Json controls = Json::object();
+    const std::string overlong(300, 'x'), reversed = "Ilsa\u202eMarrow";
+    Json controls = {{"mechName", {{"text", overlong}}}, {"pilotName", {{"text", reversed}}}};
     for (const char* name : names) {
-        controls[name] = {{"visible", false}, {"enabled", false}};
+        controls[name].merge_patch({{"visible", false}, {"enabled", false}});
     }
     const auto back =
-        WebSheet::restore(patched(sheetState(FreshSheet().sheet), {{"controls", controls}}));
+        WebSheet::restore(patched(sheetState(FreshSheet().sheet),
+                                  {{"controls", controls}, {"title", reversed + ":" + overlong}}));
     ASSERT_NE(back, nullptr);
     for (const char* name : names) {
         visitControl(back->sheet(), controlNamed(name)->ref, -1, [name](const Control& control) {
@@ -149,17 +152,6 @@ TEST(SheetState, EachKindOfControlComesBackShownOrHiddenEnabledOrNot) {
             EXPECT_FALSE(control.enabled()) << name;
         });
     }
-}
-
-// A name kept before names had their limits comes back within them.
-TEST(SheetState, AKeptNameComesBackWithinItsLimits) {
-    const std::string overlong(300, 'x'), reversed = "Ilsa\u202eMarrow";
-    const std::string kept = patched(
-        sheetState(FreshSheet().sheet),
-        {{"controls", {{"mechName", {{"text", overlong}}}, {"pilotName", {{"text", reversed}}}}},
-         {"title", reversed + ":" + overlong}});
-    const auto back = WebSheet::restore(kept);
-    ASSERT_NE(back, nullptr);
     // The Mech's name, the pilot's and the title kept as it was.
     EXPECT_EQ(std::tuple(back->sheet().mechName.text(), back->sheet().pilotName.text(),
                          back->sheet().title()),
