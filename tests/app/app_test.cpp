@@ -66,13 +66,11 @@ TEST(Controls, DisabledControlsTakeNoUserInput) {
     box.userClick(), off.userClick(), slider.userMove(3), menu.userClick();
     list.userType("x"), editable.userType("x"), editable.userPick(0), readOnly.userType("x");
     list.userPick(1), list.userPick(-1);
-    EXPECT_EQ(notified, 0);
-    EXPECT_TRUE(on.selected());
-    EXPECT_EQ(box.value(), BoxState::Unticked);
-    EXPECT_EQ(slider.position(), 0);
-    EXPECT_EQ(list.text(), "");
-    EXPECT_EQ(editable.text(), "");
-    EXPECT_EQ(readOnly.text(), "");
+    // Notified, the option still selected, the box, the slider, the list, the editable list and
+    // the read-only box.
+    EXPECT_EQ(std::tuple(notified, on.selected(), box.value(), slider.position(), list.text(),
+                         editable.text(), readOnly.text()),
+              std::tuple(0, true, BoxState::Unticked, 0, "", "", ""));
 }
 
 // Whole numbers plain, fractions as the shortest text that reads back to the same value.
@@ -158,10 +156,10 @@ TEST_F(SheetTest, PresentationsAndSetupValues) {
     };
     for (const auto& [script, setupShown, gunSkillShown, base] : steps) {
         act(sheet, script);
-        EXPECT_EQ(sheet.setupPanel.visible(), setupShown) << script;
-        EXPECT_EQ(sheet.targetPanel.visible(), !setupShown) << script;
-        EXPECT_EQ(sheet.gunSkillText.text(), gunSkillShown) << script;
-        EXPECT_EQ(sheet.techBase, base) << script;
+        EXPECT_EQ(std::tuple(sheet.setupPanel.visible(), sheet.targetPanel.visible(),
+                             sheet.gunSkillText.text(), sheet.techBase),
+                  std::tuple(setupShown, !setupShown, gunSkillShown, base))
+            << script;
     }
     EXPECT_EQ(sheet.situation, SituationModifiers{});
     EXPECT_EQ(sheet.title(), "Vexolan");

@@ -54,10 +54,9 @@ TEST_F(RangeChartSceneTest, AChangeTellsTheCellsItChanged) {
     for (const auto& [script, whole, cells, headings, presentMoved] : steps) {
         act(sheet, script);
         const RangeChartScene::Changes changes = scene.update(sheet);
-        EXPECT_EQ(changes.whole, whole) << script;
-        EXPECT_EQ(changes.cells, cells) << script;
-        EXPECT_EQ(changes.headings, headings) << script;
-        EXPECT_EQ(changes.presentMoved, presentMoved) << script;
+        EXPECT_EQ(std::tie(changes.whole, changes.cells, changes.headings, changes.presentMoved),
+                  std::tie(whole, cells, headings, presentMoved))
+            << script;
     }
 }
 

@@ -8,9 +8,7 @@
 
 namespace {
 
-std::size_t place(const ControlRef& control, int row = -1) {
-    return sheet::placeOf(control, row);
-}
+using sheet::placeOf;
 
 struct SheetSceneTest : SheetTest {
     SheetScene scene{sheet};
@@ -21,12 +19,12 @@ struct SheetSceneTest : SheetTest {
 // and an arm's box after the arm.
 TEST_F(SheetSceneTest, CaptionsAndNames) {
     const std::tuple<const char*, std::size_t, const char*, const char*> rows[] = {
-        {"a label of a field", sheet::placeOf("mechNameLabel"), "Mech Model", ""},
-        {"a heading of a column", sheet::placeOf("weaponHeading"), "Weapon", ""},
-        {"a weapon row's list", place(&CombatSheet::weapName, 0), "Weapon", "Weapon 1"},
-        {"a to-hit field", place(&CombatSheet::toHit, 11), "To-Hit", "To-Hit 12"},
-        {"an arm's box", place(&CombatSheet::leftShoulderBox), "Shoulder", "Left Arm Shoulder"},
-        {"an option set off by a blank", place(&CombatSheet::clanOption), "Clan ", "Clan"},
+        {"a label of a field", placeOf("mechNameLabel"), "Mech Model", ""},
+        {"a heading of a column", placeOf("weaponHeading"), "Weapon", ""},
+        {"a weapon row's list", placeOf(&CombatSheet::weapName, 0), "Weapon", "Weapon 1"},
+        {"a to-hit field", placeOf(&CombatSheet::toHit, 11), "To-Hit", "To-Hit 12"},
+        {"an arm's box", placeOf(&CombatSheet::leftShoulderBox), "Shoulder", "Left Arm Shoulder"},
+        {"an option set off by a blank", placeOf(&CombatSheet::clanOption), "Clan ", "Clan"},
     };
     for (const auto& [what, at, caption, name] : rows) {
         const SheetScene::Fixed fixed = SheetScene::fixedOf(sheet, at);
@@ -53,17 +51,17 @@ TEST_F(SheetSceneTest, AMenuCaptionKeepsItsMnemonicApart) {
 // attacker panel's first usable field, Edit Mech to the setup panel's, and no other action
 // moves it.
 TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows) {
-    const std::size_t attacker = place(&CombatSheet::attackerPanel);
-    const std::size_t setup = place(&CombatSheet::setupPanel);
+    const std::size_t attacker = placeOf(&CombatSheet::attackerPanel);
+    const std::size_t setup = placeOf(&CombatSheet::setupPanel);
     const SheetScene::Changes first = scene.update();
     EXPECT_EQ(first.places.size(), sheet::sheetLayout().size());
     EXPECT_EQ(first.focus, std::nullopt);
     EXPECT_FALSE(scene.shown(attacker).visible);
     const std::tuple<const char*, bool, std::optional<std::size_t>> steps[] = {
         {"gunSkill=4", false, std::nullopt},
-        {"doneButton", true, place(&CombatSheet::rangeSlider)},
+        {"doneButton", true, placeOf(&CombatSheet::rangeSlider)},
         {"walkedOption", true, std::nullopt},
-        {"mnuEdit", false, place(&CombatSheet::mechName)},
+        {"mnuEdit", false, placeOf(&CombatSheet::mechName)},
     };
     for (const auto& [script, attackerShown, focus] : steps) {
         act(sheet, script);
@@ -76,7 +74,7 @@ TEST_F(SheetSceneTest, TheSetupPanelCoversTheAttackerPanelAndTheKeyboardFollows)
     sheet.rangeSlider.setEnabled(false);
     sheet.stationaryOption.hide();
     act(sheet, "doneButton");
-    EXPECT_EQ(scene.update().focus, place(&CombatSheet::walkedOption));
+    EXPECT_EQ(scene.update().focus, placeOf(&CombatSheet::walkedOption));
 }
 
 // A tap tells its box and the two actuators that the shoulder grays, and nothing else.
@@ -84,10 +82,10 @@ TEST_F(SheetSceneTest, AnUpdateTellsOnlyWhatChanged) {
     scene.update();
     act(sheet, "rightShoulderBox");
     EXPECT_EQ(scene.update().places,
-              (std::vector<std::size_t>{place(&CombatSheet::rightShoulderBox),
-                                        place(&CombatSheet::rightUpperActuatorBox),
-                                        place(&CombatSheet::rightLowerActuatorBox)}));
-    EXPECT_EQ(scene.shown(place(&CombatSheet::rightUpperActuatorBox)).value,
+              (std::vector<std::size_t>{placeOf(&CombatSheet::rightShoulderBox),
+                                        placeOf(&CombatSheet::rightUpperActuatorBox),
+                                        placeOf(&CombatSheet::rightLowerActuatorBox)}));
+    EXPECT_EQ(scene.shown(placeOf(&CombatSheet::rightUpperActuatorBox)).value,
               static_cast<int>(BoxState::Grayed));
     EXPECT_TRUE(scene.update().places.empty());
     scene.forget();
@@ -110,12 +108,12 @@ TEST_F(SheetSceneTest, StaleResultsSaySo) {
     };
     act(sheet, "gunSkill=4 doneButton weapName(0)=MLaser rangeSlider=3 fireCheck(0) "
                "calculateButton walkedOption declareButton calculateButton");
-    EXPECT_EQ(staleNow(), std::vector{place(&CombatSheet::declarationBox)});
+    EXPECT_EQ(staleNow(), std::vector{placeOf(&CombatSheet::declarationBox)});
     act(sheet, "ranOption");
-    std::vector<std::size_t> results{place(&CombatSheet::totalHeatBox),
-                                     place(&CombatSheet::declarationBox)};
+    std::vector<std::size_t> results{placeOf(&CombatSheet::totalHeatBox),
+                                     placeOf(&CombatSheet::declarationBox)};
     for (int row = 0; row < WEAPON_ROWS; ++row) {
-        results.push_back(place(&CombatSheet::toHit, row));
+        results.push_back(placeOf(&CombatSheet::toHit, row));
     }
     std::sort(results.begin(), results.end());
     EXPECT_EQ(staleNow(), results);

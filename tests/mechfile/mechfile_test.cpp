@@ -10,7 +10,6 @@
 #include <nlohmann/json.hpp>
 
 #include <map>
-#include <optional>
 #include <random>
 #include <tuple>
 
@@ -298,30 +297,29 @@ TEST(MechFileClose, AskedOnlyWithChangesTheFileLacks) {
 // written without a question.
 TEST(MechFileSave, AFileChangedOnDiskAsksBeforeItIsOverwritten) {
     const std::string theirs = patched("/pilotName", "Other Pilot");
-    using Disk = std::optional<std::string>;
+    const std::string untouched = "untouched", gone = "gone";
     // clang-format off
-    const std::tuple<const char*, const char*, Disk, bool, std::vector<Answer>, bool, bool> cases[] = {
+    const std::tuple<const char*, const char*, std::string, std::vector<Answer>, bool, bool> cases[] = {
         // name, what the user does before the file changes, what someone else leaves in the
-        // file (if anything), whether someone else removes it, the answers, asked, written
-        {"Cancelled", "", theirs, false, {Answer::Cancel}, true, false},
-        {"Overwritten", "", theirs, false, {Answer::Overwrite}, true, true},
-        {"ChangedAfterASave", "sensorsBox mnuSave", theirs, false, {Answer::Cancel}, true, false},
-        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), false, {Answer::Cancel}, true, false},
-        {"SameBytesAgain", "", ExampleMech, false, {}, false, true},
-        {"SavedByThisSheet", "sensorsBox mnuSave", std::nullopt, false, {}, false, true},
-        {"Gone", "", std::nullopt, true, {}, false, true},
+        // file (or leaves it untouched, or removes it), the answers, asked, written
+        {"Cancelled", "", theirs, {Answer::Cancel}, true, false},
+        {"Overwritten", "", theirs, {Answer::Overwrite}, true, true},
+        {"ChangedAfterASave", "sensorsBox mnuSave", theirs, {Answer::Cancel}, true, false},
+        {"GrownTooLarge", "", std::string(MechFileSizeLimit + 1, ' '), {Answer::Cancel}, true, false},
+        {"SameBytesAgain", "", ExampleMech, {}, false, true},
+        {"SavedByThisSheet", "sensorsBox mnuSave", untouched, {}, false, true},
+        {"Gone", "", gone, {}, false, true},
     };
     // clang-format on
-    for (const auto& [name, before, leftOnDisk, gone, answers, asked, written] : cases) {
+    for (const auto& [name, before, leftOnDisk, answers, asked, written] : cases) {
         FreshSheet f;
         auto& files = f.fake.fileStore.files;
         open(f, {{"m", ExampleMech}});
         act(f.sheet, before);
-        if (leftOnDisk) {
-            files["m"] = *leftOnDisk;
-        }
-        if (gone) {
+        if (leftOnDisk == gone) {
             files.erase("m");
+        } else if (leftOnDisk != untouched) {
+            files["m"] = leftOnDisk;
         }
         const std::map<std::string, std::string> disk = files;
         act(f.sheet, "pilotName=Mine");

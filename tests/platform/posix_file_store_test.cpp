@@ -58,8 +58,7 @@ TEST_F(PosixFileStoreTest, ReadsOrSaysWhatTheNameIs) {
     };
     for (const auto& [name, status, bytes] : cases) {
         const platform::FileStore::Reading reading = store_.read(path(name), 5);
-        EXPECT_EQ(reading.status, status) << name;
-        EXPECT_EQ(reading.bytes, bytes) << name;
+        EXPECT_EQ(std::pair(reading.status, reading.bytes), std::pair(status, bytes)) << name;
     }
     EXPECT_EQ(store_.read(path("pipe"), 5).reason, "not an ordinary file");
 }

@@ -203,14 +203,6 @@ std::vector<std::string> snapshots(const RandomLance& game) {
     return texts;
 }
 
-// A sheet as its own Clear leaves it: a copy on which Clear is clicked.
-std::string clearedCopy(const CombatSheet& sheet) {
-    FreshSheet copy;
-    copySheet(sheet, copy.sheet);
-    copy.sheet.clearButton.userClick();
-    return snapshot(copy.sheet);
-}
-
 // What the test keeps of the lance beside its sheets: the shoulder overrides of each sheet by
 // its number, what Next Turn can take back, the lance last saved, and every sheet as the last
 // action left it.
@@ -236,7 +228,10 @@ void expectLanceActionKeepsTheRules(RandomLance& game, Kept& kept, const LanceAc
     bool currentTaken = false;
     if (action.kind == LanceAction::NextTurn) {
         for (std::size_t i = 0; i < game.seats.size(); ++i) {
-            cleared.push_back(clearedCopy(game.sheet(i)));
+            FreshSheet copy; // each sheet as its own Clear leaves it
+            copySheet(game.sheet(i), copy.sheet);
+            copy.sheet.clearButton.userClick();
+            cleared.push_back(snapshot(copy.sheet));
         }
     } else if (action.kind == LanceAction::OpenLance) {
         currentTaken = isUntouched(game.sheet(action.sheet));

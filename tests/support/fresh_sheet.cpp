@@ -12,10 +12,9 @@ template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 // "weapName(3)" is the column "weapName", row 3.
 std::pair<std::string, int> splitName(const std::string& name) {
     const auto open = name.find('(');
-    if (open == std::string::npos) {
-        return {name, -1};
-    }
-    return {name.substr(0, open), std::stoi(name.substr(open + 1))};
+    return open == std::string::npos
+               ? std::pair(name, -1)
+               : std::pair(name.substr(0, open), std::stoi(name.substr(open + 1)));
 }
 
 const ControlRef& refNamed(const std::string& name) {

@@ -10,7 +10,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <sstream>
 #include <tuple>
 
 namespace {
@@ -86,14 +85,10 @@ TEST(PageSheets, SavingGoesToTheChosenName) {
     sheets.openFiles(holder, filesNamed({"a.vexmech"}));
     const int other = sheets.newSheet(CombatSheet::ActualSize);
     sheets.type(other, "mechName", "Brindle");
-    // clang-format off
-    const std::tuple<int, bool, const char*> names[] = {{holder, false, ""},
-        {holder, true, "a.vexmech"}, {other, false, "Brindle.vexmech"},
-        {other, true, "Brindle.vexmech"}};
-    // clang-format on
-    for (const auto& [sheet, saveAs, asked] : names) {
-        EXPECT_EQ(sheets.nameToAsk(sheet, saveAs), asked) << sheet << saveAs;
-    }
+    // Save and Save As on the sheet with a file, then on the other.
+    EXPECT_EQ((Texts{sheets.nameToAsk(holder, false), sheets.nameToAsk(holder, true),
+                     sheets.nameToAsk(other, false), sheets.nameToAsk(other, true)}),
+              (Texts{"", "a.vexmech", "Brindle.vexmech", "Brindle.vexmech"}));
     const auto downloads = [](const std::string& answer) {
         const Json update = Json::parse(answer).at("update");
         Texts names;
@@ -133,8 +128,9 @@ TEST(PageSheets, AClosedSheetComesBackWhereItStood) {
     EXPECT_EQ(sheets.close(back), kept);
 }
 
-// New Mech opens a sheet after the others at the zoom of the sheet it was chosen on.
-TEST(PageSheets, NewMechOpensASheetAtTheSameZoom) {
+// New Mech opens a sheet after the others at the zoom of the sheet it was chosen on. A sheet's
+// range chart comes from that sheet; a sheet that is gone has none.
+TEST(PageSheets, NewMechOpensASheetAtTheSameZoomWithItsOwnRangeChart) {
     PageSheets sheets;
     const int first = sheets.newSheet(CombatSheet::ActualSize);
     sheets.click(first, "mnuZoomIn");
@@ -145,6 +141,8 @@ TEST(PageSheets, NewMechOpensASheetAtTheSameZoom) {
     EXPECT_EQ(placeOf(sheets, added), 1);
     EXPECT_EQ(Json::parse(sheets.view(added)).at("update").at("window").at("zoom"),
               Json::parse(sheets.view(first)).at("update").at("window").at("zoom"));
+    EXPECT_NE(sheets.rangeChartJson(added), "{}");
+    EXPECT_EQ(sheets.rangeChartJson(added + 1), "{}");
 }
 
 // A backup's sheets come after the others, a file one of them holds left off its copy; a bad
@@ -159,28 +157,6 @@ TEST(PageSheets, ABackupRestoresAfterTheSheets) {
     EXPECT_EQ(filesOf(sheets), (Texts{"a.vexmech", "", "", ""}));
     EXPECT_TRUE(Json::parse(sheets.restoreBackup("bad.vexsheets", "{")).contains("fault"));
     EXPECT_EQ(orderOf(sheets).size(), 4U);
-}
-
-// A sheet's range chart comes from that sheet; a sheet that is gone has none.
-TEST(PageSheets, TheRangeChartIsItsSheets) {
-    PageSheets sheets;
-    const int sheet = sheets.newSheet(CombatSheet::ActualSize);
-    EXPECT_NE(sheets.rangeChartJson(sheet), "{}");
-    EXPECT_EQ(sheets.rangeChartJson(sheet + 1), "{}");
-}
-
-// "control=text" types into a control, a bare name clicks it; underscores stand for spaces.
-void playOn(PageSheets& sheets, int id, const std::string& actions) {
-    std::istringstream words(actions);
-    for (std::string word; words >> word;) {
-        std::replace(word.begin(), word.end(), '_', ' ');
-        const auto equals = word.find('=');
-        if (equals == std::string::npos) {
-            sheets.click(id, word);
-        } else {
-            sheets.type(id, word.substr(0, equals), word.substr(equals + 1));
-        }
-    }
 }
 
 Json lanceOf(PageSheets& sheets, bool whole = false) {
@@ -201,18 +177,19 @@ std::vector<std::tuple<int, int, std::string>> linesOf(const Json& lance) {
 // The lance view tells again only the lines of the sheets that changed, each with its sheet.
 TEST(PageLance, TellsTheLinesOfTheSheetsThatChanged) {
     using Lines = std::vector<std::tuple<int, int, std::string>>;
-    // The name; what is done on the first and on the second sheet; the lines told then.
+    // The name; the pilot typed on the first and on the second sheet (none: the name they hold
+    // already); the lines told then.
     const std::tuple<const char*, std::string, std::string, Lines> rows[] = {
         {"Nothing", "", "", {}},
-        {"Both", "pilotName=Kai", "pilotName=Ilsa", {{0, 1, "Kai:"}, {1, 2, "Ilsa:"}}},
+        {"Both", "Kai", "Ilsa", {{0, 1, "Kai:"}, {1, 2, "Ilsa:"}}},
     };
     for (const auto& [name, first, second, lines] : rows) {
         PageSheets sheets;
         sheets.newSheet(CombatSheet::ActualSize);
         sheets.newSheet(CombatSheet::ActualSize);
         EXPECT_EQ(lanceOf(sheets, true).at("lines").size(), 2U) << name;
-        playOn(sheets, 1, first);
-        playOn(sheets, 2, second);
+        sheets.type(1, "pilotName", first);
+        sheets.type(2, "pilotName", second);
         EXPECT_EQ(linesOf(lanceOf(sheets)), lines) << name;
     }
 }
@@ -223,7 +200,7 @@ TEST(PageLance, NextTurnAndItsUndo) {
     PageSheets sheets;
     const int attacking = sheets.newSheet(CombatSheet::ActualSize);
     const int idle = sheets.newSheet(CombatSheet::ActualSize);
-    playOn(sheets, attacking, "targetJumpedBox");
+    sheets.click(attacking, "targetJumpedBox");
     const Json next = Json::parse(sheets.nextTurn());
     EXPECT_EQ(next.at("sheets")[0][0], attacking);
     EXPECT_FALSE(next.at("sheets")[0][1].at("changed").empty());
@@ -240,8 +217,9 @@ TEST(PageLance, NextTurnAndItsUndo) {
 // untouched one, and its turn. (The page's own test reads a bad lance file and the name saved.)
 TEST(PageLance, FilesRoundTrip) {
     PageSheets saving;
-    playOn(saving, saving.newSheet(CombatSheet::ActualSize), "pilotName=Kai mechName=Ox");
-    playOn(saving, saving.newSheet(CombatSheet::ActualSize), "pilotName=Ilsa mechName=Quill");
+    for (const char* pilot : {"Kai", "Ilsa"}) {
+        saving.type(saving.newSheet(CombatSheet::ActualSize), "pilotName", pilot);
+    }
     saving.nextTurn();
     const Json saved = Json::parse(saving.saveLance(PageSheets::lanceFileName()));
     ASSERT_EQ(saved.at("downloads").size(), 1U);
