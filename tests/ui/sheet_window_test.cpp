@@ -182,27 +182,26 @@ private slots:
     // A list's value is its entry, or the line that takes typing; a screen reader walks a list's
     // entries and that line, and drops the list down as a click does.
     void aScreenReaderReadsAndOpensLists() {
-        pick(find<QComboBox>("weapName(0)"), "LB-10X AC");
-        const std::tuple<const char*, const char*, const char*> fields[] = {
-            {"weapName(0)", "Weapon 1", "LB-10X AC"}, {"hexLW", "Light Woods", "0"}};
-        for (const auto& [codeName, name, value] : fields) {
-            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(codeName));
+        auto *weapon = find<QComboBox>("weapName(0)"), *woods = find<QComboBox>("hexLW");
+        pick(weapon, "LB-10X AC");
+        // Each list's name and value, and its children: the entries' view, then the typing line.
+        const std::tuple<QComboBox*, const char*, const char*, QObjectList> lists[] = {
+            {weapon, "Weapon 1", "LB-10X AC", {weapon->view()}},
+            {woods, "Light Woods", "0", {woods->view(), woods->lineEdit()}}};
+        for (const auto& [list, name, value, children] : lists) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
             QCOMPARE(node->text(QAccessible::Name), QString(name));
             QCOMPARE(node->text(QAccessible::Value), QString(value));
+            QCOMPARE(node->childCount(), children.size());
+            for (int child = 0; child < children.size(); ++child) {
+                QCOMPARE(node->child(child)->object(), children[child]);
+                QCOMPARE(node->indexOfChild(node->child(child)), child);
+            }
         }
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find("weapName(0)"));
-        QCOMPARE(list->childCount(), 1);
-        QCOMPARE(list->child(0)->object(),
-                 static_cast<QObject*>(find<QComboBox>("weapName(0)")->view()));
-        QAccessibleInterface* woods = QAccessible::queryAccessibleInterface(find("hexLW"));
-        QCOMPARE(woods->childCount(), 2);
-        QCOMPARE(woods->child(1)->object(),
-                 static_cast<QObject*>(find<QComboBox>("hexLW")->lineEdit()));
-        QCOMPARE(woods->indexOfChild(woods->child(1)), 1);
-        QCOMPARE(woods->indexOfChild(woods->child(0)), 0);
-        list->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
-        QVERIFY(find<QComboBox>("weapName(0)")->view()->isVisible());
-        find<QComboBox>("weapName(0)")->hidePopup();
+        QAccessible::queryAccessibleInterface(weapon)->actionInterface()->doAction(
+            QAccessibleActionInterface::showMenuAction());
+        QVERIFY(weapon->view()->isVisible());
+        weapon->hidePopup();
     }
 
     // Enter and the keypad's Enter press the focused push button, as Space does; the keyboard
@@ -488,16 +487,14 @@ private slots:
             QCOMPARE(program_->start(CommandLine(line)), std::nullopt);
             QCOMPARE(newSheets(), sheets);
         }
-        const auto missing = [](const QString& name) {
-            return QStringList{
-                "Vexolan", "Cannot open the Mech file \"" + name + "\":\nThe file does not exist.",
-                "plain", "no icon", "OK only"};
+        const auto missing = [](const char* kind, const QString& name) {
+            const QString text = "Cannot open the %1 file \"%2\":\nThe file does not exist.";
+            return QStringList{"Vexolan", text.arg(kind, name), "plain", "no icon", "OK only"};
         };
-        QStringList missingLance = missing(qt(noLance));
-        missingLance[1].replace("Mech file", "lance file");
         QCOMPARE(messages,
-                 (std::vector<QStringList>{missingLance, missing(qt(none)), missing(qt(none)),
-                                           missing(qt(none) + QChar(0xFFFD))}));
+                 (std::vector<QStringList>{missing("lance", qt(noLance)), missing("Mech", qt(none)),
+                                           missing("Mech", qt(none)),
+                                           missing("Mech", qt(none) + QChar(0xFFFD))}));
     }
 
     // A Mech being described: names, skill, equipment and the Clan technology base.
@@ -540,12 +537,9 @@ private slots:
     }
 
 private:
-    static QStringList names(const QStringList& codeNames) {
-        QStringList objects;
-        for (const QString& codeName : codeNames) {
-            objects << objectNameOf(codeName);
-        }
-        return objects;
+    static QStringList names(QStringList codeNames) {
+        std::ranges::transform(codeNames, codeNames.begin(), objectNameOf);
+        return codeNames;
     }
     // Framed controls that share a container never cover one another, and no control reaches
     // beyond its container.
