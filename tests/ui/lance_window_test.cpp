@@ -80,12 +80,9 @@ private slots:
             }
             QCOMPARE(cell(view, row, LanceScene::Mech, Qt::AccessibleTextRole),
                      qt(view.scene().spoken(static_cast<std::size_t>(row))));
+            QCOMPARE(model(view).index(row, LanceScene::Results).data(Qt::BackgroundRole),
+                     row == 0 ? QVariant(StaleBase) : QVariant());
         }
-        QVERIFY(cell(view, 1, LanceScene::Mech)
-                    .contains(findIn<QLineEdit>(*windows_[1], "pilotName")->text()));
-        QCOMPARE(model(view).index(0, LanceScene::Results).data(Qt::BackgroundRole),
-                 QVariant(StaleBase));
-        QCOMPARE(model(view).index(1, LanceScene::Results).data(Qt::BackgroundRole), QVariant());
     }
 
     // Enter on a line brings its sheet's window to the front, whichever was there before.
@@ -120,9 +117,8 @@ private slots:
     void theLanceDeclarationReachesTheClipboard() {
         QGuiApplication::clipboard()->clear();
         click(findIn<QPushButton>(openView(), "lanceCopy"));
-        const QString copied = QGuiApplication::clipboard()->text();
-        QCOMPARE(copied, qt(program_->lance().lance().declaration()));
-        QCOMPARE(copied.count('\n'), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), qt(program_->lance().lance().declaration()));
+        QCOMPARE(QGuiApplication::clipboard()->text().count('\n'), 1);
     }
 
     // Saved through the dialog, the lance opens again through the dialog on a fresh sheet as
