@@ -208,23 +208,22 @@ private slots:
     // follows the panel in front: Done leaves it on the sheet's first control, Edit Mech on the
     // setup panel's first field.
     void theKeyboardPressesButtonsAndFollowsThePanels() {
-        const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers> presses[] = {
-            {"doneButton", Qt::Key_Return, Qt::NoModifier},
-            {"calculateButton", Qt::Key_Enter, Qt::KeypadModifier},
-            {"copyButton", Qt::Key_Return, Qt::NoModifier}};
-        for (const auto& [button, key, modifiers] : presses) {
+        // Each press: the control it goes to, the key, and the control that has the focus after.
+        const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, const char*> presses[] = {
+            {"doneButton", Qt::Key_Return, Qt::NoModifier, "rangeSlider"},
+            {"calculateButton", Qt::Key_Enter, Qt::KeypadModifier, "calculateButton"},
+            {"copyButton", Qt::Key_Return, Qt::NoModifier, "copyButton"},
+            {"copyButton", Qt::Key_E, Qt::AltModifier, "mechName"},
+            {"doneButton", Qt::Key_Space, Qt::NoModifier, "rangeSlider"}};
+        for (const auto& [button, key, modifiers, focus] : presses) {
             find(button)->setFocus();
             QTest::keyClick(find(button), key, modifiers);
+            QVERIFY2(QApplication::focusWidget() == find(focus),
+                     qPrintable(QString("%1 after a key on %2").arg(focus, button)));
         }
         QVERIFY(!find("setupPanel")->isVisible());
         QCOMPARE(w_->fake.messageBox.shown.size(), std::size_t{1});
         QCOMPARE(w_->fake.clipboard.calls, 1);
-        find("doneButton")->setFocus();
-        QTest::keyClick(&w_->window, Qt::Key_E, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), find("mechName"));
-        find("doneButton")->setFocus();
-        QTest::keyClick(find("doneButton"), Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), find("rangeSlider"));
     }
 
     // The menus' captions, mnemonics and shortcuts, and the Help menu's entries reached by
@@ -472,8 +471,8 @@ private slots:
             box->accept();
         });
         const std::string folder = dir_.path().toStdString();
-        const std::string none = folder + "/<b>none"; // a name is text, never markup
-        const std::string noLance = none + ".vexlance";
+        // A name is text, never markup.
+        const std::string none = folder + "/<b>none", noLance = none + ".vexlance";
         const std::string latin1 = folder + "/quillfen-\xe9.vexmech", noneLatin1 = none + "\xe9";
         QVERIFY(std::filesystem::copy_file(ExampleMechFile.toStdString(), latin1));
         for (const auto& [line, sheets] :
