@@ -459,7 +459,8 @@ private slots:
     // vexolan FILE...: a sheet for each file that opens, by whatever bytes its name is made of,
     // a sheet for each Mech of a lance file, the message for each file that does not open (in
     // the program's plain message box: its title, the text as it stands, a name that is not
-    // UTF-8 shown readably, OK alone), and a new sheet when none opens. The options, which open no
+    // UTF-8 shown readably, OK alone), and a new sheet when none opens; the word after a toolkit
+    // option that takes a value is that value, no file to open. The options, which open no
     // window, are program.command_line's.
     void commandLine() {
         std::vector<QStringList> messages;
@@ -494,6 +495,12 @@ private slots:
                  (std::vector<QStringList>{missing("lance", qt(noLance)), missing("Mech", qt(none)),
                                            missing("Mech", qt(none)),
                                            missing("Mech", qt(none) + QChar(0xFFFD))}));
+        for (const char* option :
+             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
+              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-display",
+              "-geometry", "-style", "-stylesheet"}) {
+            QVERIFY2(CommandLine({"vexolan", option, "x"}).files().empty(), option);
+        }
     }
 
     // A Mech being described: names, skill, equipment and the Clan technology base.
@@ -516,16 +523,6 @@ private slots:
             "declareButton"); // the woods before Calculate, so that the results hold
         w_->window.refresh();
         compareWithReference(w_->window, "sheet-in-play");
-    }
-
-    // The word after a toolkit option that takes a value is that value, no file to open.
-    void aToolkitOptionsValueIsNoFile() {
-        for (const char* option :
-             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
-              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-display",
-              "-geometry", "-style", "-stylesheet"}) {
-            QVERIFY2(CommandLine({"vexolan", option, "x"}).files().empty(), option);
-        }
     }
 
     // Asked about a group box without a group box's options, the style answers as Qt's does.
