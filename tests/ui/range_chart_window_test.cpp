@@ -142,11 +142,10 @@ private slots:
                  std::vector<std::string>{"Cannot save the picture to \"" +
                                           w_->fake.fileDialog.toSave + "\":\n" +
                                           qt_error_string(ENOENT).toStdString()});
-        const std::size_t messages = w_->fake.messageBox.shown.size();
         w_->fake.clipboard.throwing = true;
         QTest::keySequence(chart, QKeySequence::Copy);
         QCOMPARE(w_->fake.clipboard.calls, 1);
-        QCOMPARE(w_->fake.messageBox.shown.size(), messages);
+        QCOMPARE(w_->fake.messageBox.shown.size(), std::size_t{1}); // the picture's alone
     }
 
     // A milder attack, so that it shows every colour, with its bracket edges, the present range,
