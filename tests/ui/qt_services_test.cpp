@@ -28,8 +28,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
-#include <variant>
 
 #include <sys/wait.h>
 
@@ -104,28 +102,27 @@ private slots:
     void messageBoxesAnswerAsTheirButtonsSay() {
         using Answer = platform::MessageBox::Answer;
         QtMessageBox messages(nullptr, [] { return 200; });
-        // Each box in turn answered by a key, or by a click on the button of that caption.
-        const std::variant<Qt::Key, QString> replies[] = {
-            Qt::Key_Return, Qt::Key_Return, "Discard",   Qt::Key_Escape,
-            Qt::Key_Return, Qt::Key_Escape, "&Overwrite"};
+        // Each box in turn answered by a click on the button of that caption, or else by the key
+        // of that name.
+        const QStringList replies = {"Return", "Return", "Discard",   "Esc",
+                                     "Return", "Esc",    "&Overwrite"};
         QStringList seen; // each box's font size, text and buttons
         const auto answer = answerModals<QMessageBox>([&](QMessageBox* box) {
+            const QString reply = replies[std::min(seen.size(), replies.size() - 1)];
             QStringList buttons;
+            QAbstractButton* clicked = nullptr;
             for (QAbstractButton* button : box->buttons()) {
                 buttons << button->text();
+                clicked = button->text() == reply ? button : clicked;
             }
             buttons.sort();
             seen << QString("%1 %2: %3")
                         .arg(box->font().pixelSize())
                         .arg(box->text(), buttons.join(' '));
-            const auto& reply = replies[std::min<std::size_t>(seen.size(), std::size(replies)) - 1];
-            for (QAbstractButton* button : box->buttons()) {
-                if (reply == std::variant<Qt::Key, QString>(button->text())) {
-                    button->click();
-                }
-            }
-            if (const auto* key = std::get_if<Qt::Key>(&reply)) {
-                QTest::keyClick(box, *key);
+            if (clicked != nullptr) {
+                clicked->click();
+            } else {
+                QTest::keySequence(box, QKeySequence(reply));
             }
         });
         messages.show("Please enter range to target");
