@@ -42,12 +42,10 @@ while IFS='|' read -r command needs wanted unwanted options; do
         "$(comm -12 <(printf '%s\n' $unwanted | sort) <(sort <<<"$list") | xargs)"
     # The arguments of each configure: a cmake call that names a build folder.
     configures=$(grep -E '^cmake .*-B ' "$scratch/calls") || fail "$command configured no build"
-    while read -r configure; do
-        for option in $options; do
-            grep -q -- "$option" <<<"$configure" ||
-                fail "$command configured without $option: $configure"
-        done
-    done <<<"$configures"
+    for option in $options; do
+        ! lacking=$(grep -v -- "$option" <<<"$configures") ||
+            fail "$command configured without $option: $lacking"
+    done
 done <<'COMMANDS'
 run.sh --version|desktop|g++ qt6-base-dev nlohmann-json3-dev fonts-dejavu-extra|emscripten chromium lintian clang nodejs npm libgtest-dev googletest|-DVEXOLAN_WERROR=OFF -DVEXOLAN_BUILD_TESTS=OFF
 run.sh --web|web|emscripten nodejs nlohmann-json3-dev|chromium lintian clang qt6-base-dev libgtest-dev|-DVEXOLAN_WERROR=OFF -DVEXOLAN_BUILD_TESTS=OFF

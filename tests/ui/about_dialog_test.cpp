@@ -33,8 +33,7 @@ private slots:
             QCOMPARE(findIn<QLabel>(dialog, "lblTitle")->font().pixelSize(), 24);
             auto* ok = findIn<QPushButton>(dialog, "cmdOK");
             QVERIFY(ok->isDefault());
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(showActive(dialog));
             QCOMPARE(dialog.focusWidget(), ok);
             QTest::mouseClick(findIn<QPushButton>(dialog, "cmdSysInfo"), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
@@ -50,8 +49,7 @@ private slots:
     void picture() {
         FakePlatform fake;
         AboutDialog about(fake.services, nullptr);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QVERIFY(showActive(about));
         compareWithReference(about, "about-box");
     }
 };

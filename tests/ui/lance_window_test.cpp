@@ -51,10 +51,9 @@ private slots:
     }
     void init() {
         for (const std::string& attack : Attacks) {
-            SheetWindow* window = program_->openSheet();
-            act(window->sheet(), attack);
-            window->refresh();
-            windows_.push_back(window);
+            windows_.push_back(program_->openSheet());
+            act(windows_.back()->sheet(), attack);
+            windows_.back()->refresh();
         }
     }
     // Sheets with changes of their own would ask before closing: they go without a word.
@@ -80,12 +79,9 @@ private slots:
             }
             QCOMPARE(cell(view, row, LanceScene::Mech, Qt::AccessibleTextRole),
                      qt(view.scene().spoken(static_cast<std::size_t>(row))));
+            QCOMPARE(model(view).index(row, LanceScene::Results).data(Qt::BackgroundRole),
+                     row == 0 ? QVariant(StaleBase) : QVariant());
         }
-        QVERIFY(cell(view, 1, LanceScene::Mech)
-                    .contains(findIn<QLineEdit>(*windows_[1], "pilotName")->text()));
-        QCOMPARE(model(view).index(0, LanceScene::Results).data(Qt::BackgroundRole),
-                 QVariant(StaleBase));
-        QCOMPARE(model(view).index(1, LanceScene::Results).data(Qt::BackgroundRole), QVariant());
     }
 
     // Enter on a line brings its sheet's window to the front, whichever was there before.
@@ -120,9 +116,8 @@ private slots:
     void theLanceDeclarationReachesTheClipboard() {
         QGuiApplication::clipboard()->clear();
         click(findIn<QPushButton>(openView(), "lanceCopy"));
-        const QString copied = QGuiApplication::clipboard()->text();
-        QCOMPARE(copied, qt(program_->lance().lance().declaration()));
-        QCOMPARE(copied.count('\n'), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), qt(program_->lance().lance().declaration()));
+        QCOMPARE(QGuiApplication::clipboard()->text().count('\n'), 1);
     }
 
     // Saved through the dialog, the lance opens again through the dialog on a fresh sheet as
@@ -147,8 +142,7 @@ private slots:
         QCOMPARE(&lance.sheet(0), &fresh->sheet());
         QCOMPARE(QStringList({qt(lance.sheet(0).title()), qt(lance.sheet(1).title())}),
                  QStringList({"Ilsa Marrow:Quillfen QF-2", "Tovin Reyle:Brannoch BR-5"}));
-        QCOMPARE(filters,
-                 QStringList({"Vexolan lance (*.vexlance)", "Vexolan lance (*.vexlance)"}));
+        QCOMPARE(filters, QStringList(2, "Vexolan lance (*.vexlance)"));
     }
 
 private:

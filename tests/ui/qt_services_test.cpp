@@ -28,8 +28,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
-#include <variant>
 
 #include <sys/wait.h>
 
@@ -53,13 +51,13 @@ struct DialogSeen {
     bool placesWhole = false;  // the places beside the files as wide as their names
 };
 
-// Opens one dialog after another with `open`, each seen as it opens and then cancelled.
-template <typename Open> std::vector<DialogSeen> seeDialogs(Open open) {
-    std::vector<DialogSeen> seen;
-    const auto cancel = answerModals<QFileDialog>([&seen](QFileDialog* dialog) {
-        DialogSeen one{dialog->directory().absolutePath(),
-                       dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
-                       dialog->font().pixelSize(), dialog->size()};
+// Opens a dialog with `open`, seen as it opens and then cancelled.
+template <typename Open> DialogSeen seeDialog(Open open) {
+    DialogSeen one{};
+    const auto cancel = answerModals<QFileDialog>([&one](QFileDialog* dialog) {
+        one = {dialog->directory().absolutePath(),
+               dialog->findChild<QLineEdit*>("fileNameEdit")->text(), dialog->font().pixelSize(),
+               dialog->size()};
         const QHeaderView* header = dialog->findChild<QTreeView*>()->header();
         for (int column = 0; column < header->count(); ++column) {
             one.columns.push_back(header->sectionSize(column));
@@ -67,11 +65,10 @@ template <typename Open> std::vector<DialogSeen> seeDialogs(Open open) {
         }
         const auto* splitter = dialog->findChild<QSplitter*>();
         one.placesWhole = splitter->sizes().constFirst() >= splitter->widget(0)->sizeHint().width();
-        seen.push_back(one);
         dialog->reject();
     });
     open();
-    return seen;
+    return one;
 }
 
 } // namespace
@@ -105,28 +102,27 @@ private slots:
     void messageBoxesAnswerAsTheirButtonsSay() {
         using Answer = platform::MessageBox::Answer;
         QtMessageBox messages(nullptr, [] { return 200; });
-        // Each box in turn answered by a key, or by a click on the button of that caption.
-        const std::variant<Qt::Key, QString> replies[] = {
-            Qt::Key_Return, Qt::Key_Return, "Discard",   Qt::Key_Escape,
-            Qt::Key_Return, Qt::Key_Escape, "&Overwrite"};
+        // Each box in turn answered by a click on the button of that caption, or else by the key
+        // of that name.
+        const QStringList replies = {"Return", "Return", "Discard",   "Esc",
+                                     "Return", "Esc",    "&Overwrite"};
         QStringList seen; // each box's font size, text and buttons
         const auto answer = answerModals<QMessageBox>([&](QMessageBox* box) {
+            const QString reply = replies[std::min(seen.size(), replies.size() - 1)];
             QStringList buttons;
+            QAbstractButton* clicked = nullptr;
             for (QAbstractButton* button : box->buttons()) {
                 buttons << button->text();
+                clicked = button->text() == reply ? button : clicked;
             }
             buttons.sort();
             seen << QString("%1 %2: %3")
                         .arg(box->font().pixelSize())
                         .arg(box->text(), buttons.join(' '));
-            const auto& reply = replies[std::min<std::size_t>(seen.size(), std::size(replies)) - 1];
-            for (QAbstractButton* button : box->buttons()) {
-                if (reply == std::variant<Qt::Key, QString>(button->text())) {
-                    button->click();
-                }
-            }
-            if (const auto* key = std::get_if<Qt::Key>(&reply)) {
-                QTest::keyClick(box, *key);
+            if (clicked != nullptr) {
+                clicked->click();
+            } else {
+                QTest::keySequence(box, QKeySequence(reply));
             }
         });
         messages.show("Please enter range to target");
@@ -164,8 +160,8 @@ private slots:
         // Where the dialog opens after `last`, and the name typed in it; a cancel chooses nothing.
         const auto openAfter = [&](const QString& last) {
             lastFolder = last;
-            const auto seen = seeDialogs([&] { QVERIFY(dialogs.chooseFilesToOpen().empty()); });
-            return QStringList{seen.at(0).folder, seen.at(0).typedName};
+            const auto seen = seeDialog([&] { QVERIFY(dialogs.chooseFilesToOpen().empty()); });
+            return QStringList{seen.folder, seen.typedName};
         };
         QCOMPARE(openAfter({}), QStringList({home.path(), ""})); // no documents
         QVERIFY(QDir(home.path()).mkdir("Documents"));
@@ -174,13 +170,13 @@ private slots:
         QCOMPARE(openAfter(home.filePath("Mechs")), QStringList({home.filePath("Mechs"), ""}));
         QCOMPARE(openAfter(home.filePath("Lost")), QStringList({home.filePath("Documents"), ""}));
         lastFolder.clear();
-        const auto saved = seeDialogs([&] {
+        const auto saved = seeDialog([&] {
             QCOMPARE(
                 dialogs.chooseFileToSave(home.filePath("Gone/Quillfen QF-2.vexmech").toStdString()),
                 std::string());
         });
-        QCOMPARE(saved.at(0).folder, home.filePath("Documents"));
-        QCOMPARE(saved.at(0).typedName, QString("Quillfen QF-2.vexmech"));
+        QCOMPARE(saved.folder, home.filePath("Documents"));
+        QCOMPARE(saved.typedName, QString("Quillfen QF-2.vexmech"));
     }
 
     // Qt's own dialog, shown at a zoom, grows with its text: the window, and the columns of
@@ -195,7 +191,7 @@ private slots:
         std::vector<DialogSeen> seen;
         for (const int at : {ActualZoom, 150, 200, ActualZoom}) {
             zoom = at;
-            seen.push_back(seeDialogs([&] { dialogs.chooseFilesToOpen(); }).at(0));
+            seen.push_back(seeDialog([&] { dialogs.chooseFilesToOpen(); }));
         }
         const QSize actual = seen[0].size;
         const auto near = [](int length, int expected) { return std::abs(length - expected) <= 2; };
@@ -213,11 +209,10 @@ private slots:
             QCOMPARE(seen[at].fontSize, sheetFont(zoom).pixelSize());
         }
         QCOMPARE(seen[3].size, actual);
-        // The names' column gives up room to the rest once the folder is in, whenever that is.
-        const auto rest = [](const DialogSeen& one) {
-            return std::vector<int>(one.columns.begin() + 1, one.columns.end());
-        };
-        QCOMPARE(rest(seen[3]), rest(seen[0]));
+        // The names' column gives up room to the rest once the folder is in, whenever that is:
+        // the rest are as they were.
+        seen[0].columns.front() = seen[3].columns.front();
+        QCOMPARE(seen[3].columns, seen[0].columns);
     }
 
     // The files chosen come back, and the next dialog starts in their folder. Each dialog offers
@@ -254,7 +249,7 @@ private slots:
     // Help shows in one non-modal window for all requests, never keeping the program alive: a
     // second request raises it as it was, at the zoom now asked; once closed, the next brings it
     // back.
-    void helpHasOneWindowForAllRequests() {
+    void helpHasOneWindowAndAPageForAMissingFile() {
         QtHelpViewer viewer;
         QVERIFY(!viewer.showHelp(HelpFile, 3));
         QVERIFY(viewer.window() == nullptr);
@@ -276,11 +271,8 @@ private slots:
         QVERIFY(viewer.showHelp(HelpFile, ForceFile));
         QVERIFY(viewer.window()->isVisible());
         viewer.window()->close();
-    }
-
-    // A missing help file gets the not-found page, no message box, and a later request shows
-    // the file once it is there.
-    void aMissingHelpFileGetsAPageOfItsOwn() {
+        // A missing help file gets the not-found page, no message box, and a later request
+        // shows the file once it is there.
         QTemporaryDir empty;
         QtHelpViewer missing(empty.path());
         QVERIFY(missing.showHelp(HelpFile, ForceFile));

@@ -182,50 +182,48 @@ private slots:
     // A list's value is its entry, or the line that takes typing; a screen reader walks a list's
     // entries and that line, and drops the list down as a click does.
     void aScreenReaderReadsAndOpensLists() {
-        pick(find<QComboBox>("weapName(0)"), "LB-10X AC");
-        const std::tuple<const char*, const char*, const char*> fields[] = {
-            {"weapName(0)", "Weapon 1", "LB-10X AC"}, {"hexLW", "Light Woods", "0"}};
-        for (const auto& [codeName, name, value] : fields) {
-            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(find(codeName));
+        auto *weapon = find<QComboBox>("weapName(0)"), *woods = find<QComboBox>("hexLW");
+        pick(weapon, "LB-10X AC");
+        // Each list's name and value, and its children: the entries' view, then the typing line.
+        const std::tuple<QComboBox*, const char*, const char*, QObjectList> lists[] = {
+            {weapon, "Weapon 1", "LB-10X AC", {weapon->view()}},
+            {woods, "Light Woods", "0", {woods->view(), woods->lineEdit()}}};
+        for (const auto& [list, name, value, children] : lists) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
             QCOMPARE(node->text(QAccessible::Name), QString(name));
             QCOMPARE(node->text(QAccessible::Value), QString(value));
+            QCOMPARE(node->childCount(), children.size());
+            for (int child = 0; child < children.size(); ++child) {
+                QCOMPARE(node->child(child)->object(), children[child]);
+                QCOMPARE(node->indexOfChild(node->child(child)), child);
+            }
         }
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find("weapName(0)"));
-        QCOMPARE(list->childCount(), 1);
-        QCOMPARE(list->child(0)->object(),
-                 static_cast<QObject*>(find<QComboBox>("weapName(0)")->view()));
-        QAccessibleInterface* woods = QAccessible::queryAccessibleInterface(find("hexLW"));
-        QCOMPARE(woods->childCount(), 2);
-        QCOMPARE(woods->child(1)->object(),
-                 static_cast<QObject*>(find<QComboBox>("hexLW")->lineEdit()));
-        QCOMPARE(woods->indexOfChild(woods->child(1)), 1);
-        QCOMPARE(woods->indexOfChild(woods->child(0)), 0);
-        list->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
-        QVERIFY(find<QComboBox>("weapName(0)")->view()->isVisible());
-        find<QComboBox>("weapName(0)")->hidePopup();
+        QAccessible::queryAccessibleInterface(weapon)->actionInterface()->doAction(
+            QAccessibleActionInterface::showMenuAction());
+        QVERIFY(weapon->view()->isVisible());
+        weapon->hidePopup();
     }
 
     // Enter and the keypad's Enter press the focused push button, as Space does; the keyboard
     // follows the panel in front: Done leaves it on the sheet's first control, Edit Mech on the
     // setup panel's first field.
     void theKeyboardPressesButtonsAndFollowsThePanels() {
-        const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers> presses[] = {
-            {"doneButton", Qt::Key_Return, Qt::NoModifier},
-            {"calculateButton", Qt::Key_Enter, Qt::KeypadModifier},
-            {"copyButton", Qt::Key_Return, Qt::NoModifier}};
-        for (const auto& [button, key, modifiers] : presses) {
+        // Each press: the control it goes to, the key, and the control that has the focus after.
+        const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, const char*> presses[] = {
+            {"doneButton", Qt::Key_Return, Qt::NoModifier, "rangeSlider"},
+            {"calculateButton", Qt::Key_Enter, Qt::KeypadModifier, "calculateButton"},
+            {"copyButton", Qt::Key_Return, Qt::NoModifier, "copyButton"},
+            {"copyButton", Qt::Key_E, Qt::AltModifier, "mechName"},
+            {"doneButton", Qt::Key_Space, Qt::NoModifier, "rangeSlider"}};
+        for (const auto& [button, key, modifiers, focus] : presses) {
             find(button)->setFocus();
             QTest::keyClick(find(button), key, modifiers);
+            QVERIFY2(QApplication::focusWidget() == find(focus),
+                     qPrintable(QString("%1 after a key on %2").arg(focus, button)));
         }
         QVERIFY(!find("setupPanel")->isVisible());
         QCOMPARE(w_->fake.messageBox.shown.size(), std::size_t{1});
         QCOMPARE(w_->fake.clipboard.calls, 1);
-        find("doneButton")->setFocus();
-        QTest::keyClick(&w_->window, Qt::Key_E, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), find("mechName"));
-        find("doneButton")->setFocus();
-        QTest::keyClick(find("doneButton"), Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), find("rangeSlider"));
     }
 
     // The menus' captions, mnemonics and shortcuts, and the Help menu's entries reached by
@@ -270,12 +268,10 @@ private slots:
         auto* mechName = find<QLineEdit>("mechName");
         mechName->insert(QString(40000, 'M'));
         const QString full = "Quillfen" + QString(72, 'M');
-        QCOMPARE(mechName->text(), full);
-        QCOMPARE(mechName->cursorPosition(), 80);
+        QCOMPARE(std::pair(mechName->text(), mechName->cursorPosition()), std::pair(full, 80));
         mechName->setCursorPosition(4);
         QTest::keyClicks(mechName, "xy");
-        QCOMPARE(mechName->text(), full);
-        QCOMPARE(mechName->cursorPosition(), 4);
+        QCOMPARE(std::pair(mechName->text(), mechName->cursorPosition()), std::pair(full, 4));
         pick(find<QComboBox>("weapName(0)"), "MLaser");
         pick(find<QComboBox>("gunSkill"), "4");
         click(find<QPushButton>("doneButton"));
@@ -461,7 +457,8 @@ private slots:
     // vexolan FILE...: a sheet for each file that opens, by whatever bytes its name is made of,
     // a sheet for each Mech of a lance file, the message for each file that does not open (in
     // the program's plain message box: its title, the text as it stands, a name that is not
-    // UTF-8 shown readably, OK alone), and a new sheet when none opens. The options, which open no
+    // UTF-8 shown readably, OK alone), and a new sheet when none opens; the word after a toolkit
+    // option that takes a value is that value, no file to open. The options, which open no
     // window, are program.command_line's.
     void commandLine() {
         std::vector<QStringList> messages;
@@ -473,8 +470,8 @@ private slots:
             box->accept();
         });
         const std::string folder = dir_.path().toStdString();
-        const std::string none = folder + "/<b>none"; // a name is text, never markup
-        const std::string noLance = none + ".vexlance";
+        // A name is text, never markup.
+        const std::string none = folder + "/<b>none", noLance = none + ".vexlance";
         const std::string latin1 = folder + "/quillfen-\xe9.vexmech", noneLatin1 = none + "\xe9";
         QVERIFY(std::filesystem::copy_file(ExampleMechFile.toStdString(), latin1));
         for (const auto& [line, sheets] :
@@ -488,16 +485,20 @@ private slots:
             QCOMPARE(program_->start(CommandLine(line)), std::nullopt);
             QCOMPARE(newSheets(), sheets);
         }
-        const auto missing = [](const QString& name) {
-            return QStringList{
-                "Vexolan", "Cannot open the Mech file \"" + name + "\":\nThe file does not exist.",
-                "plain", "no icon", "OK only"};
+        const auto missing = [](const char* kind, const QString& name) {
+            const QString text = "Cannot open the %1 file \"%2\":\nThe file does not exist.";
+            return QStringList{"Vexolan", text.arg(kind, name), "plain", "no icon", "OK only"};
         };
-        QStringList missingLance = missing(qt(noLance));
-        missingLance[1].replace("Mech file", "lance file");
         QCOMPARE(messages,
-                 (std::vector<QStringList>{missingLance, missing(qt(none)), missing(qt(none)),
-                                           missing(qt(none) + QChar(0xFFFD))}));
+                 (std::vector<QStringList>{missing("lance", qt(noLance)), missing("Mech", qt(none)),
+                                           missing("Mech", qt(none)),
+                                           missing("Mech", qt(none) + QChar(0xFFFD))}));
+        for (const char* option :
+             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
+              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-display",
+              "-geometry", "-style", "-stylesheet"}) {
+            QVERIFY2(CommandLine({"vexolan", option, "x"}).files().empty(), option);
+        }
     }
 
     // A Mech being described: names, skill, equipment and the Clan technology base.
@@ -522,16 +523,6 @@ private slots:
         compareWithReference(w_->window, "sheet-in-play");
     }
 
-    // The word after a toolkit option that takes a value is that value, no file to open.
-    void aToolkitOptionsValueIsNoFile() {
-        for (const char* option :
-             {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
-              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-display",
-              "-geometry", "-style", "-stylesheet"}) {
-            QVERIFY2(CommandLine({"vexolan", option, "x"}).files().empty(), option);
-        }
-    }
-
     // Asked about a group box without a group box's options, the style answers as Qt's does.
     void theStyleTakesAGroupBoxWithoutItsOptions() {
         QCOMPARE(QApplication::style()->subControlRect(QStyle::CC_GroupBox, nullptr,
@@ -540,12 +531,9 @@ private slots:
     }
 
 private:
-    static QStringList names(const QStringList& codeNames) {
-        QStringList objects;
-        for (const QString& codeName : codeNames) {
-            objects << objectNameOf(codeName);
-        }
-        return objects;
+    static QStringList names(QStringList codeNames) {
+        std::ranges::transform(codeNames, codeNames.begin(), objectNameOf);
+        return codeNames;
     }
     // Framed controls that share a container never cover one another, and no control reaches
     // beyond its container.

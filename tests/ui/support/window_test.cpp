@@ -94,10 +94,11 @@ QStringList tabCircle(QWidget* start) {
     return visited;
 }
 
-std::vector<SheetWindow*> visibleSheets() {
+std::vector<SheetWindow*> visibleSheets(const QWidget* except) {
     std::vector<SheetWindow*> sheets;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* sheet = qobject_cast<SheetWindow*>(window); sheet && sheet->isVisible()) {
+        if (auto* sheet = qobject_cast<SheetWindow*>(window);
+            sheet && sheet->isVisible() && sheet != except) {
             sheets.push_back(sheet);
         }
     }
@@ -105,13 +106,8 @@ std::vector<SheetWindow*> visibleSheets() {
 }
 
 std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets(const QWidget* except) {
-    std::vector<std::unique_ptr<SheetWindow>> others;
-    for (SheetWindow* sheet : visibleSheets()) {
-        if (sheet != except) {
-            others.emplace_back(sheet);
-        }
-    }
-    return others;
+    const std::vector<SheetWindow*> others = visibleSheets(except);
+    return {others.begin(), others.end()};
 }
 
 void compareWithReference(QWidget& widget, const QString& name) {
@@ -138,17 +134,13 @@ void compareWithReference(QWidget& widget, const QString& name) {
 
 QStringList sheetTitles(const QWidget* except) {
     QStringList titles;
-    for (SheetWindow* sheet : visibleSheets()) {
-        if (sheet != except) {
-            titles << sheet->windowHandle()->title();
-        }
+    for (SheetWindow* sheet : visibleSheets(except)) {
+        titles << sheet->windowHandle()->title();
     }
     titles.sort();
     return titles;
 }
 
 void deleteSheets() {
-    for (SheetWindow* sheet : visibleSheets()) {
-        delete sheet;
-    }
+    takeOtherSheets(nullptr);
 }

@@ -72,8 +72,8 @@ void pick(QComboBox* list, const QString& entry);
 void slideTo(QSlider* slider, int position);
 // Presses Tab from the start until the focus comes back to it; the names on the way.
 QStringList tabCircle(QWidget* start);
-// The sheet windows shown; those besides `except`, handed over to be closed.
-std::vector<SheetWindow*> visibleSheets();
+// The sheet windows shown besides `except`; the same handed over to be closed.
+std::vector<SheetWindow*> visibleSheets(const QWidget* except = nullptr);
 std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets(const QWidget* except);
 // Compares what the widget draws with its reviewed picture; fails on more than a trace of
 // difference.
