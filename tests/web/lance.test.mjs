@@ -28,12 +28,10 @@ const linesOf = (page) =>
 // One column of every line: 0 the Mech, 1 the turn, 4 the damage.
 const columnOf = async (page, column) => (await linesOf(page)).map((cells) => cells[column]);
 
-async function press(page, caption) {
-    const button = await page.waitForSelector(`.lance ::-p-aria([name="${caption}"])`);
-    await button.click();
-}
+const press = (page, caption) => page.locator(`.lance ::-p-aria([name="${caption}"])`).click();
 
-// Two sheets, Quillfen on the first with its sensors hit, Brannoch on the second.
+// Two sheets, Quillfen on the first with its sensors hit, Brannoch on the second; their titles.
+const TITLES = ['Ilsa Marrow:Quillfen QF-2', ':Brannoch BR-5'];
 async function twoSheets(page) {
     await typeInto(page, 'pilotName', 'Ilsa Marrow');
     await typeInto(page, 'mechName', 'Quillfen QF-2');
@@ -52,7 +50,7 @@ test("the lance's lines follow taps on two tabs, and a line brings its tab to th
         await pressWith(page, 'Control', 'l');
         assert.deepEqual(await columnOf(page, 0), ['Vexolan']);
         await twoSheets(page);
-        assert.deepEqual(await columnOf(page, 0), ['Ilsa Marrow:Quillfen QF-2', ':Brannoch BR-5']);
+        assert.deepEqual(await columnOf(page, 0), TITLES);
         assert.deepEqual(await columnOf(page, 4), ['Sensors hit', 'No damage']);
         const line = await page.waitForSelector('.lance tbody tr:first-child button');
         assert.match(await line.evaluate((b) => b.ariaLabel), /^Mech: Ilsa Marrow:Quillfen QF-2\./);
@@ -83,11 +81,11 @@ test('Next Turn clears every sheet, its undo brings them back, and the turn stay
         await menu(page, 'View', 'Lance');
         await menu(page, 'View', 'Next Turn');
         assert.deepEqual(await columnOf(page, 1), ['2', '2']);
-        assert.equal(await page.$eval('#s2-targetJumpedBox', (box) => box.checked), false);
+        assert.equal(await checkedOf(page, 'targetJumpedBox', 2), 0);
         assert.equal(await checkedOf(page, 'sensorsBox'), 1, 'damage is kept');
         await press(page, 'Undo Next Turn');
         assert.deepEqual(await columnOf(page, 1), ['1', '1']);
-        assert.equal(await page.$eval('#s2-targetJumpedBox', (box) => box.checked), true);
+        assert.equal(await checkedOf(page, 'targetJumpedBox', 2), 1);
         assert.equal(await page.$eval('.lance ::-p-aria(Undo Next Turn)', (b) => b.disabled), true);
         await press(page, 'Next Turn');
         await settle(page);
@@ -125,10 +123,5 @@ test('a saved lance opens again with its turn, and a bad lance file opens nothin
         await choose(page, [file], 'File', 'Open Lance...');
         await page.waitForFunction(() => document.querySelectorAll('[role="tab"]').length === 4);
         await pressWith(page, 'Control', 'l');
-        assert.deepEqual(await columnOf(page, 0), [
-            'Ilsa Marrow:Quillfen QF-2',
-            ':Brannoch BR-5',
-            'Ilsa Marrow:Quillfen QF-2',
-            ':Brannoch BR-5',
-        ]);
+        assert.deepEqual(await columnOf(page, 0), [...TITLES, ...TITLES]);
     }));

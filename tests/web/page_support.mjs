@@ -99,8 +99,8 @@ export function control(name, sheet = 1) {
 
 export const valueOf = (page, name, sheet) =>
     page.$eval(control(name, sheet), (input) => input.value);
-export const checkedOf = (page, name) =>
-    page.$eval(control(name), (input) => (input.indeterminate ? 2 : Number(input.checked)));
+export const checkedOf = (page, name, sheet) =>
+    page.$eval(control(name, sheet), (input) => (input.indeterminate ? 2 : Number(input.checked)));
 
 // Taps a control where its caption is, which is part of its target.
 export async function tap(page, name, sheet = 1) {
