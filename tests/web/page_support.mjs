@@ -108,10 +108,10 @@ export async function tap(page, name, sheet = 1) {
     await (caption ?? (await page.$(control(name, sheet)))).tap();
 }
 
-// Presses the key with a modifier held, as Ctrl+R.
-export async function pressWith(page, modifier, key) {
+// Presses the key with a modifier held, as Ctrl+R; `options` as the keyboard's own press takes.
+export async function pressWith(page, modifier, key, options) {
     await page.keyboard.down(modifier);
-    await page.keyboard.press(key);
+    await page.keyboard.press(key, options);
     await page.keyboard.up(modifier);
 }
 
