@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { test } from 'node:test';
 import {
+    armed,
     byFinger,
     control,
     onAPage,
@@ -171,23 +172,12 @@ const focused = (page) =>
         return at.textContent;
     });
 
-// A sheet past its setup with a Medium Laser and an LRM 20, the range at 3; with `chart`, its
-// range chart asked for from the range slider.
-async function armed(page, chart = false) {
-    await page.select(control('gunSkill'), '4');
-    await tap(page, 'doneButton');
-    await page.select(control('weapName(0)'), 'MLaser');
-    await page.select(control('weapName(1)'), 'LRM20');
-    await rangeOn(page, 3);
-    if (chart) await pressWith(page, 'Control', 'r');
-}
-
 // The keyboard on an armed sheet at the control the selector names; a sheet with its chart.
 const at = (selector) => async (page) => {
     await armed(page);
     await page.focus(selector);
 };
-const charted = (page) => armed(page, true);
+const charted = (page) => armed(page, 3, true);
 const twoTabs = async (page) => {
     await runEntry(page, 'New Mech');
     await page.focus('#s2-tab');

@@ -229,3 +229,14 @@ function inStore(page, storeName, entries = []) {
 // The sheets the browser keeps for the site, as the page's storage holds them.
 export const keptSheets = (page) => inStore(page, 'sheets');
 export const keepAsIfBefore = inStore;
+
+// A sheet past its setup with a Medium Laser and an LRM 20, the range at the hexes given; with
+// `chart`, its range chart asked for from the range slider.
+export async function armed(page, hexes = 3, chart = false) {
+    await page.select(control('gunSkill'), '4');
+    await tap(page, 'doneButton');
+    await page.select(control('weapName(0)'), 'MLaser');
+    await page.select(control('weapName(1)'), 'LRM20');
+    await rangeOn(page, hexes);
+    if (chart) await pressWith(page, 'Control', 'r');
+}

@@ -3,12 +3,11 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import {
+    armed,
     checkedOf,
-    control,
     keptSheets,
     menu,
     onAPage,
-    pressWith,
     rangeOn,
     takeMessage,
     tap,
@@ -23,12 +22,7 @@ const chartCell = (page, row, range) =>
 
 test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
     onAPage(async ({ page }) => {
-        await page.select(control('gunSkill'), '4');
-        await tap(page, 'doneButton');
-        await page.select(control('weapName(0)'), 'MLaser');
-        await page.select(control('weapName(1)'), 'LRM20');
-        await rangeOn(page, 1);
-        await pressWith(page, 'Control', 'r');
+        await armed(page, 1, true);
         await page.waitForSelector('.sheet-tab:not([hidden]) .chart:not([hidden])');
         const rows = [
             ['MLaser at 1: short range, likely', 0, 1, '4|rgb(145, 207, 96)|present'],
