@@ -46,9 +46,6 @@ test('the page reloads and works with the network cut and the server gone', () =
         await page.reload();
         await page.waitForSelector('html[data-ready]');
         await tap(page, 'calculateButton');
-        assert.equal(
-            await takeMessage(page),
-            "Please Enter Pilot's Gunnery Skill. Click [Edit Mech].",
-        );
+        assert.match(await takeMessage(page), /^Please Enter Pilot's Gunnery Skill/, 'the sheet');
         assert.match(await helpText(page), /Vexolan/, 'the guide, from the cache');
     }));
