@@ -88,11 +88,6 @@ const WCAG_22_AA = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
 
 // axe-core's violations on the page as it stands, one line per rule and element.
 async function violations(page) {
-    if (!(await page.evaluate(() => 'axe' in window))) {
-        // The page's own policy allows no script but its own files: axe comes in by the
-        // debugger's hand, not as a script element.
-        await page.evaluate(await readFile(AXE, 'utf8'));
-    }
     return page.evaluate(async (tags) => {
         const { violations } = await window.axe.run(document, {
             runOnly: { type: 'tag', values: tags },
@@ -123,6 +118,9 @@ const SIZES = [
 // What a player has on screen, one after the other on the same page: a new sheet, a message,
 // the sheet with its numbers, the range chart, the lance and About; the violations of each.
 async function scenes(page) {
+    // The page's own policy allows no script but its own files: axe comes in by the debugger's
+    // hand, not as a script element.
+    await page.evaluate(await readFile(AXE, 'utf8'));
     const found = {};
     const seen = async (scene, selector) => {
         await page.waitForSelector(selector);
