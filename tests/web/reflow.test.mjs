@@ -94,10 +94,8 @@ for (const [name, viewport, arrangement, finger, bar] of SIZES) {
             }
             for (const name of ['File', 'View', 'Help']) {
                 await menu(page, name);
-                const box = await page.$eval('.dropdown:not([hidden])', (list) =>
-                    list.getBoundingClientRect().toJSON(),
-                );
-                assert.ok(box.left >= 0 && box.right <= viewport.width, `the ${name} menu`);
+                const { x, width } = await (await page.$('.dropdown:not([hidden])')).boundingBox();
+                assert.ok(x >= 0 && x + width <= viewport.width, `the ${name} menu`);
                 await page.keyboard.press('Escape');
             }
             await outOfRange(page);
@@ -154,15 +152,13 @@ test('a whole attack played by taps on a phone, every control on screen when tap
         await tapOn(page, 'mechName');
         await page.keyboard.type('Quillfen QF-2');
         assert.equal(await page.title(), ':Quillfen QF-2');
-        await reach(page, control('gunSkill'));
-        await page.select(control('gunSkill'), '4');
+        await (await reach(page, control('gunSkill'))).select('4');
         await tapOn(page, 'doneButton');
         assert.equal(await page.evaluate(() => document.activeElement.id), 's1-rangeSlider');
         for (const name of ['walkedOption', 'targetMoved3to4Option']) await tapOn(page, name);
         for (let hex = 0; hex < 5; ++hex) await (await reach(page, rangeStep)).tap();
         assert.equal(await valueOf(page, 'rangeBox'), '5');
-        await reach(page, control('weapName(0)'));
-        await page.select(control('weapName(0)'), 'MLaser');
+        await (await reach(page, control('weapName(0)'))).select('MLaser');
         await tapOn(page, 'fireCheck(0)');
         await tapOn(page, 'calculateButton');
         const toHit = await valueOf(page, 'toHit(0)');
