@@ -1,5 +1,5 @@
-// The lance in the page: its lines follow taps on two tabs and bring a tab to the front, Next
-// Turn and its undo on every sheet, its declaration on the clipboard, its file saved and opened.
+// The lance in the page: its lines follow taps on two tabs and bring a tab to the front, its
+// declaration on the clipboard, Next Turn and its undo on every sheet, its file saved and opened.
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -45,13 +45,17 @@ async function twoSheets(page) {
 const DESKTOP = { width: 1366, height: 768 };
 const shownOf = (page, selector) => page.$eval(selector, (element) => element.checkVisibility());
 
-test("the lance's lines follow taps on two tabs, and a line brings its tab to the front", () =>
-    onAPage({ viewport: DESKTOP }, async ({ page }) => {
+test("the lance's lines follow taps on two tabs, copy their declaration, bring a tab up", () =>
+    onAPage({ viewport: DESKTOP, clipboard: true }, async ({ page }) => {
         await pressWith(page, 'Control', 'l');
         assert.deepEqual(await columnOf(page, 0), ['Vexolan']);
         await twoSheets(page);
         assert.deepEqual(await columnOf(page, 0), TITLES);
         assert.deepEqual(await columnOf(page, 4), ['Sensors hit', 'No damage']);
+        await typeInto(page, 'declarationBox', 'MLaser@7', 2);
+        await press(page, 'Copy Lance Declaration');
+        const copied = await page.evaluate(() => navigator.clipboard.readText());
+        assert.equal(copied, ':Brannoch BR-5  MLaser@7', 'the declaring sheets copied');
         const line = await page.waitForSelector('.lance tbody tr:first-child button');
         assert.match(await line.evaluate((b) => b.ariaLabel), /^Mech: Ilsa Marrow:Quillfen QF-2\./);
         await line.focus();
@@ -92,16 +96,6 @@ test('Next Turn clears every sheet, its undo brings them back, and the turn stay
         await load();
         await pressWith(page, 'Control', 'l');
         assert.deepEqual(await columnOf(page, 1), ['2', '2']);
-    }));
-
-test('Copy Lance Declaration puts the declaring sheets on the clipboard', () =>
-    onAPage({ clipboard: true }, async ({ page }) => {
-        await twoSheets(page);
-        await typeInto(page, 'declarationBox', 'MLaser@7', 2);
-        await pressWith(page, 'Control', 'l');
-        await press(page, 'Copy Lance Declaration');
-        const copied = await page.evaluate(() => navigator.clipboard.readText());
-        assert.equal(copied, ':Brannoch BR-5  MLaser@7');
     }));
 
 test('a saved lance opens again with its turn, and a bad lance file opens nothing', () =>
