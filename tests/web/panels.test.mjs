@@ -54,7 +54,7 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
         assert.deepEqual(patched, { sameTable: true, cells: 6 }, 'two cells of each of 3 lines');
     }));
 
-test('Zoom In draws the sheet a quarter larger, About says its version, Contents opens the guide', () =>
+test('Zoom In draws the sheet a quarter larger, About gives the version, Contents the guide', () =>
     onAPage(async ({ page, browser }) => {
         // The scale of the sheet's drawing: its width is the window's on a narrow window.
         const scale = () =>
