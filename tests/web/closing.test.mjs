@@ -26,9 +26,7 @@ async function threeSheets(page) {
 test('a double tap on × closes one sheet, its undo stands over the results, and brings it back', () =>
     onAPage({ viewport: byFinger(PHONE.width, PHONE.height) }, async ({ page }) => {
         await threeSheets(page);
-        const close = await page.$('.tab-holder:nth-child(1) .close');
-        const box = await close.boundingBox();
-        const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+        const { x, y } = await (await page.$('.tab-holder:nth-child(1) .close')).clickablePoint();
         await page.touchscreen.tap(x, y);
         await page.touchscreen.tap(x, y);
         assert.deepEqual(await tabTitles(page), [':Bravo', ':Charlie'], 'after the double tap');

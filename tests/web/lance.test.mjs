@@ -1,5 +1,5 @@
-// The lance in the page: its lines follow taps on two tabs and bring a tab to the front, Next
-// Turn and its undo on every sheet, its declaration on the clipboard, its file saved and opened.
+// The lance in the page: its lines follow taps on two tabs and bring a tab to the front, its
+// declaration on the clipboard, Next Turn and its undo on every sheet, its file saved and opened.
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -28,12 +28,10 @@ const linesOf = (page) =>
 // One column of every line: 0 the Mech, 1 the turn, 4 the damage.
 const columnOf = async (page, column) => (await linesOf(page)).map((cells) => cells[column]);
 
-async function press(page, caption) {
-    const button = await page.waitForSelector(`.lance ::-p-aria([name="${caption}"])`);
-    await button.click();
-}
+const press = (page, caption) => page.locator(`.lance ::-p-aria([name="${caption}"])`).click();
 
-// Two sheets, Quillfen on the first with its sensors hit, Brannoch on the second.
+// Two sheets, Quillfen on the first with its sensors hit, Brannoch on the second; their titles.
+const TITLES = ['Ilsa Marrow:Quillfen QF-2', ':Brannoch BR-5'];
 async function twoSheets(page) {
     await typeInto(page, 'pilotName', 'Ilsa Marrow');
     await typeInto(page, 'mechName', 'Quillfen QF-2');
@@ -47,13 +45,17 @@ async function twoSheets(page) {
 const DESKTOP = { width: 1366, height: 768 };
 const shownOf = (page, selector) => page.$eval(selector, (element) => element.checkVisibility());
 
-test("the lance's lines follow taps on two tabs, and a line brings its tab to the front", () =>
-    onAPage({ viewport: DESKTOP }, async ({ page }) => {
+test("the lance's lines follow taps on two tabs, copy their declaration, bring a tab up", () =>
+    onAPage({ viewport: DESKTOP, clipboard: true }, async ({ page }) => {
         await pressWith(page, 'Control', 'l');
         assert.deepEqual(await columnOf(page, 0), ['Vexolan']);
         await twoSheets(page);
-        assert.deepEqual(await columnOf(page, 0), ['Ilsa Marrow:Quillfen QF-2', ':Brannoch BR-5']);
+        assert.deepEqual(await columnOf(page, 0), TITLES);
         assert.deepEqual(await columnOf(page, 4), ['Sensors hit', 'No damage']);
+        await typeInto(page, 'declarationBox', 'MLaser@7', 2);
+        await press(page, 'Copy Lance Declaration');
+        const copied = await page.evaluate(() => navigator.clipboard.readText());
+        assert.equal(copied, ':Brannoch BR-5  MLaser@7', 'the declaring sheets copied');
         const line = await page.waitForSelector('.lance tbody tr:first-child button');
         assert.match(await line.evaluate((b) => b.ariaLabel), /^Mech: Ilsa Marrow:Quillfen QF-2\./);
         await line.focus();
@@ -83,27 +85,17 @@ test('Next Turn clears every sheet, its undo brings them back, and the turn stay
         await menu(page, 'View', 'Lance');
         await menu(page, 'View', 'Next Turn');
         assert.deepEqual(await columnOf(page, 1), ['2', '2']);
-        assert.equal(await page.$eval('#s2-targetJumpedBox', (box) => box.checked), false);
+        assert.equal(await checkedOf(page, 'targetJumpedBox', 2), 0);
         assert.equal(await checkedOf(page, 'sensorsBox'), 1, 'damage is kept');
         await press(page, 'Undo Next Turn');
         assert.deepEqual(await columnOf(page, 1), ['1', '1']);
-        assert.equal(await page.$eval('#s2-targetJumpedBox', (box) => box.checked), true);
+        assert.equal(await checkedOf(page, 'targetJumpedBox', 2), 1);
         assert.equal(await page.$eval('.lance ::-p-aria(Undo Next Turn)', (b) => b.disabled), true);
         await press(page, 'Next Turn');
         await settle(page);
         await load();
         await pressWith(page, 'Control', 'l');
         assert.deepEqual(await columnOf(page, 1), ['2', '2']);
-    }));
-
-test('Copy Lance Declaration puts the declaring sheets on the clipboard', () =>
-    onAPage({ clipboard: true }, async ({ page }) => {
-        await twoSheets(page);
-        await typeInto(page, 'declarationBox', 'MLaser@7', 2);
-        await pressWith(page, 'Control', 'l');
-        await press(page, 'Copy Lance Declaration');
-        const copied = await page.evaluate(() => navigator.clipboard.readText());
-        assert.equal(copied, ':Brannoch BR-5  MLaser@7');
     }));
 
 test('a saved lance opens again with its turn, and a bad lance file opens nothing', () =>
@@ -125,10 +117,5 @@ test('a saved lance opens again with its turn, and a bad lance file opens nothin
         await choose(page, [file], 'File', 'Open Lance...');
         await page.waitForFunction(() => document.querySelectorAll('[role="tab"]').length === 4);
         await pressWith(page, 'Control', 'l');
-        assert.deepEqual(await columnOf(page, 0), [
-            'Ilsa Marrow:Quillfen QF-2',
-            ':Brannoch BR-5',
-            'Ilsa Marrow:Quillfen QF-2',
-            ':Brannoch BR-5',
-        ]);
+        assert.deepEqual(await columnOf(page, 0), [...TITLES, ...TITLES]);
     }));

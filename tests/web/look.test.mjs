@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { PNG } from 'pngjs';
-import { control, onAPage, openQuillfen, rangeOn, settle, tap } from './page_support.mjs';
+import { control, menu, onAPage, openQuillfen, rangeOn, settle, tap } from './page_support.mjs';
 
 const STALE = 'Not recalculated since the last change';
 const RESULTS = ['declarationBox', 'toHit(0)', 'toHit(11)', 'totalHeatBox'];
@@ -31,10 +31,8 @@ const systemLook = (page, value) =>
     page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value }]);
 
 async function chooseLook(page, caption) {
-    await page.click('.sheet-tab:not([hidden]) ::-p-aria([name="View"][role="menuitem"])');
-    await page.click(
-        `.sheet-tab:not([hidden]) ::-p-aria([name="${caption}"][role="menuitemradio"])`,
-    );
+    await menu(page, 'View');
+    await page.click(`::-p-aria([name="${caption}"][role="menuitemradio"])`);
 }
 
 test('a result worked out before a change is marked until it is worked out again', () =>

@@ -4,7 +4,7 @@
 // test has a page of its own.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { PHONE, control, onAPage, valueOf } from './page_support.mjs';
+import { PHONE, control, onAPage, pressWith, valueOf } from './page_support.mjs';
 
 // 300 characters each: a model in words, and a pilot's name without a blank to break it at.
 const LONG_MODEL = 'Quillfen QF-2 Long Coast Guard '.repeat(10).slice(0, 300);
@@ -14,9 +14,7 @@ const LONG_PILOT = 'Ilsa-Marrow-of-the-Third-Company-'.repeat(10).slice(0, 300);
 async function paste(page, name, text) {
     await page.click(control(name), { count: 3 });
     await page.evaluate((t) => navigator.clipboard.writeText(t), text);
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyV', { commands: ['Paste'] });
-    await page.keyboard.up('Control');
+    await pressWith(page, 'Control', 'KeyV', { commands: ['Paste'] });
 }
 
 // Where the tab and its close button stand, and whether the tab's text is cut.

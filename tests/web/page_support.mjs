@@ -99,8 +99,8 @@ export function control(name, sheet = 1) {
 
 export const valueOf = (page, name, sheet) =>
     page.$eval(control(name, sheet), (input) => input.value);
-export const checkedOf = (page, name) =>
-    page.$eval(control(name), (input) => (input.indeterminate ? 2 : Number(input.checked)));
+export const checkedOf = (page, name, sheet) =>
+    page.$eval(control(name, sheet), (input) => (input.indeterminate ? 2 : Number(input.checked)));
 
 // Taps a control where its caption is, which is part of its target.
 export async function tap(page, name, sheet = 1) {
@@ -108,10 +108,10 @@ export async function tap(page, name, sheet = 1) {
     await (caption ?? (await page.$(control(name, sheet)))).tap();
 }
 
-// Presses the key with a modifier held, as Ctrl+R.
-export async function pressWith(page, modifier, key) {
+// Presses the key with a modifier held, as Ctrl+R; `options` as the keyboard's own press takes.
+export async function pressWith(page, modifier, key, options) {
     await page.keyboard.down(modifier);
-    await page.keyboard.press(key);
+    await page.keyboard.press(key, options);
     await page.keyboard.up(modifier);
 }
 
@@ -229,3 +229,14 @@ function inStore(page, storeName, entries = []) {
 // The sheets the browser keeps for the site, as the page's storage holds them.
 export const keptSheets = (page) => inStore(page, 'sheets');
 export const keepAsIfBefore = inStore;
+
+// A sheet past its setup with a Medium Laser and an LRM 20, the range at the hexes given; with
+// `chart`, its range chart asked for from the range slider.
+export async function armed(page, hexes = 3, chart = false) {
+    await page.select(control('gunSkill'), '4');
+    await tap(page, 'doneButton');
+    await page.select(control('weapName(0)'), 'MLaser');
+    await page.select(control('weapName(1)'), 'LRM20');
+    await rangeOn(page, hexes);
+    if (chart) await pressWith(page, 'Control', 'r');
+}

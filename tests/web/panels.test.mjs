@@ -1,14 +1,13 @@
-// What the page shows besides the sheet: the range chart panel following the sheet, the About
-// box, the help guide, the sheet's zoom, and a full storage. Each test opens a page of its own.
+// What the page shows besides the sheet: the range chart panel following the sheet, the sheet's
+// zoom, the About box, the help guide, and a full storage. Each test opens a page of its own.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import {
+    armed,
     checkedOf,
-    control,
     keptSheets,
     menu,
     onAPage,
-    pressWith,
     rangeOn,
     takeMessage,
     tap,
@@ -23,12 +22,7 @@ const chartCell = (page, row, range) =>
 
 test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
     onAPage(async ({ page }) => {
-        await page.select(control('gunSkill'), '4');
-        await tap(page, 'doneButton');
-        await page.select(control('weapName(0)'), 'MLaser');
-        await page.select(control('weapName(1)'), 'LRM20');
-        await rangeOn(page, 1);
-        await pressWith(page, 'Control', 'r');
+        await armed(page, 1, true);
         await page.waitForSelector('.sheet-tab:not([hidden]) .chart:not([hidden])');
         const rows = [
             ['MLaser at 1: short range, likely', 0, 1, '4|rgb(145, 207, 96)|present'],
@@ -60,8 +54,14 @@ test('the range chart shows under the sheet with Ctrl+R and follows it', () =>
         assert.deepEqual(patched, { sameTable: true, cells: 6 }, 'two cells of each of 3 lines');
     }));
 
-test('About says which version it is, and Contents opens the guide', () =>
+test('Zoom In draws the sheet a quarter larger, About gives the version, Contents the guide', () =>
     onAPage(async ({ page, browser }) => {
+        // The scale of the sheet's drawing: its width is the window's on a narrow window.
+        const scale = () =>
+            page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.currentCSSZoom);
+        const before = await scale();
+        await menu(page, 'View', 'Zoom In');
+        assert.equal(await scale(), before * 1.25, 'Zoom In');
         await menu(page, 'Help', 'About Vexolan');
         const box = await page.waitForSelector('#about[open]');
         assert.match(await box.$eval('#aboutVersion', (p) => p.textContent), /1\.1/);
@@ -73,16 +73,6 @@ test('About says which version it is, and Contents opens the guide', () =>
         );
         await menu(page, 'Help', 'Contents');
         assert.equal(new URL((await opened).url()).pathname, '/Vexo.html');
-    }));
-
-test('Zoom In draws the sheet a quarter larger', () =>
-    onAPage(async ({ page }) => {
-        // The scale of the sheet's drawing: its width is the window's on a narrow window.
-        const scale = () =>
-            page.$eval('.sheet-tab:not([hidden]) .sheet', (sheet) => sheet.currentCSSZoom);
-        const before = await scale();
-        await menu(page, 'View', 'Zoom In');
-        assert.equal(await scale(), before * 1.25);
     }));
 
 // Whether the kept sheet has the boxes ticked, as the storage holds it.

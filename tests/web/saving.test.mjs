@@ -26,9 +26,8 @@ test('installed as an app that shares files, Save hands the file to the share sh
                 query === '(display-mode: standalone)' ? { matches: true } : asked(query);
             navigator.canShare = (data) => Array.isArray(data?.files);
             navigator.share = async ({ files }) => {
-                window.shared = await Promise.all(
-                    files.map(async (file) => [file.name, file.type, await file.text()]),
-                );
+                const sent = async (file) => [file.name, file.type, await file.text()];
+                window.shared = await Promise.all(files.map(sent));
             };
         });
         await load();
@@ -36,11 +35,9 @@ test('installed as an app that shares files, Save hands the file to the share sh
         await page.tap(control('sensorsBox'));
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2*', 'changed');
         await menu(page, 'File', 'Save Mech');
-        const [[name, type, text]] = await (
-            await page.waitForFunction(() => window.shared)
-        ).jsonValue();
-        assert.equal(name, 'quillfen.vexmech');
-        assert.equal(type, 'application/x-vexolan-mech');
+        const shared = await page.waitForFunction(() => window.shared);
+        const [[name, type, text]] = await shared.jsonValue();
+        assert.deepEqual([name, type], ['quillfen.vexmech', 'application/x-vexolan-mech']);
         assert.equal(JSON.parse(text).damage.sensors, true);
         assert.equal(await page.$('#message[open]'), null);
         assert.equal(await page.title(), 'Ilsa Marrow:Quillfen QF-2', 'saved');
