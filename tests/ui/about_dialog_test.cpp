@@ -46,6 +46,19 @@ private slots:
                  std::vector<std::string>(2, "System Information Is Unavailable At This Time"));
     }
 
+    // Tab leaves the disclaimer for the next control rather than typing into the text.
+    void tabLeavesTheDisclaimer() {
+        FakePlatform fake;
+        AboutDialog dialog(fake.services, nullptr);
+        QVERIFY(showActive(dialog));
+        auto* text = findIn<QPlainTextEdit>(dialog, "Text1");
+        const QString before = text->toPlainText();
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab);
+        QVERIFY(dialog.focusWidget() != text);
+        QCOMPARE(text->toPlainText(), before);
+    }
+
     void picture() {
         FakePlatform fake;
         AboutDialog about(fake.services, nullptr);
