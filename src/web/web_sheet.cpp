@@ -86,8 +86,6 @@ Json layoutEntry(const CombatSheet& sheet, std::size_t place) {
         {"row", row.row},
         {"labelFor", placeOrNone(row.labelFor)},
         {"headedBy", row.headedBy != nullptr ? static_cast<int>(sheet::placeOf(row.headedBy)) : -1},
-        {"coveredBy",
-         row.coveredBy != nullptr ? static_cast<int>(sheet::placeOf(row.coveredBy)) : -1},
         {"caption", fixed.caption.text}};
     if (!row.control) {
         return entry;

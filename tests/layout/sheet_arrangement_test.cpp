@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -49,7 +50,8 @@ TEST(SheetArrangement, EveryWeaponRowAndTheHeadingsTakeEachCellOnce) {
     }
 }
 
-// A piece beyond the last column would stand off the window's edge.
+// A piece beyond the last column would stand off the window's edge; an empty last column would
+// squeeze the pieces into the others.
 TEST(SheetArrangement, EveryPieceStandsInsideTheColumns) {
     for (const sheet::SheetArrangement& arrangement : sheetArrangements()) {
         if (arrangement.columns == 0) {
@@ -57,11 +59,14 @@ TEST(SheetArrangement, EveryPieceStandsInsideTheColumns) {
             continue;
         }
         ASSERT_EQ(arrangement.places.size(), sheetPieces().size()) << arrangement.name;
+        int reach = 0;
         for (const sheet::PiecePlace& place : arrangement.places) {
             EXPECT_GE(place.column, 0) << arrangement.name;
             EXPECT_GE(place.span, 1) << arrangement.name;
             EXPECT_LE(place.column + place.span, arrangement.columns) << arrangement.name;
+            reach = std::max(reach, place.column + place.span);
         }
+        EXPECT_EQ(reach, arrangement.columns) << arrangement.name << ": a last column left empty";
     }
 }
 

@@ -63,6 +63,17 @@ TEST_F(PosixFileStoreTest, ReadsOrSaysWhatTheNameIs) {
     EXPECT_EQ(store_.read(path("pipe"), 5).reason, "not an ordinary file");
 }
 
+// A file that opens but fails to read (Linux's memory of a process, at an address nothing holds)
+// is refused with the system's reason, not read on and on.
+TEST_F(PosixFileStoreTest, AFileThatFailsToReadIsRefused) {
+    if (!fs::exists("/proc/self/mem")) {
+        GTEST_SKIP() << "no file here that opens and fails to read";
+    }
+    const platform::FileStore::Reading reading = store_.read("/proc/self/mem", 5);
+    EXPECT_EQ(std::pair(reading.status, reading.reason),
+              std::pair(Status::Refused, std::string(std::strerror(EIO))));
+}
+
 // A write replaces the file whole, keeps its permissions, goes through a link to the file it
 // leads to, keeps a name's bytes, and leaves no temporary file behind; it closes its own file
 // once, no descriptor of the program's (its input, the lowest) with it.

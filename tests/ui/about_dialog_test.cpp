@@ -46,6 +46,36 @@ private slots:
                  std::vector<std::string>(2, "System Information Is Unavailable At This Time"));
     }
 
+    // No control of the box reaches into another, at the actual size and at twice it.
+    void noControlCoversAnother() {
+        FakePlatform fake;
+        for (const int zoom : {100, 200}) {
+            AboutDialog dialog(fake.services, nullptr, zoom);
+            const QList<QWidget*> controls =
+                dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            QCOMPARE(controls.size(), 8);
+            for (const QWidget* one : controls) {
+                for (const QWidget* other : controls) {
+                    QVERIFY2(one == other || !one->geometry().intersects(other->geometry()),
+                             qPrintable(one->objectName() + " and " + other->objectName()));
+                }
+            }
+        }
+    }
+
+    // Tab leaves the disclaimer for the next control rather than typing into the text.
+    void tabLeavesTheDisclaimer() {
+        FakePlatform fake;
+        AboutDialog dialog(fake.services, nullptr);
+        QVERIFY(showActive(dialog));
+        auto* text = findIn<QPlainTextEdit>(dialog, "Text1");
+        const QString before = text->toPlainText();
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab);
+        QVERIFY(dialog.focusWidget() != text);
+        QCOMPARE(text->toPlainText(), before);
+    }
+
     void picture() {
         FakePlatform fake;
         AboutDialog about(fake.services, nullptr);

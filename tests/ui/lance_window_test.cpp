@@ -84,6 +84,15 @@ private slots:
         }
     }
 
+    // A closed window's line goes with it at once, not when the window is deleted later.
+    void aClosedWindowLeavesTheLance() {
+        LanceWindow& view = openView();
+        SheetWindow* fresh = program_->openSheet();
+        QCOMPARE(model(view).rowCount(), 3);
+        QVERIFY(fresh->close());
+        QCOMPARE(model(view).rowCount(), 2);
+    }
+
     // Enter on a line brings its sheet's window to the front, whichever was there before.
     void enterOnALineBringsItsSheetForward() {
         LanceWindow& view = openView();

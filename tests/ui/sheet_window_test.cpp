@@ -197,6 +197,8 @@ private slots:
                 QCOMPARE(node->child(child)->object(), children[child]);
                 QCOMPARE(node->indexOfChild(node->child(child)), child);
             }
+            QCOMPARE(node->indexOfChild(QAccessible::queryAccessibleInterface(find("mechName"))),
+                     -1);
         }
         QAccessible::queryAccessibleInterface(weapon)->actionInterface()->doAction(
             QAccessibleActionInterface::showMenuAction());

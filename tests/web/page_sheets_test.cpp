@@ -3,6 +3,7 @@
 // lance of the page's sheets.
 
 #include "layout/sheet_layout.h"
+#include "mechfile/mech_file.h"
 #include "support/sheet_fixture.h"
 #include "web/page_sheets.h"
 
@@ -73,6 +74,17 @@ TEST(PageSheets, EachFileOpensOnTheRightSheet) {
         const Json opened = Json::parse(sheets.openFiles(chosenOn, filesNamed(chosen)));
         EXPECT_EQ(filesOf(sheets), files) << name;
         EXPECT_EQ(placeOf(sheets, opened.at("front")), front) << name;
+    }
+}
+
+// A Mech file of the size limit opens; one byte more and it is refused.
+TEST(PageSheets, AFileOfTheSizeLimitOpens) {
+    for (const auto& [beyond, files] : {std::pair(0U, Texts{"a.vexmech"}), {1U, Texts{""}}}) {
+        PageSheets sheets;
+        std::string bytes = ExampleMech;
+        bytes.resize(MechFileSizeLimit + beyond, ' ');
+        sheets.openFiles(sheets.newSheet(CombatSheet::ActualSize), {{"a.vexmech", bytes}});
+        EXPECT_EQ(filesOf(sheets), files) << beyond << " bytes beyond the limit";
     }
 }
 
