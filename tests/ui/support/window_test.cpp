@@ -94,6 +94,19 @@ QStringList tabCircle(QWidget* start) {
     return visited;
 }
 
+QStringList overlaps(const QList<QWidget*>& widgets) {
+    QStringList found;
+    for (const QWidget* a : widgets) {
+        for (const QWidget* b : widgets) {
+            if (a != b && a->parentWidget() == b->parentWidget() &&
+                a->geometry().intersects(b->geometry())) {
+                found << a->objectName() + " overlaps " + b->objectName();
+            }
+        }
+    }
+    return found;
+}
+
 std::vector<SheetWindow*> visibleSheets(const QWidget* except) {
     std::vector<SheetWindow*> sheets;
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -72,6 +72,8 @@ void pick(QComboBox* list, const QString& entry);
 void slideTo(QSlider* slider, int position);
 // Presses Tab from the start until the focus comes back to it; the names on the way.
 QStringList tabCircle(QWidget* start);
+// The widgets of the list that share a parent and cover one another, as "a overlaps b".
+QStringList overlaps(const QList<QWidget*>& widgets);
 // The sheet windows shown besides `except`; the same handed over to be closed.
 std::vector<SheetWindow*> visibleSheets(const QWidget* except = nullptr);
 std::vector<std::unique_ptr<SheetWindow>> takeOtherSheets(const QWidget* except);
